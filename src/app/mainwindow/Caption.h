@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/AppSettings.h"
+
+#include <QString>
+
+namespace r5k27 {
+
+// The file name part of a document path: the text after its last "\" or "/".
+QString fileNameOfPath(const QString& path);
+
+// ModelName[band text][File Name:file name]
+QString mainWindowCaption(const AppSettings& settings, const QString& docPath);
+
+} // namespace r5k27

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "InstallPaths.h"
+#include "common/AppSettings.h"
+#include "image/Document.h"
+#include "image/VersionList.h"
+
+namespace r5k27 {
+
+// Everything that lives for the whole run, owned in one place and handed down by reference.
+struct AppContext {
+    InstallPaths paths;
+    QString settingsFile;
+    AppSettings settings;
+    VersionList versions = VersionList::builtIn();
+    Document doc;
+};
+
+} // namespace r5k27

@@ -1,0 +1,34 @@
+#include "Startup.h"
+
+#include "StartupSettings.h"
+#include "platform/ProfileFile.h"
+
+#include <QLocale>
+
+namespace r5k27 {
+
+void loadVersionList(AppContext& ctx)
+{
+    const ProfileFile file(ctx.paths.versionListFile());
+    ctx.versions = file.exists()
+                       ? VersionList::load([&file](const QString& section, const QString& key) {
+                             return file.read(section, key);
+                         })
+                       : VersionList::builtIn();
+    ctx.doc.curImage.verTag.assign(kDataVersionTag);
+}
+
+void runStartup(AppContext& ctx, const StartupSteps& steps)
+{
+    loadVersionList(ctx);
+    // Numbers are shown and read with "." whatever the user's locale says; the system locale
+    // itself is left alone, so there is nothing to restore at exit.
+    QLocale::setDefault(QLocale::c());
+    loadStartupSettings(ProfileFile(ctx.settingsFile), ctx.settings, ctx.doc.curImage);
+    if (steps.showSplash)
+        steps.showSplash();
+    ctx.doc.docPath = kUntitledDocPath;
+    ctx.doc.docUntitled = true;
+}
+
+} // namespace r5k27

@@ -1,0 +1,81 @@
+#include "StartupSettings.h"
+
+#include "common/NumericText.h"
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace r5k27 {
+namespace {
+
+const QString kSection = QStringLiteral("language");
+
+int integerOr(const QString& text, int fallback)
+{
+    const auto value = parseInteger(text);
+    if (!value || *value < std::numeric_limits<int>::min() ||
+        *value > std::numeric_limits<int>::max())
+        return fallback;
+    return int(*value);
+}
+
+} // namespace
+
+void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryImage& curImage)
+{
+    settings.comPortNo = 1;
+    settings.langIndex = kLangEnglish;
+
+    const bool fileMissing = !file.exists();
+    const QString firstRunText = file.read(kSection, QStringLiteral("IsFirstRun"));
+    const bool isFirstRun = fileMissing || integerOr(firstRunText, 0) != 0;
+
+    const AppSettings constants;
+    settings.modelName = constants.modelName;
+    settings.modelCodeText = constants.modelCodeText;
+    curImage.workMode = 1;
+    settings.bandText = constants.bandText;
+    settings.dataVersion = constants.dataVersion;
+
+    settings.comPortNo = integerOr(file.read(kSection, QStringLiteral("comPort")), 1);
+    settings.comPortName = file.read(kSection, QStringLiteral("comPortName")).trimmed();
+    settings.handshakeSetting = integerOr(file.read(kSection, QStringLiteral("Handshaking")), 0);
+    settings.stopBitSetting = integerOr(file.read(kSection, QStringLiteral("StopBit")), 1);
+
+    if (isFirstRun) {
+        file.write(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+    } else {
+        const int lang = integerOr(file.read(kSection, QStringLiteral("CurrentLanguage")), 1);
+        settings.langIndex = isValidLangIndex(lang) ? lang : kLangEnglish;
+    }
+    file.write(kSection, QStringLiteral("comPort"), QString::number(settings.comPortNo));
+    file.write(kSection, QStringLiteral("CurrentLanguage"), QString::number(settings.langIndex));
+}
+
+bool isWritableLocation(const QString& file)
+{
+    const QFileInfo info(file);
+    if (info.exists())
+        return info.isWritable();
+    const QFileInfo dir(info.absolutePath());
+    return dir.isDir() && dir.isWritable();
+}
+
+QString resolveSettingsFile(const QString& installedFile, const QString& userConfigDir,
+                            bool installedWritable)
+{
+    if (installedWritable)
+        return installedFile;
+    const QString userFile = QDir(userConfigDir).filePath(QStringLiteral("mysetup.ini"));
+    if (!QFileInfo::exists(userFile)) {
+        QDir().mkpath(userConfigDir);
+        if (QFileInfo::exists(installedFile))
+            QFile::copy(installedFile, userFile);
+        QFile(userFile).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return userFile;
+}
+
+} // namespace r5k27

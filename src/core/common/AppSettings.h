@@ -1,0 +1,27 @@
+#pragma once
+
+#include "lang/Language.h"
+
+#include <QString>
+
+namespace r5k27 {
+
+inline const QString kBandTextCB = QStringLiteral("25.6150 - 30.1050 MHz");
+inline const QString kBandTextHF = QStringLiteral("28.0000 - 29.6990 MHz");
+
+// Settings read at start and the radio-model constants; one instance lives for the whole run
+// and is handed by reference to whoever needs it.
+struct AppSettings {
+    int langIndex = kLangEnglish;
+    int comPortNo = 1;
+    QString comPortName; // device chosen outside Windows (ttyUSB0, a typed path)
+    int handshakeSetting = 0;
+    int stopBitSetting = 1;
+
+    QString modelName = QStringLiteral("BRELLOCK R5K27");
+    QString modelCodeText = QStringLiteral("ZT6666");
+    QString bandText = kBandTextHF;
+    QString dataVersion = QStringLiteral("V200");
+};
+
+} // namespace r5k27

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace r5k27 {
+
+// The program's numeric test: blanks around the text ignored, optional sign, digits, at most one
+// "." and at least one digit. Exponents, hexadecimal prefixes and group separators do not pass,
+// so stray bytes from a file or a radio never read as a number.
+bool isNumericText(const QString& text);
+std::optional<double> parseNumber(const QString& text);
+// Whole numbers only ("12", " -3 "); a fraction or anything non-numeric gives nothing.
+std::optional<long long> parseInteger(const QString& text);
+
+} // namespace r5k27

@@ -1,0 +1,55 @@
+#include "ProfileFile.h"
+
+#include "ProfileText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace r5k27 {
+namespace {
+
+// A missing file reads as empty; an existing one that cannot be read gives nothing, so a write
+// never replaces content it could not see.
+std::optional<QByteArray> readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace
+
+bool ProfileFile::exists() const { return QFileInfo(path_).isFile(); }
+
+QString ProfileFile::read(const QString& section, const QString& key,
+                          const QString& defaultValue) const
+{
+    const auto content = readAll(path_);
+    if (!content)
+        return defaultValue;
+    const auto value = ProfileText::lookup(*content, section.toLatin1(), key.toLatin1());
+    if (!value)
+        return defaultValue;
+    const qsizetype nul = value->indexOf('\0');
+    return QString::fromLatin1(nul < 0 ? *value : value->left(nul));
+}
+
+bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const
+{
+    const auto content = readAll(path_);
+    if (!content)
+        return false;
+    const QByteArray updated =
+        ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(updated);
+    return file.commit();
+}
+
+} // namespace r5k27

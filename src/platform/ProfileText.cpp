@@ -1,0 +1,144 @@
+#include "ProfileText.h"
+
+#include <QList>
+
+namespace r5k27::ProfileText {
+namespace {
+
+struct Line {
+    qsizetype begin; // offset of the first byte
+    qsizetype end;   // offset after the text, before the line ending
+    qsizetype next;  // offset of the next line
+};
+
+QList<Line> splitLines(const QByteArray& content)
+{
+    QList<Line> lines;
+    qsizetype pos = 0;
+    while (pos < content.size()) {
+        qsizetype nl = content.indexOf('\n', pos);
+        const qsizetype next = nl < 0 ? content.size() : nl + 1;
+        qsizetype end = nl < 0 ? content.size() : nl;
+        if (end > pos && content[end - 1] == '\r')
+            --end;
+        lines.append({pos, end, next});
+        pos = next;
+    }
+    return lines;
+}
+
+QByteArray textOf(const QByteArray& content, const Line& line)
+{
+    return content.mid(line.begin, line.end - line.begin);
+}
+
+bool sameName(const QByteArray& a, const QByteArray& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// The section name of a "[name]" line, or nothing for any other line.
+std::optional<QByteArray> sectionName(const QByteArray& text)
+{
+    const QByteArray t = text.trimmed();
+    if (!t.startsWith('['))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(']');
+    return t.mid(1, (close < 0 ? t.size() : close) - 1).trimmed();
+}
+
+bool isComment(const QByteArray& text) { return text.trimmed().startsWith(';'); }
+
+struct Found {
+    qsizetype sectionLine = -1;
+    qsizetype keyLine = -1;
+    qsizetype lastContentLine = -1; // last non-blank line of the section
+};
+
+Found find(const QByteArray& content, const QList<Line>& lines, const QByteArray& section,
+           const QByteArray& key)
+{
+    Found found;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray text = textOf(content, lines[i]);
+        if (const auto name = sectionName(text)) {
+            if (inSection)
+                break; // the first matching section is the one that counts
+            inSection = sameName(*name, section);
+            if (inSection)
+                found.sectionLine = found.lastContentLine = i;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (!text.trimmed().isEmpty())
+            found.lastContentLine = i;
+        const qsizetype eq = text.indexOf('=');
+        if (eq < 0 || isComment(text))
+            continue;
+        if (found.keyLine < 0 && sameName(text.left(eq), key))
+            found.keyLine = i;
+    }
+    return found;
+}
+
+QByteArray lineEndingOf(const QByteArray& content)
+{
+    if (content.contains("\r\n") || !content.contains('\n'))
+        return "\r\n";
+    return "\n";
+}
+
+} // namespace
+
+std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,
+                                 const QByteArray& key)
+{
+    const QList<Line> lines = splitLines(content);
+    const Found found = find(content, lines, section, key);
+    if (found.keyLine < 0)
+        return std::nullopt;
+    const QByteArray text = textOf(content, lines[found.keyLine]);
+    QByteArray value = text.mid(text.indexOf('=') + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+QByteArray assign(const QByteArray& content, const QByteArray& section, const QByteArray& key,
+                  const QByteArray& value)
+{
+    const QList<Line> lines = splitLines(content);
+    const Found found = find(content, lines, section, key);
+    const QByteArray eol = lineEndingOf(content);
+
+    if (found.keyLine >= 0) {
+        const Line& line = lines[found.keyLine];
+        const QByteArray text = textOf(content, line);
+        const QByteArray keyText = text.left(text.indexOf('=')).trimmed();
+        QByteArray out = content;
+        out.replace(line.begin, line.end - line.begin, keyText + '=' + value);
+        return out;
+    }
+
+    const QByteArray keyLine = key + '=' + value;
+    if (found.sectionLine >= 0) {
+        const Line& after = lines[found.lastContentLine];
+        QByteArray out = content;
+        if (after.next == after.end) // last line of the file has no line ending yet
+            out.insert(after.end, eol + keyLine);
+        else
+            out.insert(after.next, keyLine + eol);
+        return out;
+    }
+
+    QByteArray out = content;
+    if (!out.isEmpty() && !out.endsWith('\n'))
+        out += eol;
+    out += '[' + section + ']' + eol + keyLine + eol;
+    return out;
+}
+
+} // namespace r5k27::ProfileText

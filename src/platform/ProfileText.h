@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace r5k27 {
+
+// Private-profile (INI) text with the semantics of the Windows profile functions: section and key
+// names compared case-insensitively, blanks around names and values ignored, the first of
+// duplicated sections or keys wins. Only the touched line changes on a write; comments, blank
+// lines, unknown keys, odd bytes and line endings stay as they were.
+namespace ProfileText {
+
+std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,
+                                 const QByteArray& key);
+QByteArray assign(const QByteArray& content, const QByteArray& section, const QByteArray& key,
+                  const QByteArray& value);
+
+} // namespace ProfileText
+} // namespace r5k27

@@ -1,0 +1,144 @@
+#include "mainwindow/MainWindow.h"
+#include "platform/ProfileFile.h"
+#include "startup/Startup.h"
+#include "startup/StartupSettings.h"
+#include "support/TempDir.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+struct Loaded {
+    AppSettings settings;
+    MemoryImage image;
+};
+
+Loaded loadFrom(const QString& path)
+{
+    Loaded out;
+    out.settings.langIndex = 2; // start values must be reset, not inherited
+    out.settings.comPortNo = 9;
+    loadStartupSettings(ProfileFile(path), out.settings, out.image);
+    return out;
+}
+
+TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest)
+{
+    test::TempDir dir;
+    const QString path = dir.write("mysetup.ini", "; shop settings\r\n[language]\r\n"
+                                                  "IsFirstRun=1\r\nCurrentLanguage=2\r\n"
+                                                  "Extra=keep\r\n\r\n[Other]\r\nx=1\r\n");
+    const Loaded loaded = loadFrom(path);
+    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loaded.settings.comPortNo, 1);
+    EXPECT_EQ(loaded.image.workMode, 1);
+    EXPECT_EQ(loaded.settings.bandText, "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(loaded.settings.modelName, "BRELLOCK R5K27");
+    EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("; shop settings\r\n[language]\r\n"
+                                                   "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
+                                                   "Extra=keep\r\ncomPort=1\r\n\r\n"
+                                                   "[Other]\r\nx=1\r\n"));
+}
+
+TEST(StartupSettings, LaterRunReadsEveryKey)
+{
+    test::TempDir dir;
+    const QString path = dir.write("mysetup.ini", "[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
+                                                  "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
+                                                  "comPortName=ttyUSB1\n");
+    const Loaded loaded = loadFrom(path);
+    EXPECT_EQ(loaded.settings.langIndex, kLangChinese);
+    EXPECT_EQ(loaded.settings.comPortNo, 4);
+    EXPECT_EQ(loaded.settings.comPortName, "ttyUSB1");
+    EXPECT_EQ(loaded.settings.handshakeSetting, 2);
+    EXPECT_EQ(loaded.settings.stopBitSetting, 2);
+    EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
+                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
+                                                   "comPortName=ttyUSB1\n"));
+}
+
+TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults)
+{
+    test::TempDir dir;
+    const QString path = dir.write("mysetup.ini", "[language]\nIsFirstRun=maybe\ncomPort=COM3\n"
+                                                  "CurrentLanguage=3\n\x01\xFF garbage\n");
+    const Loaded loaded = loadFrom(path);
+    EXPECT_EQ(loaded.settings.comPortNo, 1);
+    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loaded.settings.handshakeSetting, 0);
+    EXPECT_EQ(loaded.settings.stopBitSetting, 1);
+    // Not numeric counts as "not a first run": IsFirstRun is left as it was.
+    EXPECT_EQ(ProfileFile(path).read("language", "IsFirstRun"), "maybe");
+    EXPECT_EQ(ProfileFile(path).read("language", "comPort"), "1");
+    EXPECT_EQ(ProfileFile(path).read("language", "CurrentLanguage"), "1");
+    EXPECT_TRUE(dir.read("mysetup.ini").contains("\x01\xFF garbage\n"));
+}
+
+TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated)
+{
+    test::TempDir dir;
+    const Loaded loaded = loadFrom(dir.path("mysetup.ini"));
+    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    const ProfileFile file(dir.path("mysetup.ini"));
+    EXPECT_EQ(file.read("language", "IsFirstRun"), "0");
+    EXPECT_EQ(file.read("language", "comPort"), "1");
+    EXPECT_EQ(file.read("language", "CurrentLanguage"), "1");
+}
+
+TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy)
+{
+    test::TempDir dir;
+    const QString installed = dir.write("install/language/mysetup.ini",
+                                        "[language]\nIsFirstRun=0\nCurrentLanguage=2\n");
+    const QString userDir = dir.path("user/config");
+    const QString used = resolveSettingsFile(installed, userDir, false);
+    EXPECT_EQ(used, userDir + "/mysetup.ini");
+    EXPECT_EQ(ProfileFile(used).read("language", "CurrentLanguage"), "2");
+    ASSERT_TRUE(ProfileFile(used).write("language", "CurrentLanguage", "1"));
+    // Later starts keep the user's own copy instead of seeding it again.
+    EXPECT_EQ(resolveSettingsFile(installed, userDir, false), used);
+    EXPECT_EQ(ProfileFile(used).read("language", "CurrentLanguage"), "1");
+    EXPECT_EQ(ProfileFile(installed).read("language", "CurrentLanguage"), "2");
+    EXPECT_EQ(resolveSettingsFile(installed, userDir, true), installed);
+}
+
+// A whole install tree: version list, settings, then the first window in the chosen language.
+TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList)
+{
+    test::TempDir dir;
+    dir.write("R5K27/Version.ini", "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\n"
+                                   "Firm0=V200V200\r\nFirm1=V100V100\r\n");
+    dir.write("R5K27/language/mysetup.ini", "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
+    ctx.settingsFile = ctx.paths.settingsFile();
+    bool splashShown = false;
+    runStartup(ctx, {.showSplash = [&] { splashShown = true; }});
+
+    EXPECT_TRUE(splashShown);
+    EXPECT_EQ(ctx.settings.langIndex, kLangChinese);
+    EXPECT_EQ(ctx.versions.folderOfVersion("V100"), "V100");
+    EXPECT_EQ(ctx.doc.curImage.verTag.clean(), "V200");
+    EXPECT_EQ(QLocale().decimalPoint(), ".");
+    EXPECT_TRUE(ctx.doc.docUntitled);
+
+    MainWindow window(ctx);
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("BRELLOCK R5K27[28.0000 - 29.6990 MHz][文件名:new.dat]"));
+}
+
+TEST(Startup, MissingVersionListStillAcceptsOwnFiles)
+{
+    test::TempDir dir;
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
+    ctx.settingsFile = dir.path("mysetup.ini");
+    runStartup(ctx);
+    EXPECT_EQ(ctx.versions.firmList(), QStringList({"V200", "V200"}));
+}
+
+} // namespace
+} // namespace r5k27

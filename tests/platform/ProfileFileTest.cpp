@@ -1,0 +1,52 @@
+#include "platform/ProfileFile.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+TEST(ProfileFile, ReadsAndWritesOneKeyOnDisk)
+{
+    test::TempDir dir;
+    const QString path = dir.write("mysetup.ini", "[language]\r\ncomPort=3\r\n");
+    const ProfileFile file(path);
+    EXPECT_TRUE(file.exists());
+    EXPECT_EQ(file.read("language", "comPort"), "3");
+    EXPECT_EQ(file.read("language", "missing", "dflt"), "dflt");
+    ASSERT_TRUE(file.write("language", "comPort", "4"));
+    EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("[language]\r\ncomPort=4\r\n"));
+}
+
+TEST(ProfileFile, MissingFileReadsDefaultsAndIsCreatedOnWrite)
+{
+    test::TempDir dir;
+    const ProfileFile file(dir.path("new.ini"));
+    EXPECT_FALSE(file.exists());
+    EXPECT_EQ(file.read("language", "comPort", "1"), "1");
+    ASSERT_TRUE(file.write("language", "comPort", "2"));
+    EXPECT_EQ(file.read("language", "comPort"), "2");
+}
+
+TEST(ProfileFile, ValueIsCutAtItsFirstNul)
+{
+    test::TempDir dir;
+    const ProfileFile file(dir.write("a.ini", QByteArray("[s]\nk=12\0xyz\n", 13)));
+    EXPECT_EQ(file.read("s", "k"), "12");
+}
+
+TEST(ProfileFile, FailedWriteLeavesTheOldFile)
+{
+    test::TempDir dir;
+    // The target is a folder: nothing can be written there, and nothing may be destroyed.
+    const QString folder = dir.path("folder.ini");
+    QDir().mkpath(folder + "/inside");
+    EXPECT_FALSE(ProfileFile(folder).write("s", "k", "1"));
+    EXPECT_TRUE(QFileInfo(folder + "/inside").isDir());
+}
+
+} // namespace
+} // namespace r5k27

@@ -1,0 +1,66 @@
+#include "platform/ProfileText.h"
+
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+using ProfileText::assign;
+using ProfileText::lookup;
+
+TEST(ProfileText, LookupIgnoresCaseBlanksCommentsAndLaterDuplicates)
+{
+    const QByteArray ini = "; settings\r\n"
+                           "[Other]\r\ncomPort=9\r\n"
+                           "  [ LANGUAGE ]  \r\n"
+                           ";comPort=7\r\n"
+                           "  ComPort =  3  \r\n"
+                           "comport=4\r\n"
+                           "quoted=\"a b\"\r\n"
+                           "[language]\r\nStopBit=2\r\n";
+    EXPECT_EQ(lookup(ini, "language", "comPort"), QByteArray("3"));
+    EXPECT_EQ(lookup(ini, "Other", "COMPORT"), QByteArray("9"));
+    EXPECT_EQ(lookup(ini, "language", "quoted"), QByteArray("a b"));
+    // Only the first of two sections with one name is read.
+    EXPECT_FALSE(lookup(ini, "language", "StopBit").has_value());
+    EXPECT_FALSE(lookup(ini, "nosuch", "comPort").has_value());
+    EXPECT_EQ(lookup("[a]\nk=", "a", "k"), QByteArray(""));
+}
+
+TEST(ProfileText, WritingChangesOneLineAndKeepsEverythingElse)
+{
+    const QByteArray ini = "; keep me\r\n[language]\r\nIsFirstRun=1\r\n  comPort = 1 ; odd\r\n"
+                           "Unknown=x\r\n\r\n[Tail]\r\nz=1\r\n";
+    const QByteArray out = assign(ini, "LANGUAGE", "comport", "12");
+    EXPECT_EQ(out, QByteArray("; keep me\r\n[language]\r\nIsFirstRun=1\r\ncomPort=12\r\n"
+                              "Unknown=x\r\n\r\n[Tail]\r\nz=1\r\n"));
+}
+
+TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding)
+{
+    EXPECT_EQ(assign("[language]\r\nIsFirstRun=1\r\n\r\n[Tail]\r\n", "language", "comPort", "1"),
+              QByteArray("[language]\r\nIsFirstRun=1\r\ncomPort=1\r\n\r\n[Tail]\r\n"));
+    EXPECT_EQ(assign("[language]\nIsFirstRun=1", "language", "comPort", "1"),
+              QByteArray("[language]\nIsFirstRun=1\ncomPort=1"));
+    EXPECT_EQ(assign("a=1\n", "language", "comPort", "1"),
+              QByteArray("a=1\n[language]\ncomPort=1\n"));
+    EXPECT_EQ(assign("", "language", "comPort", "1"), QByteArray("[language]\r\ncomPort=1\r\n"));
+    EXPECT_EQ(assign("[language]", "language", "k", "v"), QByteArray("[language]\r\nk=v"));
+}
+
+TEST(ProfileText, GarbageAndBinaryContentNeitherCrashesNorGetsLost)
+{
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i)
+        junk.append(char((i * 37) & 0xFF));
+    junk.append(QByteArray(100000, 'x')); // one very long line
+    const QByteArray ini = junk + "\n[language]\ncomPort=5\n" + junk;
+    EXPECT_EQ(lookup(ini, "language", "comPort"), QByteArray("5"));
+    const QByteArray out = assign(ini, "language", "comPort", "6");
+    EXPECT_EQ(out, junk + "\n[language]\ncomPort=6\n" + junk);
+    for (int cut = 0; cut < 64; ++cut) // truncated files
+        EXPECT_NO_FATAL_FAILURE(assign(ini.left(cut * 61), "language", "comPort", "1"));
+}
+
+} // namespace
+} // namespace r5k27
