@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MemoryImage.h"
+#include "channels/ChannelRec.h"
 
 #include <QString>
 
@@ -11,7 +12,9 @@ inline const QString kUntitledDocPath = QStringLiteral("new.dat");
 // The one open document: the working record and its last-saved copy, and where it lives.
 struct Document {
     MemoryImage curImage;
-    MemoryImage fileImage;
+    ChTable chTable;
+    MemoryImage fileImage; // as last read from or written to disk
+    ChTable fileChTable;
     QString docPath = kUntitledDocPath;
     bool docUntitled = true;
 };

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "image/FixedText.h"
+#include "image/MemoryImage.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <cstdint>
+
+namespace r5k27 {
+
+constexpr int kSlotCount = 46;      // slots per (mode, group)
+constexpr int kOrdinaryChannels = 40; // channel numbers 1..40; 41..46 are memory channels M1..M6
+
+// One channel; 54 bytes on file, little-endian, fields in this order.
+struct ChannelRec {
+    static constexpr int kFileSize = 54;
+
+    std::int16_t chNo = 0;
+    std::int16_t chFlag = 0;
+    std::int16_t scanAdd = 0;
+    FixedText<8> rxFreq;
+    FixedText<8> txFreq;
+    std::int16_t spare1 = 0;
+    std::int16_t spare2 = 0;
+    std::int16_t decodeTone = 0;
+    std::int16_t encodeTone = 0;
+    std::int16_t mode = 0;
+    std::int16_t hiCut = 0;
+    std::int16_t nbAnl = 0;
+    std::int16_t echo = 0;
+    std::int16_t add10K = 0;
+    std::int16_t busyLock = 0;
+    std::int16_t rogerTone = 0;
+    std::int16_t repShift = 0;
+    std::int16_t publicCh = 0;
+    std::int16_t botCode = 0;
+    std::int16_t eotCode = 0;
+    std::int16_t callCode = 0;
+
+    bool operator==(const ChannelRec&) const = default;
+};
+
+QByteArray serializeChannel(const ChannelRec& rec);
+// False (and rec untouched) unless data holds at least kFileSize bytes; reads the first 54.
+bool deserializeChannel(const QByteArray& data, ChannelRec& rec);
+
+// Every channel record of both work modes, indexed (mode 0..1, slot 1..46, group 1..10). Only
+// slots 1..ChCount(mode, group) of MemoryImage are in use; the rest are leftovers.
+class ChTable {
+public:
+    ChannelRec& at(int mode, int slot, int group) { return recs_[index(mode, slot, group)]; }
+    const ChannelRec& at(int mode, int slot, int group) const
+    {
+        return recs_[index(mode, slot, group)];
+    }
+    bool operator==(const ChTable&) const = default;
+
+private:
+    static std::size_t index(int mode, int slot, int group)
+    {
+        return std::size_t(((group - 1) * kSlotCount + (slot - 1)) * kModeCount + mode);
+    }
+    std::array<ChannelRec, std::size_t(kModeCount * kSlotCount * kGroupCount)> recs_{};
+};
+
+} // namespace r5k27
