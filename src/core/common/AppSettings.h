@@ -9,11 +9,6 @@ namespace r5k27 {
 inline const QString kBandTextCB = QStringLiteral("25.6150 - 30.1050 MHz");
 inline const QString kBandTextHF = QStringLiteral("28.0000 - 29.6990 MHz");
 
-// The band follows the work mode: 0 is CB, any other value HF.
-inline const QString& bandTextForWorkMode(int workMode) {
-    return workMode == 0 ? kBandTextCB : kBandTextHF;
-}
-
 // Settings read at start and the radio-model constants; one instance lives for the whole run
 // and is handed by reference to whoever needs it.
 struct AppSettings {

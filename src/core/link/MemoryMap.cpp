@@ -1,6 +1,7 @@
 #include "MemoryMap.h"
 
 #include "RadioLayout.h"
+#include "channels/BandLimits.h"
 
 #include <cmath>
 
@@ -474,7 +475,7 @@ bool decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable& table,
     decodeGroupsAndOptions(radioBuf, image);
     decodeChannels(radioBuf, image, table);
     decodeRogerTones(radioBuf, image);
-    settings.bandText = bandTextForWorkMode(image.workMode);
+    settings.bandText = bandTextOfWorkMode(image.workMode);
     return true;
 }
 
