@@ -157,6 +157,7 @@ void MainWindow::registerCommand(MenuItem item, std::function<void()> handler) {
 void MainWindow::registerChildWindow(ChildKind kind, ChildWindows::Factory factory) {
     children_.setFactory(kind, std::move(factory));
     updateAvailability();
+    buildTree();
 }
 
 void MainWindow::updateAvailability() {

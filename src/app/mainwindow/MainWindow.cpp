@@ -112,6 +112,11 @@ void MainWindow::buildTree() {
                       {kOptionsKey, entry(MenuItem::OptFeature)},
                       {kRogerBeepKey, text(ctx_.captions.messages.treeRogerBeep)},
                       {kDtmfKey, entry(MenuItem::Dtmf)}});
+    for (const auto& [key, kind] : {std::pair{kChannelKey, ChildKind::Channel},
+                                    {kOptionsKey, ChildKind::Options},
+                                    {kRogerBeepKey, ChildKind::RogerBeep},
+                                    {kDtmfKey, ChildKind::Dtmf}})
+        treePane_->setEntryEnabled(key, children_.canShow(kind));
 }
 
 void MainWindow::applyLanguageTexts() {

@@ -90,6 +90,15 @@ void TreePane::setCloseToolTip(const QString& tip) {
     toolbar_->actions().constLast()->setToolTip(tip);
 }
 
+void TreePane::setEntryEnabled(const QString& key, bool enabled) {
+    const QTreeWidgetItem* root = tree_->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QTreeWidgetItem* item = root->child(i);
+        if (item->data(0, Qt::UserRole).toString() == key)
+            item->setDisabled(!enabled);
+    }
+}
+
 void TreePane::build(const QString& rootText,
                      const QList<std::pair<QString, QString>>& keyedEntries) {
     tree_->clear();

@@ -48,6 +48,7 @@ public:
     // entries carry their key ("N1", ...) as data.
     void build(const QString& rootText, const QList<std::pair<QString, QString>>& keyedEntries);
     void setCloseToolTip(const QString& tip);
+    void setEntryEnabled(const QString& key, bool enabled);
 
 signals:
     void closeRequested();

@@ -46,7 +46,7 @@ QImage paintSplash(const SplashTexts& texts) {
 
     const QColor accent(0xf2, 0xa5, 0x2b);
     p.fillRect(QRect(0, 0, kSplashSize.width(), 6), accent);
-    paintSignalMark(p, QPointF(kSplashSize.width() - 70, 110), 1.6, accent.lighter(110));
+    paintSignalMark(p, QPointF(kSplashSize.width() - 52, 82), 1.3, accent.lighter(110));
 
     const int left = 36;
     p.setPen(QColor(0xf4, 0xf6, 0xf8));

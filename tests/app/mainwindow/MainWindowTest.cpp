@@ -164,6 +164,8 @@ TEST_F(MainWindowTest, EditorWindowsAreGreyedUntilRegisteredAndOpenOnce) {
     EXPECT_FALSE(findAction(*window, "mnuReadFromRadio")->isEnabled());
     EXPECT_FALSE(findAction(*window, "ReadRadio")->isEnabled());
     EXPECT_FALSE(window->showChild(ChildKind::Channel));
+    auto* tree = window->findChild<QTreeWidget*>("TreeView1");
+    EXPECT_TRUE(tree->topLevelItem(0)->child(0)->isDisabled());
 
     int made = 0;
     window->registerChildWindow(ChildKind::Channel, [&made] {
@@ -181,8 +183,8 @@ TEST_F(MainWindowTest, EditorWindowsAreGreyedUntilRegisteredAndOpenOnce) {
               window->children().openWindow(ChildKind::Options));
 
     findAction(*window, "mnuCloseAll")->trigger();
-    auto* tree = window->findChild<QTreeWidget*>("TreeView1");
     QTreeWidgetItem* channelEntry = tree->topLevelItem(0)->child(0);
+    EXPECT_FALSE(channelEntry->isDisabled());
     emit tree->itemClicked(channelEntry, 0);
     EXPECT_EQ(made, 2);
 
