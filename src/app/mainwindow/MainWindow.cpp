@@ -39,6 +39,11 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
         ctx_.doc, ctx_.settings, ctx_.captions,
         DocumentCommands::Services{services.store, services.dialogs, services.prompter, *this});
 
+    timerReNew_.setObjectName(QStringLiteral("TimerReNew"));
+    timerReNew_.setSingleShot(true);
+    timerReNew_.setInterval(200);
+    connect(&timerReNew_, &QTimer::timeout, this, &MainWindow::loadNewDoc);
+
     placeWindow();
     buildLayout();
     buildMenus();

@@ -6,6 +6,7 @@
 #include "lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -39,6 +40,8 @@ public:
     // Re-reads every text for the current language and rebuilds the tree.
     void changeLanguage();
     void loadNewDoc();
+    // LoadNewDoc once the caller has returned to the event loop (after a radio operation).
+    void loadNewDocSoon();
     // After a radio read: shows the new document.
     void startShowData();
     void loadBackgroundPicture();
@@ -90,6 +93,7 @@ private:
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<std::function<void()>, kMenuItemCount> commandHandlers_;
     QList<std::pair<QAction*, MenuItem>> toolbarTips_;
+    QTimer timerReNew_;
     bool groupWriteShown_ = true;
 };
 

@@ -69,6 +69,11 @@ TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {
     findAction(*window, "新建")->trigger();
     EXPECT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(store.defaultsLoaded.size(), 3);
+
+    window->loadNewDocSoon();
+    EXPECT_EQ(store.defaultsLoaded.size(), 3); // not before the event loop runs
+    EXPECT_TRUE(QTest::qWaitFor([this] { return store.defaultsLoaded.size() == 4; }, 2000));
+    EXPECT_EQ(prompter.shown.size(), 1);
 }
 
 TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
