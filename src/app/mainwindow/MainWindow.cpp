@@ -158,6 +158,10 @@ void MainWindow::loadNewDoc() {
     commands_->loadNewDoc();
 }
 
+void MainWindow::loadNewDocSoon() {
+    timerReNew_.start();
+}
+
 void MainWindow::startShowData() {
     closeAllChildren();
     applyLanguageTexts();
