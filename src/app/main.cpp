@@ -41,7 +41,9 @@ int main(int argc, char* argv[]) {
             mainWindow->show();
         });
         splash->show();
-        QApplication::processEvents();
+        // Paint it now, but leave clicks for the event loop: the main window may only open
+        // once start-up has finished.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     r5k27::runStartup(ctx, steps);
     return QApplication::exec();
