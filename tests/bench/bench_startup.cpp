@@ -57,7 +57,7 @@ int runChild(int argc, char** argv) {
             });
             splash->show();
             splash->repaint();
-            QApplication::processEvents();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             std::printf("splash %ld\n", residentKb());
             std::fflush(stdout);
         }});
