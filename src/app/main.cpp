@@ -1,15 +1,21 @@
+#include "common/MessageBoxPrompter.h"
+#include "common/ProgramInfo.h"
+#include "common/QtFileDialogs.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/NoDataFileStore.h"
+#include "platform/UserSettingsStore.h"
+#include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
 #include "startup/StartupSettings.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <memory>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("R5K27 Programmer"));
+    QApplication::setApplicationName(r5k27::kProgramTitle);
     QApplication::setOrganizationName(QStringLiteral("BRELLOCK"));
     QApplication::setApplicationVersion(QStringLiteral(R5K27_VERSION));
 
@@ -19,9 +25,26 @@ int main(int argc, char* argv[])
     ctx.settingsFile = r5k27::resolveSettingsFile(
         installed, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
         r5k27::isWritableLocation(installed));
-    r5k27::runStartup(ctx);
 
-    r5k27::MainWindow window(ctx);
-    window.show();
+    r5k27::MessageBoxPrompter prompter(ctx.settings);
+    r5k27::QtFileDialogs dialogs;
+    r5k27::UserSettingsStore userSettings(r5k27::kProgramTitle);
+    r5k27::NoDataFileStore store(ctx.settings, ctx.captions, prompter);
+    std::unique_ptr<r5k27::MainWindow> mainWindow;
+    std::unique_ptr<r5k27::SplashWindow> splash;
+
+    r5k27::StartupSteps steps;
+    steps.showSplash = [&] {
+        splash = std::make_unique<r5k27::SplashWindow>(ctx, [&] {
+            mainWindow = std::make_unique<r5k27::MainWindow>(
+                ctx, r5k27::MainWindowServices{store, dialogs, prompter, userSettings});
+            mainWindow->show();
+        });
+        splash->show();
+        // Paint it now, but leave clicks for the event loop: the main window may only open
+        // once start-up has finished.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    r5k27::runStartup(ctx, steps);
     return QApplication::exec();
 }

@@ -1,26 +1,214 @@
 #include "MainWindow.h"
 
+#include "Background.h"
 #include "Caption.h"
+#include "TreePane.h"
+#include "WindowPlacement.h"
+#include "about/AboutWindow.h"
+#include "lang/LanguageState.h"
+#include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace r5k27 {
 
-MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
+namespace {
+const QString kChannelKey = QStringLiteral("N1");
+const QString kOptionsKey = QStringLiteral("N2");
+const QString kRogerBeepKey = QStringLiteral("N12");
+const QString kDtmfKey = QStringLiteral("N5");
+} // namespace
+
+MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , ctx_(ctx)
-    , mdiArea_(new QMdiArea(this))
-{
+    , services_(services)
+    , mdiArea_(new QMdiArea)
+    , children_(*mdiArea_) {
     setObjectName(QStringLiteral("frmMain"));
-    setCentralWidget(mdiArea_);
-    resize(967, 700);
-    refreshCaption();
+    commands_ = std::make_unique<DocumentCommands>(
+        ctx_.doc, ctx_.settings, ctx_.captions,
+        DocumentCommands::Services{services.store, services.dialogs, services.prompter, *this});
+
+    timerReNew_.setObjectName(QStringLiteral("TimerReNew"));
+    timerReNew_.setSingleShot(true);
+    timerReNew_.setInterval(200);
+    connect(&timerReNew_, &QTimer::timeout, this, &MainWindow::loadNewDoc);
+
+    placeWindow();
+    buildLayout();
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    updateAvailability();
+    applyLanguageTexts();
+    buildTree();
+    loadNewDoc();
 }
 
-void MainWindow::refreshCaption()
-{
+MainWindow::~MainWindow() = default;
+
+const QString& MainWindow::text(const CaptionTable& table) const {
+    return table.text(ctx_.settings.langIndex);
+}
+
+void MainWindow::placeWindow() {
+    QRect rect = readMainWindowPlacement(services_.userSettings).inPixels();
+    // A position from another screen layout would put the window out of reach.
+    if (!QGuiApplication::screenAt(rect.topLeft() + QPoint(20, 20)))
+        rect = WindowPlacement{}.inPixels();
+    move(rect.topLeft());
+    resize(rect.size());
+}
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget(this);
+    treePane_ = new TreePane(central);
+    splitter_ = new TreeSplitterBar(treePane_, central);
+    mdiArea_->setParent(central);
+    mdiArea_->setObjectName(QStringLiteral("MDIForm"));
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(treePane_);
+    layout->addWidget(splitter_);
+    layout->addWidget(mdiArea_, 1);
+    setCentralWidget(central);
+
+    connect(treePane_, &TreePane::closeRequested, this,
+            [this] { action(MenuItem::TreeView)->setChecked(false); });
+    connect(treePane_, &TreePane::entryClicked, this, [this](const QString& key) {
+        if (key == kChannelKey)
+            showChild(ChildKind::Channel);
+        else if (key == kOptionsKey)
+            showChild(ChildKind::Options);
+        else if (key == kRogerBeepKey)
+            showChild(ChildKind::RogerBeep);
+        else if (key == kDtmfKey)
+            showChild(ChildKind::Dtmf);
+    });
+}
+
+void MainWindow::buildStatusBar() {
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("sbStatusBar_Panel%1").arg(i + 1));
+        statusPanels_[i] = panel;
+        statusBar()->addPermanentWidget(panel, i == 0 ? 1 : 0);
+    }
+}
+
+void MainWindow::buildTree() {
+    const int lang = ctx_.settings.langIndex;
+    auto entry = [lang, this](MenuItem item) {
+        return withoutAccelerator(ctx_.captions.menuText(item, lang));
+    };
+    treePane_->build(ctx_.settings.modelName,
+                     {{kChannelKey, entry(MenuItem::ChannelInfo)},
+                      {kOptionsKey, entry(MenuItem::OptFeature)},
+                      {kRogerBeepKey, text(ctx_.captions.messages.treeRogerBeep)},
+                      {kDtmfKey, entry(MenuItem::Dtmf)}});
+    for (const auto& [key, kind] : {std::pair{kChannelKey, ChildKind::Channel},
+                                    {kOptionsKey, ChildKind::Options},
+                                    {kRogerBeepKey, ChildKind::RogerBeep},
+                                    {kDtmfKey, ChildKind::Dtmf}})
+        treePane_->setEntryEnabled(key, children_.canShow(kind));
+}
+
+void MainWindow::applyLanguageTexts() {
+    const int lang = ctx_.settings.langIndex;
+    statusPanels_[2]->setText(text(ctx_.captions.commPort.com) +
+                              QString::number(ctx_.settings.comPortNo));
+    statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
+    loadBackgroundPicture();
+    refreshCaption();
+    for (const MenuCaption& caption : mainMenuCaptions())
+        action(caption.item)->setText(ctx_.captions.menuText(caption.item, lang));
+    for (const auto& [button, item] : std::as_const(toolbarTips_))
+        button->setToolTip(withoutAccelerator(ctx_.captions.menuText(item, lang)));
+    treePane_->setCloseToolTip(withoutAccelerator(text(ctx_.captions.buttons.close)));
+}
+
+void MainWindow::changeLanguage() {
+    applyLanguageTexts();
+    buildTree();
+}
+
+void MainWindow::refreshCaption() {
     setWindowTitle(mainWindowCaption(ctx_.settings, ctx_.doc.docPath));
+}
+
+void MainWindow::loadBackgroundPicture() {
+    const QBrush picture = tiledBackground(
+        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(ctx_.settings.langIndex)));
+    mdiArea_->setBackground(picture.style() == Qt::NoBrush ? palette().brush(QPalette::Dark)
+                                                           : picture);
+}
+
+void MainWindow::loadNewDoc() {
+    commands_->loadNewDoc();
+}
+
+void MainWindow::loadNewDocSoon() {
+    timerReNew_.start();
+}
+
+void MainWindow::startShowData() {
+    closeAllChildren();
+    applyLanguageTexts();
+    showChannelWindow();
+    refreshCaption();
+    cascadeChildren();
+}
+
+bool MainWindow::showChild(ChildKind kind) {
+    return children_.show(kind) != nullptr;
+}
+
+void MainWindow::closeAllChildren() {
+    children_.closeAll();
+}
+void MainWindow::showChannelWindow() {
+    showChild(ChildKind::Channel);
+}
+void MainWindow::cascadeChildren() {
+    children_.cascade();
+}
+
+void MainWindow::showAbout() {
+    showAboutWindow(ctx_, services_.prompter, this);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    if (!takePendingLanguageChange(ctx_.settings))
+        return;
+    changeLanguage();
+    closeAllChildren();
+    showChannelWindow();
+    cascadeChildren();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!commands_->confirmExit()) {
+        event->ignore();
+        return;
+    }
+    if (!isMinimized())
+        writeMainWindowPlacement(services_.userSettings,
+                                 WindowPlacement::fromPixels(QRect(pos(), size())));
+    event->accept();
 }
 
 } // namespace r5k27

@@ -1,23 +1,100 @@
 #pragma once
 
-#include <QMainWindow>
+#include "ChildWindows.h"
+#include "DocumentCommands.h"
+#include "DocumentStore.h"
+#include "lang/MainMenuCaptions.h"
 
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
 class QMdiArea;
+class QToolBar;
 
 namespace r5k27 {
 
 struct AppContext;
+class TreePane;
+class TreeSplitterBar;
+class UserSettingsStore;
 
-class MainWindow : public QMainWindow {
+struct MainWindowServices {
+    DocumentStore& store;
+    FileDialogs& dialogs;
+    Prompter& prompter;
+    UserSettingsStore& userSettings;
+};
+
+// frmMain: the menus, toolbar, tree of editor windows and status bar around the child windows;
+// owns the document commands and the exit question.
+class MainWindow : public QMainWindow, private DocumentShell {
     Q_OBJECT
 public:
-    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    MainWindow(AppContext& ctx, const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void refreshCaption();
+    // Re-reads every text for the current language and rebuilds the tree.
+    void changeLanguage();
+    void loadNewDoc();
+    // LoadNewDoc once the caller has returned to the event loop (after a radio operation).
+    void loadNewDocSoon();
+    // After a radio read: shows the new document.
+    void startShowData();
+    void loadBackgroundPicture();
+    void refreshCaption() override;
+
+    // Features register their editor windows and radio commands here; until then the menu
+    // items, toolbar buttons and tree entries that lead to them stay greyed.
+    void registerChildWindow(ChildKind kind, ChildWindows::Factory factory);
+    void registerCommand(MenuItem item, std::function<void()> handler);
+    bool showChild(ChildKind kind);
+
+    ChildWindows& children() { return children_; }
+    DocumentCommands& commands() { return *commands_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void closeAllChildren() override;
+    void showChannelWindow() override;
+    void cascadeChildren() override;
+    void applyLanguageTexts() override;
+
+    QAction* action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
+    QAction* addItem(QMenu* menu, MenuItem item, std::function<void()> onTrigger = {});
+    QMenu* addMenu(QMenu* parent, MenuItem item);
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void buildTree();
+    void buildLayout();
+    void placeWindow();
+    void runCommand(MenuItem item);
+    void updateAvailability();
+    void showAbout();
+    const QString& text(const CaptionTable& table) const;
+
     AppContext& ctx_;
+    MainWindowServices services_;
     QMdiArea* mdiArea_;
+    ChildWindows children_;
+    std::unique_ptr<DocumentCommands> commands_;
+    TreePane* treePane_ = nullptr;
+    TreeSplitterBar* splitter_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::array<QLabel*, 3> statusPanels_{};
+    std::array<QAction*, kMenuItemCount> actions_{};
+    std::array<std::function<void()>, kMenuItemCount> commandHandlers_;
+    QList<std::pair<QAction*, MenuItem>> toolbarTips_;
+    QTimer timerReNew_;
+    bool groupWriteShown_ = true;
 };
 
 } // namespace r5k27

@@ -4,6 +4,7 @@
 #include "common/AppSettings.h"
 #include "image/Document.h"
 #include "image/VersionList.h"
+#include "lang/CaptionTables.h"
 
 namespace r5k27 {
 
@@ -14,6 +15,7 @@ struct AppContext {
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
     Document doc;
+    CaptionTables captions;
 };
 
 } // namespace r5k27

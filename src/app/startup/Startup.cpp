@@ -7,8 +7,7 @@
 
 namespace r5k27 {
 
-void loadVersionList(AppContext& ctx)
-{
+void loadVersionList(AppContext& ctx) {
     const ProfileFile file(ctx.paths.versionListFile());
     ctx.versions = file.exists()
                        ? VersionList::load([&file](const QString& section, const QString& key) {
@@ -18,8 +17,7 @@ void loadVersionList(AppContext& ctx)
     ctx.doc.curImage.verTag.assign(kDataVersionTag);
 }
 
-void runStartup(AppContext& ctx, const StartupSteps& steps)
-{
+void runStartup(AppContext& ctx, const StartupSteps& steps) {
     loadVersionList(ctx);
     // Numbers are shown and read with "." whatever the user's locale says; the system locale
     // itself is left alone, so there is nothing to restore at exit.
@@ -29,6 +27,7 @@ void runStartup(AppContext& ctx, const StartupSteps& steps)
         steps.showSplash();
     ctx.doc.docPath = kUntitledDocPath;
     ctx.doc.docUntitled = true;
+    initCaptionTables(ctx.captions);
 }
 
 } // namespace r5k27

@@ -13,6 +13,7 @@ inline const QString kBandTextHF = QStringLiteral("28.0000 - 29.6990 MHz");
 // and is handed by reference to whoever needs it.
 struct AppSettings {
     int langIndex = kLangEnglish;
+    int appliedLang = kLangEnglish; // the language the main window shows at present
     int comPortNo = 1;
     QString comPortName; // device chosen outside Windows (ttyUSB0, a typed path)
     int handshakeSetting = 0;

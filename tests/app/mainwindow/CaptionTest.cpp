@@ -5,8 +5,7 @@
 namespace r5k27 {
 namespace {
 
-TEST(Caption, ShowsModelBandAndFileNameInTheLanguage)
-{
+TEST(Caption, ShowsModelBandAndFileNameInTheLanguage) {
     AppSettings settings;
     EXPECT_EQ(mainWindowCaption(settings, "C:\\data\\shop\\car.dat"),
               "BRELLOCK R5K27[28.0000 - 29.6990 MHz][File Name:car.dat]");

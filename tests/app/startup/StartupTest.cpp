@@ -1,11 +1,11 @@
-#include "mainwindow/MainWindow.h"
-#include "platform/ProfileFile.h"
 #include "startup/Startup.h"
+
+#include "app/mainwindow/MainWindowHarness.h"
+#include "platform/ProfileFile.h"
 #include "startup/StartupSettings.h"
 #include "support/TempDir.h"
 
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -16,8 +16,7 @@ struct Loaded {
     MemoryImage image;
 };
 
-Loaded loadFrom(const QString& path)
-{
+Loaded loadFrom(const QString& path) {
     Loaded out;
     out.settings.langIndex = 2; // start values must be reset, not inherited
     out.settings.comPortNo = 9;
@@ -25,8 +24,7 @@ Loaded loadFrom(const QString& path)
     return out;
 }
 
-TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest)
-{
+TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "; shop settings\r\n[language]\r\n"
                                                   "IsFirstRun=1\r\nCurrentLanguage=2\r\n"
@@ -38,13 +36,12 @@ TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest)
     EXPECT_EQ(loaded.settings.bandText, "28.0000 - 29.6990 MHz");
     EXPECT_EQ(loaded.settings.modelName, "BRELLOCK R5K27");
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("; shop settings\r\n[language]\r\n"
-                                                   "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
-                                                   "Extra=keep\r\ncomPort=1\r\n\r\n"
-                                                   "[Other]\r\nx=1\r\n"));
+                                                  "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
+                                                  "Extra=keep\r\ncomPort=1\r\n\r\n"
+                                                  "[Other]\r\nx=1\r\n"));
 }
 
-TEST(StartupSettings, LaterRunReadsEveryKey)
-{
+TEST(StartupSettings, LaterRunReadsEveryKey) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
@@ -56,12 +53,11 @@ TEST(StartupSettings, LaterRunReadsEveryKey)
     EXPECT_EQ(loaded.settings.handshakeSetting, 2);
     EXPECT_EQ(loaded.settings.stopBitSetting, 2);
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
-                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
-                                                   "comPortName=ttyUSB1\n"));
+                                                  "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
+                                                  "comPortName=ttyUSB1\n"));
 }
 
-TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults)
-{
+TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "[language]\nIsFirstRun=maybe\ncomPort=COM3\n"
                                                   "CurrentLanguage=3\n\x01\xFF garbage\n");
@@ -77,8 +73,7 @@ TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults)
     EXPECT_TRUE(dir.read("mysetup.ini").contains("\x01\xFF garbage\n"));
 }
 
-TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated)
-{
+TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated) {
     test::TempDir dir;
     const Loaded loaded = loadFrom(dir.path("mysetup.ini"));
     EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
@@ -88,11 +83,10 @@ TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated)
     EXPECT_EQ(file.read("language", "CurrentLanguage"), "1");
 }
 
-TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy)
-{
+TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy) {
     test::TempDir dir;
-    const QString installed = dir.write("install/language/mysetup.ini",
-                                        "[language]\nIsFirstRun=0\nCurrentLanguage=2\n");
+    const QString installed =
+        dir.write("install/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=2\n");
     const QString userDir = dir.path("user/config");
     const QString used = resolveSettingsFile(installed, userDir, false);
     EXPECT_EQ(used, userDir + "/mysetup.ini");
@@ -106,13 +100,13 @@ TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy)
 }
 
 // A whole install tree: version list, settings, then the first window in the chosen language.
-TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList)
-{
+TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList) {
     test::TempDir dir;
     dir.write("R5K27/Version.ini", "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\n"
                                    "Firm0=V200V200\r\nFirm1=V100V100\r\n");
     dir.write("R5K27/language/mysetup.ini", "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
-    AppContext ctx;
+    test::MainWindowHarness harness;
+    AppContext& ctx = harness.ctx;
     ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
     ctx.settingsFile = ctx.paths.settingsFile();
     bool splashShown = false;
@@ -125,13 +119,12 @@ TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList)
     EXPECT_EQ(QLocale().decimalPoint(), ".");
     EXPECT_TRUE(ctx.doc.docUntitled);
 
-    MainWindow window(ctx);
-    EXPECT_EQ(window.windowTitle(),
+    auto window = harness.makeWindow();
+    EXPECT_EQ(window->windowTitle(),
               QStringLiteral("BRELLOCK R5K27[28.0000 - 29.6990 MHz][文件名:new.dat]"));
 }
 
-TEST(Startup, MissingVersionListStillAcceptsOwnFiles)
-{
+TEST(Startup, MissingVersionListStillAcceptsOwnFiles) {
     test::TempDir dir;
     AppContext ctx;
     ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');

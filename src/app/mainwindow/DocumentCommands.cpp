@@ -1,0 +1,132 @@
+#include "DocumentCommands.h"
+
+#include "Caption.h"
+
+namespace r5k27 {
+
+DocumentCommands::DocumentCommands(Document& doc, const AppSettings& settings,
+                                   const CaptionTables& captions, const Services& services)
+    : doc_(doc)
+    , settings_(settings)
+    , captions_(captions)
+    , s_(services) {}
+
+const QString& DocumentCommands::text(const CaptionTable& table) const {
+    return table.text(settings_.langIndex);
+}
+
+QString DocumentCommands::dialogFilter() const {
+    return text(captions_.messages.dataFileFilter);
+}
+
+void DocumentCommands::newFromMenu() {
+    if (s_.prompter.ask(text(captions_.messages.allDataCleared), Buttons::OkCancel,
+                        Icon::Warning) == Answer::Ok)
+        loadNewDoc();
+}
+
+void DocumentCommands::loadNewDoc() {
+    s_.shell.closeAllChildren();
+    s_.store.loadDefault(DefaultKind::New);
+    // A new document has no file of its own, so a later Save cannot overwrite the one before.
+    doc_.docPath = kUntitledDocPath;
+    doc_.docUntitled = true;
+    s_.shell.applyLanguageTexts();
+    s_.shell.showChannelWindow();
+    s_.shell.refreshCaption();
+    s_.shell.cascadeChildren();
+}
+
+void DocumentCommands::open() {
+    if (s_.store.isModified()) {
+        switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
+                                Icon::Warning)) {
+        case Answer::Yes:
+            if (!saveBeforeLeaving())
+                return;
+            break;
+        case Answer::No:
+            break;
+        default:
+            return;
+        }
+    }
+    openFileCommand();
+}
+
+void DocumentCommands::openFileCommand() {
+    const QString path = s_.dialogs.openFileName(dialogFilter());
+    if (path.isEmpty())
+        return;
+    const QString previous = doc_.docPath;
+    doc_.docPath = path;
+    s_.shell.closeAllChildren();
+    if (!s_.store.open(path)) {
+        doc_.docPath = previous;
+        return;
+    }
+    doc_.docUntitled = false;
+    s_.shell.showChannelWindow();
+    s_.shell.refreshCaption();
+    s_.shell.applyLanguageTexts();
+    s_.shell.cascadeChildren();
+}
+
+void DocumentCommands::save() {
+    if (doc_.docUntitled) {
+        saveAs();
+        return;
+    }
+    const QString question =
+        u'"' + fileNameOfPath(doc_.docPath) + u'"' + text(captions_.messages.overwriteContinue);
+    if (s_.prompter.ask(question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
+        saveToDocPath();
+}
+
+bool DocumentCommands::saveAs() {
+    const QString path = s_.dialogs.saveFileName(dialogFilter(), doc_.docPath);
+    if (path.isEmpty())
+        return false;
+    const QString previous = doc_.docPath;
+    doc_.docPath = path;
+    if (saveToDocPath())
+        return true;
+    doc_.docPath = previous;
+    return false;
+}
+
+bool DocumentCommands::saveToDocPath() {
+    if (!s_.store.save(doc_.docPath))
+        return false;
+    doc_.docUntitled = false;
+    s_.shell.refreshCaption();
+    return true;
+}
+
+bool DocumentCommands::saveBeforeLeaving() {
+    return doc_.docUntitled ? saveAs() : saveToDocPath();
+}
+
+void DocumentCommands::initialSetting() {
+    s_.shell.closeAllChildren();
+    s_.store.loadDefault(DefaultKind::Factory);
+    s_.shell.showChannelWindow();
+    s_.shell.refreshCaption();
+    s_.shell.cascadeChildren();
+}
+
+bool DocumentCommands::confirmExit() {
+    if (!s_.store.isModified())
+        return true;
+    switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
+                            Icon::Warning)) {
+    case Answer::Yes:
+        return saveBeforeLeaving();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace r5k27

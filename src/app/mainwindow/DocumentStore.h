@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+namespace r5k27 {
+
+enum class DefaultKind { New, Factory };
+
+// What the document commands need of the data-file module. Each operation reports its own
+// failures to the user; the commands only learn whether it worked.
+class DocumentStore {
+public:
+    virtual ~DocumentStore() = default;
+
+    // True when the working document differs from the last-saved copy.
+    virtual bool isModified() const = 0;
+    // Reads the data file with all its checks; true when the document was replaced.
+    virtual bool open(const QString& path) = 0;
+    // Writes the document and its channel file; true when the data file was written.
+    virtual bool save(const QString& path) = 0;
+    // Loads the installed default file of that kind; a missing file leaves the document as is.
+    virtual void loadDefault(DefaultKind kind) = 0;
+};
+
+// The file dialogs of the document commands; an empty result means the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // filter: "label (*.dat)|*.dat"
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& preset) = 0;
+};
+
+// What the commands ask of the window around the document.
+class DocumentShell {
+public:
+    virtual ~DocumentShell() = default;
+    virtual void closeAllChildren() = 0;
+    virtual void showChannelWindow() = 0;
+    virtual void cascadeChildren() = 0;
+    virtual void applyLanguageTexts() = 0;
+    virtual void refreshCaption() = 0;
+};
+
+} // namespace r5k27

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+
+namespace r5k27 {
+
+class UserSettingsStore;
+
+// The main window's place between runs, in twips.
+struct WindowPlacement {
+    int left = 100;
+    int top = 100;
+    int width = 14500;
+    int height = 10500;
+
+    QRect inPixels() const;
+    static WindowPlacement fromPixels(const QRect& rect);
+};
+
+WindowPlacement readMainWindowPlacement(const UserSettingsStore& store);
+void writeMainWindowPlacement(UserSettingsStore& store, const WindowPlacement& placement);
+
+} // namespace r5k27

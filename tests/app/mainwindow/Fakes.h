@@ -1,0 +1,60 @@
+#pragma once
+
+#include "mainwindow/DocumentStore.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace r5k27::test {
+
+// Records what the commands asked of the data-file module.
+struct FakeDocumentStore : DocumentStore {
+    bool modified = false;
+    bool openWorks = true;
+    bool saveWorks = true;
+    QStringList opened;
+    QStringList saved;
+    QList<DefaultKind> defaultsLoaded;
+
+    bool isModified() const override { return modified; }
+    bool open(const QString& path) override {
+        opened << path;
+        if (openWorks)
+            modified = false;
+        return openWorks;
+    }
+    bool save(const QString& path) override {
+        saved << path;
+        if (saveWorks)
+            modified = false;
+        return saveWorks;
+    }
+    void loadDefault(DefaultKind kind) override {
+        defaultsLoaded << kind;
+        modified = false;
+    }
+};
+
+// Answers file dialogs from a script; an empty answer (or none left) is a cancel.
+struct ScriptedFileDialogs : FileDialogs {
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QStringList filters;
+    QStringList savePresets;
+    int openShown = 0;
+    int saveShown = 0;
+
+    QString openFileName(const QString& filter) override {
+        ++openShown;
+        filters << filter;
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QString saveFileName(const QString& filter, const QString& preset) override {
+        ++saveShown;
+        filters << filter;
+        savePresets << preset;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+};
+
+} // namespace r5k27::test
