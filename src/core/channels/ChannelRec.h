@@ -4,13 +4,12 @@
 #include "image/MemoryImage.h"
 
 #include <QByteArray>
-
 #include <array>
 #include <cstdint>
 
 namespace r5k27 {
 
-constexpr int kSlotCount = 46;      // slots per (mode, group)
+constexpr int kSlotCount = 46;        // slots per (mode, group)
 constexpr int kOrdinaryChannels = 40; // channel numbers 1..40; 41..46 are memory channels M1..M6
 
 // One channel; 54 bytes on file, little-endian, fields in this order.
@@ -51,18 +50,16 @@ bool deserializeChannel(const QByteArray& data, ChannelRec& rec);
 class ChTable {
 public:
     ChannelRec& at(int mode, int slot, int group) { return recs_[index(mode, slot, group)]; }
-    const ChannelRec& at(int mode, int slot, int group) const
-    {
+    const ChannelRec& at(int mode, int slot, int group) const {
         return recs_[index(mode, slot, group)];
     }
     bool operator==(const ChTable&) const = default;
 
 private:
-    static std::size_t index(int mode, int slot, int group)
-    {
+    static std::size_t index(int mode, int slot, int group) {
         return std::size_t(((group - 1) * kSlotCount + (slot - 1)) * kModeCount + mode);
     }
-    std::array<ChannelRec, std::size_t(kModeCount * kSlotCount * kGroupCount)> recs_{};
+    std::array<ChannelRec, std::size_t(kModeCount* kSlotCount* kGroupCount)> recs_{};
 };
 
 } // namespace r5k27

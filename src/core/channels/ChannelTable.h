@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ChannelRec.h"
+#include "common/MessageTarget.h"
+
+#include <QString>
+
+namespace r5k27 {
+
+class DocumentEvents;
+struct MemoryImage;
+
+// True for a work mode 0..1 and a group 1..10, the only places channels live.
+bool isEditableGroup(int mode, int group);
+// ChCount of the group, limited to 0..46 so a damaged count never indexes outside the table.
+int usedSlots(const MemoryImage& image, int mode, int group);
+
+// The slot (1..ChCount) holding channel chNo, or 0.
+int findChannel(const MemoryImage& image, const ChTable& table, int mode, int group, int chNo);
+// Appends channel chNo as a new-channel record in the next free slot. Nothing happens when the
+// group already holds chNo or is full.
+void addChannel(MemoryImage& image, ChTable& table, int chNo, int mode, int group,
+                const QString& freqText);
+// Removes the record of slot 1..ChCount; later slots move down, keeping their order.
+void deleteChannel(MemoryImage& image, ChTable& table, int slot, int mode, int group);
+// Stores a shown frequency ("28.0850") as the receive frequency. Text that is not a frequency
+// leaves the record as it was: a record carries no band to take a substitute from.
+void setChannelRxFreq(ChannelRec& rec, const QString& freqText);
+
+// The whole effect of a frequency typed into grid row 1..40 (1..6 in the "MEM" view) of the
+// group shown for the current work mode: add, change or delete the channel. The last ordinary
+// channel of the last valid group is never deleted; the last one of any other group switches
+// the group off instead.
+void commitFrequencyEntry(MemoryImage& image, ChTable& table, int row, const QString& text,
+                          const MessageTarget& messages, DocumentEvents* events);
+
+// Used records with a channel number 1..40.
+int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group);
+// The same over every valid group of the work mode (A..J for CB, A..I for HF), leaving out the
+// record of (group, chNo) itself.
+int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group,
+                               int chNo);
+// Replaces the mode of every used record of both work modes by an enabled one.
+void normalizeAllModes(const MemoryImage& image, ChTable& table, DocumentEvents* events);
+
+} // namespace r5k27

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Prompter.h"
+#include "lang/Language.h"
+
+namespace r5k27 {
+
+// Where a model operation's message boxes go and in which language. A default-constructed
+// target shows nothing, for callers that must stay silent (batch tools, bulk conversions).
+struct MessageTarget {
+    Prompter* prompter = nullptr;
+    int langIndex = kLangEnglish;
+
+    bool enabled() const { return prompter != nullptr; }
+    void show(const QString& text, Buttons buttons, Icon icon) const {
+        if (prompter)
+            prompter->ask(text, buttons, icon);
+    }
+    void warn(const BiText& text) const { show(text.in(langIndex), Buttons::Ok, Icon::Warning); }
+};
+
+} // namespace r5k27
