@@ -1,14 +1,14 @@
 #include "Startup.h"
 
 #include "StartupSettings.h"
+#include "image/InitialValues.h"
 #include "platform/ProfileFile.h"
 
 #include <QLocale>
 
 namespace r5k27 {
 
-void loadVersionList(AppContext& ctx)
-{
+void loadVersionList(AppContext& ctx) {
     const ProfileFile file(ctx.paths.versionListFile());
     ctx.versions = file.exists()
                        ? VersionList::load([&file](const QString& section, const QString& key) {
@@ -18,8 +18,7 @@ void loadVersionList(AppContext& ctx)
     ctx.doc.curImage.verTag.assign(kDataVersionTag);
 }
 
-void runStartup(AppContext& ctx, const StartupSteps& steps)
-{
+void runStartup(AppContext& ctx, const StartupSteps& steps) {
     loadVersionList(ctx);
     // Numbers are shown and read with "." whatever the user's locale says; the system locale
     // itself is left alone, so there is nothing to restore at exit.
@@ -27,8 +26,7 @@ void runStartup(AppContext& ctx, const StartupSteps& steps)
     loadStartupSettings(ProfileFile(ctx.settingsFile), ctx.settings, ctx.doc.curImage);
     if (steps.showSplash)
         steps.showSplash();
-    ctx.doc.docPath = kUntitledDocPath;
-    ctx.doc.docUntitled = true;
+    newDocumentAtStart(ctx.doc, ctx.settings, ctx.paths.programFolder);
 }
 
 } // namespace r5k27

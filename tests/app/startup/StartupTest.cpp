@@ -1,11 +1,16 @@
+#include "startup/Startup.h"
+
+#include "image/DataFile.h"
+#include "image/DocumentCompare.h"
+#include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
-#include "startup/Startup.h"
 #include "startup/StartupSettings.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -16,8 +21,7 @@ struct Loaded {
     MemoryImage image;
 };
 
-Loaded loadFrom(const QString& path)
-{
+Loaded loadFrom(const QString& path) {
     Loaded out;
     out.settings.langIndex = 2; // start values must be reset, not inherited
     out.settings.comPortNo = 9;
@@ -25,8 +29,7 @@ Loaded loadFrom(const QString& path)
     return out;
 }
 
-TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest)
-{
+TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "; shop settings\r\n[language]\r\n"
                                                   "IsFirstRun=1\r\nCurrentLanguage=2\r\n"
@@ -38,13 +41,12 @@ TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest)
     EXPECT_EQ(loaded.settings.bandText, "28.0000 - 29.6990 MHz");
     EXPECT_EQ(loaded.settings.modelName, "BRELLOCK R5K27");
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("; shop settings\r\n[language]\r\n"
-                                                   "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
-                                                   "Extra=keep\r\ncomPort=1\r\n\r\n"
-                                                   "[Other]\r\nx=1\r\n"));
+                                                  "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
+                                                  "Extra=keep\r\ncomPort=1\r\n\r\n"
+                                                  "[Other]\r\nx=1\r\n"));
 }
 
-TEST(StartupSettings, LaterRunReadsEveryKey)
-{
+TEST(StartupSettings, LaterRunReadsEveryKey) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
@@ -56,12 +58,11 @@ TEST(StartupSettings, LaterRunReadsEveryKey)
     EXPECT_EQ(loaded.settings.handshakeSetting, 2);
     EXPECT_EQ(loaded.settings.stopBitSetting, 2);
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("[LANGUAGE]\nisfirstrun=0\ncomPort=4\n"
-                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
-                                                   "comPortName=ttyUSB1\n"));
+                                                  "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
+                                                  "comPortName=ttyUSB1\n"));
 }
 
-TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults)
-{
+TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "[language]\nIsFirstRun=maybe\ncomPort=COM3\n"
                                                   "CurrentLanguage=3\n\x01\xFF garbage\n");
@@ -77,8 +78,7 @@ TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults)
     EXPECT_TRUE(dir.read("mysetup.ini").contains("\x01\xFF garbage\n"));
 }
 
-TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated)
-{
+TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated) {
     test::TempDir dir;
     const Loaded loaded = loadFrom(dir.path("mysetup.ini"));
     EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
@@ -88,11 +88,10 @@ TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated)
     EXPECT_EQ(file.read("language", "CurrentLanguage"), "1");
 }
 
-TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy)
-{
+TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy) {
     test::TempDir dir;
-    const QString installed = dir.write("install/language/mysetup.ini",
-                                        "[language]\nIsFirstRun=0\nCurrentLanguage=2\n");
+    const QString installed =
+        dir.write("install/language/mysetup.ini", "[language]\nIsFirstRun=0\nCurrentLanguage=2\n");
     const QString userDir = dir.path("user/config");
     const QString used = resolveSettingsFile(installed, userDir, false);
     EXPECT_EQ(used, userDir + "/mysetup.ini");
@@ -106,8 +105,7 @@ TEST(StartupSettings, ReadOnlyInstallUsesASeededPerUserCopy)
 }
 
 // A whole install tree: version list, settings, then the first window in the chosen language.
-TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList)
-{
+TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList) {
     test::TempDir dir;
     dir.write("R5K27/Version.ini", "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\n"
                                    "Firm0=V200V200\r\nFirm1=V100V100\r\n");
@@ -125,13 +123,39 @@ TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList)
     EXPECT_EQ(QLocale().decimalPoint(), ".");
     EXPECT_TRUE(ctx.doc.docUntitled);
 
+    // No default file installed: the built-in document is a CB one and the band follows it.
+    EXPECT_EQ(ctx.doc.curImage.workMode, 0);
     MainWindow window(ctx);
     EXPECT_EQ(window.windowTitle(),
-              QStringLiteral("BRELLOCK R5K27[28.0000 - 29.6990 MHz][文件名:new.dat]"));
+              QStringLiteral("BRELLOCK R5K27[25.6150 - 30.1050 MHz][文件名:new.dat]"));
 }
 
-TEST(Startup, MissingVersionListStillAcceptsOwnFiles)
-{
+TEST(Startup, StartsWithTheInstalledNewDocumentStoredAsSaved) {
+    test::TempDir dir;
+    // An HF document with a recognisable group name as the installed New default file.
+    Document installed;
+    AppSettings settings;
+    writeBuiltInDefaults(installed, settings, 1, QDate(2026, 1, 2));
+    installed.curImage.optFeat.groupName(1, 2).assign("HF-B");
+    VersionList versions = VersionList::builtIn();
+    test::ScriptedPrompter prompter;
+    DataFileContext files{installed, settings, versions, prompter};
+    QDir().mkpath(dir.path("R5K27/V200/Init"));
+    ASSERT_TRUE(saveDataFile(files, dir.path("R5K27/V200/Init/1_ZT6666_New.dat")));
+
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
+    ctx.settingsFile = dir.path("mysetup.ini");
+    runStartup(ctx);
+    EXPECT_EQ(ctx.doc.curImage.optFeat.groupName(1, 2).clean(), "HF-B");
+    EXPECT_EQ(ctx.doc.curImage.workMode, 1);
+    EXPECT_EQ(ctx.settings.bandText, "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(ctx.doc.docPath, "new.dat");
+    EXPECT_TRUE(ctx.doc.docUntitled);
+    EXPECT_FALSE(isModified(ctx.doc));
+}
+
+TEST(Startup, MissingVersionListStillAcceptsOwnFiles) {
     test::TempDir dir;
     AppContext ctx;
     ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
