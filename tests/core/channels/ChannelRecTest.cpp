@@ -1,14 +1,12 @@
 #include "channels/ChannelRec.h"
 
 #include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
 namespace {
 
-TEST(ChannelRec, FieldsLandAtTheirFileOffsets)
-{
+TEST(ChannelRec, FieldsLandAtTheirFileOffsets) {
     ChannelRec rec;
     rec.chNo = 41;
     rec.chFlag = 1;
@@ -32,8 +30,7 @@ TEST(ChannelRec, FieldsLandAtTheirFileOffsets)
     EXPECT_EQ(bytes.mid(52, 2), QByteArray("\x34\x12"));
 }
 
-TEST(ChannelRec, AnyRecordBytesSurviveReadAndWrite)
-{
+TEST(ChannelRec, AnyRecordBytesSurviveReadAndWrite) {
     QRandomGenerator rng(54);
     for (int round = 0; round < 200; ++round) {
         QByteArray data(54, '\0');
@@ -49,8 +46,7 @@ TEST(ChannelRec, AnyRecordBytesSurviveReadAndWrite)
     EXPECT_EQ(rec.chNo, 5);
 }
 
-TEST(ChTable, IndexesAreIndependentPerModeSlotAndGroup)
-{
+TEST(ChTable, IndexesAreIndependentPerModeSlotAndGroup) {
     auto table = std::make_unique<ChTable>();
     table->at(0, 1, 1).chNo = 1;
     table->at(1, 1, 1).chNo = 2;

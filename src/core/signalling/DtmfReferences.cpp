@@ -1,0 +1,61 @@
+#include "DtmfReferences.h"
+
+#include "channels/ChannelTable.h"
+#include "common/DocumentEvents.h"
+#include "image/MemoryImage.h"
+
+namespace r5k27 {
+namespace {
+
+bool isCodeNumber(int n) {
+    return n >= 1 && n <= kDtmfCodeCount;
+}
+
+void validate(MemoryImage& image, std::int16_t& ref) {
+    ref = std::int16_t(validDtmfCode(image, ref));
+}
+
+} // namespace
+
+QString dtmfCodeText(const MemoryImage& image, int n) {
+    return isCodeNumber(n) ? image.optFeat.dtmf(n).clean() : QString();
+}
+
+void storeDtmfCode(MemoryImage& image, int n, const QString& text) {
+    if (isCodeNumber(n))
+        image.optFeat.dtmf(n).assignTerminated(cleanFixedText(text));
+}
+
+bool dtmfCodeUsed(MemoryImage& image, int n) {
+    if (!isCodeNumber(n))
+        return false;
+    FixedText<16>& code = image.optFeat.dtmf(n);
+    const QString text = code.clean();
+    code.assign(text);
+    return !text.isEmpty();
+}
+
+int validDtmfCode(MemoryImage& image, int n) {
+    return n >= 1 && dtmfCodeUsed(image, n) ? n : 0;
+}
+
+void setDtmfList(MemoryImage& image, ChTable& table, DocumentEvents* events) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int used = usedSlots(image, mode, group);
+            for (int slot = 1; slot <= used; ++slot) {
+                ChannelRec& rec = table.at(mode, slot, group);
+                validate(image, rec.botCode);
+                validate(image, rec.eotCode);
+                validate(image, rec.callCode);
+            }
+        }
+    }
+    validate(image, image.optFeat.pubBotCode);
+    validate(image, image.optFeat.pubEotCode);
+    validate(image, image.optFeat.pubCallCode);
+    if (events)
+        emit events->dtmfReferencesChanged();
+}
+
+} // namespace r5k27

@@ -1,0 +1,39 @@
+#include "RogerTones.h"
+
+#include "channels/ChannelTable.h"
+#include "common/DocumentEvents.h"
+#include "image/MemoryImage.h"
+
+#include <algorithm>
+
+namespace r5k27 {
+
+bool isPlayable(const ToneSeq& seq) {
+    return seq.repeatCount >= 1 && std::any_of(seq.steps.begin(), seq.steps.end(),
+                                               [](const ToneStep& s) { return s.durCode > 0; });
+}
+
+int validRogerTone(const MemoryImage& image, int t) {
+    return t >= 1 && t <= kToneSeqCount && isPlayable(image.rbTone.tone(t)) ? t : 0;
+}
+
+int countValidRogerTones(const MemoryImage& image) {
+    return int(std::count_if(image.rbTone.seqs.begin(), image.rbTone.seqs.end(), isPlayable));
+}
+
+void recheckRogerTones(MemoryImage& image, ChTable& table, DocumentEvents* events) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int used = usedSlots(image, mode, group);
+            for (int slot = 1; slot <= used; ++slot) {
+                ChannelRec& rec = table.at(mode, slot, group);
+                rec.rogerTone = std::int16_t(validRogerTone(image, rec.rogerTone));
+            }
+        }
+    }
+    image.optFeat.pubRogerTone = std::int16_t(validRogerTone(image, image.optFeat.pubRogerTone));
+    if (events)
+        emit events->rogerReferencesChanged();
+}
+
+} // namespace r5k27

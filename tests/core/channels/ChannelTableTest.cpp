@@ -1,0 +1,215 @@
+#include "channels/ChannelTable.h"
+
+#include "common/DocumentEvents.h"
+#include "image/MemoryImage.h"
+#include "support/EventRecorder.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+constexpr int kHFMode = 1;
+
+class ChannelTableTest : public ::testing::Test {
+protected:
+    ChannelTableTest() {
+        image.workMode = kHFMode;
+        image.curGroup = {1, 1};
+        image.optFeat.modeEnable = {1, 1, 1, 1, 1};
+    }
+
+    // Adds channels to group g of the HF work mode and makes the group valid.
+    void addChannels(int group, std::initializer_list<int> chNos) {
+        image.optFeat.groupValid(kHFMode, group) = 1;
+        for (int chNo : chNos)
+            addChannel(image, table, chNo, kHFMode, group, "28.1000");
+    }
+    QList<int> channelNumbers(int group) const {
+        QList<int> out;
+        for (int slot = 1; slot <= image.chCount(kHFMode, group); ++slot)
+            out << table.at(kHFMode, slot, group).chNo;
+        return out;
+    }
+    void commit(int row, const QString& text) {
+        commitFrequencyEntry(image, table, row, text, {&prompter, kLangEnglish}, &events);
+    }
+    const ChannelRec* channel(int group, int chNo) const {
+        const int slot = findChannel(image, table, kHFMode, group, chNo);
+        return slot ? &table.at(kHFMode, slot, group) : nullptr;
+    }
+
+    MemoryImage image;
+    ChTable table;
+    test::ScriptedPrompter prompter;
+    DocumentEvents events;
+};
+
+TEST_F(ChannelTableTest, NewChannelsGoLastWithNewChannelValuesAndKeepTheSpares) {
+    addChannels(1, {41, 1});
+    table.at(kHFMode, 3, 1).spare1 = 77;
+    table.at(kHFMode, 3, 1).rogerTone = 5;
+    commit(5, "28.0850");
+    commit(3, "28.3");
+    EXPECT_EQ(channelNumbers(1), QList<int>({41, 1, 5, 3}));
+    const ChannelRec& rec = table.at(kHFMode, 3, 1);
+    EXPECT_EQ(rec.chFlag, 1);
+    EXPECT_EQ(rec.scanAdd, 1);
+    EXPECT_EQ(rec.rxFreq.raw(), "280850  ");
+    EXPECT_EQ(rec.txFreq, rec.rxFreq);
+    EXPECT_EQ(rec.decodeTone, 8);
+    EXPECT_EQ(rec.encodeTone, 8);
+    EXPECT_EQ(rec.nbAnl, 1);
+    EXPECT_EQ(rec.mode, 0);
+    EXPECT_EQ(rec.rogerTone, 0);
+    EXPECT_EQ(rec.spare1, 77);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+
+    // A duplicate number or a full group adds nothing.
+    addChannel(image, table, 5, kHFMode, 1, "28.2");
+    EXPECT_EQ(image.chCount(kHFMode, 1), 4);
+    image.chCount(kHFMode, 2) = 46;
+    addChannel(image, table, 9, kHFMode, 2, "28.2");
+    EXPECT_EQ(image.chCount(kHFMode, 2), 46);
+}
+
+TEST_F(ChannelTableTest, DeletingMovesLaterSlotsDownInOrder) {
+    addChannels(1, {41, 42, 1, 2, 3, 4, 5});
+    deleteChannel(image, table, 3, kHFMode, 1);
+    EXPECT_EQ(channelNumbers(1), QList<int>({41, 42, 2, 3, 4, 5}));
+    deleteChannel(image, table, 0, kHFMode, 1);
+    deleteChannel(image, table, 7, kHFMode, 1);
+    EXPECT_EQ(image.chCount(kHFMode, 1), 6);
+}
+
+TEST_F(ChannelTableTest, DamagedCountsNeverReachOutsideTheTable) {
+    image.chCount(kHFMode, 1) = 500;
+    EXPECT_EQ(usedSlots(image, kHFMode, 1), 46);
+    EXPECT_EQ(findChannel(image, table, kHFMode, 1, 99), 0);
+    image.chCount(kHFMode, 1) = -3;
+    EXPECT_EQ(countOrdinaryChannels(image, table, kHFMode, 1), 0);
+    EXPECT_EQ(findChannel(image, table, 2, 1, 0), 0);
+    EXPECT_EQ(findChannel(image, table, kHFMode, 11, 0), 0);
+}
+
+TEST_F(ChannelTableTest, ChangingAFrequencyKeepsTheTransmitFrequency) {
+    addChannels(1, {1, 2});
+    commit(2, "29.5");
+    EXPECT_EQ(channel(1, 2)->rxFreq.clean(), "295000");
+    EXPECT_EQ(channel(1, 2)->txFreq.clean(), "281000");
+
+    ChannelRec rec = *channel(1, 2);
+    setChannelRxFreq(rec, "not a number");
+    setChannelRxFreq(rec, "");
+    EXPECT_EQ(rec.rxFreq.clean(), "295000");
+}
+
+TEST_F(ChannelTableTest, OutOfRangeEntryWarnsAndDeletesTheChannel) {
+    addChannels(1, {1, 2});
+    commit(2, "27.0");
+    EXPECT_EQ(prompter.texts(), QStringList{"Frequency is out of range."});
+    EXPECT_EQ(channel(1, 2), nullptr);
+    // In an empty row the bad entry creates nothing.
+    commit(7, "abc");
+    EXPECT_EQ(channel(1, 7), nullptr);
+    EXPECT_EQ(prompter.shown.size(), 2);
+}
+
+TEST_F(ChannelTableTest, LastOrdinaryChannelOfAGroupSwitchesTheGroupOff) {
+    addChannels(1, {41, 1});
+    addChannels(2, {41, 42, 1});
+    image.curGroup[kHFMode] = 2;
+    commit(1, "");
+    EXPECT_EQ(image.optFeat.groupValid(kHFMode, 2), 0);
+    EXPECT_EQ(channelNumbers(2), QList<int>({41, 42}));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(ChannelTableTest, LastOrdinaryChannelOfTheLastValidGroupStays) {
+    addChannels(1, {41, 1});
+    addChannels(2, {1});
+    image.optFeat.groupValid(kHFMode, 2) = 0; // invalid groups do not count
+    addChannels(10, {1});                     // nor does HF group J
+    commit(1, "");
+    EXPECT_EQ(image.optFeat.groupValid(kHFMode, 1), 1);
+    EXPECT_EQ(channelNumbers(1), QList<int>({41, 1}));
+}
+
+TEST_F(ChannelTableTest, DeletingOneOfSeveralChannelsRepairsTheGroupReferences) {
+    addChannels(1, {1, 2, 3});
+    image.optFeat.workCh(kHFMode, 1) = 2;
+    test::EventRecorder recorder(events);
+    commit(2, "");
+    EXPECT_EQ(channelNumbers(1), QList<int>({1, 3}));
+    EXPECT_EQ(image.optFeat.workCh(kHFMode, 1), 1);
+    EXPECT_EQ(recorder.lines, QStringList({"groupChecked 1 1", "channelRowChanged 1 1 2"}));
+}
+
+TEST_F(ChannelTableTest, MemViewEditsTheMemoryChannelsOfGroupA) {
+    addChannels(1, {1});
+    addChannels(2, {1});
+    image.curGroup[kHFMode] = 11;
+    image.optFeat.dwCh(kHFMode, 1, 0) = 0;
+    test::EventRecorder recorder(events);
+
+    commit(2, "28.2");
+    EXPECT_EQ(channelNumbers(1), QList<int>({1, 42}));
+    EXPECT_EQ(channelNumbers(2), QList<int>{1});
+    commit(2, "28.3");
+    EXPECT_EQ(channel(1, 42)->rxFreq.clean(), "283000");
+
+    image.optFeat.dwCh(kHFMode, 1, 1) = 42;
+    commit(2, "");
+    EXPECT_EQ(channelNumbers(1), QList<int>{1});
+    // No memory channel is left, so the reference to it cannot stay.
+    EXPECT_EQ(image.optFeat.dwCh(kHFMode, 1, 1), 0);
+    EXPECT_EQ(recorder.lines.last(), "channelRowChanged 1 11 2");
+    EXPECT_EQ(recorder.lines.count("groupChecked 1 1"), 2);
+
+    // The view has six rows only.
+    commit(7, "28.2");
+    EXPECT_EQ(channelNumbers(1), QList<int>{1});
+}
+
+TEST_F(ChannelTableTest, OtherValidGroupsCountWithoutTheRecordItself) {
+    addChannels(1, {1, 2, 41});
+    addChannels(3, {5});
+    addChannels(4, {6});
+    image.optFeat.groupValid(kHFMode, 4) = 0;
+    EXPECT_EQ(countOrdinaryChannels(image, table, kHFMode, 1), 2);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 1, 2), 2);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 3, 5), 2);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 3, 9), 3);
+}
+
+TEST_F(ChannelTableTest, NormalizingReplacesSwitchedOffModesInBothWorkModes) {
+    addChannels(1, {1, 2});
+    image.optFeat.groupValid(0, 5) = 1;
+    addChannel(image, table, 1, 0, 5, "27.0");
+    table.at(kHFMode, 1, 1).mode = 4;
+    table.at(kHFMode, 2, 1).mode = 2;
+    table.at(0, 1, 5).mode = 4;
+    table.at(0, 2, 5).mode = 4; // unused slot: left alone
+    image.optFeat.modeEnable = {0, 1, 1, 1, 0};
+    test::EventRecorder recorder(events);
+    normalizeAllModes(image, table, &events);
+    EXPECT_EQ(table.at(kHFMode, 1, 1).mode, 1);
+    EXPECT_EQ(table.at(kHFMode, 2, 1).mode, 2);
+    EXPECT_EQ(table.at(0, 1, 5).mode, 1);
+    EXPECT_EQ(table.at(0, 2, 5).mode, 4);
+    EXPECT_EQ(recorder.lines, QStringList{"modesNormalized"});
+}
+
+TEST_F(ChannelTableTest, CBWorkModeChecksAgainstTheCBBand) {
+    image.workMode = 0;
+    image.curGroup[0] = 10;
+    image.optFeat.groupValid(0, 10) = 1;
+    commit(4, "26.0");
+    ASSERT_EQ(image.chCount(0, 10), 1);
+    EXPECT_EQ(table.at(0, 1, 10).rxFreq.clean(), "260000");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+} // namespace
+} // namespace r5k27
