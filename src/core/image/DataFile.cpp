@@ -39,17 +39,16 @@ std::optional<ChTable> readChannelFile(const QString& dataPath, const MemoryImag
     return table;
 }
 
-std::optional<QByteArray> readIfExists(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return QByteArray();
+std::optional<QByteArray> readWhole(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
 
-// Puts back what a file held before a failed save (or removes it when it did not exist).
-void restoreFile(const QString& path, const std::optional<QByteArray>& old, bool existed) {
+// Puts back what a file held before a failed save: no file when there was none, else its old
+// content when that could be read.
+void restoreFile(const QString& path, bool existed, const std::optional<QByteArray>& old) {
     if (!existed) {
         QFile::remove(path);
         return;
@@ -73,11 +72,11 @@ bool writeFilePair(const QString& firstPath, const QByteArray& first, const QStr
     if (firstFile.write(first) != first.size() || secondFile.write(second) != second.size())
         return false;
     const bool firstExisted = QFileInfo::exists(firstPath);
-    const auto firstOld = firstExisted ? readIfExists(firstPath) : std::optional<QByteArray>();
+    const auto firstOld = firstExisted ? readWhole(firstPath) : std::nullopt;
     if (!firstFile.commit())
         return false;
     if (!secondFile.commit()) {
-        restoreFile(firstPath, firstOld, firstExisted);
+        restoreFile(firstPath, firstExisted, firstOld);
         return false;
     }
     return true;
@@ -100,7 +99,8 @@ void refreshIdentity(MemoryImage& image, AppSettings& settings) {
     settings.modelCodeText = settings.modelCodeText.trimmed();
     RadioInfoRec& info = image.radioInfo;
     info.modelCode.assignTerminated(settings.modelCodeText);
-    info.modeFlag = std::int16_t(bandFlagOf(settings.bandText));
+    // The band follows the work mode, whatever text an editor left behind.
+    info.modeFlag = std::int16_t(bandFlagOf(bandTextOf(image.workMode)));
     info.modelNo = 248;
     info.modelCode2.assignTerminated(settings.modelCodeText);
 }

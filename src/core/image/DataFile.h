@@ -41,8 +41,8 @@ bool saveDataFile(DataFileContext& ctx, const QString& path);
 // with the document untouched, when either file is missing or unusable.
 bool readPlainFile(Document& doc, AppSettings& settings, const QString& path);
 
-// Identity fields of image from the model code text and band text (the model code text is
-// trimmed on the way).
+// Identity fields of image from the model code text and the work mode's band (the model code
+// text is trimmed on the way).
 void refreshIdentity(MemoryImage& image, AppSettings& settings);
 // Identity refresh and version tag of the working record, then the working pair becomes the
 // saved pair.

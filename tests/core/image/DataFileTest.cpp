@@ -172,7 +172,7 @@ TEST_F(DataFileSave, WritesBothFilesAndStoresTheDocumentAsSaved) {
     session.doc = validDocument(3);
     session.settings.modelCodeText = "  ZT6666 ";
     session.doc.curImage.workMode = 0;
-    session.settings.bandText = kBandTextCB;
+    session.settings.bandText = kBandTextHF; // stale: the flags follow the work mode
     const QString path = dir.path("out.dat");
     dir.write("out.fre", QByteArray(1 << 16, 'z')); // a longer old file leaves nothing behind
     ASSERT_TRUE(saveDataFile(session.ctx, path));
