@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "StartupSettings.h"
+#include "image/InitialValues.h"
 #include "platform/ProfileFile.h"
 
 #include <QLocale>
@@ -25,8 +26,7 @@ void runStartup(AppContext& ctx, const StartupSteps& steps) {
     loadStartupSettings(ProfileFile(ctx.settingsFile), ctx.settings, ctx.doc.curImage);
     if (steps.showSplash)
         steps.showSplash();
-    ctx.doc.docPath = kUntitledDocPath;
-    ctx.doc.docUntitled = true;
+    newDocumentAtStart(ctx.doc, ctx.settings, ctx.paths.programFolder);
     initCaptionTables(ctx.captions);
 }
 

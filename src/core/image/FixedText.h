@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -27,8 +26,7 @@ public:
     void assign(const QString& text) { assignBytes(encodeSingleByte(text)); }
     // Text followed by one NUL where it fits, as the program writes its own values.
     void assignTerminated(const QString& text) { assign(text + QChar(u'\0')); }
-    void assignBytes(const QByteArray& raw)
-    {
+    void assignBytes(const QByteArray& raw) {
         bytes_.fill(' ');
         std::copy_n(raw.constData(), std::min<std::size_t>(N, std::size_t(raw.size())),
                     bytes_.begin());
@@ -49,7 +47,12 @@ private:
 };
 
 QString cleanFixedText(const QString& text);
+// The other order: cut at the first NUL, then trailing blanks removed ("AB \0" gives "AB").
+// Used where version tags, model codes and typed texts are compared.
+QString cutAtNulTrimmed(const QString& text);
 
-template <std::size_t N> QString FixedText<N>::clean() const { return cleanFixedText(raw()); }
+template <std::size_t N> QString FixedText<N>::clean() const {
+    return cleanFixedText(raw());
+}
 
 } // namespace r5k27

@@ -1,7 +1,6 @@
 #include "MemoryImage.h"
 
 #include <QtEndian>
-
 #include <type_traits>
 
 namespace r5k27 {
@@ -9,8 +8,7 @@ namespace {
 
 // One description of the layout, walked by both the writer and the reader, so the two directions
 // cannot drift apart. Image is MemoryImage or const MemoryImage.
-template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m)
-{
+template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m) {
     v(m.verTag);
     v(m.workMode);
     v(m.curGroup);
@@ -40,16 +38,17 @@ template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m)
     v(of.workCh);
     v(of.dwCh.halves());
     v(of.memCh);
-    for (auto* value :
-         {&of.pubBotCode, &of.pubEotCode, &of.pubCallCode, &of.rtix, &of.ttix, &of.pubHiCut,
-          &of.pubNbAnl, &of.pubEcho, &of.pubAdd10K, &of.pubBusy, &of.pubRogerTone, &of.beepOn,
-          &of.txDisplay, &of.micLevel, &of.nog, &of.tot, &of.swrProtect, &of.battProtect,
-          &of.scanMode, &of.fin, &of.backlightColor, &of.menuPage, &of.battMin, &of.battMax,
-          &of.swrMax, &of.pubMode})
+    for (auto* value : {&of.pubBotCode,     &of.pubEotCode,  &of.pubCallCode,  &of.rtix,
+                        &of.ttix,           &of.pubHiCut,    &of.pubNbAnl,     &of.pubEcho,
+                        &of.pubAdd10K,      &of.pubBusy,     &of.pubRogerTone, &of.beepOn,
+                        &of.txDisplay,      &of.micLevel,    &of.nog,          &of.tot,
+                        &of.swrProtect,     &of.battProtect, &of.scanMode,     &of.fin,
+                        &of.backlightColor, &of.menuPage,    &of.battMin,      &of.battMax,
+                        &of.swrMax,         &of.pubMode})
         v(*value);
     v(of.modeEnable);
-    for (auto* value : {&of.dtmfSendTime, &of.firstDigitTime, &of.firstDigitDelay,
-                        &of.starHashTime, &of.dCodeAssign, &of.dtmfDisplay})
+    for (auto* value : {&of.dtmfSendTime, &of.firstDigitTime, &of.firstDigitDelay, &of.starHashTime,
+                        &of.dCodeAssign, &of.dtmfDisplay})
         v(*value);
     v(of.dtmfCodes);
 
@@ -72,8 +71,7 @@ class Writer {
 public:
     QByteArray out;
 
-    template <class T> void operator()(const T& value)
-    {
+    template <class T> void operator()(const T& value) {
         if constexpr (std::is_integral_v<T>) {
             char raw[sizeof(T)];
             qToLittleEndian(value, raw);
@@ -89,10 +87,10 @@ public:
 
 class Reader {
 public:
-    explicit Reader(const char* data) : p_(data) {}
+    explicit Reader(const char* data)
+        : p_(data) {}
 
-    template <class T> void operator()(T& value)
-    {
+    template <class T> void operator()(T& value) {
         if constexpr (std::is_integral_v<T>) {
             value = qFromLittleEndian<T>(p_);
             p_ += sizeof(T);
@@ -111,8 +109,7 @@ private:
 
 } // namespace
 
-QByteArray serializeImage(const MemoryImage& image)
-{
+QByteArray serializeImage(const MemoryImage& image) {
     Writer writer;
     writer.out.reserve(MemoryImage::kFileSize);
     visitLayout(writer, image);
@@ -120,8 +117,7 @@ QByteArray serializeImage(const MemoryImage& image)
     return writer.out;
 }
 
-bool deserializeImage(const QByteArray& data, MemoryImage& image)
-{
+bool deserializeImage(const QByteArray& data, MemoryImage& image) {
     if (data.size() != MemoryImage::kFileSize)
         return false;
     Reader reader(data.constData());

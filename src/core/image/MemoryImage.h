@@ -3,13 +3,12 @@
 #include "FixedText.h"
 
 #include <QByteArray>
-
 #include <array>
 #include <cstdint>
 
 namespace r5k27 {
 
-constexpr int kModeCount = 2;  // work mode 0 = CB, 1 = HF
+constexpr int kModeCount = 2;   // work mode 0 = CB, 1 = HF
 constexpr int kGroupCount = 10; // groups "A".."J"
 constexpr int kMemGroup = 11;   // the "MEM" group of CurGroup/GroupWorkCh
 constexpr int kDtmfCodeCount = 16;
@@ -32,11 +31,10 @@ public:
     bool operator==(const PerModeGroup&) const = default;
 
 private:
-    static constexpr std::size_t index(int mode, int group)
-    {
+    static constexpr std::size_t index(int mode, int group) {
         return std::size_t((group - 1) * kModeCount + mode);
     }
-    std::array<T, std::size_t(kModeCount * LastGroup)> items_{};
+    std::array<T, std::size_t(kModeCount* LastGroup)> items_{};
 };
 
 // Two values per mode and group (emergency and dual-watch channels). The pair index varies
@@ -44,12 +42,10 @@ private:
 template <class T> class PerModeGroupPair {
 public:
     T& operator()(int mode, int group, int k) { return halves_[std::size_t(k)](mode, group); }
-    const T& operator()(int mode, int group, int k) const
-    {
+    const T& operator()(int mode, int group, int k) const {
         return halves_[std::size_t(k)](mode, group);
     }
-    void fill(const T& value)
-    {
+    void fill(const T& value) {
         for (auto& half : halves_)
             half.fill(value);
     }

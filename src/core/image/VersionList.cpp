@@ -8,14 +8,12 @@ namespace {
 // A count beyond this is garbage, not a list anyone installed; it must not make start-up crawl.
 constexpr long long kMaxEntries = 1000;
 
-QString cutAtNul(const QString& text)
-{
+QString cutAtNul(const QString& text) {
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     return nul < 0 ? text : text.left(nul);
 }
 
-std::optional<int> usableCount(const QString& text)
-{
+std::optional<int> usableCount(const QString& text) {
     const auto n = parseInteger(text);
     if (!n || *n <= 0)
         return std::nullopt;
@@ -24,8 +22,7 @@ std::optional<int> usableCount(const QString& text)
 
 } // namespace
 
-VersionList VersionList::builtIn()
-{
+VersionList VersionList::builtIn() {
     VersionList list;
     list.currentVersion_ = kDataVersionTag;
     list.softList_ = {kDataVersionTag};
@@ -33,8 +30,7 @@ VersionList VersionList::builtIn()
     return list;
 }
 
-VersionList VersionList::load(const Lookup& read)
-{
+VersionList VersionList::load(const Lookup& read) {
     VersionList list = builtIn();
     const QString section = QStringLiteral("Version");
     list.currentVersion_ = cutAtNul(read(section, QStringLiteral("CurrentVersion"))).trimmed();
@@ -62,30 +58,26 @@ VersionList VersionList::load(const Lookup& read)
     return list;
 }
 
-bool VersionList::isCompatiblePair(const QString& programTag, const QString& otherTag) const
-{
+bool VersionList::isCompatiblePair(const QString& programTag, const QString& otherTag) const {
     for (qsizetype k = 0; k + 1 < firmList_.size(); k += 2)
         if (firmList_[k] == programTag && firmList_[k + 1] == otherTag)
             return true;
     return false;
 }
 
-QString VersionList::folderOfVersion(const QString& otherTag) const
-{
+QString VersionList::folderOfVersion(const QString& otherTag) const {
     for (qsizetype k = 0; k + 1 < firmList_.size(); k += 2)
         if (firmList_[k + 1] == otherTag)
             return firmList_[k];
     return {};
 }
 
-QString versionDisplayForm(const QString& tag)
-{
+QString versionDisplayForm(const QString& tag) {
     return tag.left(2) + u'.' + tag.right(2);
 }
 
 QString incompatibleMessage(const QString& programTag, const QString& otherTag, VersionKind kind,
-                            int lang)
-{
+                            int lang) {
     const BiText& label =
         kind == VersionKind::Firmware ? VersionTexts::firmwareLabel : VersionTexts::dataFileLabel;
     return VersionTexts::question.in(lang) + QStringLiteral("\r\n") + label.in(lang) + u' ' +

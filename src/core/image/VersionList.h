@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 namespace r5k27 {

@@ -1,10 +1,15 @@
 #include "startup/Startup.h"
 
 #include "app/mainwindow/MainWindowHarness.h"
+#include "image/DataFile.h"
+#include "image/DocumentCompare.h"
+#include "image/InitialValues.h"
 #include "platform/ProfileFile.h"
 #include "startup/StartupSettings.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -119,9 +124,36 @@ TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList) {
     EXPECT_EQ(QLocale().decimalPoint(), ".");
     EXPECT_TRUE(ctx.doc.docUntitled);
 
+    // No default file installed: the built-in document is a CB one and the band follows it.
+    EXPECT_EQ(ctx.doc.curImage.workMode, 0);
     auto window = harness.makeWindow();
     EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("BRELLOCK R5K27[28.0000 - 29.6990 MHz][文件名:new.dat]"));
+              QStringLiteral("BRELLOCK R5K27[25.6150 - 30.1050 MHz][文件名:new.dat]"));
+}
+
+TEST(Startup, StartsWithTheInstalledNewDocumentStoredAsSaved) {
+    test::TempDir dir;
+    // An HF document with a recognisable group name as the installed New default file.
+    Document installed;
+    AppSettings settings;
+    writeBuiltInDefaults(installed, settings, 1, QDate(2026, 1, 2));
+    installed.curImage.optFeat.groupName(1, 2).assign("HF-B");
+    VersionList versions = VersionList::builtIn();
+    test::ScriptedPrompter prompter;
+    DataFileContext files{installed, settings, versions, prompter};
+    QDir().mkpath(dir.path("R5K27/V200/Init"));
+    ASSERT_TRUE(saveDataFile(files, dir.path("R5K27/V200/Init/1_ZT6666_New.dat")));
+
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
+    ctx.settingsFile = dir.path("mysetup.ini");
+    runStartup(ctx);
+    EXPECT_EQ(ctx.doc.curImage.optFeat.groupName(1, 2).clean(), "HF-B");
+    EXPECT_EQ(ctx.doc.curImage.workMode, 1);
+    EXPECT_EQ(ctx.settings.bandText, "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(ctx.doc.docPath, "new.dat");
+    EXPECT_TRUE(ctx.doc.docUntitled);
+    EXPECT_FALSE(isModified(ctx.doc));
 }
 
 TEST(Startup, MissingVersionListStillAcceptsOwnFiles) {

@@ -5,8 +5,7 @@
 namespace r5k27 {
 namespace {
 
-TEST(FixedText, AssignmentPadsWithSpacesAndCutsLongText)
-{
+TEST(FixedText, AssignmentPadsWithSpacesAndCutsLongText) {
     FixedText<4> t;
     t.assign(QStringLiteral("AB"));
     EXPECT_EQ(t.raw(), QStringLiteral("AB  "));
@@ -16,8 +15,7 @@ TEST(FixedText, AssignmentPadsWithSpacesAndCutsLongText)
     EXPECT_EQ(t.raw(), QStringLiteral("    "));
 }
 
-TEST(FixedText, TerminatedAssignmentAddsANulOnlyWhereItFits)
-{
+TEST(FixedText, TerminatedAssignmentAddsANulOnlyWhereItFits) {
     FixedText<7> seven;
     seven.assignTerminated(QStringLiteral("ZT6666"));
     EXPECT_EQ(QByteArray(seven.bytes().data(), 7), QByteArray("ZT6666\0", 7));
@@ -29,8 +27,7 @@ TEST(FixedText, TerminatedAssignmentAddsANulOnlyWhereItFits)
     EXPECT_EQ(QByteArray(code.bytes().data(), 16), QByteArray("\0               ", 16));
 }
 
-TEST(FixedText, CleanRemovesTrailingBlanksThenCutsAtTheFirstNul)
-{
+TEST(FixedText, CleanRemovesTrailingBlanksThenCutsAtTheFirstNul) {
     EXPECT_EQ(cleanFixedText(QStringLiteral("AB  ")), QStringLiteral("AB"));
     EXPECT_EQ(cleanFixedText(QString::fromLatin1("A\0  ", 4)), QStringLiteral("A"));
     EXPECT_EQ(cleanFixedText(QString::fromLatin1("\0   ", 4)), QString());
@@ -39,8 +36,7 @@ TEST(FixedText, CleanRemovesTrailingBlanksThenCutsAtTheFirstNul)
     EXPECT_EQ(cleanFixedText(QStringLiteral(" A")), QStringLiteral(" A"));
 }
 
-TEST(FixedText, BytesOutsideAsciiSurviveAndWideCharactersAreRecognised)
-{
+TEST(FixedText, BytesOutsideAsciiSurviveAndWideCharactersAreRecognised) {
     FixedText<4> t;
     t.assignBytes(QByteArray("\xE9\xFF\x01\x80", 4));
     FixedText<4> again;

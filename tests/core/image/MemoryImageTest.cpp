@@ -1,23 +1,19 @@
 #include "image/MemoryImage.h"
 
 #include <QRandomGenerator>
-
 #include <functional>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
 namespace {
 
-MemoryImage zeroedImage()
-{
+MemoryImage zeroedImage() {
     MemoryImage image;
     deserializeImage(QByteArray(MemoryImage::kFileSize, '\0'), image);
     return image;
 }
 
-TEST(MemoryImage, BlankRecordIsExactlyTheFileSizeWithSpacePaddedTexts)
-{
+TEST(MemoryImage, BlankRecordIsExactlyTheFileSizeWithSpacePaddedTexts) {
     MemoryImage image;
     image.verTag.assign(QStringLiteral("V2"));
     image.radioInfo.makeDate.assign(QStringLiteral("2026"));
@@ -25,7 +21,7 @@ TEST(MemoryImage, BlankRecordIsExactlyTheFileSizeWithSpacePaddedTexts)
     ASSERT_EQ(bytes.size(), 1344);
     EXPECT_EQ(bytes.mid(0, 4), QByteArray("V2  "));
     EXPECT_EQ(bytes.mid(105, 8), QByteArray("2026    "));
-    EXPECT_EQ(bytes.mid(168, 4), QByteArray("    ")); // first group name, never assigned
+    EXPECT_EQ(bytes.mid(168, 4), QByteArray("    "));   // first group name, never assigned
     EXPECT_EQ(bytes.mid(576, 16), QByteArray(16, ' ')); // DTMF code 1
 }
 
@@ -38,8 +34,7 @@ struct FieldAt {
 
 // One field at a time gets a distinctive value; it must land at its offset, little-endian, and
 // nowhere else.
-TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset)
-{
+TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset) {
     const std::vector<FieldAt> fields = {
         {"WorkMode", 4, 2, [](MemoryImage& m, int v) { m.workMode = std::int16_t(v); }},
         {"CurGroup(1)", 8, 2, [](MemoryImage& m, int v) { m.curGroup[1] = std::int16_t(v); }},
@@ -50,11 +45,9 @@ TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset)
         {"GroupWorkCh(1,11)", 52, 2,
          [](MemoryImage& m, int v) { m.groupWorkCh(1, 11) = std::int16_t(v); }},
         {"ChCount(0,1)", 54, 2, [](MemoryImage& m, int v) { m.chCount(0, 1) = std::int16_t(v); }},
-        {"ChCount(1,10)", 92, 2,
-         [](MemoryImage& m, int v) { m.chCount(1, 10) = std::int16_t(v); }},
+        {"ChCount(1,10)", 92, 2, [](MemoryImage& m, int v) { m.chCount(1, 10) = std::int16_t(v); }},
         {"ModelNo", 101, 2, [](MemoryImage& m, int v) { m.radioInfo.modelNo = std::int16_t(v); }},
-        {"ModeFlag", 103, 2,
-         [](MemoryImage& m, int v) { m.radioInfo.modeFlag = std::int16_t(v); }},
+        {"ModeFlag", 103, 2, [](MemoryImage& m, int v) { m.radioInfo.modeFlag = std::int16_t(v); }},
         {"ModeFlag2", 124, 2,
          [](MemoryImage& m, int v) { m.radioInfo.modeFlag2 = std::int16_t(v); }},
         {"ModelLetter", 126, 2,
@@ -119,8 +112,7 @@ TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset)
         {"ExtSwitch", 1316, 2, [](MemoryImage& m, int v) { m.extSwitch = std::int16_t(v); }},
         {"ExtSelect", 1318, 2, [](MemoryImage& m, int v) { m.extSelect = std::int16_t(v); }},
         {"ExtTable(0)", 1320, 2, [](MemoryImage& m, int v) { m.extTable[0] = std::int16_t(v); }},
-        {"ExtTable(11)", 1342, 2,
-         [](MemoryImage& m, int v) { m.extTable[11] = std::int16_t(v); }},
+        {"ExtTable(11)", 1342, 2, [](MemoryImage& m, int v) { m.extTable[11] = std::int16_t(v); }},
     };
     const QByteArray zero = serializeImage(zeroedImage());
     for (const auto& field : fields) {
@@ -135,8 +127,7 @@ TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset)
     }
 }
 
-TEST(MemoryImage, TextFieldsLandAtTheirOffsets)
-{
+TEST(MemoryImage, TextFieldsLandAtTheirOffsets) {
     MemoryImage image = zeroedImage();
     image.verTag.assign(QStringLiteral("V200"));
     image.radioInfo.modelCode.assignTerminated(QStringLiteral("ZT6666"));
@@ -159,8 +150,7 @@ TEST(MemoryImage, TextFieldsLandAtTheirOffsets)
     EXPECT_EQ(bytes.mid(816, 16), QByteArray("0123456789ABCD*#"));
 }
 
-TEST(MemoryImage, AnyFileContentSurvivesReadAndWriteByteForByte)
-{
+TEST(MemoryImage, AnyFileContentSurvivesReadAndWriteByteForByte) {
     QRandomGenerator rng(1344);
     for (int round = 0; round < 200; ++round) {
         QByteArray data(MemoryImage::kFileSize, '\0');
@@ -175,8 +165,7 @@ TEST(MemoryImage, AnyFileContentSurvivesReadAndWriteByteForByte)
     }
 }
 
-TEST(MemoryImage, ReadingRefusesAnyOtherLengthAndLeavesTheRecord)
-{
+TEST(MemoryImage, ReadingRefusesAnyOtherLengthAndLeavesTheRecord) {
     MemoryImage image;
     image.workMode = 1;
     image.extFreq = 100;
@@ -187,8 +176,7 @@ TEST(MemoryImage, ReadingRefusesAnyOtherLengthAndLeavesTheRecord)
     }
 }
 
-TEST(MemoryImage, IndexedAccessorsFollowOneBasedNumbering)
-{
+TEST(MemoryImage, IndexedAccessorsFollowOneBasedNumbering) {
     MemoryImage image = zeroedImage();
     image.optFeat.dtmf(16).assign(QStringLiteral("9"));
     image.rbTone.tone(8).repeatCount = 3;

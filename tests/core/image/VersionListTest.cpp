@@ -1,27 +1,23 @@
 #include "image/VersionList.h"
 
 #include <QMap>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
 namespace {
 
-VersionList listFrom(const QMap<QString, QString>& keys)
-{
+VersionList listFrom(const QMap<QString, QString>& keys) {
     return VersionList::load([&keys](const QString& section, const QString& key) {
         return keys.value(section + u'/' + key);
     });
 }
 
-TEST(VersionList, InstalledListDecidesCompatibilityAndFolders)
-{
+TEST(VersionList, InstalledListDecidesCompatibilityAndFolders) {
     const VersionList list = listFrom({{"Version/FirmVersionCount", "3"},
                                        {"Firm/Firm0", "V200V200"},
                                        {"Firm/Firm1", "V100V100"},
                                        {"Firm/Firm2", "V200V210"}});
-    EXPECT_EQ(list.firmList(),
-              QStringList({"V200", "V200", "V100", "V100", "V200", "V210"}));
+    EXPECT_EQ(list.firmList(), QStringList({"V200", "V200", "V100", "V100", "V200", "V210"}));
     EXPECT_TRUE(list.isCompatiblePair("V200", "V200"));
     EXPECT_TRUE(list.isCompatiblePair("V200", "V210"));
     EXPECT_FALSE(list.isCompatiblePair("V200", "V100"));
@@ -29,8 +25,7 @@ TEST(VersionList, InstalledListDecidesCompatibilityAndFolders)
     EXPECT_EQ(list.folderOfVersion("V999"), QString());
 }
 
-TEST(VersionList, UnusableListsFallBackToTheProgramsOwnPair)
-{
+TEST(VersionList, UnusableListsFallBackToTheProgramsOwnPair) {
     const QList<QMap<QString, QString>> broken = {
         {},
         {{"Version/FirmVersionCount", "0"}, {"Firm/Firm0", "V100V100"}},
@@ -45,15 +40,13 @@ TEST(VersionList, UnusableListsFallBackToTheProgramsOwnPair)
     }
 }
 
-TEST(VersionList, HugeCountsAreBoundedAndEntriesCutAtNul)
-{
+TEST(VersionList, HugeCountsAreBoundedAndEntriesCutAtNul) {
     const VersionList list = listFrom({{"Version/FirmVersionCount", "2147483647"},
                                        {"Firm/Firm0", QString::fromLatin1("V200V300\0junk", 13)}});
     EXPECT_EQ(list.firmList(), QStringList({"V200", "V300"}));
 }
 
-TEST(VersionList, IncompatibilityQuestionNamesBothVersions)
-{
+TEST(VersionList, IncompatibilityQuestionNamesBothVersions) {
     EXPECT_EQ(versionDisplayForm("V200"), "V2.00");
     EXPECT_EQ(incompatibleMessage("V200", "V100", VersionKind::DataFile, kLangEnglish),
               "incompatible version. It may cause unknown error.To start the corresponding "

@@ -1,0 +1,26 @@
+#include "BandIdentity.h"
+
+#include "common/AppSettings.h"
+#include "common/NumericText.h"
+#include "image/FixedText.h"
+
+namespace r5k27 {
+
+QString bandTextOf(int workMode) {
+    return workMode == 0 ? kBandTextCB : kBandTextHF;
+}
+
+int bandFlagOf(const QString& bandText) {
+    return bandText == kBandTextCB ? 0 : 1;
+}
+
+QString bandDigitOf(const QString& bandText) {
+    return QString::number(bandFlagOf(bandText));
+}
+
+bool isWellFormedTag(const QString& tag) {
+    const QString s = cutAtNulTrimmed(tag);
+    return s.size() == 4 && s.startsWith(u'V') && isNumericText(s.right(3));
+}
+
+} // namespace r5k27

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Document.h"
+#include "VersionList.h"
+#include "common/AppSettings.h"
+#include "common/Prompter.h"
+#include "lang/Language.h"
+
+#include <functional>
+
+namespace r5k27 {
+
+namespace DataFileTexts {
+inline constexpr BiText fileError{"file error.", "文件错误。"};
+} // namespace DataFileTexts
+
+// "Wrong data file length: N bytes (1344 expected)." in the given language.
+QString wrongLengthMessage(qint64 length, int lang);
+
+// What opening and saving work on; the caller owns all of it.
+struct DataFileContext {
+    Document& doc;
+    AppSettings& settings;
+    const VersionList& versions;
+    Prompter& prompter;
+    // Starts the installed program version that handles a data-file tag and ends this one
+    // (it reports a missing version itself). Unset: the user is told no such version exists.
+    std::function<void(const QString& tag)> startVersionProgram = {};
+};
+
+// Opens the data file at path and its channel file with every check, asking and reporting
+// through the prompter. On success the document is replaced, named path and no longer untitled;
+// on any refusal or failure the document, its saved copy and its path stay exactly as they were.
+bool openDataFile(DataFileContext& ctx, const QString& path);
+
+// Saves the document as path and its channel file. Both files are replaced atomically; the saved
+// copy, DocPath and DocUntitled change only when both were written. Failures are reported.
+bool saveDataFile(DataFileContext& ctx, const QString& path);
+
+// Reads a data file and its channel file without checks or messages (the default files). False,
+// with the document untouched, when either file is missing or unusable.
+bool readPlainFile(Document& doc, AppSettings& settings, const QString& path);
+
+// Identity fields of image from the model code text and the work mode's band (the model code
+// text is trimmed on the way).
+void refreshIdentity(MemoryImage& image, AppSettings& settings);
+// Identity refresh and version tag of the working record, then the working pair becomes the
+// saved pair.
+void prepareForWrite(Document& doc, AppSettings& settings);
+// The saved pair becomes the working pair; the data version, model code text and band text
+// follow the record.
+void applyFileImage(Document& doc, AppSettings& settings);
+
+} // namespace r5k27

@@ -1,0 +1,114 @@
+#include "DocumentCompare.h"
+
+#include <algorithm>
+
+namespace r5k27 {
+namespace {
+
+int usedSlots(const MemoryImage& image, int mode, int group) {
+    return std::clamp<int>(image.chCount(mode, group), 0, kSlotCount);
+}
+
+bool sameChannel(const ChannelRec& a, const ChannelRec& b) {
+    return a.chNo == b.chNo && a.chFlag == b.chFlag && a.scanAdd == b.scanAdd &&
+           a.rxFreq == b.rxFreq && a.decodeTone == b.decodeTone && a.encodeTone == b.encodeTone &&
+           a.mode == b.mode && a.hiCut == b.hiCut && a.nbAnl == b.nbAnl && a.echo == b.echo &&
+           a.add10K == b.add10K && a.busyLock == b.busyLock && a.repShift == b.repShift &&
+           a.publicCh == b.publicCh && a.botCode == b.botCode && a.eotCode == b.eotCode &&
+           a.callCode == b.callCode;
+}
+
+// The working record that corresponds to a saved one: the same slot when its number matches,
+// else the first used slot with that number.
+const ChannelRec* matchingRecord(const ChTable& table, int mode, int group, int used, int slot,
+                                 std::int16_t chNo) {
+    if (slot <= used && table.at(mode, slot, group).chNo == chNo)
+        return &table.at(mode, slot, group);
+    for (int s = 1; s <= used; ++s)
+        if (table.at(mode, s, group).chNo == chNo)
+            return &table.at(mode, s, group);
+    return nullptr;
+}
+
+bool channelsDiffer(const MemoryImage& image, const ChTable& table, const MemoryImage& saved,
+                    const ChTable& savedTable) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            if (image.chCount(mode, group) != saved.chCount(mode, group))
+                return true;
+            const int used = usedSlots(saved, mode, group);
+            for (int slot = 1; slot <= used; ++slot) {
+                const ChannelRec& old = savedTable.at(mode, slot, group);
+                const ChannelRec* now = matchingRecord(table, mode, group, used, slot, old.chNo);
+                if (!now || !sameChannel(*now, old))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool radioInfoDiffers(const RadioInfoRec& a, const RadioInfoRec& b) {
+    return a.modelCode != b.modelCode || a.softVer != b.softVer || a.makeDate != b.makeDate ||
+           a.modelCode2 != b.modelCode2 || a.modelLetter != b.modelLetter ||
+           a.modeFlag2 != b.modeFlag2 || a.modelNo != b.modelNo || a.modeFlag != b.modeFlag;
+}
+
+// Texts the user types are compared as shown: cut at the first NUL, trailing blanks removed.
+template <std::size_t N> QString typedText(const FixedText<N>& text) {
+    return cutAtNulTrimmed(text.raw());
+}
+
+// The single option values of the record, except the two tone-index values and the public roger
+// tone, which the program keeps out of the comparison.
+auto comparedOptionValues(const OptFeatRec& o) {
+    return std::array{
+        o.opt328,        o.optWorkMode,    o.workGroup[0],    o.workGroup[1],  o.voxFunction,
+        o.channelMode,   o.memMenu,        o.pubBotCode,      o.pubEotCode,    o.pubCallCode,
+        o.pubHiCut,      o.pubNbAnl,       o.pubEcho,         o.pubAdd10K,     o.pubBusy,
+        o.beepOn,        o.txDisplay,      o.micLevel,        o.nog,           o.tot,
+        o.swrProtect,    o.battProtect,    o.scanMode,        o.fin,           o.backlightColor,
+        o.menuPage,      o.battMin,        o.battMax,         o.swrMax,        o.pubMode,
+        o.modeEnable[0], o.modeEnable[1],  o.modeEnable[2],   o.modeEnable[3], o.modeEnable[4],
+        o.dtmfSendTime,  o.firstDigitTime, o.firstDigitDelay, o.starHashTime,  o.dCodeAssign,
+        o.dtmfDisplay};
+}
+
+bool optionsDiffer(const OptFeatRec& a, const OptFeatRec& b) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            if (typedText(a.groupName(mode, group)) != typedText(b.groupName(mode, group)) ||
+                a.groupValid(mode, group) != b.groupValid(mode, group) ||
+                a.emergencyCh(mode, group, 0) != b.emergencyCh(mode, group, 0) ||
+                a.emergencyCh(mode, group, 1) != b.emergencyCh(mode, group, 1) ||
+                a.workCh(mode, group) != b.workCh(mode, group) ||
+                a.dwCh(mode, group, 0) != b.dwCh(mode, group, 0) ||
+                a.dwCh(mode, group, 1) != b.dwCh(mode, group, 1) ||
+                a.memCh(mode, group) != b.memCh(mode, group))
+                return true;
+        }
+    }
+    if (comparedOptionValues(a) != comparedOptionValues(b))
+        return true;
+    for (int n = 1; n <= kDtmfCodeCount; ++n)
+        if (typedText(a.dtmf(n)) != typedText(b.dtmf(n)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool differsFromSaved(const MemoryImage& image, const ChTable& table, const MemoryImage& saved,
+                      const ChTable& savedTable) {
+    return channelsDiffer(image, table, saved, savedTable) ||
+           radioInfoDiffers(image.radioInfo, saved.radioInfo) ||
+           optionsDiffer(image.optFeat, saved.optFeat) || image.extFreq != saved.extFreq ||
+           image.extSwitch != saved.extSwitch || image.extSelect != saved.extSelect ||
+           image.extTable != saved.extTable || image.rbTone != saved.rbTone;
+}
+
+bool isModified(const Document& doc) {
+    return differsFromSaved(doc.curImage, doc.chTable, doc.fileImage, doc.fileChTable);
+}
+
+} // namespace r5k27

@@ -1,0 +1,164 @@
+#include "InitialValues.h"
+
+#include "BandIdentity.h"
+#include "DataFile.h"
+#include "channels/ChannelTable.h"
+#include "common/DocumentEvents.h"
+
+namespace r5k27 {
+namespace {
+
+// Memory channels 41..46 of every group, in this order.
+const std::array<QString, 6> kMemoryChannelFreqs = {
+    QStringLiteral("28.015000"), QStringLiteral("28.145000"), QStringLiteral("28.115000"),
+    QStringLiteral("28.085000"), QStringLiteral("28.055000"), QStringLiteral("28.025000")};
+
+// Channel 1 of group 1..10.
+QString firstChannelFreq(int group) {
+    static const std::array<QString, kGroupCount> freqs = {
+        kMemoryChannelFreqs[0], kMemoryChannelFreqs[1], kMemoryChannelFreqs[2],
+        kMemoryChannelFreqs[3], kMemoryChannelFreqs[4], kMemoryChannelFreqs[5],
+        kMemoryChannelFreqs[0], kMemoryChannelFreqs[1], kMemoryChannelFreqs[2],
+        kMemoryChannelFreqs[3]};
+    return freqs[std::size_t(group - 1)];
+}
+
+void writeChannelDefaults(MemoryImage& image, ChTable& table) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            image.chCount(mode, group) = 0;
+            for (int k = 0; k < int(kMemoryChannelFreqs.size()); ++k)
+                addChannel(image, table, kOrdinaryChannels + 1 + k, mode, group,
+                           kMemoryChannelFreqs[std::size_t(k)]);
+        }
+        for (int group = 1; group <= kGroupCount; ++group)
+            addChannel(image, table, 1, mode, group, firstChannelFreq(group));
+    }
+}
+
+void writeOptionDefaults(OptFeatRec& o) {
+    o.groupValid.fill(1);
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            o.groupName(mode, group).assignTerminated(QString(QChar(u'A' + (group - 1))));
+    o.emergencyCh.fill(1);
+    o.opt328 = 2;
+    o.optWorkMode = 1;
+    o.workGroup = {1, 1};
+    o.voxFunction = 0;
+    o.channelMode = 0;
+    o.memMenu = 0;
+    o.workCh.fill(1);
+    o.dwCh.fill(1);
+    o.memCh.fill(41);
+
+    for (auto* value :
+         {&o.pubBotCode, &o.pubEotCode, &o.pubCallCode, &o.rtix, &o.ttix, &o.pubHiCut, &o.pubEcho,
+          &o.pubAdd10K, &o.pubBusy, &o.pubRogerTone, &o.txDisplay, &o.nog, &o.tot, &o.scanMode,
+          &o.fin, &o.backlightColor, &o.starHashTime, &o.dCodeAssign, &o.dtmfDisplay})
+        *value = 0;
+    o.pubNbAnl = 1;
+    o.beepOn = 1;
+    o.micLevel = 30;
+    o.swrProtect = 1;
+    o.battProtect = 1;
+    o.menuPage = 1;
+    o.battMin = 97;
+    o.battMax = 168;
+    o.swrMax = 160;
+    o.pubMode = 1;
+    o.modeEnable = {1, 1, 1, 1, 1};
+    o.dtmfSendTime = 1;
+    o.firstDigitTime = 1;
+    o.firstDigitDelay = 1;
+    for (auto& code : o.dtmfCodes)
+        code.assignTerminated(QString());
+}
+
+void setSteps(ToneSeq& seq, std::initializer_list<ToneStep> steps) {
+    std::size_t k = 0;
+    for (const ToneStep& step : steps)
+        seq.steps[k++] = step;
+    seq.repeatCount = 1;
+    seq.interTime = 0;
+}
+
+void writeToneDefaults(RBToneRec& rb) {
+    const ToneStep silence10{0, 10};
+    const ToneStep beep210{210, 10};
+    setSteps(rb.tone(1), {beep210, silence10, beep210, silence10, beep210, silence10, beep210});
+    ToneSeq& two = rb.tone(2);
+    for (std::size_t k = 0; k < two.steps.size(); ++k)
+        two.steps[k] = k % 2 == 0 ? ToneStep{80, 4} : ToneStep{0, 4};
+    two.repeatCount = 1;
+    two.interTime = 0;
+    const ToneStep high{170, 3};
+    const ToneStep low{90, 3};
+    setSteps(rb.tone(3), {high, low, high, low, high, low, high});
+    setSteps(rb.tone(4), {{64, 6}, {94, 6}, {134, 6}, {163, 6}, {192, 6}});
+    const ToneStep up{150, 20};
+    const ToneStep down{70, 20};
+    setSteps(rb.tone(5), {up, down, up, down, up, down});
+}
+
+} // namespace
+
+QString defaultFilePath(const QString& programFolder, const QString& bandText,
+                        DefaultFileKind kind) {
+    const QString name = kind == DefaultFileKind::New ? QStringLiteral("_ZT6666_New.dat")
+                                                      : QStringLiteral("_ZT6666.dat");
+    return programFolder + QStringLiteral("/Init/") + bandDigitOf(bandText) + name;
+}
+
+void writeBuiltInDefaults(Document& doc, AppSettings& settings, int workMode, const QDate& today) {
+    MemoryImage& image = doc.curImage;
+    image.verTag.assign(kDataVersionTag);
+    image.workMode = std::int16_t(workMode);
+    settings.bandText = bandTextOf(workMode);
+    image.curGroup = {1, 1};
+    image.groupWorkCh.fill(1);
+
+    writeChannelDefaults(image, doc.chTable);
+    writeOptionDefaults(image.optFeat);
+    image.extFreq = 100;
+    image.extSwitch = 0;
+    image.extSelect = 5;
+    image.extTable = {0, 3, 10, 14, 24, 35, 0, 5, 8, 12, 23, 35};
+
+    RadioInfoRec& info = image.radioInfo;
+    info.makeDate.assign(today.toString(QStringLiteral("yyyyMMdd")));
+    info.softVer.assign(QStringLiteral("V2.00"));
+    info.modelCode2.assignTerminated(settings.modelCodeText);
+    info.modeFlag2 = std::int16_t(bandFlagOf(settings.bandText));
+    info.modelLetter = 67;
+
+    writeToneDefaults(image.rbTone);
+}
+
+void newDocumentAtStart(Document& doc, AppSettings& settings, const QString& programFolder,
+                        const QDate& today) {
+    doc.docUntitled = true;
+    doc.docPath = kUntitledDocPath;
+    // The default file is chosen by the band of the settings (HF at start), before the built-in
+    // CB values take over the band.
+    const QString newFile = defaultFilePath(programFolder, settings.bandText, DefaultFileKind::New);
+    writeBuiltInDefaults(doc, settings, 0, today);
+    readPlainFile(doc, settings, newFile);
+    settings.bandText = bandTextOf(doc.curImage.workMode);
+    prepareForWrite(doc, settings);
+}
+
+bool loadDefaultFile(Document& doc, AppSettings& settings, const QString& programFolder,
+                     DefaultFileKind kind) {
+    return readPlainFile(doc, settings, defaultFilePath(programFolder, settings.bandText, kind));
+}
+
+void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group,
+                            DocumentEvents* events) {
+    if (isEditableGroup(mode, group))
+        addChannel(image, table, 1, mode, group, firstChannelFreq(group));
+    if (events)
+        emit events->channelRowChanged(mode, group, 1);
+}
+
+} // namespace r5k27

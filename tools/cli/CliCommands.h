@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace r5k27::cli {
+
+// Runs one command line (without the program name) of r5k27-cli. Output goes to out, refusals
+// and usage to err; the result is the exit status: 0 done, 1 refused or failed, 2 bad usage.
+// programFolder is where the program's default files and, one level up, the version list live.
+int runCli(const QStringList& args, const QString& programFolder, QTextStream& out,
+           QTextStream& err);
+
+} // namespace r5k27::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "image/Document.h"
+
+#include <QString>
+
+namespace r5k27::cli {
+
+// The whole document in a stable, readable form: band and work mode, identity, each group with
+// its settings and channels, the options with their text forms, DTMF codes and roger-beep
+// sequences. Two documents can be compared with diff.
+QString documentText(const MemoryImage& image, const ChTable& table);
+// The same content as an indented JSON document.
+QByteArray documentJson(const MemoryImage& image, const ChTable& table);
+
+} // namespace r5k27::cli

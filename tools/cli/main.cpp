@@ -1,0 +1,17 @@
+#include "CliCommands.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    return r5k27::cli::runCli(args, QCoreApplication::applicationDirPath(), out, err);
+}
