@@ -2,14 +2,17 @@
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/NoDataFileStore.h"
+#include "mainwindow/DataFileStore.h"
+#include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
 #include "startup/StartupSettings.h"
+#include "startup/VersionLauncher.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <memory>
 
@@ -29,7 +32,7 @@ int main(int argc, char* argv[]) {
     r5k27::MessageBoxPrompter prompter(ctx.settings);
     r5k27::QtFileDialogs dialogs;
     r5k27::UserSettingsStore userSettings(r5k27::kProgramTitle);
-    r5k27::NoDataFileStore store(ctx.settings, ctx.captions, prompter);
+    r5k27::DataFileStore store(ctx, prompter);
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;
 
@@ -39,6 +42,17 @@ int main(int argc, char* argv[]) {
             mainWindow = std::make_unique<r5k27::MainWindow>(
                 ctx, r5k27::MainWindowServices{store, dialogs, prompter, userSettings});
             mainWindow->show();
+            // A data file of another version starts the program that handles it, after the
+            // same unsaved-changes question as Exit.
+            store.setVersionStarter([&](const QString& tag) {
+                r5k27::startVersionProgram(
+                    tag, ctx.versions, ctx.paths,
+                    QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                    ctx.settings.langIndex, prompter,
+                    {.mayExit = [&] { return mainWindow->commands().confirmExit(); },
+                     .startProgram = r5k27::startDetachedProgram,
+                     .endThisProgram = [] { QCoreApplication::exit(0); }});
+            });
         });
         splash->show();
         // Paint it now, but leave clicks for the event loop: the main window may only open

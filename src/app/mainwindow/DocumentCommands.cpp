@@ -27,7 +27,7 @@ void DocumentCommands::newFromMenu() {
 
 void DocumentCommands::loadNewDoc() {
     s_.shell.closeAllChildren();
-    s_.store.loadDefault(DefaultKind::New);
+    s_.store.loadDefault(DefaultFileKind::New);
     // A new document has no file of its own, so a later Save cannot overwrite the one before.
     doc_.docPath = kUntitledDocPath;
     doc_.docUntitled = true;
@@ -109,7 +109,7 @@ bool DocumentCommands::saveBeforeLeaving() {
 
 void DocumentCommands::initialSetting() {
     s_.shell.closeAllChildren();
-    s_.store.loadDefault(DefaultKind::Factory);
+    s_.store.loadDefault(DefaultFileKind::Factory);
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();

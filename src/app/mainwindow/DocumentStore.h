@@ -1,10 +1,10 @@
 #pragma once
 
+#include "image/InitialValues.h"
+
 #include <QString>
 
 namespace r5k27 {
-
-enum class DefaultKind { New, Factory };
 
 // What the document commands need of the data-file module. Each operation reports its own
 // failures to the user; the commands only learn whether it worked.
@@ -19,7 +19,7 @@ public:
     // Writes the document and its channel file; true when the data file was written.
     virtual bool save(const QString& path) = 0;
     // Loads the installed default file of that kind; a missing file leaves the document as is.
-    virtual void loadDefault(DefaultKind kind) = 0;
+    virtual void loadDefault(DefaultFileKind kind) = 0;
 };
 
 // The file dialogs of the document commands; an empty result means the user cancelled.

@@ -54,7 +54,7 @@ TEST_F(DocumentCommandsTest, NewFromTheMenuAsksAndCancelKeepsTheDocument) {
     prompter.answers << Answer::Ok;
     commands.newFromMenu();
     EXPECT_EQ(prompter.shown[1].text, QStringLiteral("所有数据将被清空。"));
-    EXPECT_EQ(store.defaultsLoaded, QList<DefaultKind>{DefaultKind::New});
+    EXPECT_EQ(store.defaultsLoaded, QList<DefaultFileKind>{DefaultFileKind::New});
 }
 
 TEST_F(DocumentCommandsTest, SaveAfterNewNeverTouchesThePreviouslyOpenedFile) {
@@ -199,7 +199,7 @@ TEST_F(DocumentCommandsTest, InitialSettingLoadsFactoryValuesWithoutAsking) {
     store.modified = true;
     commands.initialSetting();
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_EQ(store.defaultsLoaded, QList<DefaultKind>{DefaultKind::Factory});
+    EXPECT_EQ(store.defaultsLoaded, QList<DefaultFileKind>{DefaultFileKind::Factory});
     EXPECT_EQ(shell.calls.first(), "close");
     EXPECT_TRUE(shell.calls.contains("channel"));
 }

@@ -14,7 +14,7 @@ struct FakeDocumentStore : DocumentStore {
     bool saveWorks = true;
     QStringList opened;
     QStringList saved;
-    QList<DefaultKind> defaultsLoaded;
+    QList<DefaultFileKind> defaultsLoaded;
 
     bool isModified() const override { return modified; }
     bool open(const QString& path) override {
@@ -29,7 +29,7 @@ struct FakeDocumentStore : DocumentStore {
             modified = false;
         return saveWorks;
     }
-    void loadDefault(DefaultKind kind) override {
+    void loadDefault(DefaultFileKind kind) override {
         defaultsLoaded << kind;
         modified = false;
     }
