@@ -1,16 +1,15 @@
 #include "platform/ProfileFile.h"
+
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
 namespace {
 
-TEST(ProfileFile, ReadsAndWritesOneKeyOnDisk)
-{
+TEST(ProfileFile, ReadsAndWritesOneKeyOnDisk) {
     test::TempDir dir;
     const QString path = dir.write("mysetup.ini", "[language]\r\ncomPort=3\r\n");
     const ProfileFile file(path);
@@ -21,8 +20,7 @@ TEST(ProfileFile, ReadsAndWritesOneKeyOnDisk)
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("[language]\r\ncomPort=4\r\n"));
 }
 
-TEST(ProfileFile, MissingFileReadsDefaultsAndIsCreatedOnWrite)
-{
+TEST(ProfileFile, MissingFileReadsDefaultsAndIsCreatedOnWrite) {
     test::TempDir dir;
     const ProfileFile file(dir.path("new.ini"));
     EXPECT_FALSE(file.exists());
@@ -31,15 +29,13 @@ TEST(ProfileFile, MissingFileReadsDefaultsAndIsCreatedOnWrite)
     EXPECT_EQ(file.read("language", "comPort"), "2");
 }
 
-TEST(ProfileFile, ValueIsCutAtItsFirstNul)
-{
+TEST(ProfileFile, ValueIsCutAtItsFirstNul) {
     test::TempDir dir;
     const ProfileFile file(dir.write("a.ini", QByteArray("[s]\nk=12\0xyz\n", 13)));
     EXPECT_EQ(file.read("s", "k"), "12");
 }
 
-TEST(ProfileFile, FailedWriteLeavesTheOldFile)
-{
+TEST(ProfileFile, FailedWriteLeavesTheOldFile) {
     test::TempDir dir;
     // The target is a folder: nothing can be written there, and nothing may be destroyed.
     const QString folder = dir.path("folder.ini");

@@ -8,8 +8,7 @@ namespace {
 using ProfileText::assign;
 using ProfileText::lookup;
 
-TEST(ProfileText, LookupIgnoresCaseBlanksCommentsAndLaterDuplicates)
-{
+TEST(ProfileText, LookupIgnoresCaseBlanksCommentsAndLaterDuplicates) {
     const QByteArray ini = "; settings\r\n"
                            "[Other]\r\ncomPort=9\r\n"
                            "  [ LANGUAGE ]  \r\n"
@@ -27,8 +26,7 @@ TEST(ProfileText, LookupIgnoresCaseBlanksCommentsAndLaterDuplicates)
     EXPECT_EQ(lookup("[a]\nk=", "a", "k"), QByteArray(""));
 }
 
-TEST(ProfileText, WritingChangesOneLineAndKeepsEverythingElse)
-{
+TEST(ProfileText, WritingChangesOneLineAndKeepsEverythingElse) {
     const QByteArray ini = "; keep me\r\n[language]\r\nIsFirstRun=1\r\n  comPort = 1 ; odd\r\n"
                            "Unknown=x\r\n\r\n[Tail]\r\nz=1\r\n";
     const QByteArray out = assign(ini, "LANGUAGE", "comport", "12");
@@ -36,8 +34,7 @@ TEST(ProfileText, WritingChangesOneLineAndKeepsEverythingElse)
                               "Unknown=x\r\n\r\n[Tail]\r\nz=1\r\n"));
 }
 
-TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding)
-{
+TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding) {
     EXPECT_EQ(assign("[language]\r\nIsFirstRun=1\r\n\r\n[Tail]\r\n", "language", "comPort", "1"),
               QByteArray("[language]\r\nIsFirstRun=1\r\ncomPort=1\r\n\r\n[Tail]\r\n"));
     EXPECT_EQ(assign("[language]\nIsFirstRun=1", "language", "comPort", "1"),
@@ -48,8 +45,7 @@ TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding)
     EXPECT_EQ(assign("[language]", "language", "k", "v"), QByteArray("[language]\r\nk=v"));
 }
 
-TEST(ProfileText, GarbageAndBinaryContentNeitherCrashesNorGetsLost)
-{
+TEST(ProfileText, GarbageAndBinaryContentNeitherCrashesNorGetsLost) {
     QByteArray junk;
     for (int i = 0; i < 4096; ++i)
         junk.append(char((i * 37) & 0xFF));

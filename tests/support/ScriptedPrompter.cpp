@@ -2,8 +2,7 @@
 
 namespace r5k27::test {
 
-Answer ScriptedPrompter::ask(const QString& text, Buttons buttons, Icon icon)
-{
+Answer ScriptedPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
     shown.append({text, buttons, icon});
     if (!answers.isEmpty())
         return answers.takeFirst();
@@ -18,8 +17,7 @@ Answer ScriptedPrompter::ask(const QString& text, Buttons buttons, Icon icon)
     }
 }
 
-QStringList ScriptedPrompter::texts() const
-{
+QStringList ScriptedPrompter::texts() const {
     QStringList out;
     for (const auto& s : shown)
         out << s.text;

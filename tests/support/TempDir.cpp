@@ -6,15 +6,15 @@
 
 namespace r5k27::test {
 
-TempDir::TempDir() { Q_ASSERT(dir_.isValid()); }
+TempDir::TempDir() {
+    Q_ASSERT(dir_.isValid());
+}
 
-QString TempDir::path(const QString& relative) const
-{
+QString TempDir::path(const QString& relative) const {
     return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
 }
 
-QString TempDir::write(const QString& relative, const QByteArray& content) const
-{
+QString TempDir::write(const QString& relative, const QByteArray& content) const {
     const QString file = path(relative);
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile f(file);
@@ -23,8 +23,7 @@ QString TempDir::write(const QString& relative, const QByteArray& content) const
     return file;
 }
 
-QByteArray TempDir::read(const QString& relative) const
-{
+QByteArray TempDir::read(const QString& relative) const {
     QFile f(path(relative));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

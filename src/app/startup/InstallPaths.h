@@ -15,7 +15,7 @@ struct InstallPaths {
     // The running program, with the platform's separator ("\" on Windows, "/" elsewhere).
     static InstallPaths forRunningProgram();
 
-    QString settingsFile() const; // install folder/language/mysetup.ini
+    QString settingsFile() const;    // install folder/language/mysetup.ini
     QString versionListFile() const; // install folder/Version.ini
     QString inProgramFolder(const QString& relative) const;
     QString inInstallFolder(const QString& relative) const;

@@ -12,8 +12,7 @@ namespace {
 
 const QString kSection = QStringLiteral("language");
 
-int integerOr(const QString& text, int fallback)
-{
+int integerOr(const QString& text, int fallback) {
     const auto value = parseInteger(text);
     if (!value || *value < std::numeric_limits<int>::min() ||
         *value > std::numeric_limits<int>::max())
@@ -23,8 +22,7 @@ int integerOr(const QString& text, int fallback)
 
 } // namespace
 
-void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryImage& curImage)
-{
+void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryImage& curImage) {
     settings.comPortNo = 1;
     settings.langIndex = kLangEnglish;
 
@@ -54,8 +52,7 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     file.write(kSection, QStringLiteral("CurrentLanguage"), QString::number(settings.langIndex));
 }
 
-bool isWritableLocation(const QString& file)
-{
+bool isWritableLocation(const QString& file) {
     const QFileInfo info(file);
     if (info.exists())
         return info.isWritable();
@@ -64,8 +61,7 @@ bool isWritableLocation(const QString& file)
 }
 
 QString resolveSettingsFile(const QString& installedFile, const QString& userConfigDir,
-                            bool installedWritable)
-{
+                            bool installedWritable) {
     if (installedWritable)
         return installedFile;
     const QString userFile = QDir(userConfigDir).filePath(QStringLiteral("mysetup.ini"));

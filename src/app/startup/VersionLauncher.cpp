@@ -3,15 +3,13 @@
 namespace r5k27 {
 
 QString versionProgramPath(const InstallPaths& paths, const QString& folder,
-                           const QString& ownFileName)
-{
+                           const QString& ownFileName) {
     return paths.installFolder + paths.separator + folder + paths.separator + ownFileName;
 }
 
 bool startVersionProgram(const QString& otherTag, const VersionList& versions,
                          const InstallPaths& paths, const QString& ownFileName, int lang,
-                         Prompter& prompter, const VersionLaunchHooks& hooks)
-{
+                         Prompter& prompter, const VersionLaunchHooks& hooks) {
     const QString folder = versions.folderOfVersion(otherTag);
     const QString path = versionProgramPath(paths, folder, ownFileName);
     if (folder.isEmpty() || !hooks.startProgram) {

@@ -4,8 +4,7 @@
 
 namespace r5k27 {
 
-BandLimits parseBandRange(const QString& rangeText)
-{
+BandLimits parseBandRange(const QString& rangeText) {
     BandLimits limits;
     const qsizetype dash = rangeText.indexOf(QStringLiteral(" - "));
     if (dash < 0)
@@ -21,14 +20,12 @@ BandLimits parseBandRange(const QString& rangeText)
 
 // Built from literals rather than the shared constants so that the limits are right even when
 // asked for during static initialisation.
-QString bandTextOfWorkMode(int workMode)
-{
+QString bandTextOfWorkMode(int workMode) {
     return workMode == 0 ? QStringLiteral("25.6150 - 30.1050 MHz")
                          : QStringLiteral("28.0000 - 29.6990 MHz");
 }
 
-BandLimits bandLimitsOf(int workMode)
-{
+BandLimits bandLimitsOf(int workMode) {
     static const BandLimits cb = parseBandRange(bandTextOfWorkMode(0));
     static const BandLimits hf = parseBandRange(bandTextOfWorkMode(1));
     return workMode == 0 ? cb : hf;

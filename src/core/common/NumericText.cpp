@@ -5,12 +5,13 @@
 namespace r5k27 {
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 
-bool isNumericText(const QString& text)
-{
+bool isNumericText(const QString& text) {
     const QString s = text.trimmed();
     qsizetype i = 0;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
@@ -28,8 +29,7 @@ bool isNumericText(const QString& text)
     return sawDigit;
 }
 
-std::optional<double> parseNumber(const QString& text)
-{
+std::optional<double> parseNumber(const QString& text) {
     if (!isNumericText(text))
         return std::nullopt;
     QString s = text.trimmed();
@@ -40,8 +40,7 @@ std::optional<double> parseNumber(const QString& text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<long long> parseInteger(const QString& text)
-{
+std::optional<long long> parseInteger(const QString& text) {
     if (!isNumericText(text) || text.contains(u'.'))
         return std::nullopt;
     QString s = text.trimmed();

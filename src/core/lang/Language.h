@@ -8,7 +8,9 @@ namespace r5k27 {
 constexpr int kLangEnglish = 1;
 constexpr int kLangChinese = 2;
 
-inline bool isValidLangIndex(int lang) { return lang == kLangEnglish || lang == kLangChinese; }
+inline bool isValidLangIndex(int lang) {
+    return lang == kLangEnglish || lang == kLangChinese;
+}
 
 // One user-visible text in both languages. Literals are UTF-8.
 struct BiText {

@@ -8,7 +8,6 @@
 #include "support/TempDir.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -25,22 +24,19 @@ struct NullShell : DocumentShell {
 // The document commands on the real data-file module and real files.
 class DataFileStoreTest : public ::testing::Test {
 protected:
-    DataFileStoreTest()
-    {
+    DataFileStoreTest() {
         initCaptionTables(ctx.captions);
         ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
         newDocumentAtStart(ctx.doc, ctx.settings, ctx.paths.programFolder);
     }
 
-    QString saveAs(const QString& name)
-    {
+    QString saveAs(const QString& name) {
         dialogs.saveAnswers << dir.path(name);
         commands.saveAs();
         return dir.path(name);
     }
 
-    QByteArray bytesOf(const QString& path)
-    {
+    QByteArray bytesOf(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -51,12 +47,11 @@ protected:
     test::ScriptedFileDialogs dialogs;
     NullShell shell;
     DataFileStore store{ctx, prompter};
-    DocumentCommands commands{ctx.doc, ctx.settings, ctx.captions,
-                              {store, dialogs, prompter, shell}};
+    DocumentCommands commands{
+        ctx.doc, ctx.settings, ctx.captions, {store, dialogs, prompter, shell}};
 };
 
-TEST_F(DataFileStoreTest, OpenAsksOnlyAboutRealChangesNotTheWorkMode)
-{
+TEST_F(DataFileStoreTest, OpenAsksOnlyAboutRealChangesNotTheWorkMode) {
     const QString car = saveAs("car.dat");
     ASSERT_FALSE(store.isModified());
     ctx.doc.curImage.workMode = ctx.doc.curImage.workMode == 0 ? 1 : 0;
@@ -73,8 +68,7 @@ TEST_F(DataFileStoreTest, OpenAsksOnlyAboutRealChangesNotTheWorkMode)
     EXPECT_EQ(dialogs.openShown, 1); // Cancel: no file dialog
 }
 
-TEST_F(DataFileStoreTest, SaveAfterNewLeavesTheOpenedFileAlone)
-{
+TEST_F(DataFileStoreTest, SaveAfterNewLeavesTheOpenedFileAlone) {
     const QString car = saveAs("car.dat");
     const QByteArray before = bytesOf(car);
     commands.loadNewDoc();
@@ -85,8 +79,7 @@ TEST_F(DataFileStoreTest, SaveAfterNewLeavesTheOpenedFileAlone)
     EXPECT_TRUE(store.isModified());
 }
 
-TEST_F(DataFileStoreTest, FailedOpenKeepsTheDocumentAndItsPath)
-{
+TEST_F(DataFileStoreTest, FailedOpenKeepsTheDocumentAndItsPath) {
     const QString car = saveAs("car.dat");
     ctx.doc.curImage.optFeat.micLevel = 12;
     const MemoryImage edited = ctx.doc.curImage;
@@ -99,8 +92,7 @@ TEST_F(DataFileStoreTest, FailedOpenKeepsTheDocumentAndItsPath)
     EXPECT_EQ(ctx.doc.curImage, edited);
 }
 
-TEST_F(DataFileStoreTest, DataFileOfAnotherVersionOffersToStartThatVersion)
-{
+TEST_F(DataFileStoreTest, DataFileOfAnotherVersionOffersToStartThatVersion) {
     const QString car = saveAs("car.dat");
     QByteArray old = bytesOf(car);
     old.replace(0, 4, "V100");

@@ -5,8 +5,7 @@
 namespace r5k27 {
 namespace {
 
-TEST(InstallPaths, SettingsAndVersionListLiveInTheInstallFolder)
-{
+TEST(InstallPaths, SettingsAndVersionListLiveInTheInstallFolder) {
     const auto win = InstallPaths::forProgramFolder("C:\\X\\ZT_418", u'\\');
     EXPECT_EQ(win.installFolder, "C:\\X");
     EXPECT_EQ(win.settingsFile(), "C:\\X\\language\\mysetup.ini");
@@ -17,8 +16,7 @@ TEST(InstallPaths, SettingsAndVersionListLiveInTheInstallFolder)
     EXPECT_EQ(unix.settingsFile(), "/opt/R5K27/language/mysetup.ini");
 }
 
-TEST(InstallPaths, FolderWithoutAParentIsKeptWhole)
-{
+TEST(InstallPaths, FolderWithoutAParentIsKeptWhole) {
     EXPECT_EQ(installFolderOf("ZT_418", u'\\'), "ZT_418");
     EXPECT_EQ(installFolderOf("\\ZT_418", u'\\'), "\\ZT_418");
     EXPECT_EQ(installFolderOf("/V200", u'/'), "/V200");

@@ -1,4 +1,5 @@
 #include "startup/VersionLauncher.h"
+
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,7 @@ struct Launch {
     bool exitAllowed = true;
     bool startWorks = true;
 
-    bool run(const QString& tag, const VersionList& list)
-    {
+    bool run(const QString& tag, const VersionList& list) {
         const auto paths = InstallPaths::forProgramFolder("C:\\X\\V200", u'\\');
         return startVersionProgram(tag, list, paths, "r5k27.exe", kLangEnglish, prompter,
                                    {.mayExit = [this] { return exitAllowed; },
@@ -27,8 +27,7 @@ struct Launch {
     }
 };
 
-VersionList withV100()
-{
+VersionList withV100() {
     return VersionList::load([](const QString& section, const QString& key) -> QString {
         if (section == "Version" && key == "FirmVersionCount")
             return "2";
@@ -40,8 +39,7 @@ VersionList withV100()
     });
 }
 
-TEST(VersionLauncher, StartsTheMatchingVersionAndEnds)
-{
+TEST(VersionLauncher, StartsTheMatchingVersionAndEnds) {
     Launch launch;
     EXPECT_TRUE(launch.run("V100", withV100()));
     EXPECT_EQ(launch.started, QStringList({"C:\\X\\V100\\r5k27.exe"}));
@@ -49,8 +47,7 @@ TEST(VersionLauncher, StartsTheMatchingVersionAndEnds)
     EXPECT_TRUE(launch.prompter.shown.isEmpty());
 }
 
-TEST(VersionLauncher, UnknownVersionIsReportedAndNothingStarts)
-{
+TEST(VersionLauncher, UnknownVersionIsReportedAndNothingStarts) {
     Launch launch;
     EXPECT_FALSE(launch.run("V100", VersionList::builtIn()));
     EXPECT_EQ(launch.prompter.texts(),
@@ -59,8 +56,7 @@ TEST(VersionLauncher, UnknownVersionIsReportedAndNothingStarts)
     EXPECT_FALSE(launch.ended);
 }
 
-TEST(VersionLauncher, DeclinedExitOrFailedStartKeepsThisProgramRunning)
-{
+TEST(VersionLauncher, DeclinedExitOrFailedStartKeepsThisProgramRunning) {
     Launch declined;
     declined.exitAllowed = false;
     EXPECT_FALSE(declined.run("V100", withV100()));
