@@ -5,8 +5,7 @@
 
 namespace r5k27 {
 
-bool startDetachedProgram(const QString& path)
-{
+bool startDetachedProgram(const QString& path) {
     if (!QFileInfo(path).isExecutable())
         return false;
     return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());

@@ -11,8 +11,7 @@ namespace {
 
 // A missing file reads as empty; an existing one that cannot be read gives nothing, so a write
 // never replaces content it could not see.
-std::optional<QByteArray> readAll(const QString& path)
-{
+std::optional<QByteArray> readAll(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return QByteArray();
@@ -23,11 +22,12 @@ std::optional<QByteArray> readAll(const QString& path)
 
 } // namespace
 
-bool ProfileFile::exists() const { return QFileInfo(path_).isFile(); }
+bool ProfileFile::exists() const {
+    return QFileInfo(path_).isFile();
+}
 
 QString ProfileFile::read(const QString& section, const QString& key,
-                          const QString& defaultValue) const
-{
+                          const QString& defaultValue) const {
     const auto content = readAll(path_);
     if (!content)
         return defaultValue;
@@ -38,8 +38,7 @@ QString ProfileFile::read(const QString& section, const QString& key,
     return QString::fromLatin1(nul < 0 ? *value : value->left(nul));
 }
 
-bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const
-{
+bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
     const auto content = readAll(path_);
     if (!content)
         return false;

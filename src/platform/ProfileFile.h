@@ -8,7 +8,8 @@ namespace r5k27 {
 // in place, written atomically, so a failed write leaves the previous file.
 class ProfileFile {
 public:
-    explicit ProfileFile(QString path) : path_(std::move(path)) {}
+    explicit ProfileFile(QString path)
+        : path_(std::move(path)) {}
 
     const QString& path() const { return path_; }
     bool exists() const;

@@ -11,8 +11,7 @@ struct Line {
     qsizetype next;  // offset of the next line
 };
 
-QList<Line> splitLines(const QByteArray& content)
-{
+QList<Line> splitLines(const QByteArray& content) {
     QList<Line> lines;
     qsizetype pos = 0;
     while (pos < content.size()) {
@@ -27,19 +26,16 @@ QList<Line> splitLines(const QByteArray& content)
     return lines;
 }
 
-QByteArray textOf(const QByteArray& content, const Line& line)
-{
+QByteArray textOf(const QByteArray& content, const Line& line) {
     return content.mid(line.begin, line.end - line.begin);
 }
 
-bool sameName(const QByteArray& a, const QByteArray& b)
-{
+bool sameName(const QByteArray& a, const QByteArray& b) {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The section name of a "[name]" line, or nothing for any other line.
-std::optional<QByteArray> sectionName(const QByteArray& text)
-{
+std::optional<QByteArray> sectionName(const QByteArray& text) {
     const QByteArray t = text.trimmed();
     if (!t.startsWith('['))
         return std::nullopt;
@@ -47,7 +43,9 @@ std::optional<QByteArray> sectionName(const QByteArray& text)
     return t.mid(1, (close < 0 ? t.size() : close) - 1).trimmed();
 }
 
-bool isComment(const QByteArray& text) { return text.trimmed().startsWith(';'); }
+bool isComment(const QByteArray& text) {
+    return text.trimmed().startsWith(';');
+}
 
 struct Found {
     qsizetype sectionLine = -1;
@@ -56,8 +54,7 @@ struct Found {
 };
 
 Found find(const QByteArray& content, const QList<Line>& lines, const QByteArray& section,
-           const QByteArray& key)
-{
+           const QByteArray& key) {
     Found found;
     bool inSection = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -83,8 +80,7 @@ Found find(const QByteArray& content, const QList<Line>& lines, const QByteArray
     return found;
 }
 
-QByteArray lineEndingOf(const QByteArray& content)
-{
+QByteArray lineEndingOf(const QByteArray& content) {
     if (content.contains("\r\n") || !content.contains('\n'))
         return "\r\n";
     return "\n";
@@ -93,8 +89,7 @@ QByteArray lineEndingOf(const QByteArray& content)
 } // namespace
 
 std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,
-                                 const QByteArray& key)
-{
+                                 const QByteArray& key) {
     const QList<Line> lines = splitLines(content);
     const Found found = find(content, lines, section, key);
     if (found.keyLine < 0)
@@ -108,8 +103,7 @@ std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& se
 }
 
 QByteArray assign(const QByteArray& content, const QByteArray& section, const QByteArray& key,
-                  const QByteArray& value)
-{
+                  const QByteArray& value) {
     const QList<Line> lines = splitLines(content);
     const Found found = find(content, lines, section, key);
     const QByteArray eol = lineEndingOf(content);
