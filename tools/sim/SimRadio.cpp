@@ -166,8 +166,6 @@ void SimRadio::save() {
     QSaveFile file(settings_.savePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(memory_) != memory_.size() || !file.commit())
         saveError_ = file.errorString();
-    else
-        saveError_.clear();
 }
 
 } // namespace r5k27::sim

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace r5k27::sim {
 
@@ -31,7 +32,8 @@ public:
     bool hasPartialRequest() const { return !input_.isEmpty(); }
     void dropPartialRequest() { input_.clear(); }
     const QByteArray& memory() const { return memory_; }
-    QString saveError() const { return saveError_; }
+    // Why the last save failed, once; empty when it did not.
+    QString takeSaveError() { return std::exchange(saveError_, {}); }
 
 private:
     enum class Parsed { Complete, NeedMore, Garbage };

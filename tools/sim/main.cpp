@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <deque>
+#include <optional>
 #include <poll.h>
 #include <unistd.h>
 
@@ -191,8 +192,8 @@ int main(int argc, char** argv) {
                 outgoing.push_back({reply.bytes, due});
             }
         }
-        if (!radio.saveError().isEmpty())
-            fail(QStringLiteral("cannot save: ") + radio.saveError());
+        if (const QString problem = radio.takeSaveError(); !problem.isEmpty())
+            fail(QStringLiteral("cannot save: ") + problem);
     }
     return 0;
 }
