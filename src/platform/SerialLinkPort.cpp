@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace r5k27 {
 
 SerialLinkPort::SerialLinkPort(QObject* parent)
@@ -56,9 +60,17 @@ void SerialLinkPort::send(const QByteArray& bytes) {
     if (!serial_.isOpen())
         return;
     trace_.sent(bytes);
-    serial_.write(bytes);
-    // Hands the bytes to the system now instead of on the next event-loop turn.
-    serial_.flush();
+    qsizetype done = 0;
+#ifdef Q_OS_UNIX
+    // Straight to the device: QSerialPort would write on a later event-loop turn, and that delay
+    // adds up over a thousand blocks. Whatever the device does not take now is queued below.
+    const ssize_t n = ::write(serial_.handle(), bytes.constData(), size_t(bytes.size()));
+    done = n > 0 ? qsizetype(n) : 0;
+#endif
+    if (done < bytes.size()) {
+        serial_.write(bytes.constData() + done, bytes.size() - done);
+        serial_.flush();
+    }
 }
 
 void SerialLinkPort::close() {

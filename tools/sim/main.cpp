@@ -14,6 +14,7 @@
 #include <deque>
 #include <optional>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 using namespace r5k27;
@@ -138,6 +139,9 @@ int main(int argc, char** argv) {
 
     sigset_t waitMask;
     installStopHandlers(waitMask);
+    // Paced replies are timed to the microsecond; the default 50 us wake-up slack would add up
+    // over a thousand blocks.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 
     SimRadio radio(options.radio, options.image);
     std::deque<Outgoing> outgoing;
