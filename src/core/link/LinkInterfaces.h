@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace r5k27 {
+
+// The serial line as the engine sees it. Whoever owns the port hands received bytes to
+// RadioLink::onReceived: one call once the reply length or more bytes are buffered, with all of
+// them.
+class LinkPort {
+public:
+    virtual ~LinkPort() = default;
+    virtual bool isOpen() const = 0;
+    virtual void setReplyLength(int bytes) = 0;
+    // Drops unsent output and unread input, including bytes gathered towards a reply.
+    virtual void clearBuffers() = 0;
+    virtual void send(const QByteArray& bytes) = 0;
+    virtual void close() = 0;
+};
+
+// The reply timer. On expiry its owner calls RadioLink::onReplyTimeout; it fires once per start.
+class LinkTimer {
+public:
+    virtual ~LinkTimer() = default;
+    virtual void start(int ms) = 0;
+    virtual void stop() = 0;
+};
+
+// What the windows, the command-line tool or a test hear of a running operation.
+class LinkObserver {
+public:
+    virtual ~LinkObserver() = default;
+    // Block progress in percent; 0 when a transfer starts over or the next radio of a group
+    // write begins.
+    virtual void progress(int /*percent*/) {}
+    // A group write completed another radio and goes on polling for the next one.
+    virtual void radioCompleted(int /*radiosDone*/) {}
+    // The operation is over; its progress window (single or group) closes before any message.
+    virtual void closeProgress() {}
+    // A read succeeded and RadioBuf holds the radio's memory; runs before the completion box.
+    virtual void readSucceeded() {}
+    // The user chose to start the program version that handles this firmware; called after the
+    // port has been closed.
+    virtual void startVersion(const QString& /*firmwareTag*/) {}
+    // Last call of every operation; the engine is idle again.
+    virtual void finished(bool /*success*/) {}
+};
+
+} // namespace r5k27

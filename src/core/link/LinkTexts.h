@@ -1,0 +1,14 @@
+#pragma once
+
+#include "lang/Language.h"
+
+namespace r5k27::LinkTexts {
+
+inline constexpr BiText checkConnection{"Check Connection. Retry or Cancel?",
+                                        "检测连接。重试或取消？"};
+inline constexpr BiText modelWrong{"Model type is wrong.", "机型类型错误。"};
+inline constexpr BiText readCompleted{"Read Data Completed.", "读取数据完成。"};
+inline constexpr BiText writeCompleted{"Write Data Completed.", "写入数据完成。"};
+inline constexpr BiText cannotOpenPort{"Cannot Open Communication Port.", "无法打开通信端口。"};
+
+} // namespace r5k27::LinkTexts

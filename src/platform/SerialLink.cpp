@@ -1,0 +1,12 @@
+#include "SerialLink.h"
+
+namespace r5k27 {
+
+SerialLink::SerialLink(Prompter& prompter, MessageQueue& messages, const AppSettings& settings,
+                       const VersionList& versions)
+    : waitTimer([this] { engine.onReplyTimeout(); })
+    , engine(port, waitTimer, prompter, messages, settings, versions) {
+    port.setReceiveHandler([this](const QByteArray& bytes) { engine.onReceived(bytes); });
+}
+
+} // namespace r5k27

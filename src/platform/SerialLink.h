@@ -1,0 +1,23 @@
+#pragma once
+
+#include "QtLinkTimer.h"
+#include "SerialLinkPort.h"
+#include "link/RadioLink.h"
+
+namespace r5k27 {
+
+// The protocol engine wired to a serial port and a Qt reply timer; what the program, the
+// command-line tool and the integration tests drive.
+class SerialLink {
+public:
+    SerialLink(Prompter& prompter, MessageQueue& messages, const AppSettings& settings,
+               const VersionList& versions);
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    SerialLinkPort port;
+    QtLinkTimer waitTimer;
+    RadioLink engine;
+};
+
+} // namespace r5k27

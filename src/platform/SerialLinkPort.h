@@ -1,0 +1,49 @@
+#pragma once
+
+#include "SerialTrace.h"
+#include "link/LinkInterfaces.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <functional>
+
+namespace r5k27 {
+
+// The radio's serial line: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control.
+// Bytes arrive in pieces; they are gathered until the reply length is reached and then handed
+// over all at once.
+class SerialLinkPort : public QObject, public LinkPort {
+    Q_OBJECT
+public:
+    using ReceiveHandler = std::function<void(const QByteArray&)>;
+
+    // Starts tracing when R5K27_TRACE names a file.
+    explicit SerialLinkPort(QObject* parent = nullptr);
+    ~SerialLinkPort() override;
+
+    void setReceiveHandler(ReceiveHandler handler) { handler_ = std::move(handler); }
+    bool setTraceFile(const QString& path);
+
+    // A system port name (ttyUSB0, COM3) or a device path. Input already waiting is dropped.
+    bool open(const QString& portName);
+    QSerialPort::SerialPortError openError() const { return openError_; }
+
+    bool isOpen() const override { return serial_.isOpen(); }
+    void setReplyLength(int bytes) override { threshold_ = bytes; }
+    void clearBuffers() override;
+    void send(const QByteArray& bytes) override;
+    void close() override;
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort serial_;
+    QByteArray gathered_;
+    int threshold_ = 1;
+    ReceiveHandler handler_;
+    SerialTrace trace_;
+    QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
+};
+
+} // namespace r5k27

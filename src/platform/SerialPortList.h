@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/AppSettings.h"
+
+#include <QList>
+#include <QString>
+
+namespace r5k27 {
+
+struct SerialPortEntry {
+    QString name;   // as listed: "COM3" on Windows, the system's name (ttyUSB0) elsewhere
+    QString device; // full device path
+    int number = 0; // trailing digits of the name; 0 when it has none
+};
+
+// The machine's serial ports in the order the system lists them.
+QList<SerialPortEntry> listSerialPorts();
+
+int portNumberOf(const QString& portName);
+
+// The port a link operation opens: the chosen device where one is set, else "COM" and the
+// port number on Windows; empty when there is nothing to open.
+QString radioPortName(const AppSettings& settings);
+
+} // namespace r5k27

@@ -1,0 +1,135 @@
+#include "LinkHarness.h"
+
+using namespace r5k27;
+using namespace r5k27::test;
+
+namespace {
+
+int writeFrames(const LinkHarness& h) {
+    int n = 0;
+    for (const auto& f : h.port.sent)
+        n += f.startsWith('W') ? 1 : 0;
+    return n;
+}
+
+// Answers the write of the radio attached now, up to its completion.
+void writeOneRadio(LinkHarness& h) {
+    h.answerUntil('E');
+    h.answer();
+}
+
+} // namespace
+
+TEST(GroupWrite, NewRadioIsWrittenOnlyAfterTheOldOneLeftAndTheNewOneAnsweredThrice) {
+    LinkHarness h;
+    h.radioModel = "ZT9999"; // a group write takes any model
+    h.startGroup(2);
+    EXPECT_TRUE(h.link.askOnTimeout());
+    h.answer();
+    EXPECT_FALSE(h.link.askOnTimeout());
+    EXPECT_EQ(h.link.writeStage(), LinkStage::IdentifySent);
+    writeOneRadio(h);
+    EXPECT_EQ(writeFrames(h), 1012);
+    EXPECT_EQ(h.link.radiosDone(), 1);
+    EXPECT_TRUE(h.link.justFinished());
+    EXPECT_TRUE(h.link.isRunning());
+    EXPECT_EQ(h.lastSent(), "PROGRAM");
+    EXPECT_TRUE(h.events.contains("radio completed 1"));
+    EXPECT_TRUE(h.prompter.shown.isEmpty());
+
+    // The programmed radio stays attached: it keeps answering and is not written again.
+    for (int i = 0; i < 10; ++i) {
+        h.answer();
+        EXPECT_EQ(h.lastSent(), "PROGRAM");
+        EXPECT_EQ(h.link.goneCount(), 0);
+    }
+    // One silent stretch is not enough to count as gone.
+    h.expire();
+    h.expire();
+    EXPECT_EQ(h.link.goneCount(), 1);
+    h.answer();
+    EXPECT_EQ(h.link.goneCount(), 0);
+    EXPECT_EQ(h.lastSent(), "PROGRAM");
+
+    // Unplugged: two timeout actions, silently.
+    for (int i = 0; i < 4; ++i)
+        h.expire();
+    EXPECT_EQ(h.link.goneCount(), 2);
+    EXPECT_TRUE(h.prompter.shown.isEmpty());
+
+    // The next radio answers three program requests before it is identified.
+    h.answer();
+    EXPECT_EQ(h.link.confirmCount(), 1);
+    EXPECT_EQ(h.lastSent(), "PROGRAM");
+    h.answer();
+    EXPECT_FALSE(h.link.justFinished());
+    EXPECT_EQ(h.lastSent(), "PROGRAM");
+    h.answer();
+    EXPECT_EQ(h.lastSent(), QByteArray(1, '\x02'));
+    EXPECT_EQ(writeFrames(h), 1012);
+
+    writeOneRadio(h);
+    EXPECT_EQ(writeFrames(h), 2024);
+    EXPECT_FALSE(h.link.isRunning());
+    EXPECT_FALSE(h.link.groupMode());
+    EXPECT_EQ(h.prompter.texts(), QStringList({"Write Data Completed."}));
+    EXPECT_EQ(h.events.count("progress closed"), 1);
+    EXPECT_EQ(h.events.back(), "finished 1");
+}
+
+TEST(GroupWrite, EndsAfterGroupSizeRadios) {
+    for (int size : {0, 1}) {
+        LinkHarness h;
+        h.startGroup(size);
+        h.runToEnd();
+        EXPECT_EQ(h.link.radiosDone(), 1);
+        EXPECT_EQ(writeFrames(h), 1012);
+        EXPECT_EQ(h.prompter.texts(), QStringList({"Write Data Completed."}));
+    }
+}
+
+TEST(GroupWrite, AsksUntilTheFirstRadioAnswers) {
+    LinkHarness h;
+    h.prompter.answers = {Answer::Retry, Answer::Cancel};
+    h.startGroup(3);
+    h.expire();
+    h.expire();
+    EXPECT_EQ(h.prompter.shown.size(), 1);
+    EXPECT_EQ(h.lastSent(), "PROGRAM");
+    h.expire();
+    h.expire();
+    EXPECT_EQ(h.prompter.shown.size(), 2);
+    EXPECT_FALSE(h.link.isRunning());
+    EXPECT_FALSE(h.link.askOnTimeout());
+    EXPECT_TRUE(h.events.contains("progress closed"));
+    EXPECT_EQ(h.events.back(), "finished 0");
+}
+
+TEST(GroupWrite, ClosingTheGroupWindowStopsPolling) {
+    LinkHarness h;
+    h.startGroup(3);
+    h.answer();
+    writeOneRadio(h);
+    for (int i = 0; i < 6; ++i)
+        h.expire();
+    EXPECT_TRUE(h.prompter.shown.isEmpty());
+    h.link.abandon();
+    EXPECT_FALSE(h.link.isRunning());
+    EXPECT_FALSE(h.port.open);
+    EXPECT_FALSE(h.timer.running);
+    EXPECT_FALSE(h.events.contains("progress closed")) << "the window is already gone";
+    EXPECT_EQ(h.events.back(), "finished 0");
+}
+
+TEST(GroupWrite, UnpluggedDuringBlocksRaisesTheTransferQuestion) {
+    LinkHarness h;
+    h.prompter.answers = {Answer::Cancel};
+    h.startGroup(3);
+    h.answerUntil('W');
+    h.answer();
+    h.expire();
+    EXPECT_EQ(h.prompter.texts(), QStringList({"Check Connection. Retry or Cancel?"}));
+    EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::OkCancel);
+    EXPECT_FALSE(h.link.isRunning());
+    EXPECT_TRUE(h.events.contains("progress closed"));
+}

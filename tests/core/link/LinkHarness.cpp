@@ -1,0 +1,78 @@
+#include "LinkHarness.h"
+
+namespace r5k27::test {
+
+LinkHarness::LinkHarness()
+    : radioMemory(kRadioBufSize, '\0') {
+    for (int i = 0; i < radioMemory.size(); ++i)
+        radioMemory[i] = char((i * 7 + i / 256) & 0xFF);
+    link.setObserver(this);
+}
+
+void LinkHarness::start(LinkOp op) {
+    link.prepare(op);
+    link.startHandshake();
+}
+
+void LinkHarness::startGroup(int groupSize) {
+    link.prepare(LinkOp::Write);
+    link.beginGroupWrite(groupSize);
+    link.startHandshake();
+}
+
+QByteArray LinkHarness::identityReply() const {
+    QByteArray reply("I");
+    reply += radioModel.toLatin1().leftJustified(7, ' ', true);
+    reply += '\0';
+    reply += radioFirmware.toLatin1().leftJustified(4, ' ', true);
+    reply += QByteArray(3, '\0');
+    return reply;
+}
+
+QByteArray LinkHarness::radioReplyTo(const QByteArray& request) {
+    const QByteArray ack(1, LinkFrames::kAck);
+    if (request == "PROGRAM")
+        return LinkFrames::handshakeReply();
+    if (request == QByteArray(1, '\x02'))
+        return identityReply();
+    if (request == "END")
+        return ack;
+    const int addr = request.size() >= 3 ? quint8(request[1]) * 256 + quint8(request[2]) : 0;
+    if (request.startsWith('R'))
+        return LinkFrames::dataFrame(addr, radioMemory.mid(addr, kBlockLen));
+    if (request.startsWith('W')) {
+        radioMemory.replace(addr, kBlockLen, request.mid(4, kBlockLen));
+        return ack;
+    }
+    ADD_FAILURE() << "unexpected request " << request.toHex().constData();
+    return {};
+}
+
+void LinkHarness::answer() {
+    ASSERT_TRUE(timer.running) << "answer without a pending request";
+    receive(radioReplyTo(lastSent()));
+}
+
+void LinkHarness::expire() {
+    ASSERT_TRUE(timer.running) << "the reply timer was not running";
+    ASSERT_EQ(timer.intervalMs, 300);
+    link.onReplyTimeout();
+}
+
+int LinkHarness::runToEnd(int limit) {
+    int n = 0;
+    while (link.isRunning() && n < limit) {
+        answer();
+        ++n;
+    }
+    EXPECT_FALSE(link.isRunning()) << "operation still running after " << n << " answers";
+    return n;
+}
+
+void LinkHarness::answerUntil(char lead, int limit) {
+    for (int n = 0; n < limit && !lastSent().startsWith(lead); ++n)
+        answer();
+    ASSERT_TRUE(lastSent().startsWith(lead));
+}
+
+} // namespace r5k27::test

@@ -1,0 +1,181 @@
+#include "platform/SerialLinkPort.h"
+
+#include "platform/RadioPortOpen.h"
+#include "platform/SerialPortList.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace r5k27;
+
+namespace {
+
+// A pseudo-terminal standing in for a radio's serial line.
+struct TestPty {
+    int master = -1;
+    int device = -1;
+    QString path;
+
+    TestPty() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        path = QString::fromLocal8Bit(ptsname(master));
+        device = ::open(ptsname(master), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios mode{};
+        tcgetattr(device, &mode);
+        cfmakeraw(&mode);
+        tcsetattr(device, TCSANOW, &mode);
+        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    }
+    ~TestPty() {
+        if (device >= 0)
+            ::close(device);
+        closeMaster();
+    }
+    void closeMaster() {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    void radioSends(const QByteArray& bytes) {
+        ASSERT_EQ(::write(master, bytes.data(), bytes.size()), bytes.size());
+    }
+    QByteArray radioReads() {
+        char buf[256];
+        const ssize_t n = ::read(master, buf, sizeof buf);
+        return n > 0 ? QByteArray(buf, n) : QByteArray();
+    }
+};
+
+void spin(int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+template <typename Pred> bool spinUntil(Pred pred, int ms = 2000) {
+    QDeadlineTimer deadline(ms);
+    while (!pred() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return pred();
+}
+
+struct PortFixture : ::testing::Test {
+    TestPty pty;
+    SerialLinkPort port;
+    QList<QByteArray> received;
+
+    void SetUp() override {
+        port.setReceiveHandler([this](const QByteArray& b) { received << b; });
+        ASSERT_TRUE(port.open(pty.path));
+    }
+};
+
+} // namespace
+
+TEST_F(PortFixture, ReplyInPiecesIsHandedOverOnceWhole) {
+    port.setReplyLength(22);
+    pty.radioSends(QByteArray(10, 'a'));
+    spin(60);
+    EXPECT_TRUE(received.isEmpty());
+    pty.radioSends(QByteArray(12, 'b'));
+    ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
+    spin(30);
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0], QByteArray(10, 'a') + QByteArray(12, 'b'));
+}
+
+TEST_F(PortFixture, EverythingBufferedIsHandedOverIncludingExtraBytes) {
+    port.setReplyLength(3);
+    pty.radioSends("ZT\x06\x06\x06");
+    ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received[0], "ZT\x06\x06\x06");
+}
+
+TEST_F(PortFixture, ClearingDropsAGatheredPieceAndSendReachesTheRadio) {
+    port.setReplyLength(4);
+    pty.radioSends("xy");
+    spin(60);
+    port.clearBuffers();
+    port.send("PROGRAM");
+    spin(30);
+    EXPECT_EQ(pty.radioReads(), "PROGRAM");
+    pty.radioSends("ZT\x06\x06");
+    ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received[0], "ZT\x06\x06");
+}
+
+TEST_F(PortFixture, InputWaitingBeforeOpenIsDropped) {
+    port.close();
+    pty.radioSends("stale bytes");
+    spin(30);
+    ASSERT_TRUE(port.open(pty.path));
+    port.setReplyLength(3);
+    pty.radioSends("ZT\x06");
+    ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received[0], "ZT\x06");
+}
+
+TEST_F(PortFixture, VanishedDeviceClosesThePort) {
+    pty.closeMaster();
+    EXPECT_TRUE(spinUntil([&] { return !port.isOpen(); }));
+    port.send("PROGRAM"); // harmless once closed
+}
+
+TEST(RadioPortOpen, FailureIsShownAndLeavesTheLinkIdle) {
+    test::ScriptedPrompter prompter;
+    MessageQueue queue;
+    AppSettings settings;
+    const VersionList versions = VersionList::builtIn();
+    SerialLinkPort port;
+    struct NoTimer : LinkTimer {
+        void start(int) override {}
+        void stop() override {}
+    } timer;
+    RadioLink link(port, timer, prompter, queue, settings, versions);
+
+    for (const QString& name : {QString("/nonexistent/ttyR5K27"), QString()}) {
+        EXPECT_FALSE(openRadioPort(link, LinkOp::Read, port, name, prompter, kLangChinese));
+        EXPECT_FALSE(link.isRunning());
+        EXPECT_FALSE(port.isOpen());
+    }
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(prompter.shown[0].text, "无法打开通信端口。");
+    EXPECT_EQ(prompter.shown[0].icon, Icon::Error);
+}
+
+TEST(RadioPortOpen, RefusedAccessNamesTheOwningGroup) {
+    TestPty pty;
+    const QString group = QFileInfo(pty.path).group();
+    ASSERT_FALSE(group.isEmpty());
+    const QString text = portOpenFailureText(pty.path, QSerialPort::PermissionError, kLangEnglish);
+    EXPECT_TRUE(text.startsWith("Cannot Open Communication Port.\r\n"));
+    EXPECT_TRUE(text.contains('"' + group + '"'));
+    EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::DeviceNotFoundError, kLangEnglish),
+              "Cannot Open Communication Port.");
+}
+
+TEST(SerialPortList, NumbersAndChosenPort) {
+    EXPECT_EQ(portNumberOf("COM3"), 3);
+    EXPECT_EQ(portNumberOf("COM12"), 12);
+    EXPECT_EQ(portNumberOf("ttyUSB0"), 0);
+    EXPECT_EQ(portNumberOf("ttyACM"), 0);
+
+    AppSettings settings;
+    settings.comPortName = " /dev/serial/by-id/usb-cable ";
+    EXPECT_EQ(radioPortName(settings), "/dev/serial/by-id/usb-cable");
+    settings.comPortName.clear();
+    settings.comPortNo = 4;
+#ifdef Q_OS_WIN
+    EXPECT_EQ(radioPortName(settings), "COM4");
+#else
+    EXPECT_EQ(radioPortName(settings), "");
+#endif
+}

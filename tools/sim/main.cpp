@@ -1,0 +1,203 @@
+// r5k27-sim: a virtual R5K27 on a pseudo-terminal, for tests, benchmarks and trying the program
+// without a radio.
+#include "PseudoTerminal.h"
+#include "SimRadio.h"
+#include "link/LinkTypes.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <deque>
+#include <optional>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+using namespace r5k27;
+using namespace r5k27::sim;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+void requestStop(int) {
+    stopRequested = 1;
+}
+
+// A partial request that gets no more bytes for this long is line noise.
+constexpr auto kPartialRequestLife = std::chrono::milliseconds(200);
+// Gap between the two pieces of a split reply, long enough to arrive as two reads.
+constexpr auto kSplitGap = std::chrono::milliseconds(20);
+
+struct Outgoing {
+    QByteArray bytes;
+    Clock::time_point due;
+};
+
+int fail(const QString& text) {
+    std::fprintf(stderr, "r5k27-sim: %s\n", qPrintable(text));
+    return 2;
+}
+
+struct Options {
+    SimRadioSettings radio;
+    QByteArray image = QByteArray(kRadioBufSize, '\xFF');
+    int paceBaud = 0;
+};
+
+std::optional<QString> readOptions(const QCoreApplication& app, Options& options) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Answers as a radio on a new pseudo-terminal; its device path is the first output line."));
+    parser.addHelpOption();
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model text."),
+                                   QStringLiteral("TEXT"), QStringLiteral("ZT6666"));
+    const QCommandLineOption firmware(QStringLiteral("firmware"),
+                                      QStringLiteral("Firmware version."), QStringLiteral("TAG"),
+                                      QStringLiteral("V200"));
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QStringLiteral("16384-byte memory image to start from."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QStringLiteral("Write the memory here after each end request."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Answer as slowly as a line at this rate."),
+                                  QStringLiteral("BAUD"));
+    const QCommandLineOption fault(QStringLiteral("fault"),
+                                   QStringLiteral("Misbehave (repeatable): ") + faultKindsHelp() +
+                                       QStringLiteral("; kind:N picks the Nth request."),
+                                   QStringLiteral("KIND[:N]"));
+    parser.addOptions({model, firmware, image, save, pace, fault});
+    parser.process(app);
+
+    options.radio.model = parser.value(model);
+    options.radio.firmware = parser.value(firmware);
+    if (options.radio.model.size() > 7 || options.radio.firmware.size() > 4)
+        return QStringLiteral("the model has at most 7 characters, the firmware 4");
+    options.radio.savePath = parser.value(save);
+    if (parser.isSet(pace)) {
+        bool ok = false;
+        options.paceBaud = parser.value(pace).toInt(&ok);
+        if (!ok || options.paceBaud <= 0)
+            return QStringLiteral("--pace needs a positive baud rate");
+    }
+    for (const QString& text : parser.values(fault)) {
+        const auto parsed = parseFault(text);
+        if (!parsed)
+            return QStringLiteral("unknown fault ") + text;
+        options.radio.faults.append(*parsed);
+    }
+    if (parser.isSet(image)) {
+        QFile file(parser.value(image));
+        if (!file.open(QIODevice::ReadOnly))
+            return file.fileName() + QStringLiteral(": ") + file.errorString();
+        options.image = file.readAll();
+        if (options.image.size() != kRadioBufSize)
+            return file.fileName() + QStringLiteral(" does not hold 16384 bytes");
+    }
+    return std::nullopt;
+}
+
+Clock::duration wireTime(int bytes, int baud) {
+    // Start bit, eight data bits and a stop bit per byte.
+    return std::chrono::nanoseconds(std::int64_t(bytes) * 10 * 1'000'000'000 / baud);
+}
+
+void installStopHandlers(sigset_t& waitMask) {
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGINT);
+    sigaddset(&blocked, SIGTERM);
+    sigprocmask(SIG_BLOCK, &blocked, &waitMask);
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    // Signals are let through only while waiting, so none is lost between checks.
+    sigdelset(&waitMask, SIGINT);
+    sigdelset(&waitMask, SIGTERM);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Options options;
+    if (const auto problem = readOptions(app, options))
+        return fail(*problem);
+
+    PseudoTerminal terminal;
+    if (!terminal.open())
+        return fail(terminal.error());
+    std::printf("%s\n", qPrintable(terminal.devicePath()));
+    std::fflush(stdout);
+
+    sigset_t waitMask;
+    installStopHandlers(waitMask);
+    // Paced replies are timed to the microsecond; the default 50 us wake-up slack would add up
+    // over a thousand blocks.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+
+    SimRadio radio(options.radio, options.image);
+    std::deque<Outgoing> outgoing;
+    Clock::time_point lastInput = Clock::now();
+
+    while (!stopRequested) {
+        const Clock::time_point now = Clock::now();
+        while (!outgoing.empty() && outgoing.front().due <= now) {
+            QByteArray& bytes = outgoing.front().bytes;
+            const ssize_t n = ::write(terminal.fd(), bytes.constData(), size_t(bytes.size()));
+            if (n < 0)
+                break; // full for now; tried again shortly
+            bytes.remove(0, n);
+            if (bytes.isEmpty())
+                outgoing.pop_front();
+        }
+
+        Clock::duration wait = std::chrono::hours(1);
+        if (!outgoing.empty())
+            wait =
+                std::max<Clock::duration>(outgoing.front().due - now, std::chrono::milliseconds(1));
+        else if (radio.hasPartialRequest())
+            wait = std::max<Clock::duration>(lastInput + kPartialRequestLife - now,
+                                             Clock::duration::zero());
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+        const timespec timeout{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+        pollfd fd{terminal.fd(), POLLIN, 0};
+        const int ready = ::ppoll(&fd, 1, &timeout, &waitMask);
+        if (ready < 0 && errno != EINTR)
+            return fail(QStringLiteral("poll failed"));
+        if (ready == 0 && outgoing.empty() && radio.hasPartialRequest() &&
+            Clock::now() - lastInput >= kPartialRequestLife)
+            radio.dropPartialRequest();
+        if (ready <= 0 || !(fd.revents & POLLIN))
+            continue;
+
+        char buffer[4096];
+        const ssize_t n = ::read(terminal.fd(), buffer, sizeof buffer);
+        if (n <= 0)
+            continue;
+        const Clock::time_point arrived = Clock::now();
+        lastInput = arrived;
+        for (const SimReply& reply : radio.feed(QByteArray(buffer, n))) {
+            Clock::time_point due = arrived;
+            if (options.paceBaud > 0)
+                due += wireTime(reply.requestLen + int(reply.bytes.size()), options.paceBaud);
+            if (reply.split) {
+                const qsizetype half = reply.bytes.size() / 2;
+                outgoing.push_back({reply.bytes.left(half), due});
+                outgoing.push_back({reply.bytes.mid(half), due + kSplitGap});
+            } else {
+                outgoing.push_back({reply.bytes, due});
+            }
+        }
+        if (const QString problem = radio.takeSaveError(); !problem.isEmpty())
+            fail(QStringLiteral("cannot save: ") + problem);
+    }
+    return 0;
+}
