@@ -1,5 +1,6 @@
 #include "link/MemoryMap.h"
 
+#include "image/InitialValues.h"
 #include "link/RadioLayout.h"
 
 #include <QList>
@@ -17,31 +18,14 @@ struct Doc {
     MemoryImage image;
     std::unique_ptr<ChTable> table = std::make_unique<ChTable>();
 
+    // The built-in new document with its channels taken away.
     Doc() {
-        auto& of = image.optFeat;
-        for (int m = 0; m < 2; ++m)
-            for (int g = 1; g <= 10; ++g) {
-                of.groupValid(m, g) = 1;
-                of.groupName(m, g).assignTerminated(QString(QChar(u'A' + g - 1)));
-                of.emergencyCh(m, g, 0) = of.emergencyCh(m, g, 1) = 1;
-                of.dwCh(m, g, 0) = of.dwCh(m, g, 1) = 1;
-                of.workCh(m, g) = 1;
-                of.memCh(m, g) = 41;
-                image.chCount(m, g) = 0;
-            }
-        of.opt328 = 2;
-        of.workGroup = {1, 1};
-        of.battMin = 97;
-        of.battMax = 168;
-        of.swrMax = 160;
-        of.pubMode = 1;
-        of.modeEnable = {1, 1, 1, 1, 1};
-        of.micLevel = 30;
-        of.menuPage = 1;
-        image.extFreq = 100;
-        image.extSelect = 5;
-        for (int k = 1; k <= 16; ++k)
-            of.dtmf(k).assignTerminated(QString());
+        Document built;
+        AppSettings settings;
+        writeBuiltInDefaults(built, settings, 0, QDate(2026, 1, 2));
+        image = built.curImage;
+        for (auto& count : image.chCount)
+            count = 0;
     }
 
     ChannelRec& add(int m, int g, int chNo, const char* freq) {
