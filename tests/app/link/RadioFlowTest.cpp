@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -256,6 +257,35 @@ TEST_F(RadioFlowTest, ClosingTheGroupWindowWhileWaitingStopsAtOnce) {
     EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm}));
     EXPECT_FALSE(radio().link().port.isOpen());
     EXPECT_FALSE(radio().isBusy());
+}
+
+TEST_F(RadioFlowTest, RadioInformationIsAHandshakeOnly) {
+    for (const QStringList& args : {QStringList{}, QStringList{"--fault", "silent"}}) {
+        test::SimRadioProcess sim(args);
+        ctx.settings.comPortName = sim.device();
+        radio().radioInfo();
+        EXPECT_TRUE(radio().link().port.isOpen());
+        // Answered or not, it ends on its own, without a question or a window.
+        ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }, 5000));
+        EXPECT_TRUE(prompter.texts().isEmpty());
+        EXPECT_FALSE(radio().link().port.isOpen());
+        expectDocumentUntouched();
+    }
+}
+
+TEST_F(RadioFlowTest, CommandsAndBackupEntryAreInTheMainWindow) {
+    for (const char* name :
+         {"mnuReadFromRadio", "mnuWriteToRadio", "mnuMWriteToRadio", "mnuRadioInfo", "mnuComm",
+          "ReadRadio", "WriteRadio", "MWriteRadio", "CommSet"})
+        EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
+    QAction* backup = window->findChild<QAction*>("mnuOpenBackupFolder");
+    ASSERT_NE(backup, nullptr);
+    EXPECT_EQ(backup->text(), "Open &Backup Folder");
+    const QList<QAction*> file = window->findChild<QMenu*>("mnuFile")->actions();
+    EXPECT_LT(file.indexOf(backup), file.indexOf(window->findChild<QAction*>("mnuFilePrint")));
+    ctx.settings.langIndex = kLangChinese;
+    window->changeLanguage();
+    EXPECT_EQ(backup->text(), "打开备份文件夹(&B)");
 }
 
 } // namespace
