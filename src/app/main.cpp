@@ -1,6 +1,7 @@
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
+#include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProcessStart.h"
@@ -35,16 +36,16 @@ int main(int argc, char* argv[]) {
     r5k27::DataFileStore store(ctx, prompter);
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;
+    std::unique_ptr<r5k27::RadioLinkFeature> radioLink;
 
     r5k27::StartupSteps steps;
     steps.showSplash = [&] {
         splash = std::make_unique<r5k27::SplashWindow>(ctx, [&] {
             mainWindow = std::make_unique<r5k27::MainWindow>(
                 ctx, r5k27::MainWindowServices{store, dialogs, prompter, userSettings});
-            mainWindow->show();
-            // A data file of another version starts the program that handles it, after the
-            // same unsaved-changes question as Exit.
-            store.setVersionStarter([&](const QString& tag) {
+            // A data file or radio of another version starts the program that handles it,
+            // after the same unsaved-changes question as Exit.
+            auto startVersion = [&](const QString& tag) {
                 r5k27::startVersionProgram(
                     tag, ctx.versions, ctx.paths,
                     QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
@@ -52,7 +53,11 @@ int main(int argc, char* argv[]) {
                     {.mayExit = [&] { return mainWindow->commands().confirmExit(); },
                      .startProgram = r5k27::startDetachedProgram,
                      .endThisProgram = [] { QCoreApplication::exit(0); }});
-            });
+            };
+            store.setVersionStarter(startVersion);
+            radioLink = std::make_unique<r5k27::RadioLinkFeature>(
+                ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
+            mainWindow->show();
         });
         splash->show();
         // Paint it now, but leave clicks for the event loop: the main window may only open

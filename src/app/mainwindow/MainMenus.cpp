@@ -36,6 +36,7 @@ void MainWindow::buildMenus() {
     const auto nothing = [] {};
 
     QMenu* file = addMenu(nullptr, File);
+    fileMenu_ = file;
     addItem(file, FileNew, [this] { commands_->newFromMenu(); })->setShortcut(QKeySequence::New);
     addItem(file, FileOpen, [this] { commands_->open(); })->setShortcut(QKeySequence::Open);
     addItem(file, FileSave, [this] { commands_->save(); })->setShortcut(QKeySequence::Save);
@@ -142,6 +143,18 @@ void MainWindow::buildToolbar() {
     toolbar_->addSeparator();
     add("About", QStyle::SP_MessageBoxInformation, "help-about", HelpAbout,
         [this] { showAbout(); });
+}
+
+QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
+                                    std::function<void()> handler) {
+    QAction* print = action(MenuItem::FilePrint);
+    auto* a = new QAction(text.in(ctx_.settings.langIndex), fileMenu_);
+    a->setObjectName(QString::fromLatin1(objectName));
+    connect(a, &QAction::triggered, this, std::move(handler));
+    fileMenu_->insertAction(print, a);
+    fileMenu_->insertSeparator(print);
+    featureFileItems_.append({a, text});
+    return a;
 }
 
 void MainWindow::runCommand(MenuItem item) {

@@ -6,6 +6,7 @@
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
 #include "lang/LanguageState.h"
+#include "link/PortStatus.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
@@ -126,16 +127,21 @@ void MainWindow::buildTree() {
 
 void MainWindow::applyLanguageTexts() {
     const int lang = ctx_.settings.langIndex;
-    statusPanels_[2]->setText(text(ctx_.captions.commPort.com) +
-                              QString::number(ctx_.settings.comPortNo));
+    refreshPortStatus();
     statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
     loadBackgroundPicture();
     refreshCaption();
     for (const MenuCaption& caption : mainMenuCaptions())
         action(caption.item)->setText(ctx_.captions.menuText(caption.item, lang));
+    for (const auto& [item, bilingual] : std::as_const(featureFileItems_))
+        item->setText(bilingual.in(lang));
     for (const auto& [button, item] : std::as_const(toolbarTips_))
         button->setToolTip(withoutAccelerator(ctx_.captions.menuText(item, lang)));
     treePane_->setCloseToolTip(withoutAccelerator(text(ctx_.captions.buttons.close)));
+}
+
+void MainWindow::refreshPortStatus() {
+    statusPanels_[2]->setText(portStatusText(ctx_.settings, text(ctx_.captions.commPort.com)));
 }
 
 void MainWindow::changeLanguage() {

@@ -52,10 +52,19 @@ public:
     void registerChildWindow(ChildKind kind, ChildWindows::Factory factory);
     void registerCommand(MenuItem item, std::function<void()> handler);
     bool showChild(ChildKind kind);
+    // A File menu entry of a feature, placed before Print, with its text in both languages.
+    QAction* addFileCommand(const char* objectName, const BiText& text,
+                            std::function<void()> handler);
+    // The status bar's port panel after the port choice changed.
+    void refreshPortStatus();
 
     ChildWindows& children() { return children_; }
     DocumentCommands& commands() { return *commands_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+
+signals:
+    // Open editor windows validate and commit the edit in progress (before a radio write).
+    void commitPendingEdits();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +102,8 @@ private:
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<std::function<void()>, kMenuItemCount> commandHandlers_;
     QList<std::pair<QAction*, MenuItem>> toolbarTips_;
+    QMenu* fileMenu_ = nullptr;
+    QList<std::pair<QAction*, BiText>> featureFileItems_;
     QTimer timerReNew_;
     bool groupWriteShown_ = true;
 };

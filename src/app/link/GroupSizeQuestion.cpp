@@ -1,0 +1,30 @@
+#include "GroupSizeQuestion.h"
+
+#include "RadioTexts.h"
+
+#include <QInputDialog>
+
+namespace r5k27 {
+
+GroupSizeDialog::GroupSizeDialog(const CaptionTables& captions, const int& langIndex,
+                                 QWidget* parent)
+    : captions_(captions)
+    , lang_(langIndex)
+    , parent_(parent) {}
+
+std::optional<int> GroupSizeDialog::ask(int preset) {
+    QInputDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("GroupSize"));
+    dialog.setWindowTitle(withoutAccelerator(captions_.menuText(MenuItem::MWriteToRadio, lang_)));
+    dialog.setLabelText(RadioTexts::groupSizeLabel.in(lang_));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(kMinRadios, kMaxRadios);
+    dialog.setIntValue(std::clamp(preset, kMinRadios, kMaxRadios));
+    dialog.setOkButtonText(withoutAccelerator(captions_.buttons.ok.text(lang_)));
+    dialog.setCancelButtonText(withoutAccelerator(captions_.buttons.cancel.text(lang_)));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intValue();
+}
+
+} // namespace r5k27

@@ -1,0 +1,105 @@
+#include "LinkBackups.h"
+
+#include "image/ChannelFile.h"
+#include "image/DataFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace r5k27 {
+
+namespace {
+
+const QRegularExpression& backupFileName() {
+    static const QRegularExpression re(
+        QStringLiteral(R"(^(\d{8}-\d{6}-\d{3}(?:-\d+)?-(?:read|write))\.(?:img|dat|fre)$)"));
+    return re;
+}
+
+} // namespace
+
+LinkBackups::LinkBackups(QString folder, int keep, std::function<QDateTime()> clock)
+    : folder_(std::move(folder))
+    , keep_(std::max(1, keep))
+    , clock_(std::move(clock)) {}
+
+QString LinkBackups::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/backups");
+}
+
+QString LinkBackups::newSetName(const QString& kind) const {
+    const QString stamp = clock_().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QDir dir(folder_);
+    QString name = stamp + u'-' + kind;
+    // Two sets within one millisecond must not overwrite each other.
+    for (int n = 2; dir.exists(name + QStringLiteral(".dat")); ++n)
+        name = stamp + u'-' + QString::number(n) + u'-' + kind;
+    return name;
+}
+
+bool LinkBackups::writeFile(const QString& name, const QByteArray& bytes) const {
+    QSaveFile file(QDir(folder_).filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool LinkBackups::writeDocument(const QString& setName, const MemoryImage& image,
+                                const ChTable& table, const AppSettings& settings) const {
+    // Stamped as a save would stamp it, without touching the open document.
+    MemoryImage stamped = image;
+    AppSettings identity = settings;
+    refreshIdentity(stamped, identity);
+    stamped.verTag.assign(kDataVersionTag);
+    if (!usedRecordCount(stamped))
+        return false;
+    return writeFile(setName + QStringLiteral(".fre"), serializeChannelFile(stamped, table)) &&
+           writeFile(setName + QStringLiteral(".dat"), serializeImage(stamped));
+}
+
+bool LinkBackups::saveRead(const QByteArray& radioImage, const MemoryImage& image,
+                           const ChTable& table, const AppSettings& settings) {
+    if (!QDir().mkpath(folder_))
+        return false;
+    const QString name = newSetName(QStringLiteral("read"));
+    const bool saved = writeFile(name + QStringLiteral(".img"), radioImage) &&
+                       writeDocument(name, image, table, settings);
+    prune();
+    return saved;
+}
+
+bool LinkBackups::saveBeforeWrite(const MemoryImage& image, const ChTable& table,
+                                  const AppSettings& settings) {
+    if (!QDir().mkpath(folder_))
+        return false;
+    const bool saved = writeDocument(newSetName(QStringLiteral("write")), image, table, settings);
+    prune();
+    return saved;
+}
+
+QStringList LinkBackups::sets() const {
+    QStringList names;
+    for (const QString& file : QDir(folder_).entryList(QDir::Files)) {
+        const auto match = backupFileName().match(file);
+        if (match.hasMatch() && !names.contains(match.captured(1)))
+            names << match.captured(1);
+    }
+    names.sort();
+    return names;
+}
+
+void LinkBackups::prune() const {
+    const QStringList names = sets();
+    if (names.size() <= keep_)
+        return;
+    const QStringList old = names.first(names.size() - keep_);
+    QDir dir(folder_);
+    for (const QString& file : dir.entryList(QDir::Files)) {
+        const auto match = backupFileName().match(file);
+        if (match.hasMatch() && old.contains(match.captured(1)))
+            dir.remove(file);
+    }
+}
+
+} // namespace r5k27

@@ -1,0 +1,123 @@
+#include "PortWindow.h"
+
+#include "PortStatus.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace r5k27 {
+
+PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QString settingsFile,
+                       PortLister listPorts, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , settingsFile_(std::move(settingsFile))
+    , listPorts_(std::move(listPorts))
+    , combo_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("FrmComSet"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const int lang = settings.langIndex;
+    setWindowTitle(captions.commPort.window.text(lang));
+
+    auto* label = new QLabel(captions.commPort.com.text(lang), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    combo_->setObjectName(QStringLiteral("Combo1"));
+    combo_->setEditable(allowsTypedPath());
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) + 40);
+    label->setBuddy(combo_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok =
+        buttons->addButton(captions.buttons.ok.text(lang), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(captions.buttons.cancel.text(lang), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PortWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PortWindow::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(combo_, 0, 1);
+    grid->addWidget(buttons, 1, 0, 1, 2);
+
+    connect(combo_, &QComboBox::activated, this, [this] { typed_ = false; });
+    if (QLineEdit* edit = combo_->lineEdit())
+        connect(edit, &QLineEdit::textEdited, this, [this] { typed_ = true; });
+
+    const QString saved = settings.comPortName.isEmpty()
+                              ? QStringLiteral("COM") + QString::number(settings.comPortNo)
+                              : settings.comPortName;
+    names_.clear();
+    fillList(saved);
+    // A typed device of an earlier run stays the choice even when the system does not list it.
+    if (combo_->findText(saved) < 0 && allowsTypedPath() && !settings.comPortName.isEmpty()) {
+        combo_->setEditText(saved);
+        typed_ = true;
+    }
+
+    refreshTimer_.setObjectName(QStringLiteral("ReShowComPortTimer"));
+    refreshTimer_.setInterval(kRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &PortWindow::refresh);
+    refreshTimer_.start();
+}
+
+bool PortWindow::allowsTypedPath() const {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return true;
+#endif
+}
+
+QString PortWindow::currentPort() const {
+    return combo_->currentText().trimmed();
+}
+
+QStringList PortWindow::listedPorts() const {
+    return names_;
+}
+
+void PortWindow::fillList(const QString& wanted) {
+    QStringList names;
+    for (const SerialPortEntry& entry : listPorts_())
+        names << entry.name;
+    if (names == names_ && combo_->count() == names.size())
+        return; // nothing plugged in or out; an open drop-down stays open
+    names_ = names;
+
+    const QString typedText = combo_->currentText();
+    const QSignalBlocker quiet(combo_);
+    combo_->clear();
+    combo_->addItems(names_);
+    if (typed_) {
+        combo_->setEditText(typedText);
+        return;
+    }
+    const int index = combo_->findText(wanted);
+    combo_->setCurrentIndex(index >= 0 ? index : (names_.isEmpty() ? -1 : 0));
+    if (names_.isEmpty() && combo_->isEditable())
+        combo_->setEditText(QString());
+}
+
+void PortWindow::refresh() {
+    fillList(currentPort());
+}
+
+void PortWindow::accept() {
+    keepPortChoice(settings_, settingsFile_, currentPort());
+    QDialog::accept();
+}
+
+void PortWindow::hideEvent(QHideEvent* event) {
+    refreshTimer_.stop();
+    QDialog::hideEvent(event);
+}
+
+} // namespace r5k27

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/AppSettings.h"
+#include "lang/CaptionTables.h"
+#include "platform/SerialPortList.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+class QComboBox;
+
+namespace r5k27 {
+
+// FrmComSet: picks the radio's serial port from a list that follows ports being plugged in and
+// out. Outside Windows a device path can also be typed.
+class PortWindow : public QDialog {
+    Q_OBJECT
+public:
+    using PortLister = std::function<QList<SerialPortEntry>()>;
+    static constexpr int kRefreshMs = 1000;
+
+    PortWindow(AppSettings& settings, const CaptionTables& captions, QString settingsFile,
+               PortLister listPorts, QWidget* parent = nullptr);
+
+    // The port the list shows; empty when there is none.
+    QString currentPort() const;
+    QStringList listedPorts() const;
+    // One tick of ReShowComPortTimer.
+    void refresh();
+    const QTimer& refreshTimer() const { return refreshTimer_; }
+
+    void accept() override;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void fillList(const QString& wanted);
+    bool allowsTypedPath() const;
+
+    AppSettings& settings_;
+    QString settingsFile_;
+    PortLister listPorts_;
+    QComboBox* combo_;
+    QTimer refreshTimer_;
+    QStringList names_;
+    // The user typed a device instead of picking one; a refresh leaves such text alone.
+    bool typed_ = false;
+};
+
+} // namespace r5k27

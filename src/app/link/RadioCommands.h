@@ -1,0 +1,88 @@
+#pragma once
+
+#include "GroupCompletionPrompter.h"
+#include "GroupProgressWindow.h"
+#include "GroupSizeQuestion.h"
+#include "LinkBackups.h"
+#include "RadioShell.h"
+#include "common/MessageQueue.h"
+#include "platform/SerialLink.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+namespace r5k27 {
+
+struct AppContext;
+
+// Read, write, group write and radio information as the user runs them from the main window:
+// port, confirmation, progress window (whose event loop carries the link) and what the document
+// becomes afterwards.
+class RadioCommands : public QObject, private LinkObserver {
+    Q_OBJECT
+public:
+    struct Services {
+        Prompter& prompter;
+        RadioShell& shell;
+        GroupSizeQuestion& groupSize;
+        LinkBackups& backups;
+        // Starts the program version that handles a firmware tag (asks before leaving).
+        std::function<void(const QString& tag)> startVersion = {};
+    };
+
+    static constexpr int kTimerWriteMs = 20;
+
+    RadioCommands(AppContext& ctx, const Services& services, QObject* parent = nullptr);
+    ~RadioCommands() override;
+
+    void read();
+    // Commits open edits, then starts the write once the menu command has returned.
+    void write();
+    void groupWrite();
+    // mnuRadioInfo: a handshake only.
+    void radioInfo();
+    // ReadRMGDataFromRadio: the same with a fresh radio image.
+    void readRMGDataFromRadio();
+
+    bool isBusy() const;
+    SerialLink& link() { return link_; }
+    const QTimer& timerWrite() const { return timerWrite_; }
+    int groupSize() const { return groupSize_; }
+    // The progress window while an operation shows one.
+    LinkProgressWindow* progressWindow() const { return window_; }
+
+private:
+    void progress(int percent) override;
+    void radioCompleted(int radiosDone) override;
+    void closeProgress() override;
+    void readSucceeded() override;
+    void startVersion(const QString& firmwareTag) override;
+    void finished(bool success) override;
+
+    int lang() const;
+    // False while another operation holds the link; a pending radio-information handshake
+    // gives way.
+    bool claimLink();
+    bool openPort(LinkOp op);
+    bool confirm(const BiText& what);
+    void runWrite(int groupSize);
+    void runInfo(bool freshImage);
+    void runProgressWindow(LinkProgressWindow* window);
+    void onCloseRequested();
+    QString radiosWrittenLine() const;
+
+    AppContext& ctx_;
+    Services s_;
+    GroupCompletionPrompter linkPrompter_;
+    MessageQueue messages_;
+    SerialLink link_;
+    QTimer timerWrite_;
+    QPointer<LinkProgressWindow> window_;
+    QPointer<GroupProgressWindow> groupWindow_;
+    int groupSize_ = GroupSizeQuestion::kMinRadios;
+    bool stopAfterRadio_ = false;
+};
+
+} // namespace r5k27

@@ -1,0 +1,64 @@
+#include "RadioLinkFeature.h"
+
+#include "RadioTexts.h"
+#include "mainwindow/MainWindow.h"
+#include "startup/AppContext.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+namespace r5k27 {
+
+class RadioLinkFeature::Shell : public RadioShell {
+public:
+    explicit Shell(MainWindow& window)
+        : window_(window) {}
+    QWidget* window() override { return &window_; }
+    void commitPendingEdits() override { emit window_.commitPendingEdits(); }
+    void closeAllChildren() override { window_.children().closeAll(); }
+    void showReadDocument() override { window_.startShowData(); }
+
+private:
+    MainWindow& window_;
+};
+
+RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+                                   RadioLinkOptions options)
+    : ctx_(ctx)
+    , window_(window)
+    , prompter_(prompter)
+    , listPorts_(std::move(options.listPorts))
+    , backups_(std::move(options.backupFolder))
+    , shell_(std::make_unique<Shell>(window))
+    , groupSizeDialog_(ctx.captions, ctx.settings.langIndex, &window) {
+    GroupSizeQuestion& groupSize = options.groupSize ? *options.groupSize : groupSizeDialog_;
+    commands_ = std::make_unique<RadioCommands>(
+        ctx, RadioCommands::Services{prompter, *shell_, groupSize, backups_,
+                                     std::move(options.startVersion)});
+
+    using enum MenuItem;
+    window.registerCommand(ReadFromRadio, [this] { commands_->read(); });
+    window.registerCommand(WriteToRadio, [this] { commands_->write(); });
+    window.registerCommand(MWriteToRadio, [this] { commands_->groupWrite(); });
+    window.registerCommand(RadioInfo, [this] { commands_->radioInfo(); });
+    window.registerCommand(Comm, [this] { showPortWindow(); });
+    window.addFileCommand("mnuOpenBackupFolder", RadioTexts::openBackupFolder,
+                          [this] { openBackupFolder(); });
+}
+
+RadioLinkFeature::~RadioLinkFeature() = default;
+
+void RadioLinkFeature::showPortWindow() {
+    PortWindow portWindow(ctx_.settings, ctx_.captions, ctx_.settingsFile, listPorts_, &window_);
+    if (portWindow.exec() == QDialog::Accepted)
+        window_.refreshPortStatus();
+}
+
+void RadioLinkFeature::openBackupFolder() {
+    const QString folder = backups_.folder();
+    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        prompter_.error(RadioTexts::backupFolderFailed.in(ctx_.settings.langIndex).arg(folder));
+}
+
+} // namespace r5k27

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "GroupSizeQuestion.h"
+#include "LinkBackups.h"
+#include "PortWindow.h"
+#include "RadioCommands.h"
+
+#include <memory>
+
+namespace r5k27 {
+
+class MainWindow;
+
+struct RadioLinkOptions {
+    QString backupFolder = LinkBackups::defaultFolder();
+    PortWindow::PortLister listPorts = &listSerialPorts;
+    // Null: the number dialog.
+    GroupSizeQuestion* groupSize = nullptr;
+    std::function<void(const QString& tag)> startVersion = {};
+};
+
+// Puts the radio commands, the port window and the backup folder into the main window.
+class RadioLinkFeature {
+public:
+    RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+                     RadioLinkOptions options = {});
+    ~RadioLinkFeature();
+
+    RadioCommands& commands() { return *commands_; }
+    LinkBackups& backups() { return backups_; }
+    // FrmComSet, modal; the status bar follows an OK.
+    void showPortWindow();
+    void openBackupFolder();
+
+private:
+    class Shell;
+
+    AppContext& ctx_;
+    MainWindow& window_;
+    Prompter& prompter_;
+    PortWindow::PortLister listPorts_;
+    LinkBackups backups_;
+    std::unique_ptr<Shell> shell_;
+    GroupSizeDialog groupSizeDialog_;
+    std::unique_ptr<RadioCommands> commands_;
+};
+
+} // namespace r5k27
