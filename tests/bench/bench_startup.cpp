@@ -2,8 +2,8 @@
 // to the main window being painted, with the resident memory at both points.
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
+#include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/NoDataFileStore.h"
 #include "platform/UserSettingsStore.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
@@ -44,7 +44,7 @@ int runChild(int argc, char** argv) {
     r5k27::QtFileDialogs dialogs;
     auto userSettings =
         r5k27::UserSettingsStore::inFile(scratch.filePath(QStringLiteral("user.ini")));
-    r5k27::NoDataFileStore store(ctx.settings, ctx.captions, prompter);
+    r5k27::DataFileStore store(ctx, prompter);
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;
 

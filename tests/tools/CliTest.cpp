@@ -193,6 +193,86 @@ TEST(CliShow, PrintsTheWholeDocumentStably) {
     EXPECT_EQ(root["rogerTones"].toArray().size(), 8);
 }
 
+TEST(CliImage, EncodeAndDecodeRoundTrip) {
+    test::TempDir dir;
+    Document doc;
+    AppSettings settings;
+    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
+    doc.chTable.at(0, 2, 4).mode = 3; // second record of CB group D
+    doc.curImage.optFeat.dtmf(16).assign("*#0");
+    ASSERT_TRUE(saveAsProgram(doc, settings, dir.path("a.dat")));
+
+    ASSERT_EQ(run({"encode", dir.path("a.dat"), dir.path("a.img")}).status, 0);
+    const QByteArray image = dir.read("a.img");
+    ASSERT_EQ(image.size(), 16384);
+    const CliResult decoded = run({"decode", dir.path("a.img"), dir.path("b.dat")});
+    ASSERT_EQ(decoded.status, 0) << decoded.err.toStdString();
+    EXPECT_TRUE(decoded.err.isEmpty());
+    ASSERT_EQ(run({"encode", dir.path("b.dat"), dir.path("b.img")}).status, 0);
+    EXPECT_EQ(dir.read("b.img"), image);
+
+    // The document is the radio's, not the start-up one: CB band, the changed values.
+    const QJsonObject root =
+        QJsonDocument::fromJson(run({"show", "--json", dir.path("b.dat")}).out.toUtf8()).object();
+    EXPECT_EQ(root["workModeText"].toString(), "CB");
+    EXPECT_EQ(root["dtmfCodes"][15].toString(), "*#0");
+    QStringList modes;
+    for (const QJsonValue ch : root["CB"]["groups"][3]["channels"].toArray())
+        modes << ch["mode"].toString();
+    EXPECT_EQ(modes.count("LSB"), 1);
+}
+
+TEST(CliImage, RefusesWhatIsNoImageOrDoesNotFitTheRadio) {
+    test::TempDir dir;
+    const CliResult small =
+        run({"decode", dir.write("small.img", QByteArray(100, '\0')), dir.path("s.dat")});
+    EXPECT_EQ(small.status, 1);
+    EXPECT_EQ(small.err, "Wrong image length: 100 bytes (16384 expected).\n");
+    const CliResult large =
+        run({"decode", dir.write("large.img", QByteArray(16385, '\0')), dir.path("s.dat")});
+    EXPECT_EQ(large.err, "Wrong image length: 16385 bytes (16384 expected).\n");
+    EXPECT_EQ(run({"decode", dir.path("none.img"), dir.path("s.dat")}).err, "file error.\n");
+    EXPECT_FALSE(QFileInfo::exists(dir.path("s.dat")));
+
+    // A value the radio cannot hold stops encode and write before anything is written or the
+    // port is opened.
+    Document doc;
+    AppSettings settings;
+    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
+    doc.chTable.at(0, 7, 1).echo = 2;
+    ASSERT_TRUE(saveAsProgram(doc, settings, dir.path("bad.dat")));
+    const QString refusal =
+        "Cannot write to the radio: Echo (CB group A, channel 1) is 2, but the radio takes "
+        "0..1.\n";
+    const CliResult encode = run({"encode", dir.path("bad.dat"), dir.path("bad.img")});
+    EXPECT_EQ(encode.status, 1);
+    EXPECT_EQ(encode.err, refusal);
+    EXPECT_FALSE(QFileInfo::exists(dir.path("bad.img")));
+    const CliResult write = run({"write", "--port", dir.path("no-port"), dir.path("bad.dat")});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.err, refusal);
+}
+
+TEST(CliUsage, RadioCommandsRefuseMalformedOptions) {
+    for (const QStringList& args : {
+             QStringList{"read", "r.dat"},
+             QStringList{"read", "--port"},
+             QStringList{"read", "--port", "p", "--group", "2", "r.dat"},
+             QStringList{"write", "--port", "p", "--group", "0", "w.dat"},
+             QStringList{"write", "--port", "p", "--group", "two", "w.dat"},
+             QStringList{"write", "--port", "p", "--retries", "-1", "w.dat"},
+             QStringList{"write", "--port", "p", "--port", "q", "w.dat"},
+             QStringList{"identify", "--port", "p", "extra"},
+             QStringList{"encode", "--port", "p", "a.dat", "a.img"},
+             QStringList{"ports", "--frob"},
+             QStringList{"show", "--image", "x", "a.dat"},
+         }) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.err.startsWith("usage: ")) << args.join(' ').toStdString();
+    }
+}
+
 TEST(CliProgram, ExitStatusAndMessagesOfTheRealExecutable) {
     test::TempDir dir;
     QProcess cli;

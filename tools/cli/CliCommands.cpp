@@ -1,10 +1,12 @@
 #include "CliCommands.h"
 
+#include "CliArgs.h"
+#include "CliSession.h"
 #include "DocumentReport.h"
-#include "common/Prompter.h"
+#include "ImageCommands.h"
+#include "LinkCommands.h"
 #include "image/DataFile.h"
 #include "image/InitialValues.h"
-#include "platform/ProfileFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,60 +15,18 @@
 namespace r5k27::cli {
 namespace {
 
-const QString kUsage = QStringLiteral("usage: r5k27-cli new FILE.dat\n"
-                                      "       r5k27-cli copy IN.dat OUT.dat\n"
-                                      "       r5k27-cli show [--json] FILE.dat\n");
-
-// Every message box becomes a line on stderr. Questions are answered No: a command line never
-// starts another program version.
-class StreamPrompter : public Prompter {
-public:
-    explicit StreamPrompter(QTextStream& err)
-        : err_(err) {}
-    Answer ask(const QString& text, Buttons buttons, Icon) override {
-        QString line = text;
-        line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        err_ << line << '\n';
-        err_.flush();
-        switch (buttons) {
-        case Buttons::YesNo:
-        case Buttons::YesNoCancel:
-            return Answer::No;
-        case Buttons::OkCancel:
-        case Buttons::RetryCancel:
-            return Answer::Cancel;
-        case Buttons::Ok:
-            break;
-        }
-        return Answer::Ok;
-    }
-
-private:
-    QTextStream& err_;
-};
-
-// Everything a command works on, as the program holds it after start-up.
-struct Session {
-    explicit Session(const QString& programFolder, QTextStream& err)
-        : prompter(err)
-        , versions(loadVersions(programFolder)) {}
-
-    static VersionList loadVersions(const QString& programFolder) {
-        const ProfileFile file(
-            QFileInfo(programFolder).dir().filePath(QStringLiteral("Version.ini")));
-        if (!file.exists())
-            return VersionList::builtIn();
-        return VersionList::load([&file](const QString& section, const QString& key) {
-            return file.read(section, key);
-        });
-    }
-
-    Document doc;
-    AppSettings settings;
-    StreamPrompter prompter;
-    VersionList versions;
-    DataFileContext files{doc, settings, versions, prompter};
-};
+const QString kUsage =
+    QStringLiteral("usage: r5k27-cli new FILE.dat\n"
+                   "       r5k27-cli copy IN.dat OUT.dat\n"
+                   "       r5k27-cli show [--json] FILE.dat\n"
+                   "       r5k27-cli encode FILE.dat IMG\n"
+                   "       r5k27-cli decode IMG FILE.dat\n"
+                   "       r5k27-cli ports\n"
+                   "       r5k27-cli identify --port P\n"
+                   "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
+                   "       r5k27-cli write --port P [--group N] FILE.dat\n"
+                   "radio commands also take --retries N (answer Retry to the first N connection\n"
+                   "questions; default 0) and --trace FILE (log the serial bytes).\n");
 
 // The build date of the shipped default files: SOURCE_DATE_EPOCH when set, so builds repeat.
 QDate buildDate() {
@@ -115,21 +75,35 @@ int writeDefaultFiles(Session& s, const QString& folder) {
 } // namespace
 
 int runCli(const QStringList& args, const QString& programFolder, QTextStream& out,
-           QTextStream& err) {
-    Session session(programFolder, err);
-    const QString verb = args.value(0);
+           QTextStream& err, bool showProgress) {
+    Session session(programFolder, out, err, showProgress);
     int result = -1;
-    if (verb == QStringLiteral("new") && args.size() == 2)
-        result = newDocument(session, programFolder, args[1]);
-    else if (verb == QStringLiteral("copy") && args.size() == 3)
-        result = copyDocument(session, args[1], args[2]);
-    else if (verb == QStringLiteral("show") && args.size() == 2)
-        result = showDocument(session, args[1], false, out);
-    else if (verb == QStringLiteral("show") && args.size() == 3 &&
-             args[1] == QStringLiteral("--json"))
-        result = showDocument(session, args[2], true, out);
-    else if (verb == QStringLiteral("defaults") && args.size() == 2)
-        result = writeDefaultFiles(session, args[1]);
+    if (const auto parsed = parseCliArgs(args)) {
+        const QString& verb = parsed->verb;
+        const QStringList& files = parsed->files;
+        const bool plain = parsed->options.isEmpty();
+        if (verb == QStringLiteral("new") && files.size() == 1 && plain)
+            result = newDocument(session, programFolder, files[0]);
+        else if (verb == QStringLiteral("copy") && files.size() == 2 && plain)
+            result = copyDocument(session, files[0], files[1]);
+        else if (verb == QStringLiteral("show") && files.size() == 1 &&
+                 parsed->onlyOptions({QStringLiteral("--json")}))
+            result = showDocument(session, files[0], parsed->has(QStringLiteral("--json")), out);
+        else if (verb == QStringLiteral("defaults") && files.size() == 1 && plain)
+            result = writeDefaultFiles(session, files[0]);
+        else if (verb == QStringLiteral("encode"))
+            result = encodeDocument(session, *parsed);
+        else if (verb == QStringLiteral("decode"))
+            result = decodeDocument(session, *parsed);
+        else if (verb == QStringLiteral("ports"))
+            result = listPorts(session, *parsed);
+        else if (verb == QStringLiteral("identify"))
+            result = identifyRadio(session, *parsed);
+        else if (verb == QStringLiteral("read"))
+            result = readRadio(session, *parsed);
+        else if (verb == QStringLiteral("write"))
+            result = writeRadio(session, *parsed);
+    }
     if (result < 0) {
         err << kUsage;
         result = 2;

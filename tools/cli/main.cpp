@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     err.setEncoding(QStringConverter::Utf8);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    return r5k27::cli::runCli(args, QCoreApplication::applicationDirPath(), out, err);
+    return r5k27::cli::runCli(args, QCoreApplication::applicationDirPath(), out, err,
+                              ::isatty(STDERR_FILENO) == 1);
 }

@@ -2,7 +2,9 @@
 // without a radio.
 #include "PseudoTerminal.h"
 #include "SimRadio.h"
+#include "image/InitialValues.h"
 #include "link/LinkTypes.h"
+#include "link/MemoryMap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -38,6 +40,17 @@ struct Outgoing {
     Clock::time_point due;
 };
 
+// What a radio holds after the program wrote its start-up document to it.
+std::optional<QByteArray> startupImage(const QString& programFolder) {
+    Document doc;
+    AppSettings settings;
+    newDocumentAtStart(doc, settings, programFolder);
+    QByteArray image = prepareRadioBuf();
+    if (encodeImage(doc.curImage, doc.chTable, image))
+        return std::nullopt;
+    return image;
+}
+
 int fail(const QString& text) {
     std::fprintf(stderr, "r5k27-sim: %s\n", qPrintable(text));
     return 2;
@@ -45,7 +58,7 @@ int fail(const QString& text) {
 
 struct Options {
     SimRadioSettings radio;
-    QByteArray image = QByteArray(kRadioBufSize, '\xFF');
+    QByteArray image;
     int paceBaud = 0;
 };
 
@@ -60,7 +73,8 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
                                       QStringLiteral("Firmware version."), QStringLiteral("TAG"),
                                       QStringLiteral("V200"));
     const QCommandLineOption image(QStringLiteral("image"),
-                                   QStringLiteral("16384-byte memory image to start from."),
+                                   QStringLiteral("16384-byte memory image to start from "
+                                                  "(default: the start-up document)."),
                                    QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save"),
                                   QStringLiteral("Write the memory here after each end request."),
@@ -99,6 +113,10 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
         options.image = file.readAll();
         if (options.image.size() != kRadioBufSize)
             return file.fileName() + QStringLiteral(" does not hold 16384 bytes");
+    } else if (const auto start = startupImage(QCoreApplication::applicationDirPath())) {
+        options.image = *start;
+    } else {
+        return QStringLiteral("the start-up document does not fit the radio");
     }
     return std::nullopt;
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace r5k27::cli {
+
+// A command line split into its verb, its file arguments and its options.
+struct CliArgs {
+    QString verb;
+    QStringList files;
+    QMap<QString, QString> options; // "--port" -> value; a flag maps to an empty text
+
+    bool has(const QString& option) const { return options.contains(option); }
+    QString value(const QString& option) const { return options.value(option); }
+    // True when every option given is one of allowed.
+    bool onlyOptions(const QStringList& allowed) const;
+};
+
+// Options may stand anywhere after the verb. Nullopt for an unknown or repeated option and for
+// an option without its value.
+std::optional<CliArgs> parseCliArgs(const QStringList& args);
+
+// A whole decimal number within min..max; nullopt otherwise.
+std::optional<int> parseCount(const QString& text, int min, int max);
+
+} // namespace r5k27::cli

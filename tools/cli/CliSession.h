@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CliPrompter.h"
+#include "common/AppSettings.h"
+#include "image/DataFile.h"
+#include "image/Document.h"
+#include "image/VersionList.h"
+
+#include <QString>
+#include <QTextStream>
+
+namespace r5k27::cli {
+
+// Everything a command works on, as the program holds it after start-up.
+struct Session {
+    Session(const QString& programFolder, QTextStream& out, QTextStream& err, bool showProgress);
+
+    QString programFolder;
+    QTextStream& out;
+    QTextStream& err;
+    // Standard error is a terminal: a running transfer shows its percentage there.
+    bool showProgress = false;
+
+    Document doc;
+    AppSettings settings;
+    CliPrompter prompter;
+    VersionList versions;
+    DataFileContext files{doc, settings, versions, prompter};
+
+    int lang() const { return settings.langIndex; }
+    // Shows a message of the program (an error box) on standard error.
+    void fail(const QString& text) { prompter.error(text); }
+};
+
+} // namespace r5k27::cli

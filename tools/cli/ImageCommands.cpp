@@ -1,0 +1,64 @@
+#include "ImageCommands.h"
+
+#include "image/InitialValues.h"
+#include "link/LinkTypes.h"
+#include "link/MemoryMap.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace r5k27::cli {
+namespace {
+
+constexpr BiText kWrongImageLength{"Wrong image length: %1 bytes (16384 expected).",
+                                   "映像长度错误：%1 字节（应为 16384）。"};
+
+} // namespace
+
+std::optional<QByteArray> encodedDocument(Session& s) {
+    QByteArray image = prepareRadioBuf();
+    if (const auto refusal = encodeImage(s.doc.curImage, s.doc.chTable, image)) {
+        s.fail(refusal->message(s.lang()));
+        return std::nullopt;
+    }
+    return image;
+}
+
+bool saveImageFile(Session& s, const QByteArray& image, const QString& path) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit())
+        return true;
+    s.fail(DataFileTexts::fileError.in(s.lang()));
+    return false;
+}
+
+int encodeDocument(Session& s, const CliArgs& args) {
+    if (args.files.size() != 2 || !args.options.isEmpty())
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return 1;
+    const auto image = encodedDocument(s);
+    return image && saveImageFile(s, *image, args.files[1]) ? 0 : 1;
+}
+
+int decodeDocument(Session& s, const CliArgs& args) {
+    if (args.files.size() != 2 || !args.options.isEmpty())
+        return -1;
+    QFile file(args.files[0]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        s.fail(DataFileTexts::fileError.in(s.lang()));
+        return 1;
+    }
+    // One byte more than an image is enough to tell that it is none.
+    const QByteArray image = file.read(kRadioBufSize + 1);
+    if (image.size() != kRadioBufSize) {
+        const qint64 length = qMax<qint64>(file.size(), image.size());
+        s.fail(kWrongImageLength.in(s.lang()).arg(length));
+        return 1;
+    }
+    newDocumentAtStart(s.doc, s.settings, s.programFolder);
+    decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    return saveDataFile(s.files, args.files[1]) ? 0 : 1;
+}
+
+} // namespace r5k27::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CliArgs.h"
+#include "CliSession.h"
+
+#include <QByteArray>
+#include <optional>
+
+namespace r5k27::cli {
+
+// encode FILE.dat IMG and decode IMG FILE.dat; exit status as for the radio commands.
+int encodeDocument(Session& s, const CliArgs& args);
+int decodeDocument(Session& s, const CliArgs& args);
+
+// The radio image of the open document, as a write sends it; nullopt (with the refusal shown)
+// when a value does not fit the radio.
+std::optional<QByteArray> encodedDocument(Session& s);
+// Writes a 16384-byte image atomically; "file error." when it cannot.
+bool saveImageFile(Session& s, const QByteArray& image, const QString& path);
+
+} // namespace r5k27::cli

@@ -1,0 +1,94 @@
+#include "LinkCommands.h"
+
+#include "ImageCommands.h"
+#include "LinkRun.h"
+#include "RadioIdentify.h"
+#include "image/InitialValues.h"
+#include "link/MemoryMap.h"
+#include "platform/SerialPortList.h"
+
+namespace r5k27::cli {
+namespace {
+
+const QString kPort = QStringLiteral("--port");
+const QString kImage = QStringLiteral("--image");
+const QString kGroup = QStringLiteral("--group");
+const QString kRetries = QStringLiteral("--retries");
+const QString kTrace = QStringLiteral("--trace");
+
+// The options every radio command takes; false when one of them is unusable.
+bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra) {
+    if (!args.has(kPort) || !args.onlyOptions(QStringList{kPort, kRetries, kTrace} + extra))
+        return false;
+    if (args.has(kRetries)) {
+        const auto retries = parseCount(args.value(kRetries), 0, 1'000'000);
+        if (!retries)
+            return false;
+        s.prompter.setRetries(*retries);
+    }
+    return true;
+}
+
+} // namespace
+
+int listPorts(Session& s, const CliArgs& args) {
+    if (!args.files.isEmpty() || !args.options.isEmpty())
+        return -1;
+    for (const SerialPortEntry& entry : listSerialPorts())
+        s.out << entry.name << '\t' << entry.device << '\n';
+    return 0;
+}
+
+int identifyRadio(Session& s, const CliArgs& args) {
+    if (!args.files.isEmpty() || !linkOptionsFit(s, args, {}))
+        return -1;
+    RadioIdentify identify(s);
+    const auto identity = identify.run(args.value(kPort), args.value(kTrace));
+    if (!identity)
+        return 1;
+    s.out << "model: " << identity->model << '\n' << "firmware: " << identity->firmware << '\n';
+    return 0;
+}
+
+int readRadio(Session& s, const CliArgs& args) {
+    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kImage}))
+        return -1;
+    // The read lands on the document the program starts with, as a read in the program does.
+    newDocumentAtStart(s.doc, s.settings, s.programFolder);
+    LinkRun run(s);
+    if (!run.open(LinkOp::Read, args.value(kPort), args.value(kTrace)))
+        return 1;
+    run.engine().radioBuf() = prepareRadioBuf();
+    if (!run.run())
+        return 1;
+    const QByteArray& image = run.engine().radioBuf();
+    decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    if (!saveDataFile(s.files, args.files[0]))
+        return 1;
+    if (args.has(kImage) && !saveImageFile(s, image, args.value(kImage)))
+        return 1;
+    return 0;
+}
+
+int writeRadio(Session& s, const CliArgs& args) {
+    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup}))
+        return -1;
+    std::optional<int> groupSize;
+    if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return 1;
+    // A document the radio cannot hold is refused before the port is touched.
+    const auto image = encodedDocument(s);
+    if (!image)
+        return 1;
+    LinkRun run(s);
+    if (!run.open(LinkOp::Write, args.value(kPort), args.value(kTrace)))
+        return 1;
+    run.engine().radioBuf() = *image;
+    if (groupSize)
+        run.engine().beginGroupWrite(*groupSize);
+    return run.run() ? 0 : 1;
+}
+
+} // namespace r5k27::cli
