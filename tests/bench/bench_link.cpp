@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 // Link speed against the virtual radio: unpaced (host cost per block) and paced at 9600 baud
 // (against the time the bytes need on the wire).
 #include "platform/RadioPortOpen.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace r5k27;
+using bench::percentile;
 
 namespace {
 
@@ -33,13 +35,6 @@ struct Figures {
     std::vector<double> turnaroundMs; // reply handed over -> next request sent
     std::vector<double> roundTripMs;  // request sent -> next reply handed over
 };
-
-double percentile(std::vector<double> v, double p) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5))];
-}
 
 Figures runOnce(LinkOp op, const QStringList& simArgs) {
     Figures f;

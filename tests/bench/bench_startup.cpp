@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 // Start-up cost: a fresh process per run, timed from its launch to the splash being painted and
 // to the main window being painted, with the resident memory at both points.
 #include "common/MessageBoxPrompter.h"
@@ -19,6 +20,8 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+using r5k27::bench::percentile;
 
 namespace {
 
@@ -103,12 +106,6 @@ bool runOnce(const QString& self, Sample& out) {
         }
     }
     return child.waitForFinished(10000) && child.exitCode() == 0;
-}
-
-double percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(p * double(values.size() - 1) + 0.5);
-    return values[std::min(index, values.size() - 1)];
 }
 
 } // namespace
