@@ -177,7 +177,8 @@ QString setRssiPointFromText(MemoryImage& image, int k, const QString& text) {
     if (k < 0 || k >= kRssiPoints)
         return {};
     if (const auto typed = parseNumber(text)) {
-        const long long v = std::clamp<long long>(std::llround(*typed) - 1, 0, kRssiMax);
+        // Limited before rounding: a long run of digits is out of every integer's range.
+        const int v = int(std::lround(std::clamp(*typed - 1, 0.0, double(kRssiMax))));
         auto& table = image.extTable;
         const bool first = k % kRssiHalf == 0;
         const bool last = k % kRssiHalf == kRssiHalf - 1;

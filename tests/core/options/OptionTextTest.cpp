@@ -131,6 +131,10 @@ TEST_F(OptionTextTest, RssiPointsStayStrictlyIncreasingWithinEachHalf) {
     EXPECT_EQ(image.extTable[2], 11);
     EXPECT_EQ(setRssiPointFromText(image, 5, "40"), "36");
     EXPECT_EQ(image.extTable[5], 35);
+    // Digits beyond any integer type are still just "too high".
+    image.extTable[5] = 30;
+    EXPECT_EQ(setRssiPointFromText(image, 5, "99999999999999999999"), "36");
+    EXPECT_EQ(image.extTable[5], 35);
     EXPECT_EQ(setRssiPointFromText(image, 0, "4"), "1"); // must stay below point 1 (3)
     EXPECT_EQ(setRssiPointFromText(image, 0, "3"), "3");
     // The halves are separate: point 6 may be below point 5.
