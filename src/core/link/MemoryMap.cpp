@@ -103,7 +103,7 @@ void encodeChannelBlock(Encoder& e, int block, const ChannelRec& r, const FieldR
     if (r.decodeTone >= 1 && r.decodeTone <= 38) {
         toneType = 1;
         toneValue = r.decodeTone;
-    } else if (r.decodeTone >= 39) {
+    } else if (r.decodeTone >= 39 && e.check(r.decodeTone, 39, 38 + 255, f("DecodeTone"))) {
         toneType = 2;
         toneValue = r.decodeTone - 38;
     }
@@ -181,17 +181,21 @@ void encodeGroups(Encoder& e, const MemoryImage& image) {
         }
         e.reference(L::workGroup(m), of.workGroup[std::size_t(m)], 1, {"WorkGroup", m});
     }
-    if (e.check(image.workMode, 0, 15, {"WorkMode"}))
-        e.byte(L::kOpt328AndWorkMode, (of.opt328 + 1LL) * 16 + image.workMode, {"Opt328"});
+    // The rest of the program reads any work mode but 0 as HF; the radio must not get another.
+    if (e.check(image.workMode, 0, 1, {"WorkMode"}) && e.check(of.opt328, -1, 14, {"Opt328"}))
+        e.raw(L::kOpt328AndWorkMode, uchar((of.opt328 + 1) * 16 + image.workMode));
     e.raw(L::kModeFlags, 0);
     e.bit(L::kModeFlags, 0, of.voxFunction, {"VoxFunction"});
     e.bit(L::kModeFlags, 1, of.channelMode, {"ChannelMode"});
     e.bit(L::kModeFlags, 2, of.memMenu, {"MemMenu"});
 }
 
+// The highest voltage (in tenths) whose scaled value still fits the radio's 16 bits.
+constexpr int kMaxBatteryTenths = int(65535 * 261.5 / 1024);
+
 void encodeBattery(Encoder& e, int addr, std::int16_t tenthsOfVolt, const char* name) {
-    const long long scaled = roundHalfEven(tenthsOfVolt * 1024.0 / 261.5);
-    if (e.check(scaled, 0, 65535, {name})) {
+    if (e.check(tenthsOfVolt, 0, kMaxBatteryTenths, {name})) {
+        const long long scaled = roundHalfEven(tenthsOfVolt * 1024.0 / 261.5);
         e.raw(addr, uchar(scaled & 0xFF));
         e.raw(addr + 1, uchar(scaled >> 8));
     }

@@ -335,7 +335,15 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
         {"channel number", [](Doc& d) { d.add(0, 2, 0, "28015000"); },
          "Cannot write to the radio: ChNo (CB group B) is 0, but the radio takes 1..46."},
         {"battery", [](Doc& d) { d.image.optFeat.battMax = 30000; },
-         "Cannot write to the radio: BattMax is 117476, but the radio takes 0..65535."},
+         "Cannot write to the radio: BattMax is 30000, but the radio takes 0..16735."},
+        {"dcs tone", [](Doc& d) { d.add(0, 1, 7, "28015000").decodeTone = 300; },
+         "Cannot write to the radio: DecodeTone (CB group A, channel 7) is 300, but the radio "
+         "takes 39..293."},
+        {"opt328", [](Doc& d) { d.image.optFeat.opt328 = 20; },
+         "Cannot write to the radio: Opt328 is 20, but the radio takes -1..14."},
+        // Every other part of the program reads a work mode other than 0 as HF (1).
+        {"work mode", [](Doc& d) { d.image.workMode = 2; },
+         "Cannot write to the radio: WorkMode is 2, but the radio takes 0..1."},
         {"offset", [](Doc& d) { d.image.extFreq = 70000; },
          "Cannot write to the radio: ExtFreq is 70000, but the radio takes 0..65535."},
         {"tone step", [](Doc& d) { d.image.rbTone.tone(2).steps[3].durCode = -1; },
