@@ -177,13 +177,16 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
 
 bool saveDataFile(DataFileContext& ctx, const QString& path) {
     Document& doc = ctx.doc;
-    refreshIdentity(doc.curImage, ctx.settings);
-    doc.curImage.verTag.assign(kDataVersionTag);
+    // The record as it will be saved; the document itself changes only once both files are.
+    MemoryImage image = doc.curImage;
+    AppSettings settings = ctx.settings;
+    refreshIdentity(image, settings);
+    image.verTag.assign(kDataVersionTag);
 
     const QString channelPath = companionPath(path);
-    const bool written = channelPath != path && usedRecordCount(doc.curImage) &&
-                         writeFilePair(channelPath, serializeChannelFile(doc.curImage, doc.chTable),
-                                       path, serializeImage(doc.curImage));
+    const bool written = channelPath != path && usedRecordCount(image) &&
+                         writeFilePair(channelPath, serializeChannelFile(image, doc.chTable), path,
+                                       serializeImage(image));
     if (!written) {
         ctx.prompter.ask(DataFileTexts::fileError.in(ctx.settings.langIndex), Buttons::Ok,
                          Icon::Error);

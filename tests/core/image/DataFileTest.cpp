@@ -220,6 +220,22 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
     EXPECT_TRUE(isModified(session.doc));
 }
 
+TEST_F(DataFileSave, FailedSaveLeavesAnUnmodifiedDocumentAsItWas) {
+    // A file from another writer: identity bytes the program would write differently.
+    Document other = validDocument(5);
+    other.curImage.radioInfo.modelCode.assign("ZT6666");
+    other.curImage.radioInfo.modelNo = 7;
+    const QString path = dir.path("in.dat");
+    test::writeFilesRaw(path, other.curImage, other.chTable);
+    ASSERT_TRUE(openDataFile(session.ctx, path));
+    ASSERT_FALSE(isModified(session.doc));
+    const Document opened = session.doc;
+
+    EXPECT_FALSE(saveDataFile(session.ctx, dir.path("no/such/folder/x.dat")));
+    EXPECT_TRUE(test::sameDocument(session.doc, opened));
+    EXPECT_FALSE(isModified(session.doc));
+}
+
 // Random valid documents survive save -> open unchanged, and saving again is byte-identical.
 TEST(DataFileRoundTrip, RandomDocumentsSurviveSaveAndOpen) {
     test::TempDir dir;
