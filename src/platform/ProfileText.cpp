@@ -121,7 +121,9 @@ QByteArray assign(const QByteArray& content, const QByteArray& section, const QB
     if (found.sectionLine >= 0) {
         const Line& after = lines[found.lastContentLine];
         QByteArray out = content;
-        if (after.next == after.end) // last line of the file has no line ending yet
+        // The last line of the file without a "\n" (a lone CR counts as none): the key goes
+        // after its text, on a line of its own.
+        if (after.next == content.size() && !content.endsWith('\n'))
             out.insert(after.end, eol + keyLine);
         else
             out.insert(after.next, keyLine + eol);

@@ -43,6 +43,10 @@ TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding) {
               QByteArray("a=1\n[language]\ncomPort=1\n"));
     EXPECT_EQ(assign("", "language", "comPort", "1"), QByteArray("[language]\r\ncomPort=1\r\n"));
     EXPECT_EQ(assign("[language]", "language", "k", "v"), QByteArray("[language]\r\nk=v"));
+    // A file cut after the CR of its last CRLF: the new key goes on a line of its own.
+    const QByteArray cut = assign("[language]\r\ncomPort=3\r", "language", "k", "v");
+    EXPECT_EQ(lookup(cut, "language", "comPort"), QByteArray("3"));
+    EXPECT_EQ(lookup(cut, "language", "k"), QByteArray("v"));
 }
 
 TEST(ProfileText, GarbageAndBinaryContentNeitherCrashesNorGetsLost) {
