@@ -1,6 +1,7 @@
 #include "DocumentReport.h"
 
 #include "channels/ChannelNames.h"
+#include "channels/ChannelTable.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/ModeCodec.h"
 #include "channels/ToneCodec.h"
@@ -140,7 +141,7 @@ Node groupNode(const MemoryImage& m, const ChTable& table, int mode, int group) 
         .add(QStringLiteral("lastRow"), m.groupWorkCh(mode, group))
         .add(QStringLiteral("count"), m.chCount(mode, group));
     Node& channels = n.add(array(QStringLiteral("channels")));
-    const int used = std::clamp<int>(m.chCount(mode, group), 0, kSlotCount);
+    const int used = usedSlots(m, mode, group);
     for (int slot = 1; slot <= used; ++slot)
         channels.add(channelNode(table.at(mode, slot, group), slot, mode));
     return n;

@@ -1,5 +1,6 @@
 #include "BandIdentity.h"
 
+#include "channels/BandLimits.h"
 #include "common/AppSettings.h"
 #include "common/NumericText.h"
 #include "image/FixedText.h"
@@ -7,7 +8,7 @@
 namespace r5k27 {
 
 QString bandTextOf(int workMode) {
-    return workMode == 0 ? kBandTextCB : kBandTextHF;
+    return bandTextOfWorkMode(workMode);
 }
 
 int bandFlagOf(const QString& bandText) {

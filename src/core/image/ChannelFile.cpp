@@ -1,5 +1,7 @@
 #include "ChannelFile.h"
 
+#include "channels/ChannelTable.h"
+
 #include <algorithm>
 
 namespace r5k27 {
@@ -8,8 +10,7 @@ namespace {
 template <class Fn> void forEachUsedSlot(const MemoryImage& image, Fn fn) {
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
-            for (int slot = 1; slot <= std::clamp<int>(image.chCount(mode, group), 0, kSlotCount);
-                 ++slot)
+            for (int slot = 1; slot <= usedSlots(image, mode, group); ++slot)
                 fn(mode, slot, group);
 }
 

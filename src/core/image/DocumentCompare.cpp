@@ -1,13 +1,9 @@
 #include "DocumentCompare.h"
 
-#include <algorithm>
+#include "channels/ChannelTable.h"
 
 namespace r5k27 {
 namespace {
-
-int usedSlots(const MemoryImage& image, int mode, int group) {
-    return std::clamp<int>(image.chCount(mode, group), 0, kSlotCount);
-}
 
 bool sameChannel(const ChannelRec& a, const ChannelRec& b) {
     return a.chNo == b.chNo && a.chFlag == b.chFlag && a.scanAdd == b.scanAdd &&
@@ -59,8 +55,8 @@ template <std::size_t N> QString typedText(const FixedText<N>& text) {
     return cutAtNulTrimmed(text.raw());
 }
 
-// The single option values of the record, except the two tone-index values and the public roger
-// tone, which the program keeps out of the comparison.
+// The single option values of the record, except the receive and transmit trims and the public
+// roger tone, which the program keeps out of the comparison.
 auto comparedOptionValues(const OptFeatRec& o) {
     return std::array{
         o.opt328,        o.optWorkMode,    o.workGroup[0],    o.workGroup[1],  o.voxFunction,
