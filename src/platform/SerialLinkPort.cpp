@@ -28,6 +28,7 @@ bool SerialLinkPort::open(const QString& portName) {
     close();
     threshold_ = 1;
     openError_ = QSerialPort::NoError;
+    portName_ = portName;
     serial_.setPortName(portName);
     serial_.setBaudRate(QSerialPort::Baud9600);
     serial_.setDataBits(QSerialPort::Data8);
@@ -58,6 +59,8 @@ void SerialLinkPort::clearBuffers() {
 
 void SerialLinkPort::send(const QByteArray& bytes) {
     if (!serial_.isOpen())
+        reopenLostDevice();
+    if (!serial_.isOpen())
         return;
     trace_.sent(bytes);
     qsizetype done = 0;
@@ -74,11 +77,26 @@ void SerialLinkPort::send(const QByteArray& bytes) {
 }
 
 void SerialLinkPort::close() {
+    lost_ = false;
+    closeDevice();
+}
+
+void SerialLinkPort::closeDevice() {
     gathered_.clear();
     if (!serial_.isOpen())
         return;
     serial_.close();
     trace_.note(QStringLiteral("close"));
+}
+
+void SerialLinkPort::reopenLostDevice() {
+    if (!lost_)
+        return;
+    // The engine set the reply length for this request before sending it.
+    const int threshold = threshold_;
+    // open() forgets the loss; a device that is still missing stays lost for the next retry.
+    lost_ = !open(QString(portName_));
+    threshold_ = threshold;
 }
 
 void SerialLinkPort::onReadyRead() {
@@ -100,7 +118,8 @@ void SerialLinkPort::onError(QSerialPort::SerialPortError error) {
     const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
     if (lost && serial_.isOpen()) {
         trace_.note(QStringLiteral("device lost: ") + serial_.errorString());
-        close();
+        closeDevice();
+        lost_ = true;
     }
 }
 

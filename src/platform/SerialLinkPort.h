@@ -31,12 +31,16 @@ public:
     bool isOpen() const override { return serial_.isOpen(); }
     void setReplyLength(int bytes) override { threshold_ = bytes; }
     void clearBuffers() override;
+    // A device that vanished during an operation is opened again first, so a retried request
+    // reaches a cable that was plugged back in.
     void send(const QByteArray& bytes) override;
     void close() override;
 
 private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void closeDevice();
+    void reopenLostDevice();
 
     QSerialPort serial_;
     QByteArray gathered_;
@@ -44,6 +48,9 @@ private:
     ReceiveHandler handler_;
     SerialTrace trace_;
     QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
+    QString portName_;
+    // The device went away while open; it is opened again on the next send until close().
+    bool lost_ = false;
 };
 
 } // namespace r5k27

@@ -3,9 +3,11 @@
 #include "platform/RadioPortOpen.h"
 #include "platform/SerialPortList.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -127,6 +129,45 @@ TEST_F(PortFixture, VanishedDeviceClosesThePort) {
     pty.closeMaster();
     EXPECT_TRUE(spinUntil([&] { return !port.isOpen(); }));
     port.send("PROGRAM"); // harmless once closed
+}
+
+TEST(SerialLinkPortLoss, DeviceThatCameBackTakesTheNextRequest) {
+    // The cable is pulled during a transfer and plugged in again under the same name: the
+    // request sent after the user's Retry must reach it.
+    test::TempDir dir;
+    const QString cable = dir.path("ttyCable");
+    TestPty first;
+    ASSERT_TRUE(QFile::link(first.path, cable));
+    SerialLinkPort port;
+    QList<QByteArray> received;
+    port.setReceiveHandler([&](const QByteArray& b) { received << b; });
+    ASSERT_TRUE(port.open(cable));
+    first.closeMaster();
+    ASSERT_TRUE(spinUntil([&] { return !port.isOpen(); }));
+
+    TestPty second;
+    ASSERT_TRUE(QFile::remove(cable));
+    ASSERT_TRUE(QFile::link(second.path, cable));
+    port.setReplyLength(3);
+    port.clearBuffers();
+    port.send("PROGRAM");
+    EXPECT_TRUE(port.isOpen());
+    QByteArray request;
+    EXPECT_TRUE(spinUntil([&] {
+        request += second.radioReads();
+        return request == "PROGRAM";
+    }));
+    second.radioSends("ZT");
+    spin(40);
+    EXPECT_TRUE(received.isEmpty()) << "the reply length survives the reopening";
+    second.radioSends("\x06");
+    ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received[0], "ZT\x06");
+
+    // A port closed on purpose stays closed.
+    port.close();
+    port.send("END");
+    EXPECT_FALSE(port.isOpen());
 }
 
 TEST(RadioPortOpen, FailureIsShownAndLeavesTheLinkIdle) {
