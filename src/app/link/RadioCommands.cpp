@@ -158,6 +158,11 @@ void RadioCommands::runProgressWindow(LinkProgressWindow* window) {
 
 void RadioCommands::onCloseRequested() {
     RadioLink& engine = link_.engine;
+    // A radio left half written does not work. A single write whose blocks are going out runs
+    // to its end; a silent radio still ends it through the Retry/Cancel question.
+    if (!groupWindow_ && engine.isRunning() && engine.op() == LinkOp::Write &&
+        engine.writeStage() == LinkStage::WritingBlocks)
+        return;
     if (groupWindow_ && engine.isRunning()) {
         const LinkStage stage = engine.writeStage();
         const bool radioInProgress =

@@ -176,6 +176,31 @@ TEST_F(RadioFlowTest, WriteCommitsPendingEditsAfterTheCommandReturns) {
     EXPECT_EQ(radioImageOf(backup).left(kWrittenBytes), written);
 }
 
+TEST_F(RadioFlowTest, ClosingTheProgressWindowMidWriteFinishesTheRadio) {
+    // About 2 s of blocks at this rate: long enough to close the window in the middle.
+    test::SimRadioProcess sim({"--save", dir.path("radio.img"), "--pace", "115200"});
+    ctx.settings.comPortName = sim.device();
+    bool closedMidWrite = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* w = radio().progressWindow();
+        if (!closedMidWrite && w &&
+            radio().link().engine.writeStage() == LinkStage::WritingBlocks) {
+            closedMidWrite = true;
+            w->close();
+        }
+    });
+    poll.start(100);
+
+    radio().write();
+    ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }, 20000));
+    EXPECT_TRUE(closedMidWrite);
+    EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm, kWriteDone}));
+    QFile saved(dir.path("radio.img"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().left(kWrittenBytes), radioImageOf(ctx.doc).left(kWrittenBytes));
+}
+
 TEST_F(RadioFlowTest, ValueOutOfRangeIsRefusedBeforeThePortIsOpened) {
     ctx.settings.comPortName = dir.path("no-such-port");
     ctx.doc.chTable.at(1, 1, 1).rogerTone = 300;
