@@ -14,7 +14,8 @@ const QString kMemText = QStringLiteral("MEM");
 
 std::optional<long long> wholeNumber(const QString& text) {
     const auto value = parseNumber(text);
-    if (!value)
+    // Far beyond any channel number; also keeps llround and the "+ 40" of memory channels defined.
+    if (!value || std::abs(*value) > 1e9)
         return std::nullopt;
     return std::llround(*value);
 }
