@@ -35,9 +35,13 @@ void writeAll(int fd, const char* data, ssize_t size) {
 
 } // namespace
 
+QString simPath() {
+    return QStringLiteral(R5K27_SIM_PATH);
+}
+
 SimRadioProcess::SimRadioProcess(const QStringList& args) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(R5K27_SIM_PATH), args);
+    process_.start(simPath(), args);
     if (!process_.waitForStarted(5000))
         return;
     while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
@@ -52,6 +56,12 @@ SimRadioProcess::~SimRadioProcess() {
     if (!process_.waitForFinished(5000))
         process_.kill();
     process_.waitForFinished(1000);
+}
+
+bool SimRadioProcess::stopsOnTerminate() {
+    process_.terminate();
+    return process_.waitForFinished(5000) && process_.exitStatus() == QProcess::NormalExit &&
+           process_.exitCode() == 0;
 }
 
 RadioSocket::RadioSocket() {

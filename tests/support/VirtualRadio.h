@@ -16,11 +16,16 @@ public:
     ~SimRadioProcess();
     // The device to open; empty when the sim did not start.
     const QString& device() const { return device_; }
+    // Stops it as a test would at its end; true when it went down cleanly.
+    bool stopsOnTerminate();
 
 private:
     QProcess process_;
     QString device_;
 };
+
+// The r5k27-sim executable of this build.
+QString simPath();
 
 // A programming cable that virtual radios are plugged into and out of: the program opens
 // device() once, and its bytes reach whichever radio is attached (nothing while none is). Runs

@@ -8,35 +8,6 @@
 
 namespace r5k27::test {
 
-QString simPath() {
-    return QStringLiteral(R5K27_SIM_PATH);
-}
-
-SimProcess::SimProcess(const QStringList& args) {
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(simPath(), args);
-    if (!process_.waitForStarted(5000))
-        return;
-    while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
-    }
-    device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-}
-
-SimProcess::~SimProcess() {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(5000))
-        process_.kill();
-    process_.waitForFinished(1000);
-}
-
-bool SimProcess::stopsOnTerminate() {
-    process_.terminate();
-    return process_.waitForFinished(5000) && process_.exitStatus() == QProcess::NormalExit &&
-           process_.exitCode() == 0;
-}
-
 LinkSession::LinkSession() {
     link.engine.setObserver(this);
 }

@@ -2,25 +2,12 @@
 
 #include "platform/SerialLink.h"
 #include "support/ScriptedPrompter.h"
+#include "support/VirtualRadio.h"
 
 #include <QProcess>
 #include <QStringList>
 
 namespace r5k27::test {
-
-// r5k27-sim running for one test; stopped with SIGTERM at the end.
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList& args = {});
-    ~SimProcess();
-    // The sim's pseudo-terminal; empty when it did not start.
-    const QString& device() const { return device_; }
-    bool stopsOnTerminate();
-
-private:
-    QProcess process_;
-    QString device_;
-};
 
 // One link operation over the serial layer, driven by the event loop with a time bound.
 class LinkSession : public LinkObserver {
@@ -46,6 +33,6 @@ private:
     std::function<void()> quit_;
 };
 
-QString simPath();
+using SimProcess = SimRadioProcess;
 
 } // namespace r5k27::test
