@@ -2,6 +2,7 @@
 
 #include "InstallPaths.h"
 #include "common/AppSettings.h"
+#include "common/DocumentEvents.h"
 #include "image/Document.h"
 #include "image/VersionList.h"
 #include "lang/CaptionTables.h"
@@ -16,6 +17,8 @@ struct AppContext {
     VersionList versions = VersionList::builtIn();
     Document doc;
     CaptionTables captions;
+    // Editors announce their changes here and hear about each other's.
+    DocumentEvents events;
 };
 
 } // namespace r5k27

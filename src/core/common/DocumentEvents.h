@@ -1,8 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace r5k27 {
+
+// A short name of one user change, in both languages, for the Undo and Redo menu items.
+struct EditName {
+    QString english;
+    QString chinese;
+};
 
 // What the document model tells the windows after it changed data they may show. The model
 // never knows which windows exist; an open window connects to the signals it cares about.
@@ -23,6 +30,14 @@ signals:
     void rogerReferencesChanged();
     // Channel modes were replaced by enabled ones after a mode switch changed.
     void modesNormalized();
+
+    // An editor finished one user change (with every knock-on change a rule made); the undo
+    // history records the document as it now is. Changes in a row with the same non-empty
+    // mergeKey (keystrokes in one field) become one step.
+    void edited(const r5k27::EditName& name, const QString& mergeKey = QString());
+    // The document's values were replaced in place (undo, redo, an import): every open
+    // window shows all of them anew. Windows stay open.
+    void documentReloaded();
 };
 
 } // namespace r5k27
