@@ -4,6 +4,7 @@
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
+#include "options/OptionsFeature.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
 #include "splash/SplashWindow.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
             store.setVersionStarter(startVersion);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
+            r5k27::registerOptionsWindow(ctx, *mainWindow);
             mainWindow->show();
         });
         splash->show();

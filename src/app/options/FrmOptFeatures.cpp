@@ -1,0 +1,406 @@
+#include "FrmOptFeatures.h"
+
+#include "OptionTextField.h"
+#include "options/ModeEnable.h"
+#include "options/OptionText.h"
+#include "startup/AppContext.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace r5k27 {
+namespace {
+
+namespace T = OptionWindowText;
+constexpr int kRssiGroup = 6;
+
+QLabel* captionLabel(const QString& text, const QString& name, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// "Combo1_9" becomes "Label1_9": each caption is named after the field it belongs to.
+QString labelNameFor(const char* fieldName) {
+    static const std::pair<const char*, const char*> kLabelOf[] = {
+        {"Combo1_", "Label1_"}, {"Text2_", "Label3_"}, {"Combo2_", "Label4_"}};
+    const QString field = QString::fromLatin1(fieldName);
+    for (const auto& [prefix, label] : kLabelOf) {
+        if (field.startsWith(QLatin1String(prefix)))
+            return QLatin1String(label) + field.mid(int(qstrlen(prefix)));
+    }
+    return QStringLiteral("Label_") + field;
+}
+
+} // namespace
+
+FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
+    : QWidget(parent)
+    , ctx_(ctx)
+    , lang_(ctx.settings.langIndex) {
+    setObjectName(QStringLiteral("FrmOptFeatures"));
+    setWindowTitle(textOf(T::window));
+    build();
+    reShowData();
+
+    connect(&ctx_.events, &DocumentEvents::dtmfReferencesChanged, this, &FrmOptFeatures::showDtmf);
+    connect(&ctx_.events, &DocumentEvents::rogerReferencesChanged, this, &FrmOptFeatures::showRb);
+    connect(&ctx_.events, &DocumentEvents::documentReloaded, this, &FrmOptFeatures::reShowData);
+}
+
+FrmOptFeatures::~FrmOptFeatures() {
+    // The fields go after this object; a field losing the focus on its way out stores nothing.
+    for (QObject* field : findChildren<OptionTextField*>())
+        disconnect(field, nullptr, this, nullptr);
+}
+
+// --- building ---------------------------------------------------------------------------------
+
+void FrmOptFeatures::build() {
+    lists_.reserve(18);
+    switches_.reserve(8);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(buildLeftColumn(), 0, 0, Qt::AlignTop);
+    grid->addWidget(buildMiddleColumn(), 0, 1, Qt::AlignTop);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildPublicFrame());
+    right->addWidget(buildModeFrame());
+    right->addStretch();
+    grid->addLayout(right, 0, 2);
+    grid->addWidget(buildButtons(), 1, 0, 1, 3);
+}
+
+void FrmOptFeatures::addList(QGridLayout* grid, const char* name, OptionId id,
+                             const OptionControlText& text) {
+    auto* box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int row = grid->rowCount();
+    grid->addWidget(captionLabel(textOf(text.caption), labelNameFor(name), box), row, 0,
+                    Qt::AlignRight);
+    grid->addWidget(box, row, 1);
+    const std::size_t index = lists_.size();
+    lists_.push_back({box, id, text});
+    // activated: only the user's choices, never the window's own filling.
+    connect(box, &QComboBox::activated, this, [this, index] { listChosen(lists_[index]); });
+}
+
+void FrmOptFeatures::addSwitch(QGridLayout* grid, int row, const char* name, OptionId id,
+                               const OptionControlText& text, int mode) {
+    auto* box = new QCheckBox(textOf(text.caption));
+    box->setObjectName(QString::fromLatin1(name));
+    grid->addWidget(box, row, 0, 1, 2);
+    const std::size_t index = switches_.size();
+    switches_.push_back({box, id, text, mode});
+    connect(box, &QCheckBox::clicked, this,
+            [this, index](bool on) { switchClicked(switches_[index], on); });
+}
+
+OptionTextField* FrmOptFeatures::addTextField(QGridLayout* grid, int row, const char* name,
+                                              const OptionControlText& text) {
+    auto* field = new OptionTextField(OptionTextField::Accepts::Decimal);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000.0000")));
+    grid->addWidget(captionLabel(textOf(text.caption), labelNameFor(name), field), row, 0,
+                    Qt::AlignRight);
+    grid->addWidget(field, row, 1, Qt::AlignLeft);
+    return field;
+}
+
+QWidget* FrmOptFeatures::buildLeftColumn() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* grid = new QGridLayout;
+    addList(grid, "Combo1_9", OptionId::Tot, T::tot);
+    addList(grid, "Combo1_2", OptionId::TxDisplay, T::indic);
+    addList(grid, "Combo1_3", OptionId::MicLevel, T::mic);
+    addList(grid, "Combo1_24", OptionId::ExtSelect, T::asqLevel);
+    addList(grid, "Combo1_8", OptionId::Nog, T::nog);
+    addList(grid, "Combo1_17", OptionId::BacklightColor, T::color);
+    addList(grid, "Combo1_10", OptionId::ScanMode, T::scm);
+    addList(grid, "Combo1_11", OptionId::Fin, T::fin);
+    addList(grid, "Combo1_23", OptionId::ExtSwitch, T::freqCh);
+
+    const int row = grid->rowCount();
+    txOffset_ = addTextField(grid, row, "Text4_12", T::txOffset);
+    grid->addWidget(new QLabel(textOf(T::megahertz)), row, 2);
+    connect(txOffset_, &OptionTextField::leaving, this, &FrmOptFeatures::storeTxOffset);
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
+
+    layout->addWidget(buildRssiFrame(T::fmAmRssi, 0));
+    layout->addWidget(buildRssiFrame(T::usbLsbRssi, kRssiGroup));
+    return column;
+}
+
+QGroupBox* FrmOptFeatures::buildRssiFrame(const BiText& caption, int firstPoint) {
+    auto* frame = new QGroupBox(textOf(caption));
+    auto* grid = new QGridLayout(frame);
+    for (int i = 0; i < kRssiGroup; ++i) {
+        const int k = firstPoint + i;
+        auto* field = new OptionTextField(OptionTextField::Accepts::Digits);
+        field->setObjectName(QStringLiteral("Text4_%1").arg(k));
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+        field->setAlignment(Qt::AlignCenter);
+        grid->addWidget(new QLabel(QString::fromLatin1(T::rssiPoints[i])), 0, i, Qt::AlignHCenter);
+        grid->addWidget(field, 1, i);
+        rssi_[std::size_t(k)] = field;
+        connect(field, &OptionTextField::leaving, this, [this, k] { storeRssiPoint(k); });
+    }
+    return frame;
+}
+
+QWidget* FrmOptFeatures::buildMiddleColumn() {
+    auto* column = new QWidget;
+    auto* grid = new QGridLayout(column);
+    grid->setContentsMargins(0, 0, 0, 0);
+    addSwitch(grid, 0, "Check1_2", OptionId::BeepOn, T::beep);
+    addSwitch(grid, 1, "Check1_3", OptionId::SwrProtect, T::swrProtect);
+    swrMax_ = addTextField(grid, 2, "Text2_0", T::swrMax);
+    addSwitch(grid, 3, "Check1_4", OptionId::BattProtect, T::battProtect);
+    battMin_ = addTextField(grid, 4, "Text2_1", T::battMin);
+    battMax_ = addTextField(grid, 5, "Text2_2", T::battMax);
+    connect(swrMax_, &OptionTextField::leaving, this, &FrmOptFeatures::storeSwrMax);
+    connect(battMin_, &OptionTextField::leaving, this, &FrmOptFeatures::storeBattery);
+    connect(battMax_, &OptionTextField::leaving, this, &FrmOptFeatures::storeBattery);
+    return column;
+}
+
+QGroupBox* FrmOptFeatures::buildPublicFrame() {
+    auto* frame = new QGroupBox(textOf(T::publicFrame));
+    frame->setObjectName(QStringLiteral("FramePublic"));
+    auto* grid = new QGridLayout(frame);
+    addList(grid, "Combo2_6", OptionId::PubBotCode, T::bot);
+    addList(grid, "Combo2_7", OptionId::PubEotCode, T::eot);
+    addList(grid, "Combo2_8", OptionId::PubCallCode, T::call);
+    addList(grid, "Combo2_0", OptionId::PubHiCut, T::hiCut);
+    addList(grid, "Combo2_1", OptionId::PubNbAnl, T::nbAnl);
+    addList(grid, "Combo2_2", OptionId::PubEcho, T::echo);
+    addList(grid, "Combo2_3", OptionId::PubAdd10K, T::add10k);
+    addList(grid, "Combo2_5", OptionId::PubRogerTone, T::roger);
+    addList(grid, "Combo1_18", OptionId::PubMode, T::mode);
+    return frame;
+}
+
+QGroupBox* FrmOptFeatures::buildModeFrame() {
+    auto* frame = new QGroupBox(textOf(T::modeEnableFrame));
+    frame->setObjectName(QStringLiteral("FrameModeEnable"));
+    auto* grid = new QGridLayout(frame);
+    addSwitch(grid, 0, "Check1_5", OptionId::FmEnable, T::fmEnable, 0);
+    addSwitch(grid, 1, "Check1_6", OptionId::AmEnable, T::amEnable, 1);
+    addSwitch(grid, 2, "Check1_7", OptionId::UsbEnable, T::usbEnable, 2);
+    addSwitch(grid, 3, "Check1_8", OptionId::LsbEnable, T::lsbEnable, 3);
+    addSwitch(grid, 4, "Check1_9", OptionId::PaEnable, T::paEnable, 4);
+    return frame;
+}
+
+QWidget* FrmOptFeatures::buildButtons() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    auto* closeButton = new QPushButton(ctx_.captions.buttons.close.text(lang_));
+    closeButton->setObjectName(QStringLiteral("CommandClose"));
+    auto* help = new QPushButton(ctx_.captions.buttons.help.text(lang_));
+    help->setObjectName(QStringLiteral("CommandHelp")); // no help exists yet
+    layout->addWidget(closeButton);
+    layout->addWidget(help);
+    // The sub-window around this widget closes with it.
+    connect(closeButton, &QPushButton::clicked, this, [this] {
+        if (QWidget* frame = parentWidget())
+            frame->close();
+        else
+            close();
+    });
+    return row;
+}
+
+// --- showing ----------------------------------------------------------------------------------
+
+void FrmOptFeatures::fillList(const ListControl& list) {
+    const QSignalBlocker quiet(list.box);
+    list.box->clear();
+    list.box->addItems(optionChoices(ctx_.doc.curImage, list.id, lang_));
+}
+
+void FrmOptFeatures::showList(const ListControl& list) {
+    const QSignalBlocker quiet(list.box);
+    // A stored value without an entry shows the first entry and stays as it is.
+    list.box->setCurrentIndex(list.box->findText(optionText(ctx_.doc.curImage, list.id, lang_)));
+}
+
+void FrmOptFeatures::showTextFields() {
+    const MemoryImage& image = ctx_.doc.curImage;
+    swrMax_->showStored(optionText(image, OptionId::SwrMax, lang_));
+    battMin_->showStored(optionText(image, OptionId::BattMin, lang_));
+    battMax_->showStored(optionText(image, OptionId::BattMax, lang_));
+    txOffset_->showStored(optionText(image, OptionId::ExtFreq, lang_));
+    for (std::size_t k = 0; k < rssi_.size(); ++k)
+        rssi_[k]->showStored(rssiPointText(image, int(k)));
+}
+
+void FrmOptFeatures::reShowData() {
+    loaded_ = false;
+    for (const ListControl& list : lists_) {
+        fillList(list);
+        showList(list);
+    }
+    for (const SwitchControl& control : switches_) {
+        const QSignalBlocker quiet(control.box);
+        control.box->setChecked(optionTicked(ctx_.doc.curImage, control.id));
+    }
+    showTextFields();
+    loaded_ = true;
+}
+
+void FrmOptFeatures::showDtmf() {
+    // The references were rechecked before this is called, so each shows its stored code or,
+    // when that code was emptied, OFF.
+    for (const ListControl& list : lists_) {
+        if (optionInfo(list.id).list == OptionList::DtmfRef) {
+            fillList(list);
+            showList(list);
+        }
+    }
+}
+
+void FrmOptFeatures::showRb() {
+    for (const ListControl& list : lists_) {
+        if (optionInfo(list.id).list == OptionList::RogerRef) {
+            fillList(list);
+            showList(list);
+        }
+    }
+}
+
+void FrmOptFeatures::showModeList() {
+    for (const ListControl& list : lists_) {
+        if (list.id == OptionId::PubMode) {
+            fillList(list);
+            showList(list);
+        }
+    }
+}
+
+// --- storing ----------------------------------------------------------------------------------
+
+void FrmOptFeatures::announce(const BiText& change, const QString& mergeKey) {
+    announce(EditName{change.in(kLangEnglish), change.in(kLangChinese)}, mergeKey);
+}
+
+void FrmOptFeatures::announce(const EditName& change, const QString& mergeKey) {
+    if (loaded_)
+        emit ctx_.events.edited(change, mergeKey);
+}
+
+void FrmOptFeatures::listChosen(const ListControl& list) {
+    if (!loaded_)
+        return;
+    MemoryImage& image = ctx_.doc.curImage;
+    const int before = optionValue(image, list.id);
+    setOptionFromText(image, list.id, list.box->currentText(), lang_);
+    if (optionValue(image, list.id) != before)
+        announce(list.text.change);
+}
+
+void FrmOptFeatures::switchClicked(const SwitchControl& control, bool on) {
+    if (!loaded_)
+        return;
+    MemoryImage& image = ctx_.doc.curImage;
+    if (control.mode < 0) {
+        const int before = optionValue(image, control.id);
+        setOptionTicked(image, control.id, on);
+        if (optionValue(image, control.id) != before)
+            announce(control.text.change);
+        return;
+    }
+    if (!setModeEnable(image, ctx_.doc.chTable, control.mode, on, &ctx_.events)) {
+        // The last of FM, AM, USB and LSB stays on, silently.
+        const QSignalBlocker quiet(control.box);
+        control.box->setChecked(true);
+        return;
+    }
+    showModeList();
+    announce(control.text.change);
+}
+
+void FrmOptFeatures::storeSwrMax() {
+    if (!loaded_)
+        return;
+    const int before = optionValue(ctx_.doc.curImage, OptionId::SwrMax);
+    swrMax_->showStored(
+        setOptionFromText(ctx_.doc.curImage, OptionId::SwrMax, swrMax_->text(), lang_));
+    if (optionValue(ctx_.doc.curImage, OptionId::SwrMax) != before)
+        announce(T::swrMax.change, QStringLiteral("option-SwrMax"));
+}
+
+void FrmOptFeatures::storeBattery() {
+    if (!loaded_)
+        return;
+    MemoryImage& image = ctx_.doc.curImage;
+    const auto before = std::pair(image.optFeat.battMin, image.optFeat.battMax);
+    const BatteryTexts shown = setBatteryFromTexts(image, battMin_->text(), battMax_->text());
+    battMin_->showStored(shown.lower);
+    battMax_->showStored(shown.upper);
+    if (std::pair(image.optFeat.battMin, image.optFeat.battMax) != before)
+        announce(T::battMin.change, QStringLiteral("option-battery"));
+}
+
+void FrmOptFeatures::storeTxOffset() {
+    if (!loaded_)
+        return;
+    MemoryImage& image = ctx_.doc.curImage;
+    const int before = optionValue(image, OptionId::ExtFreq);
+    txOffset_->showStored(setOptionFromText(image, OptionId::ExtFreq, txOffset_->text(), lang_));
+    if (optionValue(image, OptionId::ExtFreq) != before)
+        announce(T::txOffset.change, QStringLiteral("option-ExtFreq"));
+}
+
+void FrmOptFeatures::storeRssiPoint(int k) {
+    if (!loaded_)
+        return;
+    MemoryImage& image = ctx_.doc.curImage;
+    OptionTextField* field = rssi_[std::size_t(k)];
+    const auto before = image.extTable[std::size_t(k)];
+    field->showStored(setRssiPointFromText(image, k, field->text()));
+    if (image.extTable[std::size_t(k)] == before)
+        return;
+    const bool fmAm = k < kRssiGroup;
+    const BiText& frame = fmAm ? T::fmAmRssi : T::usbLsbRssi;
+    const QString point = QString::fromLatin1(T::rssiPoints[k % kRssiGroup]);
+    const auto name = [&](int lang) { return T::rssiChange.in(lang).arg(frame.in(lang), point); };
+    announce(EditName{name(kLangEnglish), name(kLangChinese)},
+             QStringLiteral("option-rssi-%1").arg(k));
+}
+
+void FrmOptFeatures::commitPendingEdits() {
+    if (swrMax_->isPending())
+        storeSwrMax();
+    if (battMin_->isPending() || battMax_->isPending())
+        storeBattery();
+    if (txOffset_->isPending())
+        storeTxOffset();
+    for (std::size_t k = 0; k < rssi_.size(); ++k) {
+        if (rssi_[k]->isPending())
+            storeRssiPoint(int(k));
+    }
+}
+
+void FrmOptFeatures::closeEvent(QCloseEvent* event) {
+    // Closing from the title bar never takes the focus from the field being typed in.
+    commitPendingEdits();
+    QWidget::closeEvent(event);
+}
+
+} // namespace r5k27

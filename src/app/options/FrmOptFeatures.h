@@ -1,0 +1,99 @@
+#pragma once
+
+#include "common/DocumentEvents.h"
+#include "lang/OptionWindowCaptions.h"
+#include "options/OptionValues.h"
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+
+namespace r5k27 {
+
+struct AppContext;
+class OptionTextField;
+
+// FrmOptFeatures, the options window: every general setting of the radio, each stored in the
+// document the moment the user changes it. Lists that offer DTMF codes and roger-beep tones
+// follow the editors of those; the mode switches keep the channels on enabled modes.
+class FrmOptFeatures : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmOptFeatures(AppContext& ctx, QWidget* parent = nullptr);
+    ~FrmOptFeatures() override;
+
+    // Refills every list and shows every value of the document.
+    void reShowData();
+    // The BOT, EOT and CALL lists offer the DTMF codes in use.
+    void showDtmf();
+    // The Roger list offers the playable tone sequences.
+    void showRb();
+    // Stores what was typed into a field and not yet stored (before a write).
+    void commitPendingEdits();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct ListControl {
+        QComboBox* box;
+        OptionId id;
+        OptionControlText text;
+    };
+    struct SwitchControl {
+        QCheckBox* box;
+        OptionId id;
+        OptionControlText text;
+        int mode; // operating mode 0..4 of a mode switch, -1 for the others
+    };
+
+    QString textOf(const BiText& text) const { return text.in(lang_); }
+
+    void build();
+    QWidget* buildLeftColumn();
+    QWidget* buildMiddleColumn();
+    QGroupBox* buildPublicFrame();
+    QGroupBox* buildModeFrame();
+    QGroupBox* buildRssiFrame(const BiText& caption, int firstPoint);
+    QWidget* buildButtons();
+    void addList(QGridLayout* grid, const char* name, OptionId id, const OptionControlText& text);
+    void addSwitch(QGridLayout* grid, int row, const char* name, OptionId id,
+                   const OptionControlText& text, int mode = -1);
+    OptionTextField* addTextField(QGridLayout* grid, int row, const char* name,
+                                  const OptionControlText& text);
+
+    void fillList(const ListControl& list);
+    void showList(const ListControl& list);
+    void listChosen(const ListControl& list);
+    void switchClicked(const SwitchControl& control, bool on);
+    void showModeList();
+
+    void storeSwrMax();
+    void storeBattery();
+    void storeTxOffset();
+    void storeRssiPoint(int k);
+    void showTextFields();
+
+    // Tells the undo history about a finished change; nothing while the window fills.
+    void announce(const BiText& change, const QString& mergeKey = QString());
+    void announce(const EditName& change, const QString& mergeKey);
+
+    AppContext& ctx_;
+    // The language of the settings when the window opened: a change of language closes it.
+    const int lang_;
+    bool loaded_ = false;
+    std::vector<ListControl> lists_;
+    std::vector<SwitchControl> switches_;
+    OptionTextField* swrMax_ = nullptr;
+    OptionTextField* battMin_ = nullptr;
+    OptionTextField* battMax_ = nullptr;
+    OptionTextField* txOffset_ = nullptr;
+    std::array<OptionTextField*, 12> rssi_{};
+};
+
+} // namespace r5k27

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Language.h"
+
+namespace r5k27 {
+
+// A control of the options window: the caption beside it and the name of a change to it in
+// the Undo and Redo menu items. Captions the radio's front panel prints keep one spelling in
+// both languages.
+struct OptionControlText {
+    BiText caption;
+    BiText change;
+};
+
+namespace OptionWindowText {
+
+inline constexpr BiText window{"Optional Features", "可选功能"};
+inline constexpr BiText publicFrame{"Public", "公共信道设置"};
+inline constexpr BiText modeEnableFrame{"Mode Enable", "Mode Enable"};
+inline constexpr BiText fmAmRssi{"FM/AM RSSI", "FM/AM RSSI"};
+inline constexpr BiText usbLsbRssi{"USB/LSB RSSI", "USB/LSB RSSI"};
+inline constexpr BiText megahertz{"MHz", "MHz"};
+// The S-meter points of each RSSI frame, left to right.
+inline constexpr const char* rssiPoints[6] = {"1", "3", "5", "7", "9", "+30"};
+// Names a change to one RSSI point; %1 is the frame's caption, %2 the point.
+inline constexpr BiText rssiChange{"%1 point %2", "%1 %2 点"};
+
+inline constexpr OptionControlText tot{{"TOT", "TOT"}, {"Time-out timer", "发射限时"}};
+inline constexpr OptionControlText indic{{"INDIC", "发射时LCD显示"},
+                                         {"Transmit display", "发射时LCD显示"}};
+inline constexpr OptionControlText mic{{"MIC", "MIC"}, {"MIC level", "MIC 增益"}};
+inline constexpr OptionControlText asqLevel{{"ASQ Level", "ASQ等级"}, {"ASQ level", "ASQ等级"}};
+inline constexpr OptionControlText nog{{"NOG", "NOG"}, {"NOG", "NOG"}};
+inline constexpr OptionControlText color{{"Color", "背光灯颜色"},
+                                         {"Backlight colour", "背光灯颜色"}};
+inline constexpr OptionControlText scm{{"SCM", "SCM"}, {"Scan mode", "扫描模式"}};
+inline constexpr OptionControlText fin{{"Fin", "Fin"}, {"Fin", "Fin"}};
+inline constexpr OptionControlText freqCh{{"Freq_CH", "Freq_CH"},
+                                          {"Frequency or channel display", "频率/信道显示"}};
+inline constexpr OptionControlText txOffset{{"Tx Offset", "Tx Offset"}, {"Tx offset", "发射频偏"}};
+
+inline constexpr OptionControlText beep{{"Beep", "提示音"}, {"Beep", "提示音"}};
+inline constexpr OptionControlText swrProtect{{"SWR Protect", "驻波保护"},
+                                              {"SWR protect", "驻波保护"}};
+inline constexpr OptionControlText swrMax{{"Max", "Max"}, {"SWR limit", "驻波保护门限"}};
+inline constexpr OptionControlText battProtect{{"Battery Voltage Protect", "电池电压保护"},
+                                               {"Battery voltage protect", "电池电压保护"}};
+inline constexpr OptionControlText battMin{{"Min[V]", "Min[V]"},
+                                           {"Battery voltage limits", "电池电压范围"}};
+inline constexpr OptionControlText battMax{{"Max[V]", "Max[V]"},
+                                           {"Battery voltage limits", "电池电压范围"}};
+
+inline constexpr OptionControlText bot{{"BOT", "BOT"}, {"Public BOT code", "公共信道 BOT"}};
+inline constexpr OptionControlText eot{{"EOT", "EOT"}, {"Public EOT code", "公共信道 EOT"}};
+inline constexpr OptionControlText call{{"CALL", "CALL"}, {"Public CALL code", "公共信道 CALL"}};
+inline constexpr OptionControlText hiCut{{"HI-CUT", "HI-CUT"},
+                                         {"Public HI-CUT", "公共信道 HI-CUT"}};
+inline constexpr OptionControlText nbAnl{{"NB/ANL", "NB/ANL"},
+                                         {"Public NB/ANL", "公共信道 NB/ANL"}};
+inline constexpr OptionControlText echo{{"ECHO", "ECHO"}, {"Public ECHO", "公共信道 ECHO"}};
+inline constexpr OptionControlText add10k{{"+10KHz", "+10KHz"},
+                                          {"Public +10KHz", "公共信道 +10KHz"}};
+inline constexpr OptionControlText roger{{"Roger", "Roger"},
+                                         {"Public roger beep", "公共信道 RB音"}};
+inline constexpr OptionControlText mode{{"Mode", "Mode"}, {"Public mode", "公共信道模式"}};
+
+inline constexpr OptionControlText fmEnable{{"FM Enable", "FM Enable"},
+                                            {"FM enable", "FM 模式开关"}};
+inline constexpr OptionControlText amEnable{{"AM Enable", "AM Enable"},
+                                            {"AM enable", "AM 模式开关"}};
+inline constexpr OptionControlText usbEnable{{"USB Enable", "USB Enable"},
+                                             {"USB enable", "USB 模式开关"}};
+inline constexpr OptionControlText lsbEnable{{"LSB Enable", "LSB Enable"},
+                                             {"LSB enable", "LSB 模式开关"}};
+inline constexpr OptionControlText paEnable{{"PA Enable", "PA Enable"},
+                                            {"PA enable", "PA 模式开关"}};
+
+} // namespace OptionWindowText
+
+} // namespace r5k27

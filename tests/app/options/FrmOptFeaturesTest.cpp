@@ -1,0 +1,216 @@
+#include "OptionsWindowDriver.h"
+#include "app/mainwindow/MainWindowHarness.h"
+#include "image/InitialValues.h"
+#include "options/OptionsFeature.h"
+#include "signalling/DtmfReferences.h"
+#include "signalling/RogerTones.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+class FrmOptFeaturesTest : public ::testing::Test,
+                           protected test::MainWindowHarness,
+                           protected test::OptionsWindowDriver {
+protected:
+    FrmOptFeaturesTest() {
+        writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2024, 5, 1));
+        main = makeWindow();
+        registerOptionsWindow(ctx, *main);
+    }
+
+    void open() {
+        QMdiSubWindow* sub = main->children().show(ChildKind::Options);
+        ASSERT_NE(sub, nullptr);
+        window = qobject_cast<FrmOptFeatures*>(sub->widget());
+        ASSERT_NE(window, nullptr);
+    }
+    MemoryImage& image() { return ctx.doc.curImage; }
+    // Puts every used channel of the document in mode m; returns how many there are.
+    int setEveryChannelMode(int m) {
+        int count = 0;
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                for (int slot = 1; slot <= image().chCount(mode, group); ++slot, ++count)
+                    ctx.doc.chTable.at(mode, slot, group).mode = std::int16_t(m);
+        return count;
+    }
+    bool everyChannelInMode(int m) {
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                for (int slot = 1; slot <= image().chCount(mode, group); ++slot)
+                    if (ctx.doc.chTable.at(mode, slot, group).mode != m)
+                        return false;
+        return true;
+    }
+
+    std::unique_ptr<MainWindow> main;
+    test::EditLog edits{ctx.events};
+};
+
+TEST_F(FrmOptFeaturesTest, OpensOnTheDocumentWithoutStoringAndChoicesStore) {
+    image().optFeat.tot = 60;
+    image().optFeat.backlightColor = 9; // no entry: shows the first and keeps its value
+    const MemoryImage before = image();
+    open();
+    EXPECT_EQ(window->windowTitle(), "Optional Features");
+    EXPECT_EQ(list("Combo1_9")->currentText(), "600s");
+    EXPECT_EQ(list("Combo1_17")->currentText(), "White");
+    EXPECT_EQ(list("Combo1_3")->currentText(), "30");
+    EXPECT_EQ(field("Text2_1")->text(), "9.7");
+    EXPECT_EQ(field("Text4_12")->text(), "0.0100");
+    EXPECT_EQ(field("Text4_5")->text(), "36");
+    EXPECT_TRUE(image() == before);
+    EXPECT_TRUE(edits.names.isEmpty());
+
+    choose(list("Combo1_9"), "90s");
+    EXPECT_EQ(image().optFeat.tot, 9);
+    choose(list("Combo1_17"), "White"); // choosing the shown entry stores it
+    EXPECT_EQ(image().optFeat.backlightColor, 0);
+    check("Check1_3")->click();
+    EXPECT_EQ(image().optFeat.swrProtect, 0);
+    choose(list("Combo1_9"), "90s"); // the same again changes nothing: no Undo step
+    EXPECT_EQ(edits.names, QStringList({"Time-out timer", "Backlight colour", "SWR protect"}));
+}
+
+TEST_F(FrmOptFeaturesTest, PublicModeSwitchedOffShowsTheFirstEnabledUntilChosen) {
+    image().optFeat.pubMode = 4;
+    image().optFeat.modeEnable[4] = 0;
+    open();
+    QComboBox* mode = list("Combo1_18");
+    EXPECT_EQ(entries(mode), QStringList({"FM", "AM", "USB", "LSB"}));
+    EXPECT_EQ(mode->currentText(), "FM");
+    EXPECT_EQ(image().optFeat.pubMode, 4);
+    choose(mode, "USB");
+    EXPECT_EQ(image().optFeat.pubMode, 2);
+    EXPECT_EQ(edits.names, QStringList({"Public mode"}));
+}
+
+TEST_F(FrmOptFeaturesTest, ModeSwitchesKeepOneVoiceModeAndMoveChannels) {
+    auto& enable = image().optFeat.modeEnable;
+    enable = {0, 1, 0, 0, 1};
+    open();
+    check("Check1_6")->click(); // AM is the last voice mode
+    EXPECT_TRUE(check("Check1_6")->isChecked());
+    EXPECT_EQ(enable[1], 1);
+    EXPECT_TRUE(edits.names.isEmpty());
+
+    check("Check1_5")->click(); // FM on
+    ASSERT_GT(setEveryChannelMode(1), 0);
+    check("Check1_6")->click(); // AM off
+    EXPECT_FALSE(check("Check1_6")->isChecked());
+    EXPECT_EQ(enable[1], 0);
+    EXPECT_TRUE(everyChannelInMode(0));
+    EXPECT_EQ(entries(list("Combo1_18")), QStringList({"FM", "PA"}));
+
+    choose(list("Combo1_18"), "PA");
+    check("Check1_9")->click(); // PA off
+    EXPECT_EQ(entries(list("Combo1_18")), QStringList({"FM"}));
+    EXPECT_EQ(list("Combo1_18")->currentText(), "FM");
+    EXPECT_EQ(image().optFeat.pubMode, 0);
+    EXPECT_EQ(edits.names, QStringList({"FM enable", "AM enable", "Public mode", "PA enable"}));
+}
+
+TEST_F(FrmOptFeaturesTest, ReferenceListsFollowTheDtmfCodesAndRogerTones) {
+    for (int n : {1, 3, 7})
+        storeDtmfCode(image(), n, QStringLiteral("12%1").arg(n));
+    image().optFeat.pubBotCode = 3;
+    image().optFeat.pubEotCode = 7;
+    image().optFeat.pubRogerTone = 5;
+    ASSERT_EQ(validRogerTone(image(), 5), 5);
+    open();
+    EXPECT_EQ(entries(list("Combo2_6")), QStringList({"OFF", "1", "3", "7"}));
+    EXPECT_EQ(list("Combo2_6")->currentText(), "3");
+
+    storeDtmfCode(image(), 3, QString());
+    setDtmfList(image(), ctx.doc.chTable, &ctx.events);
+    EXPECT_EQ(image().optFeat.pubBotCode, 0);
+    EXPECT_EQ(list("Combo2_6")->currentText(), "OFF");
+    EXPECT_EQ(entries(list("Combo2_8")), QStringList({"OFF", "1", "7"}));
+    EXPECT_EQ(list("Combo2_7")->currentText(), "7");
+
+    for (int t = 1; t <= kToneSeqCount; ++t)
+        if (t != 2 && t != 5)
+            image().rbTone.tone(t).repeatCount = 0;
+    recheckRogerTones(image(), ctx.doc.chTable, &ctx.events);
+    EXPECT_EQ(entries(list("Combo2_5")), QStringList({"OFF", "2", "5"}));
+    EXPECT_EQ(list("Combo2_5")->currentText(), "5");
+    EXPECT_TRUE(edits.names.isEmpty()); // the other editors name their own changes
+}
+
+TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {
+    open();
+    OptionTextField* swr = field("Text2_0");
+    typeOver(swr, "12.a");
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
+    QApplication::sendEvent(swr, &accented); // above 127
+    QTest::keyClick(swr, Qt::Key_Minus);
+    QApplication::clipboard()->setText("99");
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QApplication::sendEvent(swr, &paste);
+    EXPECT_EQ(swr->text(), "12.");
+    EXPECT_EQ(image().optFeat.swrMax, 160); // nothing stored while typing
+    QTest::keyClick(swr, Qt::Key_Return);
+    EXPECT_EQ(image().optFeat.swrMax, 120);
+    EXPECT_EQ(swr->text(), "12.0");
+
+    OptionTextField* point = field("Text4_2");
+    typeOver(point, "1.6");
+    EXPECT_EQ(point->text(), "16"); // digits only
+    QTest::keyClick(point, Qt::Key_Return);
+    EXPECT_EQ(point->text(), "11"); // 16 would pass the next point: kept
+    typeOver(point, "12");
+    QTest::keyClick(point, Qt::Key_Return);
+    EXPECT_EQ(image().extTable[2], 11);
+
+    typeOver(field("Text2_1"), "16.5");
+    typeOver(field("Text2_2"), "12");
+    emit main->commitPendingEdits(); // a write stores what is still being typed
+    EXPECT_EQ(image().optFeat.battMin, 120);
+    EXPECT_EQ(image().optFeat.battMax, 165);
+    EXPECT_EQ(field("Text2_1")->text(), "12.0");
+    EXPECT_EQ(field("Text2_2")->text(), "16.5");
+
+    typeOver(field("Text4_12"), "7");
+    main->children().closeAll(); // closing keeps the typed value too
+    EXPECT_EQ(image().extFreq, 50000);
+    EXPECT_EQ(edits.names, QStringList({"SWR limit", "FM/AM RSSI point 5", "Battery voltage limits",
+                                        "Tx offset"}));
+    EXPECT_EQ(edits.keys[0], "option-SwrMax");
+}
+
+TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
+    open();
+    typeOver(field("Text2_0"), "3");
+    image().optFeat.swrMax = 45;
+    image().optFeat.modeEnable[4] = 0;
+    image().optFeat.pubBotCode = 2;
+    storeDtmfCode(image(), 2, QStringLiteral("55"));
+    emit ctx.events.documentReloaded();
+    EXPECT_EQ(field("Text2_0")->text(), "4.5");
+    EXPECT_FALSE(check("Check1_9")->isChecked());
+    EXPECT_FALSE(entries(list("Combo1_18")).contains("PA"));
+    EXPECT_EQ(list("Combo2_6")->currentText(), "2");
+    emit main->commitPendingEdits();
+    EXPECT_EQ(image().optFeat.swrMax, 45);
+    EXPECT_TRUE(edits.names.isEmpty());
+}
+
+TEST_F(FrmOptFeaturesTest, ChineseWindowKeepsTheNbAnlOnEntry) {
+    ctx.settings.langIndex = kLangChinese;
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("可选功能"));
+    EXPECT_EQ(entries(list("Combo2_1")), QStringList({QStringLiteral("关"), "ON"}));
+    EXPECT_EQ(entries(list("Combo2_0")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
+    choose(list("Combo1_2"), QStringLiteral("电池电压显示"));
+    EXPECT_EQ(image().optFeat.txDisplay, 3);
+}
+
+} // namespace
+} // namespace r5k27
