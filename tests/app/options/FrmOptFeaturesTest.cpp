@@ -28,8 +28,8 @@ protected:
     void open() {
         QMdiSubWindow* sub = main->children().show(ChildKind::Options);
         ASSERT_NE(sub, nullptr);
-        window = qobject_cast<FrmOptFeatures*>(sub->widget());
-        ASSERT_NE(window, nullptr);
+        options = qobject_cast<FrmOptFeatures*>(sub->widget());
+        ASSERT_NE(options, nullptr);
     }
     MemoryImage& image() { return ctx.doc.curImage; }
     // Puts every used channel of the document in mode m; returns how many there are.
@@ -59,7 +59,7 @@ TEST_F(FrmOptFeaturesTest, OpensOnTheDocumentWithoutStoringAndChoicesStore) {
     image().optFeat.backlightColor = 9; // no entry: shows the first and keeps its value
     const MemoryImage before = image();
     open();
-    EXPECT_EQ(window->windowTitle(), "Optional Features");
+    EXPECT_EQ(options->windowTitle(), "Optional Features");
     EXPECT_EQ(list("Combo1_9")->currentText(), "600s");
     EXPECT_EQ(list("Combo1_17")->currentText(), "White");
     EXPECT_EQ(list("Combo1_3")->currentText(), "30");
@@ -205,7 +205,7 @@ TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
 TEST_F(FrmOptFeaturesTest, ChineseWindowKeepsTheNbAnlOnEntry) {
     ctx.settings.langIndex = kLangChinese;
     open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("可选功能"));
+    EXPECT_EQ(options->windowTitle(), QStringLiteral("可选功能"));
     EXPECT_EQ(entries(list("Combo2_1")), QStringList({QStringLiteral("关"), "ON"}));
     EXPECT_EQ(entries(list("Combo2_0")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
     choose(list("Combo1_2"), QStringLiteral("电池电压显示"));

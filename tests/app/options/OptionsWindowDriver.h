@@ -13,10 +13,10 @@ namespace r5k27::test {
 
 // Works the options window the way a user does: choices, clicks and keys, never its members.
 struct OptionsWindowDriver {
-    FrmOptFeatures* window = nullptr;
+    FrmOptFeatures* options = nullptr;
 
     template <class W> W* control(const char* name) const {
-        auto* w = window->findChild<W*>(QString::fromLatin1(name));
+        auto* w = options->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
