@@ -134,9 +134,13 @@ QWidget* FrmOptFeatures::buildLeftColumn() {
 
     const int row = grid->rowCount();
     txOffset_ = addTextField(grid, row, "Text4_12", T::txOffset);
-    grid->addWidget(new QLabel(textOf(T::megahertz)), row, 2);
+    // The unit sits right of the field, inside the list column.
+    auto* withUnit = new QHBoxLayout;
+    withUnit->addWidget(txOffset_);
+    withUnit->addWidget(new QLabel(textOf(T::megahertz)));
+    withUnit->addStretch();
+    grid->addLayout(withUnit, row, 1);
     connect(txOffset_, &OptionTextField::leaving, this, &FrmOptFeatures::storeTxOffset);
-    grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
 
     layout->addWidget(buildRssiFrame(T::fmAmRssi, 0));
@@ -349,11 +353,15 @@ void FrmOptFeatures::storeBattery() {
     if (!loaded_)
         return;
     MemoryImage& image = ctx_.doc.curImage;
-    const auto before = std::pair(image.optFeat.battMin, image.optFeat.battMax);
+    const auto limits = [&image] {
+        return std::pair(optionValue(image, OptionId::BattMin),
+                         optionValue(image, OptionId::BattMax));
+    };
+    const auto before = limits();
     const BatteryTexts shown = setBatteryFromTexts(image, battMin_->text(), battMax_->text());
     battMin_->showStored(shown.lower);
     battMax_->showStored(shown.upper);
-    if (std::pair(image.optFeat.battMin, image.optFeat.battMax) != before)
+    if (limits() != before)
         announce(T::battMin.change, QStringLiteral("option-battery"));
 }
 
@@ -372,9 +380,10 @@ void FrmOptFeatures::storeRssiPoint(int k) {
         return;
     MemoryImage& image = ctx_.doc.curImage;
     OptionTextField* field = rssi_[std::size_t(k)];
-    const auto before = image.extTable[std::size_t(k)];
-    field->showStored(setRssiPointFromText(image, k, field->text()));
-    if (image.extTable[std::size_t(k)] == before)
+    const QString before = rssiPointText(image, k);
+    const QString shown = setRssiPointFromText(image, k, field->text());
+    field->showStored(shown);
+    if (shown == before)
         return;
     const bool fmAm = k < kRssiGroup;
     const BiText& frame = fmAm ? T::fmAmRssi : T::usbLsbRssi;

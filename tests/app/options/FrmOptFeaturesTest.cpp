@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -134,6 +135,9 @@ TEST_F(FrmOptFeaturesTest, ReferenceListsFollowTheDtmfCodesAndRogerTones) {
     EXPECT_EQ(list("Combo2_6")->currentText(), "OFF");
     EXPECT_EQ(entries(list("Combo2_8")), QStringList({"OFF", "1", "7"}));
     EXPECT_EQ(list("Combo2_7")->currentText(), "7");
+    storeDtmfCode(image(), 12, QStringLiteral("9"));
+    setDtmfList(image(), ctx.doc.chTable, &ctx.events);
+    EXPECT_EQ(entries(list("Combo2_7")), QStringList({"OFF", "1", "7", "12"}));
 
     for (int t = 1; t <= kToneSeqCount; ++t)
         if (t != 2 && t != 5)
@@ -178,8 +182,9 @@ TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {
     EXPECT_EQ(field("Text2_2")->text(), "16.5");
 
     typeOver(field("Text4_12"), "7");
-    main->children().closeAll(); // closing keeps the typed value too
+    control<QPushButton>("CommandClose")->click(); // closing keeps the typed value too
     EXPECT_EQ(image().extFreq, 50000);
+    EXPECT_EQ(main->children().openWindow(ChildKind::Options), nullptr);
     EXPECT_EQ(edits.names, QStringList({"SWR limit", "FM/AM RSSI point 5", "Battery voltage limits",
                                         "Tx offset"}));
     EXPECT_EQ(edits.keys[0], "option-SwrMax");

@@ -1,0 +1,90 @@
+#include "BenchSupport.h"
+// Opening the options window from the main window on the largest document: the window is made,
+// filled, laid out and painted; then it is closed again before the next run.
+#include "image/InitialValues.h"
+#include "mainwindow/MainWindow.h"
+#include "options/OptionsFeature.h"
+#include "platform/UserSettingsStore.h"
+#include "startup/AppContext.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <ctime>
+
+using namespace r5k27;
+
+namespace {
+
+struct QuietPrompter : Prompter {
+    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
+};
+
+struct NoStore : DocumentStore {
+    bool isModified() const override { return false; }
+    bool open(const QString&) override { return false; }
+    bool save(const QString&) override { return false; }
+    void loadDefault(DefaultFileKind) override {}
+};
+
+struct NoDialogs : FileDialogs {
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+// Time this thread ran: on a busy machine the wall clock also counts other processes.
+double threadCpuMicros() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.filePath(QStringLiteral("R5K27/V200")), u'/');
+    initCaptionTables(ctx.captions);
+    writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2024, 5, 1));
+    bench::fillEveryGroup(ctx.doc);
+
+    QuietPrompter prompter;
+    NoStore store;
+    NoDialogs dialogs;
+    auto userSettings = UserSettingsStore::inFile(dir.filePath(QStringLiteral("user.ini")));
+    MainWindow window(ctx, MainWindowServices{store, dialogs, prompter, userSettings});
+    registerOptionsWindow(ctx, window);
+    window.show();
+    QCoreApplication::processEvents();
+    window.children().closeAll();
+    QCoreApplication::processEvents();
+
+    for (int lang : {kLangEnglish, kLangChinese}) {
+        ctx.settings.langIndex = lang;
+        std::vector<double> micros;
+        std::vector<double> cpuMicros;
+        QElapsedTimer timer;
+        for (int run = 0; run < 200; ++run) {
+            const double cpuStart = threadCpuMicros();
+            timer.start();
+            QMdiSubWindow* sub = window.children().show(ChildKind::Options);
+            QCoreApplication::processEvents(); // layout and paint
+            micros.push_back(double(timer.nsecsElapsed()) / 1000.0);
+            cpuMicros.push_back(threadCpuMicros() - cpuStart);
+            if (!sub || !sub->isVisible()) {
+                std::printf("the options window did not open\n");
+                return 1;
+            }
+            window.children().closeAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        std::printf("%-28s runs %6zu  median %9.1f us  p99 %9.1f us  (CPU median %9.1f us)\n",
+                    lang == kLangEnglish ? "open options window (en)" : "open options window (zh)",
+                    micros.size(), bench::percentile(micros, 0.5), bench::percentile(micros, 0.99),
+                    bench::percentile(cpuMicros, 0.5));
+    }
+    return 0;
+}
