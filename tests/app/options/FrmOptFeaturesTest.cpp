@@ -5,6 +5,7 @@
 #include "signalling/DtmfReferences.h"
 #include "signalling/RogerTones.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
@@ -27,7 +28,8 @@ protected:
     }
 
     void open() {
-        QMdiSubWindow* sub = main->children().show(ChildKind::Options);
+        main->findChild<QAction*>("mnuOptFeature")->trigger();
+        QMdiSubWindow* sub = main->children().openWindow(ChildKind::Options);
         ASSERT_NE(sub, nullptr);
         options = qobject_cast<FrmOptFeatures*>(sub->widget());
         ASSERT_NE(options, nullptr);
@@ -188,6 +190,20 @@ TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {
     EXPECT_EQ(edits.names, QStringList({"SWR limit", "FM/AM RSSI point 5", "Battery voltage limits",
                                         "Tx offset"}));
     EXPECT_EQ(edits.keys[0], "option-SwrMax");
+}
+
+TEST_F(FrmOptFeaturesTest, EnteringSelectsTheTextAndLeavingStoresIt) {
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    open();
+    OptionTextField* offset = field("Text4_12");
+    offset->setFocus(Qt::MouseFocusReason); // a tab would select all in any line edit
+    QTest::qWait(20);
+    EXPECT_EQ(offset->selectedText(), "0.0100");
+    QTest::keyClicks(offset, "0");
+    field("Text4_0")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(image().extFreq, 1); // limited to 0.0001
+    EXPECT_EQ(offset->text(), "0.0001");
 }
 
 TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
