@@ -66,8 +66,6 @@ FrmOptFeatures::~FrmOptFeatures() {
 // --- building ---------------------------------------------------------------------------------
 
 void FrmOptFeatures::build() {
-    lists_.reserve(18);
-    switches_.reserve(8);
     auto* grid = new QGridLayout(this);
     grid->addWidget(buildLeftColumn(), 0, 0, Qt::AlignTop);
     grid->addWidget(buildMiddleColumn(), 0, 1, Qt::AlignTop);
@@ -268,33 +266,23 @@ void FrmOptFeatures::reShowData() {
     loaded_ = true;
 }
 
-void FrmOptFeatures::showDtmf() {
-    // The references were rechecked before this is called, so each shows its stored code or,
-    // when that code was emptied, OFF.
+void FrmOptFeatures::refill(OptionList kind) {
     for (const ListControl& list : lists_) {
-        if (optionInfo(list.id).list == OptionList::DtmfRef) {
+        if (optionInfo(list.id).list == kind) {
             fillList(list);
             showList(list);
         }
     }
+}
+
+void FrmOptFeatures::showDtmf() {
+    // The references were rechecked before this is called, so each list shows its stored code
+    // or, when that code was emptied, OFF.
+    refill(OptionList::DtmfRef);
 }
 
 void FrmOptFeatures::showRb() {
-    for (const ListControl& list : lists_) {
-        if (optionInfo(list.id).list == OptionList::RogerRef) {
-            fillList(list);
-            showList(list);
-        }
-    }
-}
-
-void FrmOptFeatures::showModeList() {
-    for (const ListControl& list : lists_) {
-        if (list.id == OptionId::PubMode) {
-            fillList(list);
-            showList(list);
-        }
-    }
+    refill(OptionList::RogerRef);
 }
 
 // --- storing ----------------------------------------------------------------------------------
@@ -335,7 +323,7 @@ void FrmOptFeatures::switchClicked(const SwitchControl& control, bool on) {
         control.box->setChecked(true);
         return;
     }
-    showModeList();
+    refill(OptionList::PubMode);
     announce(control.text.change);
 }
 

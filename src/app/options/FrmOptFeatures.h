@@ -71,7 +71,8 @@ private:
     void showList(const ListControl& list);
     void listChosen(const ListControl& list);
     void switchClicked(const SwitchControl& control, bool on);
-    void showModeList();
+    // Rebuilds the lists of that kind and shows their values again.
+    void refill(OptionList kind);
 
     void storeSwrMax();
     void storeBattery();
