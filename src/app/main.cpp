@@ -1,6 +1,7 @@
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
+#include "lang/LanguageWindow.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
@@ -57,6 +58,8 @@ int main(int argc, char* argv[]) {
             store.setVersionStarter(startVersion);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
+            r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
+                                          ctx.settingsFile);
             mainWindow->show();
         });
         splash->show();

@@ -38,20 +38,8 @@ void DocumentCommands::loadNewDoc() {
 }
 
 void DocumentCommands::open() {
-    if (s_.store.isModified()) {
-        switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
-                                Icon::Warning)) {
-        case Answer::Yes:
-            if (!saveBeforeLeaving())
-                return;
-            break;
-        case Answer::No:
-            break;
-        default:
-            return;
-        }
-    }
-    openFileCommand();
+    if (mayReplaceDocument())
+        openFileCommand();
 }
 
 void DocumentCommands::openFileCommand() {
@@ -108,14 +96,24 @@ bool DocumentCommands::saveBeforeLeaving() {
 }
 
 void DocumentCommands::initialSetting() {
+    // Factory values replace the whole document, so unsaved edits get the same chance as on Open.
+    if (!mayReplaceDocument())
+        return;
     s_.shell.closeAllChildren();
     s_.store.loadDefault(DefaultFileKind::Factory);
+    // Like New: the factory document is no longer the opened file, and Save must not say so.
+    doc_.docPath = kUntitledDocPath;
+    doc_.docUntitled = true;
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();
 }
 
 bool DocumentCommands::confirmExit() {
+    return mayReplaceDocument();
+}
+
+bool DocumentCommands::mayReplaceDocument() {
     if (!s_.store.isModified())
         return true;
     switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,

@@ -27,6 +27,7 @@ public:
     void open();
     void save();
     bool saveAs(); // true when the document was written
+    // Factory values, after the unsaved-changes question; the result is untitled.
     void initialSetting();
     // The exit question; false keeps the program running.
     bool confirmExit();
@@ -38,6 +39,8 @@ private:
     // Yes in the save question of Open or Exit: an untitled document goes through Save As.
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();
+    // The unsaved-changes question (Yes saves first); false when the user backs out.
+    bool mayReplaceDocument();
     bool saveToDocPath();
     void openFileCommand();
 
