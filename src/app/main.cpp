@@ -10,6 +10,7 @@
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
+#include "startup/StartupArguments.h"
 #include "startup/StartupSettings.h"
 #include "startup/VersionLauncher.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(r5k27::kProgramTitle);
     QApplication::setOrganizationName(QStringLiteral("BRELLOCK"));
     QApplication::setApplicationVersion(QStringLiteral(R5K27_VERSION));
+    QGuiApplication::setDesktopFileName(r5k27::kDesktopId);
+    QApplication::setWindowIcon(r5k27::programIcon());
 
     r5k27::AppContext ctx;
     ctx.paths = r5k27::InstallPaths::forRunningProgram();
@@ -61,6 +64,10 @@ int main(int argc, char* argv[]) {
             r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
                                           ctx.settingsFile);
             mainWindow->show();
+            // A data file named on the command line (a double click in the file manager).
+            if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());
+                !file.isEmpty())
+                mainWindow->commands().openPath(file);
         });
         splash->show();
         // Paint it now, but leave clicks for the event loop: the main window may only open

@@ -44,20 +44,24 @@ void DocumentCommands::open() {
 
 void DocumentCommands::openFileCommand() {
     const QString path = s_.dialogs.openFileName(dialogFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+bool DocumentCommands::openPath(const QString& path) {
     const QString previous = doc_.docPath;
     doc_.docPath = path;
     s_.shell.closeAllChildren();
     if (!s_.store.open(path)) {
         doc_.docPath = previous;
-        return;
+        return false;
     }
     doc_.docUntitled = false;
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.applyLanguageTexts();
     s_.shell.cascadeChildren();
+    return true;
 }
 
 void DocumentCommands::save() {

@@ -25,6 +25,9 @@ public:
     void newFromMenu(); // asks first
     void loadNewDoc();  // no question (toolbar, start)
     void open();
+    // Open without the dialog and without asking first (a file named at start); every check
+    // and message of Open applies. False leaves the document as it was.
+    bool openPath(const QString& path);
     void save();
     bool saveAs(); // true when the document was written
     // Factory values, after the unsaved-changes question; the result is untitled.
