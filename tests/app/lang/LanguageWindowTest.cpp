@@ -79,8 +79,6 @@ TEST_F(LanguageWindowTest, ChineseFromTheSettingsFileThenEnglishChosenAppliesOnA
 
     chooseLanguage([](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "FrmSetLanguage");
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("语言设置"));
-        EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), QStringLiteral("语言模式"));
         EXPECT_EQ(entries(dialog), QStringList({QStringLiteral("英语"), QStringLiteral("中文")}));
         auto* list = dialog.findChild<QComboBox*>("Combo1");
         EXPECT_EQ(list->currentText(), QStringLiteral("中文"));
@@ -103,7 +101,6 @@ TEST_F(LanguageWindowTest, ChineseFromTheSettingsFileThenEnglishChosenAppliesOnA
 TEST_F(LanguageWindowTest, LanguageInUseOrCancelClosesNothing) {
     start("[language]\nIsFirstRun=0\nCurrentLanguage=1\n");
     chooseLanguage([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Language Setup");
         EXPECT_EQ(entries(dialog), QStringList({"English", "Chinese"}));
         dialog.findChild<QPushButton*>("cmdOK")->click();
     });
