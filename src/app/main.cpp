@@ -1,6 +1,7 @@
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
+#include "lang/LanguageWindow.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
@@ -10,6 +11,7 @@
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
+#include "startup/StartupArguments.h"
 #include "startup/StartupSettings.h"
 #include "startup/VersionLauncher.h"
 
@@ -23,6 +25,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(r5k27::kProgramTitle);
     QApplication::setOrganizationName(QStringLiteral("BRELLOCK"));
     QApplication::setApplicationVersion(QStringLiteral(R5K27_VERSION));
+    QGuiApplication::setDesktopFileName(r5k27::kDesktopId);
+    QApplication::setWindowIcon(r5k27::programIcon());
 
     r5k27::AppContext ctx;
     ctx.paths = r5k27::InstallPaths::forRunningProgram();
@@ -59,7 +63,13 @@ int main(int argc, char* argv[]) {
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
             r5k27::registerOptionsWindow(ctx, *mainWindow);
+            r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
+                                          ctx.settingsFile);
             mainWindow->show();
+            // A data file named on the command line (a double click in the file manager).
+            if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());
+                !file.isEmpty())
+                mainWindow->commands().openPath(file);
         });
         splash->show();
         // Paint it now, but leave clicks for the event loop: the main window may only open

@@ -11,9 +11,16 @@ struct Line {
     qsizetype next;  // offset of the next line
 };
 
+// Text editors save UTF-8 with a byte-order mark; it belongs to the file, not to its first line.
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+qsizetype textStart(const QByteArray& content) {
+    return content.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
+}
+
 QList<Line> splitLines(const QByteArray& content) {
     QList<Line> lines;
-    qsizetype pos = 0;
+    qsizetype pos = textStart(content);
     while (pos < content.size()) {
         qsizetype nl = content.indexOf('\n', pos);
         const qsizetype next = nl < 0 ? content.size() : nl + 1;
@@ -131,7 +138,7 @@ QByteArray assign(const QByteArray& content, const QByteArray& section, const QB
     }
 
     QByteArray out = content;
-    if (!out.isEmpty() && !out.endsWith('\n'))
+    if (out.size() > textStart(out) && !out.endsWith('\n'))
         out += eol;
     out += '[' + section + ']' + eol + keyLine + eol;
     return out;

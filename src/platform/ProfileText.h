@@ -8,7 +8,7 @@ namespace r5k27 {
 // Private-profile (INI) text with the semantics of the Windows profile functions: section and key
 // names compared case-insensitively, blanks around names and values ignored, the first of
 // duplicated sections or keys wins. Only the touched line changes on a write; comments, blank
-// lines, unknown keys, odd bytes and line endings stay as they were.
+// lines, unknown keys, odd bytes, line endings and a UTF-8 byte-order mark stay as they were.
 namespace ProfileText {
 
 std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,

@@ -1,14 +1,29 @@
 #include "SerialPortList.h"
 
+#include "UsbSerialChips.h"
+
 #include <QSerialPortInfo>
 
 namespace r5k27 {
 
 QList<SerialPortEntry> listSerialPorts() {
     QList<SerialPortEntry> entries;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        entries.append({info.portName(), info.systemLocation(), portNumberOf(info.portName())});
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString chip =
+            info.hasVendorIdentifier() && info.hasProductIdentifier()
+                ? usbSerialChipName(info.vendorIdentifier(), info.productIdentifier())
+                : QString();
+        entries.append({info.portName(), info.systemLocation(), portNumberOf(info.portName()),
+                        info.description().trimmed(), chip});
+    }
     return entries;
+}
+
+QString portLabel(const SerialPortEntry& entry) {
+    QString about = entry.product;
+    if (!entry.chip.isEmpty())
+        about = about.isEmpty() ? entry.chip : about + QStringLiteral(" (") + entry.chip + u')';
+    return about.isEmpty() ? entry.name : entry.name + QStringLiteral(" \u2014 ") + about;
 }
 
 int portNumberOf(const QString& portName) {

@@ -49,6 +49,20 @@ TEST(ProfileText, MissingKeysAndSectionsAreAddedWithTheFilesLineEnding) {
     EXPECT_EQ(lookup(cut, "language", "k"), QByteArray("v"));
 }
 
+TEST(ProfileText, ByteOrderMarkIsSkippedOnReadingAndKeptOnWriting) {
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray ini = bom + "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n";
+    EXPECT_EQ(lookup(ini, "language", "CurrentLanguage"), QByteArray("2"));
+    EXPECT_EQ(assign(ini, "language", "CurrentLanguage", "1"),
+              bom + "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=1\r\n");
+    EXPECT_EQ(assign(ini, "language", "comPort", "3"),
+              bom + "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\ncomPort=3\r\n");
+    // A file holding nothing but the mark gets the section right after it.
+    EXPECT_EQ(assign(bom, "language", "k", "v"), bom + "[language]\r\nk=v\r\n");
+    // A mark further in is ordinary text, not a mark.
+    EXPECT_FALSE(lookup("\n" + ini, "language", "CurrentLanguage").has_value());
+}
+
 TEST(ProfileText, GarbageAndBinaryContentNeitherCrashesNorGetsLost) {
     QByteArray junk;
     for (int i = 0; i < 4096; ++i)

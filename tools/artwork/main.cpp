@@ -1,5 +1,5 @@
 // Renders the pictures the program ships: the splash of each language and the window backgrounds.
-// Usage: r5k27-artwork <program folder>
+// Usage: r5k27-artwork <program folder> [<icon theme folder> <icon name> <size>...]
 #include "common/ProgramInfo.h"
 #include "splash/SplashArt.h"
 
@@ -20,8 +20,9 @@ bool save(const QImage& image, const QString& path) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: r5k27-artwork <program folder>\n");
+    if (argc < 2 || argc == 3 || argc == 4) {
+        std::fprintf(stderr, "usage: r5k27-artwork <program folder> "
+                             "[<icon theme folder> <icon name> <size>...]\n");
         return 2;
     }
     // Painting needs fonts but no display.
@@ -42,6 +43,22 @@ int main(int argc, char* argv[]) {
                                                         : QStringLiteral("StartC.jpg")));
         ok &= save(paintBackgroundTile(model),
                    folder.filePath(QStringLiteral("PIC/BK_%1.jpg").arg(lang)));
+    }
+    if (argc > 4) {
+        // Laid out as an icon theme: <size>x<size>/apps/<name>.png
+        const QDir theme(QString::fromLocal8Bit(argv[2]));
+        const QString name = QString::fromLocal8Bit(argv[3]);
+        for (int i = 4; i < argc; ++i) {
+            const int size = QByteArray(argv[i]).toInt();
+            if (size < 1 || size > 1024) {
+                std::fprintf(stderr, "r5k27-artwork: bad icon size %s\n", argv[i]);
+                return 2;
+            }
+            const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+            ok &= theme.mkpath(dir) &&
+                  paintAppIcon(size).save(
+                      theme.filePath(dir + u'/' + name + QStringLiteral(".png")), "PNG");
+        }
     }
     return ok ? 0 : 1;
 }

@@ -22,7 +22,7 @@ AboutWindow::AboutWindow(const AppContext& ctx, Prompter& prompter, QWidget* par
     setObjectName(chinese ? QStringLiteral("frmAbout") : QStringLiteral("FrmAbout2"));
     setWindowTitle(withoutAccelerator(ctx.captions.menuText(MenuItem::HelpAbout, lang)));
 
-    auto* title = new QLabel(kProgramTitle, this);
+    auto* title = new QLabel(programTitle(lang), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);

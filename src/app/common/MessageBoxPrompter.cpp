@@ -85,8 +85,8 @@ MessageBoxPrompter::MessageBoxPrompter(const AppSettings& settings)
     : settings_(settings) {}
 
 Answer MessageBoxPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
-    QMessageBox box(boxIcon(icon), kProgramTitle, text, standardButtons(buttons),
-                    QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), programTitle(settings_.langIndex), text,
+                    standardButtons(buttons), QApplication::activeWindow());
     if (settings_.langIndex == kLangChinese)
         useChineseTexts(box);
     return answerOf(box.exec(), buttons);

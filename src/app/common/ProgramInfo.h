@@ -10,6 +10,13 @@ namespace r5k27 {
 // The program's title: the application name, the About title and the key of the per-user store.
 inline const QString kProgramTitle = QStringLiteral("R5K27 Programmer");
 
+// The title of message boxes and the About window in the user's language; kProgramTitle stays
+// the name the system knows the program by.
+inline QString programTitle(int lang) {
+    static constexpr BiText title{"R5K27 Programmer", "R5K27 写频软件"};
+    return title.in(lang);
+}
+
 // "Version 2.0.0" / "版本 2.0.0": the label followed by major.minor.revision of the version.
 inline QString versionText(int lang, const QString& programVersion) {
     static constexpr BiText label{"Version ", "版本 "};

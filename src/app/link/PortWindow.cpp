@@ -29,6 +29,7 @@ PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QSt
     combo_->setEditable(allowsTypedPath());
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) + 40);
+    combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     label->setBuddy(combo_);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -57,7 +58,7 @@ PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QSt
     names_.clear();
     fillList(saved);
     // A typed device of an earlier run stays the choice even when the system does not list it.
-    if (combo_->findText(saved) < 0 && allowsTypedPath() && !settings.comPortName.isEmpty()) {
+    if (combo_->findData(saved) < 0 && allowsTypedPath() && !settings.comPortName.isEmpty()) {
         combo_->setEditText(saved);
         typed_ = true;
     }
@@ -77,7 +78,10 @@ bool PortWindow::allowsTypedPath() const {
 }
 
 QString PortWindow::currentPort() const {
-    return combo_->currentText().trimmed();
+    // A listed port shows its label; the port itself is the item's name.
+    const QString shown = combo_->currentText();
+    const int index = combo_->findText(shown);
+    return index >= 0 ? combo_->itemData(index).toString() : shown.trimmed();
 }
 
 QStringList PortWindow::listedPorts() const {
@@ -86,21 +90,26 @@ QStringList PortWindow::listedPorts() const {
 
 void PortWindow::fillList(const QString& wanted) {
     QStringList names;
-    for (const SerialPortEntry& entry : listPorts_())
+    QStringList labels;
+    for (const SerialPortEntry& entry : listPorts_()) {
         names << entry.name;
-    if (names == names_ && combo_->count() == names.size())
+        labels << portLabel(entry);
+    }
+    if (labels == labels_ && combo_->count() == labels.size())
         return; // nothing plugged in or out; an open drop-down stays open
     names_ = names;
+    labels_ = labels;
 
     const QString typedText = combo_->currentText();
     const QSignalBlocker quiet(combo_);
     combo_->clear();
-    combo_->addItems(names_);
+    for (qsizetype i = 0; i < names_.size(); ++i)
+        combo_->addItem(labels_[i], names_[i]);
     if (typed_) {
         combo_->setEditText(typedText);
         return;
     }
-    const int index = combo_->findText(wanted);
+    const int index = combo_->findData(wanted);
     combo_->setCurrentIndex(index >= 0 ? index : (names_.isEmpty() ? -1 : 0));
     if (names_.isEmpty() && combo_->isEditable())
         combo_->setEditText(QString());

@@ -13,7 +13,8 @@ class QComboBox;
 namespace r5k27 {
 
 // FrmComSet: picks the radio's serial port from a list that follows ports being plugged in and
-// out. Outside Windows a device path can also be typed.
+// out; each entry names the cable's product and chip where known. Outside Windows a device path
+// can also be typed.
 class PortWindow : public QDialog {
     Q_OBJECT
 public:
@@ -45,6 +46,7 @@ private:
     QComboBox* combo_;
     QTimer refreshTimer_;
     QStringList names_;
+    QStringList labels_; // the names with what the system knows of each device
     // The user typed a device instead of picking one; a refresh leaves such text alone.
     bool typed_ = false;
 };

@@ -38,38 +38,30 @@ void DocumentCommands::loadNewDoc() {
 }
 
 void DocumentCommands::open() {
-    if (s_.store.isModified()) {
-        switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
-                                Icon::Warning)) {
-        case Answer::Yes:
-            if (!saveBeforeLeaving())
-                return;
-            break;
-        case Answer::No:
-            break;
-        default:
-            return;
-        }
-    }
-    openFileCommand();
+    if (mayReplaceDocument())
+        openFileCommand();
 }
 
 void DocumentCommands::openFileCommand() {
     const QString path = s_.dialogs.openFileName(dialogFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+bool DocumentCommands::openPath(const QString& path) {
     const QString previous = doc_.docPath;
     doc_.docPath = path;
     s_.shell.closeAllChildren();
     if (!s_.store.open(path)) {
         doc_.docPath = previous;
-        return;
+        return false;
     }
     doc_.docUntitled = false;
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.applyLanguageTexts();
     s_.shell.cascadeChildren();
+    return true;
 }
 
 void DocumentCommands::save() {
@@ -108,14 +100,24 @@ bool DocumentCommands::saveBeforeLeaving() {
 }
 
 void DocumentCommands::initialSetting() {
+    // Factory values replace the whole document, so unsaved edits get the same chance as on Open.
+    if (!mayReplaceDocument())
+        return;
     s_.shell.closeAllChildren();
     s_.store.loadDefault(DefaultFileKind::Factory);
+    // Like New: the factory document is no longer the opened file, and Save must not say so.
+    doc_.docPath = kUntitledDocPath;
+    doc_.docUntitled = true;
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();
 }
 
 bool DocumentCommands::confirmExit() {
+    return mayReplaceDocument();
+}
+
+bool DocumentCommands::mayReplaceDocument() {
     if (!s_.store.isModified())
         return true;
     switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,

@@ -25,8 +25,12 @@ public:
     void newFromMenu(); // asks first
     void loadNewDoc();  // no question (toolbar, start)
     void open();
+    // Open without the dialog and without asking first (a file named at start); every check
+    // and message of Open applies. False leaves the document as it was.
+    bool openPath(const QString& path);
     void save();
     bool saveAs(); // true when the document was written
+    // Factory values, after the unsaved-changes question; the result is untitled.
     void initialSetting();
     // The exit question; false keeps the program running.
     bool confirmExit();
@@ -38,6 +42,8 @@ private:
     // Yes in the save question of Open or Exit: an untitled document goes through Save As.
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();
+    // The unsaved-changes question (Yes saves first); false when the user backs out.
+    bool mayReplaceDocument();
     bool saveToDocPath();
     void openFileCommand();
 

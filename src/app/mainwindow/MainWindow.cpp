@@ -5,6 +5,7 @@
 #include "TreePane.h"
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
+#include "common/QtTexts.h"
 #include "lang/LanguageState.h"
 #include "link/PortStatus.h"
 #include "platform/UserSettingsStore.h"
@@ -127,6 +128,7 @@ void MainWindow::buildTree() {
 
 void MainWindow::applyLanguageTexts() {
     const int lang = ctx_.settings.langIndex;
+    useQtTexts(lang);
     refreshPortStatus();
     statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
     loadBackgroundPicture();

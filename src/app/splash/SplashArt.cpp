@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace r5k27 {
 
@@ -66,6 +67,27 @@ QImage paintSplash(const SplashTexts& texts) {
     p.drawText(QRect(left, kSplashSize.height() - 44, kSplashSize.width() - 2 * left, 20),
                Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("CB  25.6150 - 30.1050 MHz     HF  28.0000 - 29.6990 MHz"));
+    return image;
+}
+
+QImage paintAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size / 64.0; // drawn on a 64-unit grid
+    const QRectF panel(2 * s, 2 * s, 60 * s, 60 * s);
+    QLinearGradient sky(panel.topLeft(), panel.bottomLeft());
+    sky.setColorAt(0, QColor(0x2a, 0x3d, 0x52));
+    sky.setColorAt(1, QColor(0x0b, 0x12, 0x1a));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(panel, 12 * s, 12 * s);
+    const QColor accent(0xf2, 0xa5, 0x2b);
+    p.setBrush(accent);
+    p.drawRect(QRectF(panel.left() + 10 * s, 50 * s, 40 * s, std::max(1.0, 4 * s)));
+    // The signal mark, scaled so its outer arc nearly fills the panel.
+    paintSignalMark(p, QPointF(32 * s, 40 * s), 0.95 * s, accent.lighter(110));
     return image;
 }
 

@@ -17,6 +17,8 @@ struct SplashTexts {
 // The splash picture: the model name, the program title and the version on a dark panel.
 // Used to render the shipped pictures and, when they are missing, by the splash itself.
 QImage paintSplash(const SplashTexts& texts);
+// The program's icon, square, drawn for each size so small ones stay crisp.
+QImage paintAppIcon(int size);
 // One tile of the main window's background; seamless when tiled without its 1-pixel border.
 QImage paintBackgroundTile(const QString& watermark);
 

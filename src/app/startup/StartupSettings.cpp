@@ -20,6 +20,19 @@ int integerOr(const QString& text, int fallback) {
     return int(*value);
 }
 
+// Hand-edited files say "True"/"False" as often as 1/0; anything else is not a first run.
+bool isTrue(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    return integerOr(t, 0) != 0;
+}
+
+bool isWord(const QString& text) {
+    const QString t = text.trimmed();
+    return !t.isEmpty() && t.front().isLetter();
+}
+
 } // namespace
 
 void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryImage& curImage) {
@@ -28,7 +41,7 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
 
     const bool fileMissing = !file.exists();
     const QString firstRunText = file.read(kSection, QStringLiteral("IsFirstRun"));
-    const bool isFirstRun = fileMissing || integerOr(firstRunText, 0) != 0;
+    const bool isFirstRun = fileMissing || isTrue(firstRunText);
 
     const AppSettings constants;
     settings.modelName = constants.modelName;
@@ -43,7 +56,9 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     settings.stopBitSetting = integerOr(file.read(kSection, QStringLiteral("StopBit")), 1);
 
     if (isFirstRun) {
-        file.write(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+        // Answered in the file's own words, so a hand-edited "True" becomes "False".
+        file.write(kSection, QStringLiteral("IsFirstRun"),
+                   isWord(firstRunText) ? QStringLiteral("False") : QStringLiteral("0"));
     } else {
         const int lang = integerOr(file.read(kSection, QStringLiteral("CurrentLanguage")), 1);
         settings.langIndex = isValidLangIndex(lang) ? lang : kLangEnglish;

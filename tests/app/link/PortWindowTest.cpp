@@ -23,7 +23,7 @@ protected:
     QString saved(const char* key) const {
         return ProfileFile(ctx.settingsFile).read("language", key, "<none>");
     }
-    static SerialPortEntry port(const QString& name) { return {name, "/dev/" + name, 0}; }
+    static SerialPortEntry port(const QString& name) { return {name, "/dev/" + name, 0, {}, {}}; }
 };
 
 TEST_F(PortWindowTest, PluggedPortAppearsWithinASecondAndTheChoiceSurvives) {
@@ -103,6 +103,33 @@ TEST_F(PortWindowTest, TypedDevicePathSurvivesRefreshesAndIsKept) {
     EXPECT_EQ(again->currentPort(), "/tmp/radio-cable");
 }
 #endif
+
+TEST_F(PortWindowTest, EntriesNameTheCableSoTwoCablesCanBeToldApart) {
+    ports = {port("ttyS0"),
+             {"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"},
+             {"ttyUSB1", "/dev/ttyUSB1", 1, "", "FTDI FT232R"},
+             {"ttyACM0", "/dev/ttyACM0", 0, "Radio Cable", ""}};
+    ctx.settings.comPortName = "ttyUSB1";
+    auto w = open();
+    auto* combo = w->findChild<QComboBox*>("Combo1");
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    EXPECT_EQ(shown, QStringList({"ttyS0", QStringLiteral("ttyUSB0 — USB Serial (WCH CH340)"),
+                                  QStringLiteral("ttyUSB1 — FTDI FT232R"),
+                                  QStringLiteral("ttyACM0 — Radio Cable")}));
+    EXPECT_EQ(w->currentPort(), "ttyUSB1");
+
+    // The same ports after the system learned more about one: the choice stays.
+    ports[2].product = "FT232R USB UART";
+    w->refresh();
+    EXPECT_EQ(combo->currentText(), QStringLiteral("ttyUSB1 — FT232R USB UART (FTDI FT232R)"));
+    combo->setCurrentIndex(1);
+    w->refresh();
+    EXPECT_EQ(w->currentPort(), "ttyUSB0");
+    w->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(saved("comPortName"), "ttyUSB0");
+}
 
 TEST_F(PortWindowTest, OkWithoutAnyPortClearsTheChoiceAndWritesNothing) {
     auto w = open();

@@ -2,6 +2,7 @@
 #include "image/DataFile.h"
 #include "link/GroupProgressWindow.h"
 #include "mainwindow/ChildWindows.h"
+#include "support/ShownTexts.h"
 #include "support/VirtualRadio.h"
 
 #include <QFile>
@@ -282,6 +283,41 @@ TEST_F(RadioFlowTest, ClosingTheGroupWindowWhileWaitingStopsAtOnce) {
     EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm}));
     EXPECT_FALSE(radio().link().port.isOpen());
     EXPECT_FALSE(radio().isBusy());
+}
+
+TEST_F(RadioFlowTest, ProgressWindowsShowNoEnglishInChinese) {
+    test::RadioSocket socket; // no radio: the windows stay up until closed
+    ctx.settings.comPortName = socket.device();
+    // Takes the texts of the progress window once it is up, then closes it.
+    auto textsWhileRunning = [&](const std::function<void()>& start) {
+        test::ShownTexts texts;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* w = radio().progressWindow();
+            if (texts.isEmpty() && w && w->isVisible()) {
+                texts = test::shownTexts(*w);
+                w->close();
+            }
+        });
+        poll.start(20);
+        prompter.answers = {Answer::Ok, Answer::Cancel};
+        start();
+        EXPECT_TRUE(waitUntil([&] { return !radio().isBusy(); }, 5000));
+        return texts;
+    };
+    for (const auto& command : std::initializer_list<std::function<void()>>{
+             [&] { radio().read(); }, [&] { radio().write(); },
+             [&] {
+                 groupSize.answers = {3};
+                 radio().groupWrite();
+             }}) {
+        EXPECT_EQ(test::leftInEnglish([&](int lang) {
+                      ctx.settings.langIndex = lang;
+                      return textsWhileRunning(command);
+                  }),
+                  QStringList());
+    }
+    EXPECT_FALSE(timedOut);
 }
 
 TEST_F(RadioFlowTest, RadioInformationIsAHandshakeOnly) {

@@ -195,13 +195,50 @@ TEST_F(DocumentCommandsTest, ExitQuestionOnlyWithChangesAndCancelOrFailedSaveKee
     EXPECT_TRUE(store.saved.isEmpty());
 }
 
-TEST_F(DocumentCommandsTest, InitialSettingLoadsFactoryValuesWithoutAsking) {
-    store.modified = true;
-    commands.initialSetting();
+TEST_F(DocumentCommandsTest, InitialSettingAsksAboutUnsavedEditsAndLeavesAnUntitledDocument) {
+    openCar();
+    commands.initialSetting(); // nothing to lose: no question
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(store.defaultsLoaded, QList<DefaultFileKind>{DefaultFileKind::Factory});
     EXPECT_EQ(shell.calls.first(), "close");
     EXPECT_TRUE(shell.calls.contains("channel"));
+    EXPECT_EQ(doc.docPath, "new.dat");
+    EXPECT_TRUE(doc.docUntitled);
+
+    openCar();
+    store.defaultsLoaded.clear();
+    shell.calls.clear();
+    store.modified = true;
+    prompter.answers << Answer::Cancel;
+    commands.initialSetting();
+    EXPECT_EQ(prompter.texts(), QStringList{"File has been modify,save it now?"});
+    EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(store.defaultsLoaded.isEmpty());
+    EXPECT_TRUE(shell.calls.isEmpty());
+    EXPECT_TRUE(store.modified);
+    EXPECT_EQ(doc.docPath, "/radios/car.dat");
+
+    // Yes saves over the opened file first, then the factory document is untitled.
+    prompter.answers << Answer::Yes;
+    commands.initialSetting();
+    EXPECT_EQ(store.saved, QStringList{"/radios/car.dat"});
+    EXPECT_EQ(store.defaultsLoaded.size(), 1);
+    EXPECT_TRUE(doc.docUntitled);
+
+    // A later Save goes to Save As instead of overwriting the opened file.
+    commands.save();
+    EXPECT_EQ(dialogs.saveShown, 1);
+    EXPECT_EQ(store.saved.size(), 1);
+
+    store.modified = true;
+    store.saveWorks = false; // Yes, but the write failed: the edits stay
+    prompter.answers << Answer::Yes;
+    dialogs.saveAnswers << "/radios/other.dat";
+    commands.initialSetting();
+    EXPECT_EQ(store.defaultsLoaded.size(), 1);
+    prompter.answers << Answer::No;
+    commands.initialSetting();
+    EXPECT_EQ(store.defaultsLoaded.size(), 2);
 }
 
 } // namespace

@@ -78,6 +78,30 @@ TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults) {
     EXPECT_TRUE(dir.read("mysetup.ini").contains("\x01\xFF garbage\n"));
 }
 
+TEST(StartupSettings, FileSavedByATextEditorWithByteOrderMarkAndWords) {
+    test::TempDir dir;
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QString path = dir.write("mysetup.ini", bom + "[language]\r\nIsFirstRun=False\r\n"
+                                                        "comPort=3\r\nCurrentLanguage=2\r\n");
+    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangChinese);
+    EXPECT_EQ(loadFrom(path).settings.comPortNo, 3);
+    // Written back in place: the mark stays and no second section appears.
+    EXPECT_EQ(dir.read("mysetup.ini"), bom + "[language]\r\nIsFirstRun=False\r\n"
+                                             "comPort=3\r\nCurrentLanguage=2\r\n");
+
+    for (const char* yes : {"True", "TRUE", " true ", "1", "-1"}) {
+        dir.write("mysetup.ini", bom + "[language]\nIsFirstRun=" + yes + "\nCurrentLanguage=2\n");
+        EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish) << yes;
+    }
+    EXPECT_EQ(ProfileFile(path).read("language", "IsFirstRun"), "0");
+    dir.write("mysetup.ini", "[language]\nIsFirstRun=tRUE\nCurrentLanguage=2\n");
+    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish);
+    EXPECT_EQ(ProfileFile(path).read("language", "IsFirstRun"), "False");
+    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish); // CurrentLanguage was written 1
+    dir.write("mysetup.ini", "[language]\nIsFirstRun=false\nCurrentLanguage=2\n");
+    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangChinese);
+}
+
 TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated) {
     test::TempDir dir;
     const Loaded loaded = loadFrom(dir.path("mysetup.ini"));

@@ -1,0 +1,98 @@
+#include "LanguageWindow.h"
+
+#include "mainwindow/MainWindow.h"
+#include "platform/ProfileFile.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace r5k27 {
+
+LanguageWindow::LanguageWindow(AppSettings& settings, const CaptionTables& captions,
+                               QString settingsFile, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , captions_(captions)
+    , settingsFile_(std::move(settingsFile))
+    , list_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("FrmSetLanguage"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const int lang = settings.langIndex;
+    setWindowTitle(captions.languageWindow.window.text(lang));
+
+    auto* label = new QLabel(captions.languageWindow.languageMode.text(lang), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setBuddy(list_);
+    list_->setObjectName(QStringLiteral("Combo1"));
+    for (const int language : {kLangEnglish, kLangChinese})
+        list_->addItem(captions.languageName(language, lang));
+    list_->setCurrentIndex(std::max(0, list_->findText(captions.languageName(lang, lang))));
+    list_->installEventFilter(this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok =
+        buttons->addButton(captions.buttons.ok.text(lang), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(captions.buttons.cancel.text(lang), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &LanguageWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LanguageWindow::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(list_, 0, 1);
+    grid->addWidget(buttons, 1, 0, 1, 2);
+    setMinimumWidth(280);
+}
+
+int LanguageWindow::shownLanguage() const {
+    const QString shown = list_->currentText();
+    for (const int language : {kLangEnglish, kLangChinese})
+        if (shown == captions_.languageName(language, settings_.langIndex))
+            return language;
+    return 0;
+}
+
+void LanguageWindow::accept() {
+    // A list showing no language name leaves the language as it is rather than setting none.
+    if (const int chosen = shownLanguage(); chosen != 0) {
+        if (chosen != settings_.langIndex) {
+            settings_.appliedLang = settings_.langIndex;
+            settings_.langIndex = chosen;
+        }
+        ProfileFile(settingsFile_)
+            .write(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
+                   QString::number(settings_.langIndex));
+    }
+    QDialog::accept();
+}
+
+bool LanguageWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the list moves on to the next control, as Tab does, instead of pressing OK.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void registerLanguageWindow(MainWindow& window, AppSettings& settings,
+                            const CaptionTables& captions, const QString& settingsFile) {
+    window.registerCommand(MenuItem::Language, [&window, &settings, &captions, settingsFile] {
+        LanguageWindow dialog(settings, captions, settingsFile, &window);
+        dialog.exec();
+        // The switch happens on activation; not every window manager hands it back by itself.
+        window.activateWindow();
+    });
+}
+
+} // namespace r5k27
