@@ -1,6 +1,7 @@
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
+#include "dtmf/DtmfFeature.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
                      .endThisProgram = [] { QCoreApplication::exit(0); }});
             };
             store.setVersionStarter(startVersion);
+            r5k27::registerDtmfWindow(ctx, *mainWindow);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
             mainWindow->show();
