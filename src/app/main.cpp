@@ -7,6 +7,7 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
+#include "rogerbeep/RogerBeepFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
             };
             store.setVersionStarter(startVersion);
             r5k27::registerDtmfWindow(ctx, *mainWindow);
+            r5k27::registerRogerBeepWindow(ctx, *mainWindow);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
             mainWindow->show();
