@@ -112,6 +112,8 @@ QWidget* DtmfWindow::buildAutodialPage() {
     grid_ = new QTableWidget(kDtmfCodeCount, 2, page);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->verticalHeader()->hide();
+    // All sixteen codes fit without scrolling.
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->horizontalHeader()->setSectionsClickable(false);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);

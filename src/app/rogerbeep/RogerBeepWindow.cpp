@@ -115,6 +115,8 @@ void RogerBeepWindow::buildControls() {
         steps->addWidget(lengthLists_[i], i + 3, 2);
     }
 
+    steps->setRowStretch(kToneStepCount + 3, 1);
+
     picture_ = new ToneSequencePicture(this);
     playButton_ = new QPushButton(this);
     playButton_->setObjectName(QStringLiteral("Command1"));
