@@ -1,11 +1,16 @@
 #pragma once
 
+#include "ToneSamples.h"
 #include "ToneSink.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QMediaDevices>
+#include <QTimer>
+#include <memory>
 
 class QAudioSink;
+class QIODevice;
 
 namespace r5k27 {
 
@@ -22,14 +27,21 @@ public:
     void stop() override;
 
 private:
+    void feed();
     void onStateChanged();
     void onOutputsChanged();
     void finish();
 
     QMediaDevices devices_;
     QAudioDevice device_;
-    // Owns its ToneStream; both go once the sink's own signal has returned.
+    QAudioFormat format_;
+    std::unique_ptr<ToneSamples> samples_;
+    // Deleted once its own signal has returned.
     QAudioSink* sink_ = nullptr;
+    QIODevice* input_ = nullptr;
+    QTimer feedTimer_;
+    // Lets the device play what it still holds after the last sample went out.
+    QTimer drainTimer_;
 };
 
 } // namespace r5k27

@@ -1,5 +1,6 @@
 #include "platform/ToneSamples.h"
 
+#include "platform/QtToneSink.h"
 #include "platform/ToneSink.h"
 
 #include <QElapsedTimer>
@@ -90,6 +91,27 @@ TEST(NullToneSink, PlaysInRealTimeAndStopsAtOnce) {
     EXPECT_LT(sink.playedMs(), 1000);
     sink.stop();
     EXPECT_EQ(finished.size(), 2); // nothing was playing
+}
+
+// Runs only where the machine has a sound output.
+TEST(QtToneSink, PlaysToTheEndWithoutBlockingAndStopsAtOnce) {
+    QtToneSink sink;
+    if (!sink.isAvailable())
+        GTEST_SKIP() << "no sound output device";
+    QSignalSpy finished(&sink, &ToneSink::finished);
+    QElapsedTimer clock;
+    clock.start();
+    sink.play({{2100, 100}, {0, 100}, {2100, 100}});
+    EXPECT_LT(clock.elapsed(), 200); // play() returns at once
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_FALSE(sink.isPlaying());
+
+    sink.play({{800, 2000}});
+    QTest::qWait(100);
+    sink.stop();
+    EXPECT_EQ(finished.size(), 2);
+    EXPECT_FALSE(sink.isPlaying());
 }
 
 } // namespace
