@@ -91,6 +91,7 @@ TEST_F(DtmfWindowTest, NewDocumentShowsEmptyCodesAndFirstEntries) {
     o.dCodeAssign = 17;
     o.dtmfDisplay = 2;
     ctx.settings.langIndex = kLangChinese;
+    ctx.settings.appliedLang = kLangChinese; // already in effect: no change pending
     w = open();
     EXPECT_EQ(w->windowTitle(), "DTMF(双音多频)");
     EXPECT_EQ(shownLists(w), QStringList({"10", "1000", "100", "500", "D 码"}));

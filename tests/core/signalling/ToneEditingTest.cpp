@@ -37,20 +37,6 @@ TEST_F(ToneEditingTest, TheLastPlayableSequenceCannotBeSwitchedOff) {
     EXPECT_TRUE(setRepeatCount(image, 2, 1)); // the stored value again: no change to refuse
 }
 
-TEST_F(ToneEditingTest, StepListsShowNoCodeBelow400Hz) {
-    ToneSeq& seq = image.rbTone.tone(3);
-    seq.steps[0].freqCode = 30;
-    seq.steps[1].freqCode = 40;
-    seq.steps[2].freqCode = 300;
-    seq.steps[3].freqCode = -5;
-    EXPECT_TRUE(normalizeShownFrequencies(seq));
-    EXPECT_EQ(seq.steps[0].freqCode, 0);
-    EXPECT_EQ(seq.steps[1].freqCode, 40);
-    EXPECT_EQ(seq.steps[2].freqCode, 0);
-    EXPECT_EQ(seq.steps[3].freqCode, 0);
-    EXPECT_FALSE(normalizeShownFrequencies(seq));
-}
-
 TEST_F(ToneEditingTest, BoxesShareTheWidthByLength) {
     ToneSeq seq;
     seq.steps[0] = {128, 10};
