@@ -2,12 +2,14 @@
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
 #include "lang/LanguageWindow.h"
+#include "dtmf/DtmfFeature.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsFeature.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
+#include "rogerbeep/RogerBeepFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
@@ -60,6 +62,8 @@ int main(int argc, char* argv[]) {
                      .endThisProgram = [] { QCoreApplication::exit(0); }});
             };
             store.setVersionStarter(startVersion);
+            r5k27::registerDtmfWindow(ctx, *mainWindow);
+            r5k27::registerRogerBeepWindow(ctx, *mainWindow);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
             r5k27::registerOptionsWindow(ctx, *mainWindow);

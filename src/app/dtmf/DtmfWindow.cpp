@@ -1,0 +1,231 @@
+#include "DtmfWindow.h"
+
+#include "DtmfCodeEditor.h"
+#include "image/FixedText.h"
+#include "lang/DtmfWindowCaptions.h"
+#include "signalling/DtmfReferences.h"
+#include "startup/AppContext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace r5k27 {
+namespace {
+
+namespace C = DtmfWindowCaptions;
+constexpr int kCodeColumn = 1;
+enum Page { EncodePage, DecodePage, AutodialPage };
+
+QTableWidgetItem* centredItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// The undo name of a setting: its caption without the unit.
+EditName editNameOf(const BiText& caption) {
+    auto bare = [](const char* text) {
+        return QString::fromUtf8(text).section(u'[', 0, 0).trimmed();
+    };
+    return {bare(caption.en), bare(caption.zh)};
+}
+
+} // namespace
+
+DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
+    : QWidget(parent)
+    , ctx_(ctx)
+    , tabs_(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("FrmDTMF"));
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->addTab(buildEncodePage(), QString());
+    // Nothing of the decode settings is stored in the document, so the page stays switched off.
+    tabs_->addTab(new QWidget, QString());
+    tabs_->setTabEnabled(DecodePage, false);
+    tabs_->addTab(buildAutodialPage(), QString());
+
+    auto* close = new QPushButton(ctx.captions.buttons.close.text(lang()), this);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    auto* help = new QPushButton(ctx.captions.buttons.help.text(lang()), this);
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    connect(close, &QPushButton::clicked, this, &DtmfWindow::closeWindow);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(buttons);
+
+    applyCaptions();
+    showData();
+
+    connect(&ctx.events, &DocumentEvents::documentReloaded, this, &DtmfWindow::showData);
+}
+
+int DtmfWindow::lang() const {
+    return ctx_.settings.langIndex;
+}
+
+QWidget* DtmfWindow::buildEncodePage() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    for (std::size_t i = 0; i < kDtmfTimings.size(); ++i) {
+        const DtmfTiming timing = kDtmfTimings[i];
+        auto* label = new QLabel(page);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        list->addItems(dtmfTimingList(timing, lang()));
+        label->setBuddy(list);
+        connect(list, &QComboBox::activated, this,
+                [this, timing](int index) { chooseTiming(timing, index); });
+        grid->addWidget(label, int(i), 0);
+        grid->addWidget(list, int(i), 1);
+        timingLabels_[i] = label;
+        timingLists_[i] = list;
+    }
+    display_ = new QCheckBox(page);
+    display_->setObjectName(QStringLiteral("Check1"));
+    connect(display_, &QCheckBox::clicked, this, &DtmfWindow::tickDisplay);
+    grid->addWidget(display_, int(kDtmfTimings.size()), 1);
+    grid->setRowStretch(int(kDtmfTimings.size()) + 1, 1);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+QWidget* DtmfWindow::buildAutodialPage() {
+    auto* page = new QWidget;
+    grid_ = new QTableWidget(kDtmfCodeCount, 2, page);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->verticalHeader()->hide();
+    // All sixteen codes fit without scrolling.
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab and Enter in the editor leave the grid for the next control instead of walking cells.
+    grid_->setTabKeyNavigation(false);
+    for (int row = 0; row < kDtmfCodeCount; ++row) {
+        grid_->setItem(row, 0, centredItem(QString::number(row + 1)));
+        grid_->setItem(row, kCodeColumn, centredItem(QString()));
+    }
+    grid_->setCurrentCell(0, kCodeColumn);
+
+    editor_ = new DtmfCodeEditor(grid_->viewport());
+    editor_->hide();
+    connect(editor_, &QLineEdit::textEdited, this, &DtmfWindow::commitCodeEdit);
+
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { enterCell(row); });
+    // The row that is current when the window opens raises no cell change: a click on it has
+    // to open the editor (and does so again after the editor was put away).
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int row) {
+        if (row == grid_->currentRow() && editor_->isHidden())
+            enterCell(row);
+    });
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &DtmfWindow::placeEditor);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &DtmfWindow::placeEditor);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grid_);
+    return page;
+}
+
+void DtmfWindow::applyCaptions() {
+    const int l = lang();
+    setWindowTitle(C::window.in(l));
+    tabs_->setTabText(EncodePage, C::encodePage.in(l));
+    tabs_->setTabText(DecodePage, C::decodePage.in(l));
+    tabs_->setTabText(AutodialPage, C::autodialPage.in(l));
+    grid_->setHorizontalHeaderLabels({C::numberHeader.in(l), C::codeHeader.in(l)});
+    for (std::size_t i = 0; i < kDtmfTimings.size(); ++i)
+        timingLabels_[i]->setText(dtmfTimingCaption(kDtmfTimings[i]).in(l));
+    display_->setText(kDtmfDisplayCaption.in(l));
+}
+
+void DtmfWindow::showData() {
+    MemoryImage& image = ctx_.doc.curImage;
+    for (std::size_t i = 0; i < kDtmfTimings.size(); ++i) {
+        const int index = dtmfTimingIndex(image, kDtmfTimings[i], lang());
+        timingLists_[i]->setCurrentIndex(index);
+        setDtmfTimingIndex(image, kDtmfTimings[i], index, lang());
+    }
+    display_->setChecked(dtmfDisplayOn(image));
+    setDtmfDisplayOn(image, display_->isChecked());
+
+    editRow_ = 0;
+    editor_->hide();
+    for (int n = 1; n <= kDtmfCodeCount; ++n)
+        grid_->item(n - 1, kCodeColumn)->setText(dtmfCodeText(image, n));
+}
+
+void DtmfWindow::enterCell(int row) {
+    if (row < 0)
+        return;
+    if (editRow_ > 0)
+        commitCodeEdit();
+    editRow_ = row + 1;
+    editor_->setText(grid_->item(row, kCodeColumn)->text());
+    placeEditor();
+    editor_->show();
+    editor_->setFocus();
+}
+
+void DtmfWindow::placeEditor() {
+    if (editRow_ > 0)
+        editor_->setGeometry(grid_->visualRect(grid_->model()->index(editRow_ - 1, kCodeColumn)));
+}
+
+void DtmfWindow::commitCodeEdit() {
+    if (editRow_ < 1)
+        return;
+    const QString text = editor_->text();
+    grid_->item(editRow_ - 1, kCodeColumn)->setText(text);
+    MemoryImage& image = ctx_.doc.curImage;
+    // Leaving a code as it was must not count as a change of the document.
+    if (dtmfCodeText(image, editRow_) == cleanFixedText(text))
+        return;
+    storeDtmfCode(image, editRow_, text);
+    setDtmfList(image, ctx_.doc.chTable, &ctx_.events);
+    const QString number = QString::number(editRow_);
+    emit ctx_.events.edited(EditName{QString::fromUtf8(C::codeEdit.en).arg(number),
+                                     QString::fromUtf8(C::codeEdit.zh).arg(number)},
+                            QStringLiteral("dtmf-code-") + number);
+}
+
+void DtmfWindow::chooseTiming(DtmfTiming timing, int index) {
+    MemoryImage& image = ctx_.doc.curImage;
+    const int before = dtmfTimingIndex(image, timing, lang());
+    setDtmfTimingIndex(image, timing, index, lang());
+    if (index != before)
+        emit ctx_.events.edited(editNameOf(dtmfTimingCaption(timing)));
+}
+
+void DtmfWindow::tickDisplay(bool on) {
+    setDtmfDisplayOn(ctx_.doc.curImage, on);
+    emit ctx_.events.edited(editNameOf(kDtmfDisplayCaption));
+}
+
+void DtmfWindow::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace r5k27

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "signalling/DtmfSettings.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+class QTabWidget;
+
+namespace r5k27 {
+
+struct AppContext;
+class DtmfCodeEditor;
+
+// FrmDTMF: the encode settings and the sixteen autodial codes. Every change goes into the
+// document at once; references to a cleared code are dropped through setDtmfList.
+class DtmfWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DtmfWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    // CommitCodeEdit: stores the editor's text as the code of the row being edited.
+    void commitCodeEdit();
+    // The grid row (1..16) the editor is on; 0 when none.
+    int editRow() const { return editRow_; }
+
+private:
+    QWidget* buildEncodePage();
+    QWidget* buildAutodialPage();
+    void applyCaptions();
+    // Shows every value of the document; list values without an entry are stored as shown.
+    void showData();
+    void enterCell(int row);
+    void placeEditor();
+    void closeWindow();
+    void chooseTiming(DtmfTiming timing, int index);
+    void tickDisplay(bool on);
+    int lang() const;
+
+    AppContext& ctx_;
+    QTabWidget* tabs_;
+    std::array<QLabel*, kDtmfTimings.size()> timingLabels_{};
+    std::array<QComboBox*, kDtmfTimings.size()> timingLists_{};
+    QCheckBox* display_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    DtmfCodeEditor* editor_ = nullptr;
+    int editRow_ = 0;
+};
+
+} // namespace r5k27

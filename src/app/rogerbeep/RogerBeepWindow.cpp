@@ -1,0 +1,272 @@
+#include "RogerBeepWindow.h"
+
+#include "ToneSequencePicture.h"
+#include "channels/ListHelpers.h"
+#include "lang/RogerBeepCaptions.h"
+#include "platform/ToneSink.h"
+#include "signalling/RogerTones.h"
+#include "signalling/ToneEditing.h"
+#include "signalling/TonePlayback.h"
+#include "startup/AppContext.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace r5k27 {
+namespace {
+
+namespace C = RogerBeepCaptions;
+
+QComboBox* makeList(QWidget* parent, const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(entries);
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+RogerBeepWindow::RogerBeepWindow(AppContext& ctx, ToneSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , ctx_(ctx)
+    , sink_(sink) {
+    setObjectName(QStringLiteral("FrmToneTips"));
+    buildControls();
+    applyCaptions();
+    showSequence();
+    updatePlayButton();
+
+    connect(&ctx.events, &DocumentEvents::documentReloaded, this, &RogerBeepWindow::showSequence);
+    connect(&sink, &ToneSink::finished, this, [this] {
+        playing_ = false;
+        updatePlayButton();
+    });
+    connect(&sink, &ToneSink::availabilityChanged, this, &RogerBeepWindow::updatePlayButton);
+}
+
+RogerBeepWindow::~RogerBeepWindow() {
+    stop();
+}
+
+int RogerBeepWindow::lang() const {
+    return ctx_.settings.langIndex;
+}
+
+ToneSeq& RogerBeepWindow::sequence() {
+    return ctx_.doc.curImage.rbTone.tone(curTone_);
+}
+
+void RogerBeepWindow::buildControls() {
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    for (int t = 1; t <= kToneSeqCount; ++t)
+        tabs_->addTab(QString());
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index + 1 != curTone_) {
+            curTone_ = index + 1;
+            showSequence();
+        }
+    });
+
+    auto* steps = new QGridLayout;
+    repeatLabel_ = makeLabel(this, QStringLiteral("Label1"), Qt::AlignRight);
+    repeatList_ = makeList(this, QStringLiteral("Combo1"), repeatCountList(lang()));
+    interLabel_ = makeLabel(this, QStringLiteral("Label2"), Qt::AlignRight);
+    interList_ = makeList(this, QStringLiteral("Combo2"), interTimeList());
+    connect(repeatList_, &QComboBox::activated, this, &RogerBeepWindow::chooseRepeatCount);
+    connect(interList_, &QComboBox::activated, this, &RogerBeepWindow::chooseInterTime);
+    steps->addWidget(repeatLabel_, 0, 0);
+    steps->addWidget(repeatList_, 0, 1);
+    steps->addWidget(interLabel_, 1, 0);
+    steps->addWidget(interList_, 1, 1);
+
+    frequencyHeader_ = makeLabel(this, QStringLiteral("Label3"), Qt::AlignCenter);
+    lengthHeader_ = makeLabel(this, QStringLiteral("Label4"), Qt::AlignCenter);
+    steps->addWidget(frequencyHeader_, 2, 1);
+    steps->addWidget(lengthHeader_, 2, 2);
+    const QStringList frequencies = stepFrequencyList(lang());
+    const QStringList lengths = stepLengthList();
+    for (int i = 0; i < kToneStepCount; ++i) {
+        const int step = i + 1;
+        stepLabels_[i] = makeLabel(this, QStringLiteral("Label5_%1").arg(i), Qt::AlignRight);
+        frequencyLists_[i] = makeList(this, QStringLiteral("Combo3_%1").arg(i), frequencies);
+        lengthLists_[i] = makeList(this, QStringLiteral("Combo4_%1").arg(i), lengths);
+        connect(frequencyLists_[i], &QComboBox::textActivated, this,
+                [this, step](const QString& text) { chooseFrequency(step, text); });
+        connect(lengthLists_[i], &QComboBox::activated, this,
+                [this, step](int index) { chooseLength(step, index); });
+        steps->addWidget(stepLabels_[i], i + 3, 0);
+        steps->addWidget(frequencyLists_[i], i + 3, 1);
+        steps->addWidget(lengthLists_[i], i + 3, 2);
+    }
+
+    steps->setRowStretch(kToneStepCount + 3, 1);
+
+    picture_ = new ToneSequencePicture(this);
+    playButton_ = new QPushButton(this);
+    playButton_->setObjectName(QStringLiteral("Command1"));
+    stopButton_ = new QPushButton(this);
+    stopButton_->setObjectName(QStringLiteral("Command2"));
+    auto* close = new QPushButton(ctx_.captions.buttons.close.text(lang()), this);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    auto* help = new QPushButton(ctx_.captions.buttons.help.text(lang()), this);
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    connect(playButton_, &QPushButton::clicked, this, &RogerBeepWindow::play);
+    connect(stopButton_, &QPushButton::clicked, this, &RogerBeepWindow::stop);
+    connect(close, &QPushButton::clicked, this, &RogerBeepWindow::closeWindow);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {playButton_, stopButton_, close, help})
+        buttons->addWidget(b);
+    auto* right = new QVBoxLayout;
+    right->addWidget(picture_, 1);
+    right->addLayout(buttons);
+    auto* page = new QHBoxLayout;
+    page->addLayout(steps);
+    page->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(page);
+}
+
+void RogerBeepWindow::applyCaptions() {
+    const int l = lang();
+    setWindowTitle(C::window.in(l));
+    for (int t = 1; t <= kToneSeqCount; ++t)
+        tabs_->setTabText(t - 1, C::tab.in(l) + u' ' + QString::number(t));
+    repeatLabel_->setText(C::repeatCount.in(l));
+    interLabel_->setText(C::interTime.in(l));
+    frequencyHeader_->setText(C::frequency.in(l));
+    lengthHeader_->setText(C::length.in(l));
+    for (int i = 0; i < kToneStepCount; ++i)
+        stepLabels_[i]->setText(C::steps[std::size_t(i)].in(l));
+    playButton_->setText(C::play.in(l));
+    stopButton_->setText(C::stop.in(l));
+}
+
+void RogerBeepWindow::showSequence() {
+    ToneSeq& seq = sequence();
+    // The step lists cannot show codes below 400 Hz: showing them stores "None".
+    normalizeShownFrequencies(seq);
+    repeatList_->setCurrentIndex(selectListIndex(repeatCountList(lang()), seq.repeatCount));
+    interList_->setCurrentIndex(selectListIndex(interTimeList(), seq.interTime));
+    const QStringList full = fullFrequencyList(lang());
+    for (int i = 0; i < kToneStepCount; ++i) {
+        const ToneStep& step = seq.steps[std::size_t(i)];
+        frequencyLists_[i]->setCurrentIndex(
+            std::max(0, frequencyLists_[i]->findText(listTextAt(full, step.freqCode))));
+        lengthLists_[i]->setCurrentIndex(selectListIndex(stepLengthList(), step.durCode));
+    }
+    if (tabs_->currentIndex() != curTone_ - 1)
+        tabs_->setCurrentIndex(curTone_ - 1);
+    refreshPicture();
+}
+
+void RogerBeepWindow::refreshPicture() {
+    picture_->setSequence(sequence());
+}
+
+void RogerBeepWindow::chooseRepeatCount(int index) {
+    ToneSeq& seq = sequence();
+    if (index == seq.repeatCount)
+        return;
+    if (!setRepeatCount(ctx_.doc.curImage, curTone_, index)) {
+        repeatList_->setCurrentIndex(selectListIndex(repeatCountList(lang()), seq.repeatCount));
+        return;
+    }
+    recheckRogerTones(ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
+    announce(C::repeatEdit);
+}
+
+void RogerBeepWindow::chooseInterTime(int index) {
+    ToneSeq& seq = sequence();
+    if (index == seq.interTime)
+        return;
+    seq.interTime = std::int16_t(index);
+    announce(C::interEdit);
+}
+
+void RogerBeepWindow::chooseFrequency(int step, const QString& text) {
+    const std::optional<int> code = frequencyCodeOfText(text, lang());
+    ToneStep& target = sequence().steps[std::size_t(step - 1)];
+    if (!code || *code == target.freqCode)
+        return;
+    target.freqCode = std::int16_t(*code);
+    refreshPicture();
+    announce(C::stepFrequencyEdit, step);
+}
+
+void RogerBeepWindow::chooseLength(int step, int index) {
+    const ToneStep& target = sequence().steps[std::size_t(step - 1)];
+    if (index == target.durCode)
+        return;
+    if (!setStepLength(ctx_.doc.curImage, curTone_, step, index)) {
+        lengthLists_[step - 1]->setCurrentIndex(selectListIndex(stepLengthList(), target.durCode));
+        return;
+    }
+    refreshPicture();
+    recheckRogerTones(ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
+    announce(C::stepLengthEdit, step);
+}
+
+void RogerBeepWindow::announce(const BiText& name, int step) {
+    auto text = [&](const char* pattern) {
+        QString s = QString::fromUtf8(pattern).arg(curTone_);
+        return step > 0 ? s.arg(step) : s;
+    };
+    emit ctx_.events.edited(EditName{text(name.en), text(name.zh)});
+}
+
+void RogerBeepWindow::play() {
+    const ToneSeq& seq = sequence();
+    const QList<PlayStep> plan = playbackPlan(seq);
+    if (!hasPlayableLength(seq) || plan.isEmpty() || !sink_.isAvailable())
+        return;
+    // The plan is taken now: the sequence started keeps playing when another tab is chosen or
+    // a value is edited.
+    playing_ = true;
+    updatePlayButton();
+    sink_.play(plan);
+}
+
+void RogerBeepWindow::stop() {
+    if (playing_)
+        sink_.stop();
+    playing_ = false;
+    updatePlayButton();
+}
+
+void RogerBeepWindow::updatePlayButton() {
+    const bool available = sink_.isAvailable();
+    playButton_->setEnabled(available && !playing_);
+    playButton_->setToolTip(available ? QString() : C::noSoundDevice.in(lang()));
+}
+
+void RogerBeepWindow::closeEvent(QCloseEvent* event) {
+    stop();
+    event->accept();
+}
+
+void RogerBeepWindow::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace r5k27

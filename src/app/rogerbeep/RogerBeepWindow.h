@@ -1,0 +1,72 @@
+#pragma once
+
+#include "image/MemoryImage.h"
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabBar;
+
+namespace r5k27 {
+
+struct AppContext;
+struct BiText;
+class ToneSequencePicture;
+class ToneSink;
+
+// FrmToneTips: the eight roger-beep sequences, one per tab, with their picture and playback.
+// Every change goes into the document at once; references to a sequence that no longer plays
+// are dropped through recheckRogerTones.
+class RogerBeepWindow : public QWidget {
+    Q_OBJECT
+public:
+    RogerBeepWindow(AppContext& ctx, ToneSink& sink, QWidget* parent = nullptr);
+    ~RogerBeepWindow() override;
+
+    // CurTone: the sequence shown, 1..8.
+    int curTone() const { return curTone_; }
+    // PrepareTone and PlayTone: starts the shown sequence unless it has nothing to play.
+    void play();
+    void stop();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void applyCaptions();
+    void showSequence();
+    void refreshPicture();
+    void updatePlayButton();
+    void chooseRepeatCount(int index);
+    void chooseInterTime(int index);
+    void chooseFrequency(int step, const QString& text);
+    void chooseLength(int step, int index);
+    void announce(const BiText& name, int step = 0);
+    void closeWindow();
+    ToneSeq& sequence();
+    int lang() const;
+
+    AppContext& ctx_;
+    ToneSink& sink_;
+    int curTone_ = 1;
+    bool playing_ = false;
+    QTabBar* tabs_ = nullptr;
+    QLabel* repeatLabel_ = nullptr;
+    QComboBox* repeatList_ = nullptr;
+    QLabel* interLabel_ = nullptr;
+    QComboBox* interList_ = nullptr;
+    QLabel* frequencyHeader_ = nullptr;
+    QLabel* lengthHeader_ = nullptr;
+    std::array<QLabel*, kToneStepCount> stepLabels_{};
+    std::array<QComboBox*, kToneStepCount> frequencyLists_{};
+    std::array<QComboBox*, kToneStepCount> lengthLists_{};
+    ToneSequencePicture* picture_ = nullptr;
+    QPushButton* playButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+};
+
+} // namespace r5k27

@@ -1,0 +1,104 @@
+#include "DtmfSettings.h"
+
+#include "image/MemoryImage.h"
+
+namespace r5k27 {
+namespace {
+
+constexpr int kMaxCodeLength = 16;
+constexpr int kDCodeEntries = 16;
+
+struct TimingInfo {
+    BiText caption;
+    std::int16_t OptFeatRec::*field;
+    // Milliseconds per stored unit; 0 for the D key, stored as its list position.
+    int unitMs;
+};
+
+const TimingInfo& info(DtmfTiming timing) {
+    static const TimingInfo kInfos[] = {
+        {{"DTMF Send Time[ms]", "DTMF 发送时间[毫秒]"}, &OptFeatRec::dtmfSendTime, 10},
+        {{"First Digit Time[ms]", "首位数码时间[毫秒]"}, &OptFeatRec::firstDigitTime, 100},
+        {{"First Digit Delay[ms]", "首位数码延迟[毫秒]"}, &OptFeatRec::firstDigitDelay, 100},
+        {{"* and # Tone[ms]", "*和#音[毫秒]"}, &OptFeatRec::starHashTime, 100},
+        {{"D Code Assignment", "D键设定"}, &OptFeatRec::dCodeAssign, 0},
+    };
+    return kInfos[static_cast<std::size_t>(timing)];
+}
+
+QStringList millisecondList(int fromMs, int toMs, int stepMs) {
+    QStringList list;
+    for (int ms = fromMs; ms <= toMs; ms += stepMs)
+        list << QString::number(ms);
+    return list;
+}
+
+} // namespace
+
+BiText dtmfTimingCaption(DtmfTiming timing) {
+    return info(timing).caption;
+}
+
+QStringList dtmfTimingList(DtmfTiming timing, int lang) {
+    switch (timing) {
+    case DtmfTiming::SendTime:
+        return millisecondList(10, 500, 10);
+    case DtmfTiming::FirstDigitTime:
+        return millisecondList(0, 1000, 100);
+    case DtmfTiming::FirstDigitDelay:
+        return millisecondList(100, 2500, 100);
+    case DtmfTiming::StarHashTime:
+        return {QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("500"),
+                QStringLiteral("1000")};
+    case DtmfTiming::DCodeAssign:
+        break;
+    }
+    const bool chinese = lang == kLangChinese;
+    QStringList list{BiText{"D Code", "D 码"}.in(lang)};
+    for (int seconds = 1; seconds <= kDCodeEntries; ++seconds)
+        list << QString::number(seconds) +
+                    (chinese ? QString::fromUtf8("秒") : QStringLiteral("s"));
+    return list;
+}
+
+int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang) {
+    const TimingInfo& i = info(timing);
+    const int value = image.optFeat.*i.field;
+    const QStringList list = dtmfTimingList(timing, lang);
+    if (i.unitMs == 0)
+        return value >= 0 && value < list.size() ? value : 0;
+    return std::max(0, int(list.indexOf(QString::number(value * i.unitMs))));
+}
+
+void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int lang) {
+    const TimingInfo& i = info(timing);
+    const QStringList list = dtmfTimingList(timing, lang);
+    if (index < 0 || index >= list.size())
+        return;
+    image.optFeat.*i.field = std::int16_t(i.unitMs == 0 ? index : list[index].toInt() / i.unitMs);
+}
+
+bool dtmfDisplayOn(const MemoryImage& image) {
+    return image.optFeat.dtmfDisplay == 1;
+}
+
+void setDtmfDisplayOn(MemoryImage& image, bool on) {
+    image.optFeat.dtmfDisplay = on ? 1 : 0;
+}
+
+bool isDtmfCodeCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'D') || c == u'*' || c == u'#';
+}
+
+QString dtmfCodeFromTyped(const QString& typed) {
+    QString code;
+    for (QChar c : typed) {
+        if (c >= u'a' && c <= u'd')
+            c = c.toUpper();
+        if (isDtmfCodeCharacter(c) && code.size() < kMaxCodeLength)
+            code += c;
+    }
+    return code;
+}
+
+} // namespace r5k27

@@ -1,0 +1,230 @@
+#include "dtmf/DtmfWindow.h"
+
+#include "app/mainwindow/MainWindowHarness.h"
+#include "channels/ChannelTable.h"
+#include "dtmf/DtmfFeature.h"
+#include "image/InitialValues.h"
+#include "options/OptionLists.h"
+#include "signalling/DtmfReferences.h"
+#include "support/EventRecorder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+class DtmfWindowTest : public ::testing::Test, protected test::MainWindowHarness {
+protected:
+    DtmfWindowTest() {
+        writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2024, 5, 1));
+        window = makeWindow();
+        registerDtmfWindow(ctx, *window);
+        QObject::connect(&ctx.events, &DocumentEvents::edited,
+                         [this](const EditName& name, const QString& key) {
+                             edits << name.english + " | " + name.chinese + " | " + key;
+                         });
+    }
+
+    DtmfWindow* open() {
+        window->show();
+        EXPECT_TRUE(window->showChild(ChildKind::Dtmf));
+        auto* dtmf =
+            qobject_cast<DtmfWindow*>(window->children().openWindow(ChildKind::Dtmf)->widget());
+        EXPECT_NE(dtmf, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dtmf));
+        return dtmf;
+    }
+    QTableWidget* grid(DtmfWindow* w) { return w->findChild<QTableWidget*>("MSFlexGrid1"); }
+    QLineEdit* editor(DtmfWindow* w) { return w->findChild<QLineEdit*>("Text3"); }
+    QComboBox* list(DtmfWindow* w, int i) {
+        return w->findChild<QComboBox*>(QStringLiteral("Combo1_%1").arg(i));
+    }
+    QStringList shownLists(DtmfWindow* w) {
+        QStringList texts;
+        for (int i = 0; i < 5; ++i)
+            texts << list(w, i)->currentText();
+        return texts;
+    }
+    void clickRow(DtmfWindow* w, int row) {
+        w->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
+        QTableWidget* g = grid(w);
+        const QRect cell = g->visualRect(g->model()->index(row - 1, 1));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    QString code(int n) const { return dtmfCodeText(ctx.doc.curImage, n); }
+    QStringList dtmfRefList() const {
+        return optionList(OptionList::DtmfRef, ctx.doc.curImage, kLangEnglish);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    QStringList edits;
+};
+
+TEST_F(DtmfWindowTest, NewDocumentShowsEmptyCodesAndFirstEntries) {
+    auto* w = open();
+    EXPECT_EQ(w->windowTitle(), "DTMF");
+    for (int row = 0; row < 16; ++row) {
+        EXPECT_EQ(grid(w)->item(row, 0)->text(), QString::number(row + 1));
+        EXPECT_EQ(grid(w)->item(row, 1)->text(), "");
+    }
+    EXPECT_EQ(shownLists(w), QStringList({"10", "100", "100", "0", "D Code"}));
+    EXPECT_FALSE(w->findChild<QCheckBox*>("Check1")->isChecked());
+    EXPECT_FALSE(w->findChild<QTabWidget*>("SSTab1")->isTabEnabled(1));
+    EXPECT_TRUE(edits.isEmpty());
+
+    // Stored values without an entry are stored as the entry shown; the fill is no user edit.
+    window->children().closeAll();
+    QApplication::processEvents();
+    OptFeatRec& o = ctx.doc.curImage.optFeat;
+    o.dtmfSendTime = 55;
+    o.firstDigitTime = 10;
+    o.firstDigitDelay = 0;
+    o.starHashTime = 5;
+    o.dCodeAssign = 17;
+    o.dtmfDisplay = 2;
+    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.appliedLang = kLangChinese; // already in effect: no change pending
+    w = open();
+    EXPECT_EQ(w->windowTitle(), "DTMF(双音多频)");
+    EXPECT_EQ(shownLists(w), QStringList({"10", "1000", "100", "500", "D 码"}));
+    EXPECT_EQ(list(w, 4)->itemText(16), "16秒");
+    EXPECT_EQ(o.dtmfSendTime, 1);
+    EXPECT_EQ(o.firstDigitTime, 10);
+    EXPECT_EQ(o.firstDigitDelay, 1);
+    EXPECT_EQ(o.starHashTime, 5);
+    EXPECT_EQ(o.dCodeAssign, 0);
+    EXPECT_EQ(o.dtmfDisplay, 0);
+    EXPECT_TRUE(edits.isEmpty());
+}
+
+TEST_F(DtmfWindowTest, EncodeChoicesAreStoredAsTheirCodes) {
+    auto* w = open();
+    list(w, 0)->setCurrentIndex(4);
+    emit list(w, 0)->activated(4);
+    list(w, 3)->setCurrentIndex(2);
+    emit list(w, 3)->activated(2);
+    list(w, 4)->setCurrentIndex(16);
+    emit list(w, 4)->activated(16);
+    QTest::mouseClick(w->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+    const OptFeatRec& o = ctx.doc.curImage.optFeat;
+    EXPECT_EQ(o.dtmfSendTime, 5);
+    EXPECT_EQ(o.starHashTime, 5);
+    EXPECT_EQ(o.dCodeAssign, 16);
+    EXPECT_EQ(o.dtmfDisplay, 1);
+    EXPECT_EQ(edits, QStringList({"DTMF Send Time | DTMF 发送时间 | ", "* and # Tone | *和#音 | ",
+                                  "D Code Assignment | D键设定 | ", "DTMF DISP | DTMF 显示 | "}));
+}
+
+TEST_F(DtmfWindowTest, TypedCodeIsStoredAndBecomesReferable) {
+    auto* w = open();
+    test::EventRecorder events(ctx.events);
+    EXPECT_FALSE(dtmfRefList().contains("3"));
+    clickRow(w, 3);
+    EXPECT_EQ(w->editRow(), 3);
+    ASSERT_TRUE(editor(w)->isVisible());
+    EXPECT_EQ(editor(w)->geometry(), grid(w)->visualRect(grid(w)->model()->index(2, 1)));
+    QTest::keyClicks(editor(w), "12ab*#xE 9");
+    EXPECT_EQ(code(3), "12AB*#9");
+    EXPECT_EQ(ctx.doc.curImage.optFeat.dtmf(3).raw(), QString::fromLatin1("12AB*#9\0        ", 16));
+    EXPECT_TRUE(dtmfRefList().contains("3"));
+    // One step per keystroke that changed the code, all merging into one undo step.
+    EXPECT_EQ(edits.size(), 7);
+    EXPECT_EQ(edits.last(), "DTMF code 3 | DTMF 码 3 | dtmf-code-3");
+    EXPECT_EQ(events.lines.count("dtmfReferencesChanged"), 7);
+
+    // Sixteen characters fit whole; a seventeenth does not get in.
+    clickRow(w, 16);
+    QTest::keyClicks(editor(w), "0123456789ABCD*#7");
+    EXPECT_EQ(code(16), "0123456789ABCD*#");
+    EXPECT_EQ(grid(w)->item(15, 1)->text(), "0123456789ABCD*#");
+    EXPECT_EQ(code(3), "12AB*#9");
+}
+
+TEST_F(DtmfWindowTest, ClearingACodeDropsEveryReferenceToIt) {
+    storeDtmfCode(ctx.doc.curImage, 3, "123");
+    storeDtmfCode(ctx.doc.curImage, 4, "4");
+    ASSERT_GE(usedSlots(ctx.doc.curImage, 0, 1), 1);
+    ChannelRec& channel = ctx.doc.chTable.at(0, 1, 1);
+    channel.callCode = 3;
+    channel.botCode = 4;
+    OptFeatRec& o = ctx.doc.curImage.optFeat;
+    o.pubEotCode = 3;
+    auto* w = open();
+    EXPECT_EQ(grid(w)->item(2, 1)->text(), "123");
+
+    clickRow(w, 3);
+    editor(w)->selectAll();
+    QTest::keyClick(editor(w), Qt::Key_Backspace);
+    EXPECT_EQ(code(3), "");
+    EXPECT_EQ(channel.callCode, 0);
+    EXPECT_EQ(o.pubEotCode, 0);
+    EXPECT_EQ(channel.botCode, 4);
+    EXPECT_EQ(dtmfRefList(), QStringList({"OFF", "4"}));
+}
+
+TEST_F(DtmfWindowTest, PastedTextIsFilteredAndClipboardKeysDoNothing) {
+    auto* w = open();
+    clickRow(w, 2);
+    QApplication::clipboard()->setText("12xy");
+    editor(w)->paste(); // what the context menu does
+    EXPECT_EQ(code(2), "12");
+    QApplication::clipboard()->setText("99");
+    QTest::keyClick(editor(w), Qt::Key_V, Qt::ControlModifier);
+    editor(w)->selectAll();
+    QTest::keyClick(editor(w), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(code(2), "12");
+    editor(w)->cut();
+    EXPECT_EQ(code(2), "");
+}
+
+TEST_F(DtmfWindowTest, FirstClickOnRowOneEditsItAndEnterMovesOn) {
+    auto* w = open();
+    EXPECT_TRUE(editor(w)->isHidden());
+    clickRow(w, 1);
+    EXPECT_EQ(w->editRow(), 1);
+    ASSERT_TRUE(editor(w)->hasFocus());
+    QTest::keyClicks(editor(w), "5");
+    QTest::keyClick(editor(w), Qt::Key_Return);
+    EXPECT_FALSE(editor(w)->hasFocus());
+    EXPECT_EQ(code(1), "5");
+    EXPECT_EQ(grid(w)->item(0, 1)->text(), "5");
+
+    // A text the editor holds without an edit (set by a program) is stored before a write.
+    clickRow(w, 1);
+    editor(w)->setText("55");
+    EXPECT_EQ(code(1), "5");
+    emit window->commitPendingEdits();
+    EXPECT_EQ(code(1), "55");
+}
+
+TEST_F(DtmfWindowTest, ReloadedDocumentIsShownAgain) {
+    auto* w = open();
+    clickRow(w, 5);
+    QTest::keyClicks(editor(w), "77");
+    storeDtmfCode(ctx.doc.curImage, 5, "");
+    storeDtmfCode(ctx.doc.curImage, 6, "#1");
+    ctx.doc.curImage.optFeat.firstDigitDelay = 25;
+    edits.clear();
+    emit ctx.events.documentReloaded();
+    EXPECT_EQ(grid(w)->item(4, 1)->text(), "");
+    EXPECT_EQ(grid(w)->item(5, 1)->text(), "#1");
+    EXPECT_EQ(list(w, 2)->currentText(), "2500");
+    EXPECT_TRUE(editor(w)->isHidden());
+    EXPECT_EQ(w->editRow(), 0);
+    EXPECT_TRUE(edits.isEmpty());
+    // The editor of the current row opens again on a click.
+    clickRow(w, 5);
+    EXPECT_EQ(w->editRow(), 5);
+    EXPECT_EQ(editor(w)->text(), "");
+}
+
+} // namespace
+} // namespace r5k27

@@ -1,0 +1,54 @@
+#include "RadioHarness.h"
+#include "dtmf/DtmfFeature.h"
+#include "dtmf/DtmfWindow.h"
+#include "signalling/DtmfReferences.h"
+#include "support/VirtualRadio.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+class DtmfWriteTest : public ::testing::Test, protected test::RadioHarness {};
+
+TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
+    test::SimRadioProcess sim({"--save", dir.path("radio.img")});
+    ctx.settings.comPortName = sim.device();
+    registerDtmfWindow(ctx, *window);
+    window->show();
+    ASSERT_TRUE(window->showChild(ChildKind::Dtmf));
+    auto* dtmf =
+        qobject_cast<DtmfWindow*>(window->children().openWindow(ChildKind::Dtmf)->widget());
+    ASSERT_NE(dtmf, nullptr);
+    dtmf->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
+    auto* grid = dtmf->findChild<QTableWidget*>("MSFlexGrid1");
+    grid->setCurrentCell(6, 1);
+    auto* editor = dtmf->findChild<QLineEdit*>("Text3");
+    QTest::keyClicks(editor, "0123456789abcd*#");
+    grid->setCurrentCell(7, 1);
+    QTest::keyClicks(editor, "9#");
+    editor->setText("9#*"); // still in the editor when Write is chosen
+
+    radio().write();
+    ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }));
+    ASSERT_EQ(prompter.texts().size(), 2);
+    EXPECT_EQ(prompter.texts().last(), "Write Data Completed.");
+
+    QFile saved(dir.path("radio.img"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    Document fromRadio;
+    AppSettings settings;
+    ASSERT_TRUE(decodeImage(saved.readAll(), fromRadio.curImage, fromRadio.chTable, settings));
+    EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 7), "0123456789ABCD*#");
+    EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 8), "9#*");
+    EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 9), "");
+}
+
+} // namespace
+} // namespace r5k27
