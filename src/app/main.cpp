@@ -1,3 +1,4 @@
+#include "channels/ChannelFeature.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
             store.setVersionStarter(startVersion);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
+            r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
             mainWindow->show();
         });
         splash->show();

@@ -38,6 +38,7 @@ void DocumentCommands::loadNewDoc() {
 }
 
 void DocumentCommands::open() {
+    s_.shell.commitEditsInProgress();
     if (s_.store.isModified()) {
         switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
                                 Icon::Warning)) {
@@ -73,6 +74,7 @@ void DocumentCommands::openFileCommand() {
 }
 
 void DocumentCommands::save() {
+    s_.shell.commitEditsInProgress();
     if (doc_.docUntitled) {
         saveAs();
         return;
@@ -84,6 +86,7 @@ void DocumentCommands::save() {
 }
 
 bool DocumentCommands::saveAs() {
+    s_.shell.commitEditsInProgress();
     const QString path = s_.dialogs.saveFileName(dialogFilter(), doc_.docPath);
     if (path.isEmpty())
         return false;
@@ -116,6 +119,7 @@ void DocumentCommands::initialSetting() {
 }
 
 bool DocumentCommands::confirmExit() {
+    s_.shell.commitEditsInProgress();
     if (!s_.store.isModified())
         return true;
     switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,

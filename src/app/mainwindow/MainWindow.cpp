@@ -53,6 +53,10 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     updateAvailability();
     applyLanguageTexts();
     buildTree();
+    connect(&ctx_.events, &DocumentEvents::workModeChanged, this, [this] {
+        statusPanels_[1]->setText(bandStatusText(ctx_.settings));
+        refreshCaption();
+    });
     loadNewDoc();
 }
 
@@ -128,7 +132,7 @@ void MainWindow::buildTree() {
 void MainWindow::applyLanguageTexts() {
     const int lang = ctx_.settings.langIndex;
     refreshPortStatus();
-    statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
+    statusPanels_[1]->setText(bandStatusText(ctx_.settings));
     loadBackgroundPicture();
     refreshCaption();
     for (const MenuCaption& caption : mainMenuCaptions())
