@@ -43,6 +43,11 @@ void FrequencyEditor::keyPressEvent(QKeyEvent* event) {
         emit enterPressed();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        emit escapePressed();
+        return;
+    }
     const QString text = event->text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
     if (printable && !(text.size() == 1 && isFrequencyChar(text.at(0)))) {
@@ -92,6 +97,7 @@ ChannelGrid::ChannelGrid(QWidget* parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setSectionsClickable(false);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     // The channel column only names the rows; the cursor stays in the frequency column.
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0 && column == 0)

@@ -15,6 +15,7 @@ public:
 
 signals:
     void enterPressed();
+    void escapePressed();
     // Focus went elsewhere (another control, another window, a menu).
     void focusLost();
 

@@ -129,6 +129,12 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
             &ChannelWindow::placeEditor);
     connect(editor_, &FrequencyEditor::enterPressed, this, &ChannelWindow::onEditorEnter);
     connect(editor_, &FrequencyEditor::focusLost, this, &ChannelWindow::commitPendingEdit);
+    // Escape drops the entry; the cell keeps what the table holds.
+    connect(editor_, &FrequencyEditor::escapePressed, this, [this] {
+        editRow_ = 0;
+        editor_->hide();
+        grid_->setFocus(Qt::OtherFocusReason);
+    });
     connect(details_, &DetailPanel::chosen, this, &ChannelWindow::chooseDetail);
     connectDocumentEvents();
 

@@ -20,6 +20,10 @@ DetailPanel::DetailPanel(int lang, QWidget* parent)
     : QGroupBox(parent)
     , lang_(lang) {
     setObjectName(QStringLiteral("Frame3"));
+    // Widths from the font rather than from the entries: measuring 143 tone texts, or making
+    // the lists' pop-ups early, would slow every opening of the window.
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    auto minimumWidth = [charWidth](int characters) { return charWidth * characters + 36; };
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
     for (int i = 0; i < kDetailCount; ++i) {
@@ -28,8 +32,7 @@ DetailPanel::DetailPanel(int lang, QWidget* parent)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("Combo8_%1").arg(i));
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(i == 0 ? 14 : 7);
+        combo->setMinimumWidth(minimumWidth(i == 0 ? 14 : 7));
         label->setBuddy(combo);
         const int row = i % kRowsPerColumn;
         const int column = (i / kRowsPerColumn) * 2;

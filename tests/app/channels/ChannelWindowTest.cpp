@@ -172,6 +172,19 @@ TEST_F(ChannelWindowTest, OnlyDigitsAndPointReachTheEditorAndEntriesAreFormatted
     EXPECT_EQ(grid().frequency(7), "");
     EXPECT_EQ(prompter.texts(), QStringList({"Frequency is out of range."}));
 
+    // A double click opens the cell's text for editing.
+    const QRect cell = grid().visualRect(grid().model()->index(4, ChannelGrid::kFrequencyColumn));
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->selectedText(), "28.5000");
+    EXPECT_EQ(editor()->geometry(), cell);
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_TRUE(grid().hasFocus());
+    EXPECT_NE(channel(1, 5), nullptr);
+
     // Delete clears the channel under the same rule as an empty entry.
     goToRow(6);
     QTest::keyClick(&grid(), Qt::Key_Delete);
