@@ -295,8 +295,13 @@ ChannelRec* ChannelWindow::recordOfRow(int row) const {
 }
 
 void ChannelWindow::reShowAll() {
-    editor_->hide();
     editRow_ = 0;
+    editor_->hide();
+    // A reloaded document may bring another work mode, and the band goes with it.
+    if (ctx_.settings.bandText != bandTextOfWorkMode(mode())) {
+        setWorkMode(ctx_.doc.curImage, ctx_.settings, mode());
+        emit ctx_.events.workModeChanged();
+    }
     selectIn(workModeList_, mode());
     showWorkMode();
 }

@@ -319,6 +319,7 @@ TEST_F(ChannelWindowTest, ChineseTextsAndAReloadShowsTheDocumentAgain) {
     ctx.doc.curImage.curGroup[0] = 2;
     emit ctx.events.documentReloaded();
     EXPECT_EQ(control<QComboBox>("Combo2")->currentIndex(), 0);
+    EXPECT_TRUE(window->windowTitle().contains("[25.6150 - 30.1050 MHz]"));
     EXPECT_EQ(control<QComboBox>("Combo6")->currentText(), "B");
     EXPECT_EQ(grid().frequency(1), "28.1450");
     EXPECT_TRUE(edits.isEmpty());
@@ -334,6 +335,11 @@ TEST_F(ChannelWindowTest, SaveAndNewTakeTheFrequencyStillBeingTyped) {
     ASSERT_EQ(store.saved.size(), 1);
     ASSERT_NE(channel(1, 8), nullptr);
     EXPECT_EQ(channel(1, 8)->rxFreq.clean(), "287700");
+
+    // So does the question before leaving the program.
+    typeOnRow(10, "28.9");
+    EXPECT_TRUE(window->commands().confirmExit());
+    EXPECT_NE(channel(1, 10), nullptr);
 
     // New closes the window and opens a fresh one on the new document.
     typeOnRow(9, "28.8");
