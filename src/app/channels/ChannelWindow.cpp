@@ -306,7 +306,7 @@ void ChannelWindow::reShowAll() {
     showWorkMode();
 }
 
-// Step 2 without the store: the lists that depend on the work mode, then the group.
+// Shows the lists that depend on the work mode, then the group; stores nothing of its own.
 void ChannelWindow::showWorkMode() {
     modeFrame_->setTitle(workModeList_->currentText());
     const QStringList groups = groupViewList(mode());
