@@ -306,7 +306,7 @@ void ChannelWindow::reShowAll() {
     showWorkMode();
 }
 
-// Shows the lists that depend on the work mode, then the group; stores nothing of its own.
+// Shows the lists that depend on the work mode, then the group it last showed.
 void ChannelWindow::showWorkMode() {
     modeFrame_->setTitle(workModeList_->currentText());
     const QStringList groups = groupViewList(mode());
