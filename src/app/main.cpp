@@ -1,3 +1,4 @@
+#include "channels/ChannelFeature.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
@@ -69,6 +70,7 @@ int main(int argc, char* argv[]) {
             r5k27::registerOptionsWindow(ctx, *mainWindow);
             r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
                                           ctx.settingsFile);
+            r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
             mainWindow->show();
             // A data file named on the command line (a double click in the file manager).
             if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());

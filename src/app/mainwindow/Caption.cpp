@@ -13,4 +13,8 @@ QString mainWindowCaption(const AppSettings& settings, const QString& docPath) {
            fileNameLabel.in(settings.langIndex) + u':' + fileNameOfPath(docPath) + u']';
 }
 
+QString bandStatusText(const AppSettings& settings) {
+    return settings.modelName + u'[' + settings.bandText + u']';
+}
+
 } // namespace r5k27

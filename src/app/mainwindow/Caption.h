@@ -11,5 +11,7 @@ QString fileNameOfPath(const QString& path);
 
 // ModelName[band text][File Name:file name]
 QString mainWindowCaption(const AppSettings& settings, const QString& docPath);
+// ModelName[band text], the status bar's band panel.
+QString bandStatusText(const AppSettings& settings);
 
 } // namespace r5k27

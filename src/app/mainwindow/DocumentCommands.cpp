@@ -65,6 +65,7 @@ bool DocumentCommands::openPath(const QString& path) {
 }
 
 void DocumentCommands::save() {
+    s_.shell.commitEditsInProgress();
     if (doc_.docUntitled) {
         saveAs();
         return;
@@ -76,6 +77,7 @@ void DocumentCommands::save() {
 }
 
 bool DocumentCommands::saveAs() {
+    s_.shell.commitEditsInProgress();
     const QString path = s_.dialogs.saveFileName(dialogFilter(), doc_.docPath);
     if (path.isEmpty())
         return false;
@@ -118,6 +120,7 @@ bool DocumentCommands::confirmExit() {
 }
 
 bool DocumentCommands::mayReplaceDocument() {
+    s_.shell.commitEditsInProgress();
     if (!s_.store.isModified())
         return true;
     switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,

@@ -40,6 +40,8 @@ public:
     virtual void cascadeChildren() = 0;
     virtual void applyLanguageTexts() = 0;
     virtual void refreshCaption() = 0;
+    // Open editors store what is still being typed, before the document is saved or compared.
+    virtual void commitEditsInProgress() {}
 };
 
 } // namespace r5k27

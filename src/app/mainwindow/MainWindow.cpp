@@ -54,6 +54,10 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     updateAvailability();
     applyLanguageTexts();
     buildTree();
+    connect(&ctx_.events, &DocumentEvents::workModeChanged, this, [this] {
+        statusPanels_[1]->setText(bandStatusText(ctx_.settings));
+        refreshCaption();
+    });
     loadNewDoc();
 }
 
@@ -130,7 +134,7 @@ void MainWindow::applyLanguageTexts() {
     const int lang = ctx_.settings.langIndex;
     useQtTexts(lang);
     refreshPortStatus();
-    statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
+    statusPanels_[1]->setText(bandStatusText(ctx_.settings));
     loadBackgroundPicture();
     refreshCaption();
     for (const MenuCaption& caption : mainMenuCaptions())

@@ -75,6 +75,7 @@ private:
     void showChannelWindow() override;
     void cascadeChildren() override;
     void applyLanguageTexts() override;
+    void commitEditsInProgress() override { emit commitPendingEdits(); }
 
     QAction* action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
     QAction* addItem(QMenu* menu, MenuItem item, std::function<void()> onTrigger = {});

@@ -1,6 +1,7 @@
 #include "ChannelTable.h"
 
 #include "FrequencyCodec.h"
+#include "GroupSettings.h"
 #include "ModeCodec.h"
 #include "ToneCodec.h"
 #include "common/DocumentEvents.h"
@@ -70,6 +71,7 @@ void commitToGroup(MemoryImage& image, ChTable& table, int mode, int group, int 
     // The group's last ordinary channel: it goes only if another valid group keeps one.
     if (countOtherOrdinaryChannels(image, table, mode, group, chNo) > 0) {
         image.optFeat.groupValid(mode, group) = 0;
+        repairWorkGroup(image, mode);
         deleteAndCheck(image, table, slot, mode, group, events);
     }
 }

@@ -38,6 +38,8 @@ signals:
     // The document's values were replaced in place (undo, redo, an import): every open
     // window shows all of them anew. Windows stay open.
     void documentReloaded();
+    // The work mode (and with it the band) changed.
+    void workModeChanged();
 };
 
 } // namespace r5k27

@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QMdiSubWindow>
 #include <memory>
 
 namespace r5k27::test {
@@ -31,5 +32,11 @@ struct MainWindowHarness {
     ScriptedPrompter prompter;
     UserSettingsStore userSettings = UserSettingsStore::inFile(dir.path("user.ini"));
 };
+
+// The content of the open child window of that kind, or null.
+template <class Window> Window* openChild(MainWindow& window, ChildKind kind) {
+    QMdiSubWindow* sub = window.children().openWindow(kind);
+    return sub ? qobject_cast<Window*>(sub->widget()) : nullptr;
+}
 
 } // namespace r5k27::test

@@ -1,0 +1,112 @@
+// The channel window over the largest document (every ordinary channel in every group): opening
+// it inside the main window, and switching the group it shows as a user does.
+#include "BenchSupport.h"
+#include "channels/ChannelFeature.h"
+#include "channels/ChannelWindow.h"
+#include "image/InitialValues.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/UserSettingsStore.h"
+#include "startup/AppContext.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <ctime>
+
+using namespace r5k27;
+
+namespace {
+
+struct OkPrompter : Prompter {
+    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
+};
+
+struct NoStore : DocumentStore {
+    bool isModified() const override { return false; }
+    bool open(const QString&) override { return false; }
+    bool save(const QString&) override { return false; }
+    void loadDefault(DefaultFileKind) override {}
+};
+
+struct NoDialogs : FileDialogs {
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+// CPU time of this thread: on a shared machine the wall clock also counts other programs.
+double threadCpuMicros() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
+}
+
+void report(const char* name, const std::vector<double>& wall, const std::vector<double>& cpu) {
+    std::printf("%-22s runs %5zu  median %8.1f us (cpu %8.1f us)  p99 %8.1f us\n", name,
+                wall.size(), bench::percentile(wall, 0.5), bench::percentile(cpu, 0.5),
+                bench::percentile(wall, 0.99));
+}
+
+// Times op (after prepare, which is not timed) by wall clock and by thread CPU time.
+void measure(const char* name, int runs, const std::function<void()>& prepare,
+             const std::function<void()>& op) {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer clock;
+        const double cpuStart = threadCpuMicros();
+        clock.start();
+        op();
+        wall.push_back(double(clock.nsecsElapsed()) / 1000.0);
+        cpu.push_back(threadCpuMicros() - cpuStart);
+    }
+    report(name, wall, cpu);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.filePath("R5K27/V200"), u'/');
+    initCaptionTables(ctx.captions);
+    writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2024, 5, 1));
+    bench::fillEveryGroup(ctx.doc);
+
+    OkPrompter prompter;
+    NoStore store;
+    NoDialogs dialogs;
+    UserSettingsStore userSettings = UserSettingsStore::inFile(dir.filePath("user.ini"));
+    MainWindow window(ctx, MainWindowServices{store, dialogs, prompter, userSettings});
+    registerChannelWindow(ctx, window, prompter);
+    window.show();
+    QCoreApplication::processEvents();
+
+    // Opening only: the window before is closed and gone before the clock starts; the clock
+    // stops once the new one is laid out and painted.
+    measure(
+        "open channel window", 200,
+        [&] {
+            window.children().closeAll();
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            window.showChild(ChildKind::Channel);
+            QCoreApplication::processEvents();
+        });
+
+    auto* sub = window.children().openWindow(ChildKind::Channel);
+    auto* groups = sub->widget()->findChild<QComboBox*>(QStringLiteral("Combo6"));
+    int next = 0;
+    measure(
+        "switch group", 1000, [&] { next = (next + 1) % groups->count(); },
+        [&] {
+            groups->setCurrentIndex(next);
+            emit groups->activated(next);
+            QCoreApplication::processEvents();
+        });
+    return 0;
+}

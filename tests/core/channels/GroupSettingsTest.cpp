@@ -1,0 +1,113 @@
+#include "channels/GroupSettings.h"
+
+#include "channels/ChannelDetails.h"
+#include "channels/ChannelTable.h"
+#include "common/DocumentEvents.h"
+#include "image/MemoryImage.h"
+#include "support/EventRecorder.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+constexpr int kCB = 0;
+constexpr int kHF = 1;
+
+class GroupSettingsTest : public ::testing::Test {
+protected:
+    GroupSettingsTest() {
+        image.optFeat.modeEnable = {1, 1, 1, 1, 1};
+        image.optFeat.workGroup = {1, 1};
+    }
+    void only(int mode, std::initializer_list<int> groups) {
+        for (int g = 1; g <= kGroupCount; ++g)
+            image.optFeat.groupValid(mode, g) = 0;
+        for (int g : groups)
+            image.optFeat.groupValid(mode, g) = 1;
+    }
+
+    MemoryImage image;
+    ChTable table;
+    DocumentEvents events;
+    test::EventRecorder recorder{events};
+};
+
+TEST_F(GroupSettingsTest, TheOnlyGroupInUseCannotBeSwitchedOffCountingOfferedGroupsOnly) {
+    only(kCB, {1, 10});
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 1, false, &events));
+    EXPECT_FALSE(setGroupValid(image, table, kCB, 10, false, &events));
+    EXPECT_EQ(image.optFeat.groupValid(kCB, 10), 1);
+    // HF "J" is not offered, so it does not keep "A" company.
+    only(kHF, {1, 10});
+    EXPECT_FALSE(setGroupValid(image, table, kHF, 1, false, &events));
+    EXPECT_EQ(workGroupList(image, kHF), QStringList({"A"}));
+    EXPECT_EQ(groupViewList(kHF).size(), 10);
+}
+
+TEST_F(GroupSettingsTest, AGroupSwitchedOnWithoutChannelsGetsChannelOneAndItsReferences) {
+    only(kCB, {1});
+    addChannel(image, table, 41, kCB, 5, "28.0150");
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true, &events));
+    ASSERT_EQ(image.chCount(kCB, 5), 2);
+    EXPECT_EQ(table.at(kCB, 2, 5).chNo, 1);
+    EXPECT_EQ(table.at(kCB, 2, 5).rxFreq.clean(), "28055000");
+    EXPECT_EQ(image.optFeat.workCh(kCB, 5), 1);
+    EXPECT_EQ(recorder.lines, QStringList({"channelRowChanged 0 5 1", "groupChecked 0 5"}));
+    EXPECT_EQ(ordinaryChannelNames(image, table, kCB, 5), QStringList({"1"}));
+
+    // A group that has a channel is only switched on.
+    recorder.lines.clear();
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, false, &events));
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true, &events));
+    EXPECT_EQ(image.chCount(kCB, 5), 2);
+    EXPECT_TRUE(recorder.lines.isEmpty());
+}
+
+TEST_F(GroupSettingsTest, TheWorkGroupLeavesAGroupThatIsSwitchedOff) {
+    only(kHF, {2, 4});
+    image.optFeat.workGroup[kHF] = 2;
+    EXPECT_TRUE(setGroupValid(image, table, kHF, 2, false, &events));
+    EXPECT_EQ(image.optFeat.workGroup[kHF], 4);
+
+    // Also when clearing a group's last channel switches it off.
+    image.workMode = kHF;
+    image.curGroup = {1, 4};
+    addChannel(image, table, 1, kHF, 4, "28.1000");
+    setGroupValid(image, table, kHF, 2, true, &events);
+    ASSERT_EQ(countOrdinaryChannels(image, table, kHF, 4), 1);
+    test::ScriptedPrompter prompter;
+    commitFrequencyEntry(image, table, 1, "", {&prompter, kLangEnglish}, &events);
+    EXPECT_EQ(image.optFeat.groupValid(kHF, 4), 0);
+    EXPECT_EQ(image.optFeat.workGroup[kHF], 2);
+}
+
+TEST_F(GroupSettingsTest, DetailListsMapToTheirFields) {
+    ChannelRec rec;
+    rec.repShift = 7;  // no such entry: the first one shows
+    rec.rogerTone = 5; // not a defined sequence
+    rec.mode = 4;
+    const QStringList rep = detailList(7, image, kLangChinese, false);
+    EXPECT_EQ(rep, QStringList({"关", "+", "-"}));
+    EXPECT_EQ(detailShownIndex(7, rec, rep), 0);
+    const QStringList roger = detailList(kDetailRoger, image, kLangEnglish, false);
+    EXPECT_EQ(roger, QStringList({"OFF"}));
+    EXPECT_EQ(detailShownIndex(kDetailRoger, rec, roger), 0);
+    EXPECT_TRUE(storeDetail(kDetailRoger, rec, roger, 0));
+    EXPECT_EQ(rec.rogerTone, 0);
+
+    const QStringList memModes = detailList(kDetailMode, image, kLangEnglish, true);
+    EXPECT_EQ(memModes.size(), 4);
+    EXPECT_EQ(detailShownIndex(kDetailMode, rec, memModes), 0); // PA is not offered there
+    EXPECT_TRUE(storeDetail(kDetailMode, rec, memModes, 3));
+    EXPECT_EQ(rec.mode, 3);
+
+    const ChannelRec before = rec;
+    EXPECT_FALSE(storeDetail(1, rec, detailList(1, image, kLangEnglish, false), 20));
+    EXPECT_FALSE(storeDetail(8, rec, detailList(8, image, kLangEnglish, false), 1));
+    EXPECT_TRUE(rec == before);
+}
+
+} // namespace
+} // namespace r5k27
