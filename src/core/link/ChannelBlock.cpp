@@ -1,0 +1,104 @@
+#include "ChannelBlock.h"
+
+#include "channels/ToneCodec.h"
+
+namespace r5k27 {
+namespace {
+
+// The channel fields that sit in a block as they are; places are relative to the block.
+struct BlockField {
+    const char* name;
+    std::int16_t ChannelRec::*member;
+    RadioSlot radio;
+};
+constexpr BlockField kBlockFields[] = {
+    {"Mode", &ChannelRec::mode, byteAt(6)},
+    {"HiCut", &ChannelRec::hiCut, bitAt(9, 0)},
+    {"NbAnl", &ChannelRec::nbAnl, bitAt(9, 1)},
+    {"Echo", &ChannelRec::echo, bitAt(9, 2)},
+    {"Add10K", &ChannelRec::add10K, bitAt(9, 3)},
+    {"BusyLock", &ChannelRec::busyLock, bitAt(9, 4)},
+    {"RogerTone", &ChannelRec::rogerTone, byteAt(10)},
+    {"RepShift", &ChannelRec::repShift, bitAt(11, 0, 2)},
+    {"PublicCh", &ChannelRec::publicCh, bitAt(11, 7)},
+    {"BotCode", &ChannelRec::botCode, byteAt(12)},
+    {"EotCode", &ChannelRec::eotCode, byteAt(13)},
+    {"CallCode", &ChannelRec::callCode, byteAt(14)},
+};
+// DecodeTone: a tone type (0 none, 1 CTCSS, 2 DCS) and the tone's number in its list.
+constexpr RadioSlot kToneType = bitAt(11, 4, 2);
+constexpr RadioSlot kToneValue = byteAt(5);
+constexpr int kZeroBytes[] = {3, 4};
+
+constexpr RadioSlot inBlock(RadioSlot slot, int block) {
+    slot.address += block;
+    return slot;
+}
+
+QString hexPair(uchar b) {
+    return QStringLiteral("%1").arg(uint(b), 2, 16, QChar(u'0')).toUpper();
+}
+
+// Three packed-decimal bytes, lowest pair first; no usable frequency gives 0xFF 0xFF 0xFF.
+void encodeRxFreq(SlotWriter& w, int block, const FixedText<8>& rxFreq) {
+    QString text = rxFreq.raw();
+    while (text.endsWith(u' '))
+        text.chop(1);
+    text = text.leftJustified(8, u'0', true);
+    const bool usable = !rxFreq.raw().trimmed().isEmpty() && isFrequencyText(text);
+    for (int pair = 0; pair < 3; ++pair)
+        w.raw(block + 2 - pair, usable ? uchar(text.mid(2 * pair, 2).toUInt(nullptr, 16)) : 0xFF);
+}
+
+} // namespace
+
+bool isFrequencyText(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+void encodeChannelBlock(SlotWriter& w, int block, const ChannelRec& r, const FieldPlace& at) {
+    encodeRxFreq(w, block, r.rxFreq);
+    for (int zero : kZeroBytes)
+        w.raw(block + zero, 0);
+    for (const BlockField& f : kBlockFields)
+        clearPackedByte(w.buf(), inBlock(f.radio, block));
+    for (const BlockField& f : kBlockFields)
+        w.put(inBlock(f.radio, block), r.*f.member, {f.name, at.mode, at.group, at.channel});
+
+    const FieldPlace tone{"DecodeTone", at.mode, at.group, at.channel};
+    const int type = r.decodeTone <= 0 ? 0 : r.decodeTone <= kCtcssCount ? 1 : 2;
+    if (type == 2 && !w.check(r.decodeTone, kCtcssCount + 1, kCtcssCount + 255, tone))
+        return;
+    w.put(inBlock(kToneType, block), type, tone);
+    w.put(inBlock(kToneValue, block), type == 0 ? 0 : r.decodeTone - (type - 1) * kCtcssCount,
+          tone);
+}
+
+QString blockRxFreq(const QByteArray& buf, int block) {
+    return hexPair(uchar(buf[block + 2])) + hexPair(uchar(buf[block + 1])) +
+           hexPair(uchar(buf[block])) + QStringLiteral("00");
+}
+
+ChannelRec decodeChannelBlock(const QByteArray& buf, int block, const FieldPlace& at,
+                              QList<ReadReplacement>& replaced) {
+    // The radio holds no TxFreq, EncodeTone or spare fields: they get the new-channel values.
+    ChannelRec r;
+    r.chNo = std::int16_t(at.channel);
+    r.chFlag = 1;
+    r.rxFreq.assign(blockRxFreq(buf, block));
+    r.txFreq = r.rxFreq;
+    r.encodeTone = kNewChannelTone;
+    for (const BlockField& f : kBlockFields)
+        r.*f.member = std::int16_t(getSlot(buf, inBlock(f.radio, block)));
+    // A tone number outside its list would go back to the radio as another tone.
+    const long long type = getSlot(buf, inBlock(kToneType, block));
+    const long long value = getSlot(buf, inBlock(kToneValue, block));
+    const long long read = type == 1 ? value : type == 2 ? value + kCtcssCount : 0;
+    const bool listed = (type == 1 && value >= 1 && value <= kCtcssCount) ||
+                        (type == 2 && value >= 1 && value <= kDcsCount);
+    r.decodeTone = std::int16_t(listed ? read : 0);
+    noteReplacement(replaced, {"DecodeTone", at.mode, at.group, at.channel}, read, r.decodeTone);
+    return r;
+}
+
+} // namespace r5k27
