@@ -2,6 +2,8 @@
 
 #include "channels/ToneCodec.h"
 
+#include <algorithm>
+
 namespace r5k27 {
 namespace {
 
@@ -35,26 +37,25 @@ constexpr RadioSlot inBlock(RadioSlot slot, int block) {
     return slot;
 }
 
-QString hexPair(uchar b) {
-    return QStringLiteral("%1").arg(uint(b), 2, 16, QChar(u'0')).toUpper();
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// Three packed-decimal bytes, lowest pair first; no usable frequency gives 0xFF 0xFF 0xFF.
+// Three packed-decimal bytes, lowest pair first. The text without its trailing blanks, padded
+// with "0" to eight digits, gives the first six; anything else gives 0xFF 0xFF 0xFF.
 void encodeRxFreq(SlotWriter& w, int block, const FixedText<8>& rxFreq) {
-    QString text = rxFreq.raw();
-    while (text.endsWith(u' '))
-        text.chop(1);
-    text = text.leftJustified(8, u'0', true);
-    const bool usable = !rxFreq.raw().trimmed().isEmpty() && isFrequencyText(text);
-    for (int pair = 0; pair < 3; ++pair)
-        w.raw(block + 2 - pair, usable ? uchar(text.mid(2 * pair, 2).toUInt(nullptr, 16)) : 0xFF);
+    const auto& text = rxFreq.bytes();
+    std::size_t used = text.size();
+    while (used > 0 && text[used - 1] == ' ')
+        --used;
+    const bool usable = used > 0 && std::all_of(text.begin(), text.begin() + used, isDigit);
+    auto digit = [&](std::size_t i) { return i < used ? text[i] - '0' : 0; };
+    for (std::size_t pair = 0; pair < 3; ++pair)
+        w.raw(block + 2 - int(pair),
+              usable ? uchar(digit(2 * pair) << 4 | digit(2 * pair + 1)) : 0xFF);
 }
 
 } // namespace
-
-bool isFrequencyText(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
 
 void encodeChannelBlock(SlotWriter& w, int block, const ChannelRec& r, const FieldPlace& at) {
     encodeRxFreq(w, block, r.rxFreq);
@@ -74,18 +75,25 @@ void encodeChannelBlock(SlotWriter& w, int block, const ChannelRec& r, const Fie
           tone);
 }
 
-QString blockRxFreq(const QByteArray& buf, int block) {
-    return hexPair(uchar(buf[block + 2])) + hexPair(uchar(buf[block + 1])) +
-           hexPair(uchar(buf[block])) + QStringLiteral("00");
+std::optional<QString> blockRxFreq(const QByteArray& buf, int block) {
+    char text[8] = {0, 0, 0, 0, 0, 0, '0', '0'};
+    for (int pair = 0; pair < 3; ++pair) {
+        const uchar b = uchar(buf[block + 2 - pair]);
+        if ((b >> 4) > 9 || (b & 0xF) > 9)
+            return std::nullopt;
+        text[2 * pair] = char('0' + (b >> 4));
+        text[2 * pair + 1] = char('0' + (b & 0xF));
+    }
+    return QString::fromLatin1(text, 8);
 }
 
-ChannelRec decodeChannelBlock(const QByteArray& buf, int block, const FieldPlace& at,
-                              QList<ReadReplacement>& replaced) {
+ChannelRec decodeChannelBlock(const QByteArray& buf, int block, const QString& rxFreq,
+                              const FieldPlace& at, QList<ReadReplacement>& replaced) {
     // The radio holds no TxFreq, EncodeTone or spare fields: they get the new-channel values.
     ChannelRec r;
     r.chNo = std::int16_t(at.channel);
     r.chFlag = 1;
-    r.rxFreq.assign(blockRxFreq(buf, block));
+    r.rxFreq.assign(rxFreq);
     r.txFreq = r.rxFreq;
     r.encodeTone = kNewChannelTone;
     for (const BlockField& f : kBlockFields)

@@ -128,10 +128,11 @@ void decodeChannels(const QByteArray& buf, MemoryImage& image, ChTable& table,
                 if (L::slotSharedWithDtmf(m, g, c) || !bitmapBit(buf, L::presentBitmap(m, g), c))
                     continue;
                 const int block = L::channelBlock(m, g, c);
-                if (!isFrequencyText(blockRxFreq(buf, block)))
+                const auto rxFreq = blockRxFreq(buf, block);
+                if (!rxFreq)
                     continue;
                 ChannelRec& r = table.at(m, ++count, g);
-                r = decodeChannelBlock(buf, block, {"", m, g, c}, replaced);
+                r = decodeChannelBlock(buf, block, *rxFreq, {"", m, g, c}, replaced);
                 r.scanAdd = bitmapBit(buf, L::scanBitmap(m, g), c) ? 1 : 0;
             }
             image.chCount(m, g) = std::int16_t(count);

@@ -21,10 +21,6 @@ void putWord(QByteArray& buf, int addr, long long value) {
     buf[addr + 1] = char(value >> 8);
 }
 
-int bitMask(const RadioSlot& slot) {
-    return ((1 << slot.width) - 1) << slot.bit;
-}
-
 } // namespace
 
 SlotRange slotRange(const RadioSlot& slot) {
@@ -47,11 +43,6 @@ bool slotHolds(const RadioSlot& slot, long long value) {
     const SlotRange range = slotRange(slot);
     return (slot.coding == RadioCoding::Reference && value == 0) ||
            (value >= range.min && value <= range.max);
-}
-
-void clearPackedByte(QByteArray& buf, const RadioSlot& slot) {
-    if (slot.coding == RadioCoding::Bits && slot.width < 8)
-        buf[slot.address] = 0;
 }
 
 void putSlot(QByteArray& buf, const RadioSlot& slot, long long value) {
@@ -77,11 +68,13 @@ void putSlot(QByteArray& buf, const RadioSlot& slot, long long value) {
 }
 
 long long getSlot(const QByteArray& buf, const RadioSlot& slot) {
+    if (isByteField(slot))
+        return getByteField(buf, slot);
     const uchar b = byteAt(buf, slot.address);
     const int word = slot.width == 16 ? b | (byteAt(buf, slot.address + 1) << 8) : 0;
     switch (slot.coding) {
     case RadioCoding::Bits:
-        return ((b & bitMask(slot)) >> slot.bit) - slot.bias;
+        break;
     case RadioCoding::Reference:
         return b == 0xFF ? 0 : b - slot.bias;
     case RadioCoding::Word:
@@ -94,8 +87,8 @@ long long getSlot(const QByteArray& buf, const RadioSlot& slot) {
     return 0;
 }
 
-void SlotWriter::put(const RadioSlot& slot, long long value, const FieldPlace& f) {
-    if (slot.coding == RadioCoding::None || refusal_)
+void SlotWriter::putChecked(const RadioSlot& slot, long long value, const FieldPlace& f) {
+    if (slot.coding == RadioCoding::None)
         return;
     const SlotRange range = slotRange(slot);
     if (slotHolds(slot, value))
