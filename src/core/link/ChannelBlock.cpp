@@ -105,7 +105,8 @@ ChannelRec decodeChannelBlock(const QByteArray& buf, int block, const QString& r
     const bool listed = (type == 1 && value >= 1 && value <= kCtcssCount) ||
                         (type == 2 && value >= 1 && value <= kDcsCount);
     r.decodeTone = std::int16_t(listed ? read : 0);
-    noteReplacement(replaced, {"DecodeTone", at.mode, at.group, at.channel}, read, r.decodeTone);
+    if ((type == 1 || type == 2) && !listed) // also CTCSS number 0, which reads as 0 anyway
+        replaced.append({QStringLiteral("DecodeTone"), at.mode, at.group, at.channel, read, 0});
     return r;
 }
 

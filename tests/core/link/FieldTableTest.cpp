@@ -189,6 +189,12 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
                                     "BattMax: read 16736, now 170",
                                     "DecodeTone (CB group A, channel 1): read 80, now 0"}));
     EXPECT_TRUE(replacementReport(first.replaced, kLangChinese).startsWith(QStringLiteral("电台")));
+    radio[L::channelBlock(0, 1, 1) + 5] = 0; // CTCSS number 0: no tone, but named
+    const DecodeResult zero = decodeImage(radio, read->curImage, read->chTable, settings);
+    EXPECT_EQ(zero.replaced.last().message(kLangEnglish),
+              "DecodeTone (CB group A, channel 1): read 0, now 0");
+    radio[L::channelBlock(0, 1, 1) + 5] = char(0x50);
+    ASSERT_TRUE(decodeImage(radio, read->curImage, read->chTable, settings));
 
     QByteArray written = prepareRadioBuf();
     ASSERT_FALSE(encodeImage(read->curImage, read->chTable, written));
