@@ -131,6 +131,26 @@ TEST(CliLink, ReadMakesTheRadioDocumentAndItsImage) {
     EXPECT_EQ(dir.read("read.fre"), dir.read("decoded.fre"));
 }
 
+// Erased battery words read as the nearest voltage the radio takes, named on standard error,
+// and the document read goes back to the radio without a refusal.
+TEST(CliLink, ReadNamesTheValuesItReplacedAndTheResultCanBeWritten) {
+    TempDir dir;
+    ASSERT_EQ(cli({"encode", knownDocument(dir, "known.dat"), dir.path("known.img")}).status, 0);
+    QByteArray image = dir.read("known.img");
+    image.replace(0x3F00, 4, QByteArray(4, char(0xFF)));
+    SimProcess sim({"--image", dir.write("erased.img", image)});
+
+    const CliRun run = cli({"read", "--port", sim.device(), dir.path("read.dat")});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Read Data Completed.\n");
+    EXPECT_EQ(run.err, "Values the radio held outside their range were replaced:\n"
+                       "BattMin: read 16736, now 170\nBattMax: read 16736, now 170\n");
+    const CliRun write = cli({"write", "--port", sim.device(), dir.path("read.dat")});
+    EXPECT_EQ(write.status, 0) << write.err.toStdString();
+    EXPECT_EQ(write.out, "Write Data Completed.\n");
+}
+
 TEST(CliLink, UntoldSimHoldsTheStartUpDocument) {
     TempDir dir;
     SimProcess sim;

@@ -62,7 +62,9 @@ int readRadio(Session& s, const CliArgs& args) {
     if (!run.run())
         return 1;
     const QByteArray& image = run.engine().radioBuf();
-    decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    if (!decoded.replaced.isEmpty())
+        s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
     if (!saveDataFile(s.files, args.files[0]))
         return 1;
     if (args.has(kImage) && !saveImageFile(s, image, args.value(kImage)))

@@ -210,7 +210,8 @@ void RadioCommands::readSucceeded() {
     MemoryImage image = doc.curImage;
     ChTable table = doc.chTable;
     AppSettings settings = ctx_.settings;
-    if (!decodeImage(link_.engine.radioBuf(), image, table, settings))
+    const DecodeResult decoded = decodeImage(link_.engine.radioBuf(), image, table, settings);
+    if (!decoded)
         return;
     s_.shell.closeAllChildren();
     doc.curImage = image;
@@ -219,6 +220,9 @@ void RadioCommands::readSucceeded() {
     doc.docPath = kUntitledDocPath;
     doc.docUntitled = true;
     s_.shell.showReadDocument();
+    // Shown just before the completion message: values the radio could not take back on a write.
+    if (!decoded.replaced.isEmpty())
+        s_.prompter.warn(replacementReport(decoded.replaced, lang()));
     if (!s_.backups.saveRead(link_.engine.radioBuf(), image, table, settings))
         s_.prompter.warn(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 }

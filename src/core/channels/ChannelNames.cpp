@@ -14,10 +14,11 @@ const QString kMemText = QStringLiteral("MEM");
 
 std::optional<long long> wholeNumber(const QString& text) {
     const auto value = parseNumber(text);
-    // Far beyond any channel number; also keeps llround and the "+ 40" of memory channels defined.
+    // Far beyond any channel number; also keeps the rounding and the "+ 40" of memory channels
+    // defined.
     if (!value || std::abs(*value) > 1e9)
         return std::nullopt;
-    return std::llround(*value);
+    return roundHalfEven(*value);
 }
 
 std::int16_t toChannelId(std::optional<long long> value) {

@@ -46,8 +46,8 @@ QString storedToFreqText(const QString& stored, const BandLimits& limits,
 }
 
 double snapFrequency(double mhz, const BandLimits& limits) {
-    const long long base = std::llround(limits.freqMin * 1e6);
-    long long hz = std::llround(mhz * 1e6);
+    const long long base = roundHalfEven(limits.freqMin * 1e6);
+    long long hz = roundHalfEven(mhz * 1e6);
     // The remainder keeps the sign of the difference, so values below the base move up.
     const long long rest = (hz - base) % 10;
     hz -= rest;

@@ -69,7 +69,7 @@ QString getCtcssDcsByShow(const QString& shown, int lang) {
         return code && *code >= 0 && *code <= 999 ? u'8' + padded(int(*code), 3) : off;
     }
     if (const auto hz = parseNumber(shown)) {
-        const long long tenths = std::llround(*hz * 10);
+        const long long tenths = roundHalfEven(*hz * 10);
         return tenths >= 0 && tenths <= 9999 ? padded(int(tenths), 4) : off;
     }
     return off;

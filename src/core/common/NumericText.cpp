@@ -1,6 +1,7 @@
 #include "NumericText.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace r5k27 {
 namespace {
@@ -49,6 +50,10 @@ std::optional<long long> parseInteger(const QString& text) {
     bool ok = false;
     const long long value = s.toLongLong(&ok);
     return ok ? std::optional<long long>(value) : std::nullopt;
+}
+
+long long roundHalfEven(double value) {
+    return std::llrint(value); // the default floating-point mode rounds halves to even
 }
 
 } // namespace r5k27

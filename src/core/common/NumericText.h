@@ -12,5 +12,8 @@ bool isNumericText(const QString& text);
 std::optional<double> parseNumber(const QString& text);
 // Whole numbers only ("12", " -3 "); a fraction or anything non-numeric gives nothing.
 std::optional<long long> parseInteger(const QString& text);
+// The nearest integer, halves to the even neighbour: how the radio's scaled values and every
+// typed number are rounded.
+long long roundHalfEven(double value);
 
 } // namespace r5k27

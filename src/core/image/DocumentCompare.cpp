@@ -1,6 +1,8 @@
 #include "DocumentCompare.h"
 
 #include "channels/ChannelTable.h"
+#include "options/GroupFields.h"
+#include "options/OptionValues.h"
 
 namespace r5k27 {
 namespace {
@@ -55,39 +57,27 @@ template <std::size_t N> QString typedText(const FixedText<N>& text) {
     return cutAtNulTrimmed(text.raw());
 }
 
-// The single option values of the record, except the receive and transmit trims and the public
-// roger tone, which the program keeps out of the comparison.
-auto comparedOptionValues(const OptFeatRec& o) {
-    return std::array{
-        o.opt328,        o.optWorkMode,    o.workGroup[0],    o.workGroup[1],  o.voxFunction,
-        o.channelMode,   o.memMenu,        o.pubBotCode,      o.pubEotCode,    o.pubCallCode,
-        o.pubHiCut,      o.pubNbAnl,       o.pubEcho,         o.pubAdd10K,     o.pubBusy,
-        o.beepOn,        o.txDisplay,      o.micLevel,        o.nog,           o.tot,
-        o.swrProtect,    o.battProtect,    o.scanMode,        o.fin,           o.backlightColor,
-        o.menuPage,      o.battMin,        o.battMax,         o.swrMax,        o.pubMode,
-        o.modeEnable[0], o.modeEnable[1],  o.modeEnable[2],   o.modeEnable[3], o.modeEnable[4],
-        o.dtmfSendTime,  o.firstDigitTime, o.firstDigitDelay, o.starHashTime,  o.dCodeAssign,
-        o.dtmfDisplay};
-}
-
-bool optionsDiffer(const OptFeatRec& a, const OptFeatRec& b) {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        for (int group = 1; group <= kGroupCount; ++group) {
-            if (typedText(a.groupName(mode, group)) != typedText(b.groupName(mode, group)) ||
-                a.groupValid(mode, group) != b.groupValid(mode, group) ||
-                a.emergencyCh(mode, group, 0) != b.emergencyCh(mode, group, 0) ||
-                a.emergencyCh(mode, group, 1) != b.emergencyCh(mode, group, 1) ||
-                a.workCh(mode, group) != b.workCh(mode, group) ||
-                a.dwCh(mode, group, 0) != b.dwCh(mode, group, 0) ||
-                a.dwCh(mode, group, 1) != b.dwCh(mode, group, 1) ||
-                a.memCh(mode, group) != b.memCh(mode, group))
+// The option values and group arrays that their tables mark as compared, the group names and
+// the DTMF codes.
+bool optionsDiffer(const MemoryImage& a, const MemoryImage& b) {
+    // The accessors only find the members; nothing is written through them here.
+    auto& left = const_cast<MemoryImage&>(a);
+    auto& right = const_cast<MemoryImage&>(b);
+    for (const GroupField& field : groupFields())
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                if (field.at(left, mode, group) != field.at(right, mode, group))
+                    return true;
+    for (const OptionInfo& option : allOptions())
+        if (option.compared && option.access(left).get() != option.access(right).get())
+            return true;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            if (typedText(a.optFeat.groupName(mode, group)) !=
+                typedText(b.optFeat.groupName(mode, group)))
                 return true;
-        }
-    }
-    if (comparedOptionValues(a) != comparedOptionValues(b))
-        return true;
     for (int n = 1; n <= kDtmfCodeCount; ++n)
-        if (typedText(a.dtmf(n)) != typedText(b.dtmf(n)))
+        if (typedText(a.optFeat.dtmf(n)) != typedText(b.optFeat.dtmf(n)))
             return true;
     return false;
 }
@@ -97,9 +87,7 @@ bool optionsDiffer(const OptFeatRec& a, const OptFeatRec& b) {
 bool differsFromSaved(const MemoryImage& image, const ChTable& table, const MemoryImage& saved,
                       const ChTable& savedTable) {
     return channelsDiffer(image, table, saved, savedTable) ||
-           radioInfoDiffers(image.radioInfo, saved.radioInfo) ||
-           optionsDiffer(image.optFeat, saved.optFeat) || image.extFreq != saved.extFreq ||
-           image.extSwitch != saved.extSwitch || image.extSelect != saved.extSelect ||
+           radioInfoDiffers(image.radioInfo, saved.radioInfo) || optionsDiffer(image, saved) ||
            image.extTable != saved.extTable || image.rbTone != saved.rbTone;
 }
 

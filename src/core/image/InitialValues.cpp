@@ -4,6 +4,8 @@
 #include "DataFile.h"
 #include "channels/ChannelTable.h"
 #include "common/DocumentEvents.h"
+#include "options/GroupFields.h"
+#include "options/OptionValues.h"
 
 namespace r5k27 {
 namespace {
@@ -36,41 +38,18 @@ void writeChannelDefaults(MemoryImage& image, ChTable& table) {
     }
 }
 
-void writeOptionDefaults(OptFeatRec& o) {
-    o.groupValid.fill(1);
+// The option values, the group arrays and the RSSI table from their field tables; then the
+// texts, which have no row.
+void writeOptionDefaults(MemoryImage& image) {
+    applyNewDocumentOptions(image);
+    OptFeatRec& o = image.optFeat;
+    for (const GroupField& field : groupFields())
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                field.at(image, mode, group) = std::int16_t(field.newValue);
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             o.groupName(mode, group).assignTerminated(QString(QChar(u'A' + (group - 1))));
-    o.emergencyCh.fill(1);
-    o.opt328 = 2;
-    o.optWorkMode = 1;
-    o.workGroup = {1, 1};
-    o.voxFunction = 0;
-    o.channelMode = 0;
-    o.memMenu = 0;
-    o.workCh.fill(1);
-    o.dwCh.fill(1);
-    o.memCh.fill(41);
-
-    for (auto* value :
-         {&o.pubBotCode, &o.pubEotCode, &o.pubCallCode, &o.rtix, &o.ttix, &o.pubHiCut, &o.pubEcho,
-          &o.pubAdd10K, &o.pubBusy, &o.pubRogerTone, &o.txDisplay, &o.nog, &o.tot, &o.scanMode,
-          &o.fin, &o.backlightColor, &o.starHashTime, &o.dCodeAssign, &o.dtmfDisplay})
-        *value = 0;
-    o.pubNbAnl = 1;
-    o.beepOn = 1;
-    o.micLevel = 30;
-    o.swrProtect = 1;
-    o.battProtect = 1;
-    o.menuPage = 1;
-    o.battMin = 97;
-    o.battMax = 168;
-    o.swrMax = 160;
-    o.pubMode = 1;
-    o.modeEnable = {1, 1, 1, 1, 1};
-    o.dtmfSendTime = 1;
-    o.firstDigitTime = 1;
-    o.firstDigitDelay = 1;
     for (auto& code : o.dtmfCodes)
         code.assignTerminated(QString());
 }
@@ -119,11 +98,7 @@ void writeBuiltInDefaults(Document& doc, AppSettings& settings, int workMode, co
     image.groupWorkCh.fill(1);
 
     writeChannelDefaults(image, doc.chTable);
-    writeOptionDefaults(image.optFeat);
-    image.extFreq = 100;
-    image.extSwitch = 0;
-    image.extSelect = 5;
-    image.extTable = {0, 3, 10, 14, 24, 35, 0, 5, 8, 12, 23, 35};
+    writeOptionDefaults(image);
 
     RadioInfoRec& info = image.radioInfo;
     info.makeDate.assign(today.toString(QStringLiteral("yyyyMMdd")));

@@ -1,14 +1,62 @@
 #include "MemoryImage.h"
 
+#include "options/GroupFields.h"
+#include "options/OptionValues.h"
+
 #include <QtEndian>
+#include <algorithm>
 #include <type_traits>
+#include <vector>
 
 namespace r5k27 {
 namespace {
 
+// Where each table row starts in the file; rows follow each other without gaps.
+struct FileItem {
+    int offset;
+    const OptionInfo* option;
+    const GroupField* group;
+};
+
+const std::vector<FileItem>& tableRowsInFileOrder() {
+    static const std::vector<FileItem> items = [] {
+        std::vector<FileItem> out;
+        for (const OptionInfo& option : allOptions())
+            out.push_back({option.file.offset, &option, nullptr});
+        for (const GroupField& group : groupFields())
+            out.push_back({group.file.offset, nullptr, &group});
+        std::sort(out.begin(), out.end(),
+                  [](const FileItem& a, const FileItem& b) { return a.offset < b.offset; });
+        return out;
+    }();
+    return items;
+}
+
+// Visits the table rows that start at the visitor's position, one after the other.
+template <class Visitor> void visitRowsHere(Visitor& v, MemoryImage& m) {
+    const auto& items = tableRowsInFileOrder();
+    auto it = std::lower_bound(items.begin(), items.end(), v.position(),
+                               [](const FileItem& item, int at) { return item.offset < at; });
+    for (; it != items.end() && it->offset == v.position(); ++it) {
+        if (it->option) {
+            const ValueRef ref = it->option->access(m);
+            if (ref.narrow)
+                v(*ref.narrow);
+            else
+                v(*ref.wide);
+            continue;
+        }
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int mode = 0; mode < kModeCount; ++mode)
+                v(it->group->at(m, mode, group));
+    }
+}
+
 // One description of the layout, walked by both the writer and the reader, so the two directions
-// cannot drift apart. Image is MemoryImage or const MemoryImage.
+// cannot drift apart. The option values and group arrays come from their field tables. Image is
+// MemoryImage or const MemoryImage; the writer only reads through the table accessors.
 template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m) {
+    auto& record = const_cast<MemoryImage&>(m);
     v(m.verTag);
     v(m.workMode);
     v(m.curGroup);
@@ -25,32 +73,10 @@ template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m) {
     v(ri.modeFlag2);
     v(ri.modelLetter);
 
-    auto& of = m.optFeat;
-    v(of.groupValid);
-    v(of.groupName);
-    v(of.emergencyCh.halves());
-    v(of.opt328);
-    v(of.optWorkMode);
-    v(of.workGroup);
-    v(of.voxFunction);
-    v(of.channelMode);
-    v(of.memMenu);
-    v(of.workCh);
-    v(of.dwCh.halves());
-    v(of.memCh);
-    for (auto* value : {&of.pubBotCode,     &of.pubEotCode,  &of.pubCallCode,  &of.rtix,
-                        &of.ttix,           &of.pubHiCut,    &of.pubNbAnl,     &of.pubEcho,
-                        &of.pubAdd10K,      &of.pubBusy,     &of.pubRogerTone, &of.beepOn,
-                        &of.txDisplay,      &of.micLevel,    &of.nog,          &of.tot,
-                        &of.swrProtect,     &of.battProtect, &of.scanMode,     &of.fin,
-                        &of.backlightColor, &of.menuPage,    &of.battMin,      &of.battMax,
-                        &of.swrMax,         &of.pubMode})
-        v(*value);
-    v(of.modeEnable);
-    for (auto* value : {&of.dtmfSendTime, &of.firstDigitTime, &of.firstDigitDelay, &of.starHashTime,
-                        &of.dCodeAssign, &of.dtmfDisplay})
-        v(*value);
-    v(of.dtmfCodes);
+    visitRowsHere(v, record);
+    v(m.optFeat.groupName);
+    visitRowsHere(v, record);
+    v(m.optFeat.dtmfCodes);
 
     for (auto& seq : m.rbTone.seqs) {
         for (auto& step : seq.steps) {
@@ -61,15 +87,15 @@ template <class Visitor, class Image> void visitLayout(Visitor& v, Image& m) {
         v(seq.interTime);
     }
 
-    v(m.extFreq);
-    v(m.extSwitch);
-    v(m.extSelect);
+    visitRowsHere(v, record);
     v(m.extTable);
 }
 
 class Writer {
 public:
     QByteArray out;
+
+    int position() const { return int(out.size()); }
 
     template <class T> void operator()(const T& value) {
         if constexpr (std::is_integral_v<T>) {
@@ -88,7 +114,10 @@ public:
 class Reader {
 public:
     explicit Reader(const char* data)
-        : p_(data) {}
+        : begin_(data)
+        , p_(data) {}
+
+    int position() const { return int(p_ - begin_); }
 
     template <class T> void operator()(T& value) {
         if constexpr (std::is_integral_v<T>) {
@@ -104,6 +133,7 @@ public:
     }
 
 private:
+    const char* begin_;
     const char* p_;
 };
 

@@ -6,7 +6,6 @@
 #include "image/MemoryImage.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace r5k27 {
 namespace {
@@ -23,7 +22,7 @@ QString fourDecimals(double value) {
 }
 
 int roundedTimes(const QString& text, double factor) {
-    return int(std::lround(parseNumber(text).value_or(0.0) * factor));
+    return int(roundHalfEven(parseNumber(text).value_or(0.0) * factor));
 }
 
 // A typed number limited to lo..hi and shown with the field's decimals; other text shows
@@ -36,13 +35,13 @@ QString limitedText(const QString& text, double lo, double hi, const QString& fa
 
 QString enterSwrMax(MemoryImage& image, const QString& text) {
     const QString shown = limitedText(text, 1.2, 20.0, QStringLiteral("20.0"), oneDecimal);
-    image.optFeat.swrMax = std::int16_t(roundedTimes(shown, 10));
+    setOptionValue(image, OptionId::SwrMax, roundedTimes(shown, 10));
     return shown;
 }
 
 QString enterTxOffset(MemoryImage& image, const QString& text) {
     const QString shown = limitedText(text, 0.0001, 5.0, QStringLiteral("5.0000"), fourDecimals);
-    image.extFreq = roundedTimes(shown, 10000);
+    setOptionValue(image, OptionId::ExtFreq, roundedTimes(shown, 10000));
     return shown;
 }
 
@@ -162,8 +161,8 @@ BatteryTexts setBatteryFromTexts(MemoryImage& image, const QString& lower, const
                        limitedText(upper, 9.0, 17.0, fallback, oneDecimal)};
     if (parseNumber(shown.upper) < parseNumber(shown.lower))
         std::swap(shown.lower, shown.upper);
-    image.optFeat.battMin = std::int16_t(roundedTimes(shown.lower, 10));
-    image.optFeat.battMax = std::int16_t(roundedTimes(shown.upper, 10));
+    setOptionValue(image, OptionId::BattMin, roundedTimes(shown.lower, 10));
+    setOptionValue(image, OptionId::BattMax, roundedTimes(shown.upper, 10));
     return shown;
 }
 
@@ -178,7 +177,7 @@ QString setRssiPointFromText(MemoryImage& image, int k, const QString& text) {
         return {};
     if (const auto typed = parseNumber(text)) {
         // Limited before rounding: a long run of digits is out of every integer's range.
-        const int v = int(std::lround(std::clamp(*typed - 1, 0.0, double(kRssiMax))));
+        const int v = int(roundHalfEven(std::clamp(*typed - 1, 0.0, double(kRssiMax))));
         auto& table = image.extTable;
         const bool first = k % kRssiHalf == 0;
         const bool last = k % kRssiHalf == kRssiHalf - 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldSlots.h"
 #include "OptionLists.h"
 
 #include <array>
@@ -83,6 +84,10 @@ struct OptionInfo {
     OptionForm form;
     OptionList list;
     bool switchDefaultOn; // how a switch holding neither 0 nor 1 is shown
+    FieldAccess access;   // the record member
+    FileSlot file;
+    RadioSlot radio;
+    bool compared; // whether unsaved changes of it count
 };
 
 std::span<const OptionInfo> allOptions();
@@ -91,6 +96,9 @@ const OptionInfo& optionInfo(OptionId id);
 int optionValue(const MemoryImage& image, OptionId id);
 // Stores value as it is; the text entry functions do the limiting.
 void setOptionValue(MemoryImage& image, OptionId id, int value);
+// What a value outside the documented range becomes: the nearest value in range, or for a value
+// chosen from a list the new-document value.
+int nearestAllowedValue(const OptionInfo& info, int value);
 
 inline constexpr std::array<std::int16_t, 12> kNewRssiTable{0, 3, 10, 14, 24, 35,
                                                             0, 5, 8,  12, 23, 35};

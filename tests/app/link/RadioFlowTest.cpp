@@ -93,6 +93,26 @@ TEST_F(RadioFlowTest, ReadReplacesDocumentWindowsAndCaption) {
     EXPECT_EQ(radioImageOf(reopened).left(kWrittenBytes), image.left(kWrittenBytes));
 }
 
+// A radio with erased battery words: the values kept instead are named just before the
+// completion message, and the document read can be written back at once.
+TEST_F(RadioFlowTest, ReadNamesReplacedValuesAndTheDocumentCanBeWrittenBack) {
+    QByteArray image = radioImageOf(radioDocument());
+    image.replace(0x3F00, 2, QByteArray(2, char(0xFF)));
+    test::SimRadioProcess sim({"--image", dir.write("radio.img", image)});
+    ctx.settings.comPortName = sim.device();
+
+    radio().read();
+
+    EXPECT_EQ(prompter.texts(),
+              QStringList({kReadConfirm,
+                           "Values the radio held outside their range were replaced:\n"
+                           "BattMax: read 16736, now 170",
+                           kReadDone}));
+    EXPECT_EQ(ctx.doc.curImage.optFeat.battMax, 170);
+    QByteArray again = prepareRadioBuf();
+    EXPECT_FALSE(encodeImage(ctx.doc.curImage, ctx.doc.chTable, again));
+}
+
 TEST_F(RadioFlowTest, CancelAtConfirmationClosesThePortAndKeepsEverything) {
     test::SimRadioProcess sim;
     ctx.settings.comPortName = sim.device();

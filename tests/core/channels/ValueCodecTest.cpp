@@ -49,6 +49,35 @@ TEST(ToneCodec, ListsHoldEveryToneAtItsIndex) {
     EXPECT_EQ(QStringList(shortList).removeDuplicates(), 0);
 }
 
+// Entry by entry against the published tone sets, so that a slipped or swapped entry shows.
+TEST(ToneCodec, EveryCtcssToneAndDcsCodeIsTheStandardOne) {
+    const QStringList ctcss =
+        QStringLiteral(
+            "67.0 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 "
+            "118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 162.2 167.9 173.8 179.9 186.2 "
+            "192.8 203.5 210.7 218.1 225.7 233.6 241.8 250.3")
+            .split(u' ');
+    const QStringList dcs =
+        QStringLiteral(
+            "023 025 026 031 032 036 043 047 051 053 054 065 071 072 073 074 114 115 116 122 125 "
+            "131 132 134 143 145 152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 "
+            "251 252 255 261 263 265 266 271 274 306 311 315 325 331 332 343 346 351 356 364 365 "
+            "371 411 412 413 423 431 432 445 446 452 454 455 462 464 465 466 503 506 516 523 526 "
+            "532 546 565 606 612 624 627 631 632 654 662 664 703 712 723 731 732 734 743 754")
+            .split(u' ');
+    ASSERT_EQ(ctcss.size(), kCtcssCount);
+    ASSERT_EQ(dcs.size(), kDcsCount);
+    const QStringList shown = shortToneList(kLangEnglish);
+    for (int n = 1; n <= kCtcssCount; ++n) {
+        EXPECT_EQ(QString::number(ctcssTenthsHz(n) / 10.0, 'f', 1), ctcss[n - 1]) << n;
+        EXPECT_EQ(shown[n], ctcss[n - 1]) << n;
+    }
+    for (int n = 1; n <= kDcsCount; ++n) {
+        EXPECT_EQ(QStringLiteral("%1").arg(dcsOctalDigits(n), 3, 10, QChar(u'0')), dcs[n - 1]) << n;
+        EXPECT_EQ(shown[kCtcssCount + n], u'D' + dcs[n - 1] + u'N') << n;
+    }
+}
+
 TEST(ToneCodec, ShownTextsAndToneCodesConvertBothWays) {
     EXPECT_EQ(getCtcssDcsByShow("88.5", kLangEnglish), "0885");
     EXPECT_EQ(getCtcssDcsByShow("250.3", kLangEnglish), "2503");

@@ -250,15 +250,20 @@ TEST(MemoryMap, OptionBytesAndScaledBatteryValues) {
     EXPECT_EQ(image.optFeat.battMax, 168);
     EXPECT_EQ(image.optFeat.battMin, 97);
     EXPECT_EQ(image.extFreq, 50000);
-    // 1024 x 261.5 / 1024 = 261.5 and 3072 -> 784.5: halves go to the even neighbour.
+    // 1024 x 261.5 / 1024 = 261.5 and 3072 -> 784.5: halves go to the even neighbour. Both lie
+    // above 17.0 V (no half falls inside 9.0..17.0), so the read keeps 17.0 V and says so.
     QByteArray halves = buf;
     halves[0x3F00] = 0x00;
     halves[0x3F01] = 0x04;
     halves[0x3F02] = 0x00;
     halves[0x3F03] = 0x0C;
-    ASSERT_TRUE(decodeImage(halves, image, *table, settings));
-    EXPECT_EQ(image.optFeat.battMax, 262);
-    EXPECT_EQ(image.optFeat.battMin, 784);
+    const DecodeResult result = decodeImage(halves, image, *table, settings);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(image.optFeat.battMax, 170);
+    EXPECT_EQ(image.optFeat.battMin, 170);
+    ASSERT_EQ(result.replaced.size(), 2);
+    EXPECT_EQ(result.replaced[0].message(kLangEnglish), "BattMin: read 784, now 170");
+    EXPECT_EQ(result.replaced[1].message(kLangEnglish), "BattMax: read 262, now 170");
 }
 
 TEST(MemoryMap, RogerTonesSitInPairsOf30BytesPer64) {
