@@ -1,3 +1,4 @@
+#include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
@@ -31,8 +32,10 @@ int main(int argc, char* argv[]) {
         r5k27::isWritableLocation(installed));
 
     r5k27::MessageBoxPrompter prompter(ctx.settings);
-    r5k27::QtFileDialogs dialogs;
     r5k27::UserSettingsStore userSettings(r5k27::kProgramTitle);
+    r5k27::FolderMemory folderMemory(userSettings);
+    r5k27::QtFileDialogs dialogs;
+    dialogs.setFolderMemory(&folderMemory);
     r5k27::DataFileStore store(ctx, prompter);
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;

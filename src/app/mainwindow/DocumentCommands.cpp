@@ -31,33 +31,44 @@ void DocumentCommands::loadNewDoc() {
     // A new document has no file of its own, so a later Save cannot overwrite the one before.
     doc_.docPath = kUntitledDocPath;
     doc_.docUntitled = true;
+    s_.shell.documentReplaced();
     s_.shell.applyLanguageTexts();
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();
 }
 
-void DocumentCommands::open() {
-    if (s_.store.isModified()) {
-        switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
-                                Icon::Warning)) {
-        case Answer::Yes:
-            if (!saveBeforeLeaving())
-                return;
-            break;
-        case Answer::No:
-            break;
-        default:
-            return;
-        }
+bool DocumentCommands::mayLeaveDocument() {
+    if (!s_.store.isModified())
+        return true;
+    switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
+                            Icon::Warning)) {
+    case Answer::Yes:
+        return saveBeforeLeaving();
+    case Answer::No:
+        return true;
+    default:
+        return false;
     }
-    openFileCommand();
+}
+
+void DocumentCommands::open() {
+    if (mayLeaveDocument())
+        openFileCommand();
+}
+
+void DocumentCommands::openPath(const QString& path) {
+    if (mayLeaveDocument())
+        openChosenPath(path);
 }
 
 void DocumentCommands::openFileCommand() {
     const QString path = s_.dialogs.openFileName(dialogFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openChosenPath(path);
+}
+
+void DocumentCommands::openChosenPath(const QString& path) {
     const QString previous = doc_.docPath;
     doc_.docPath = path;
     s_.shell.closeAllChildren();
@@ -66,6 +77,8 @@ void DocumentCommands::openFileCommand() {
         return;
     }
     doc_.docUntitled = false;
+    s_.shell.documentReplaced();
+    s_.shell.documentFileUsed(path);
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.applyLanguageTexts();
@@ -99,6 +112,7 @@ bool DocumentCommands::saveToDocPath() {
     if (!s_.store.save(doc_.docPath))
         return false;
     doc_.docUntitled = false;
+    s_.shell.documentFileUsed(doc_.docPath);
     s_.shell.refreshCaption();
     return true;
 }
@@ -110,23 +124,14 @@ bool DocumentCommands::saveBeforeLeaving() {
 void DocumentCommands::initialSetting() {
     s_.shell.closeAllChildren();
     s_.store.loadDefault(DefaultFileKind::Factory);
+    s_.shell.documentReplaced();
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();
 }
 
 bool DocumentCommands::confirmExit() {
-    if (!s_.store.isModified())
-        return true;
-    switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
-                            Icon::Warning)) {
-    case Answer::Yes:
-        return saveBeforeLeaving();
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return mayLeaveDocument();
 }
 
 } // namespace r5k27

@@ -25,6 +25,8 @@ public:
     void newFromMenu(); // asks first
     void loadNewDoc();  // no question (toolbar, start)
     void open();
+    // Open without the file dialog (a recent file), after the same save question.
+    void openPath(const QString& path);
     void save();
     bool saveAs(); // true when the document was written
     void initialSetting();
@@ -39,7 +41,10 @@ private:
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();
     bool saveToDocPath();
+    // The save question before the document is left; false when the user stays.
+    bool mayLeaveDocument();
     void openFileCommand();
+    void openChosenPath(const QString& path);
 
     Document& doc_;
     const AppSettings& settings_;

@@ -40,6 +40,10 @@ public:
     virtual void cascadeChildren() = 0;
     virtual void applyLanguageTexts() = 0;
     virtual void refreshCaption() = 0;
+    // A new document took the place of the old one (new, open, initial setting).
+    virtual void documentReplaced() {}
+    // The document was opened from or saved to this data file.
+    virtual void documentFileUsed(const QString& path) { Q_UNUSED(path); }
 };
 
 } // namespace r5k27

@@ -41,6 +41,9 @@ void MainWindow::buildMenus() {
     addItem(file, FileOpen, [this] { commands_->open(); })->setShortcut(QKeySequence::Open);
     addItem(file, FileSave, [this] { commands_->save(); })->setShortcut(QKeySequence::Save);
     addItem(file, FileSaveAs, [this] { commands_->saveAs(); });
+    recentMenu_ = file->addMenu(QString());
+    recentMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
+    recentMenu_->menuAction()->setObjectName(recentMenu_->objectName());
     file->addSeparator();
     addItem(file, FilePrint, nothing);
     file->addSeparator();
@@ -53,6 +56,11 @@ void MainWindow::buildMenus() {
     addItem(band, FrequencyCheck, nothing);
 
     QMenu* edit = addMenu(nullptr, Edit);
+    addItem(edit, EditUndo, [this] { undo(); })->setShortcut(QKeySequence::Undo);
+    addItem(edit, EditRedo, [this] { redo(); })
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     addItem(edit, ChannelInfo, child(ChildKind::Channel));
     addItem(edit, OptFeature, child(ChildKind::Options));
     addItem(edit, ToneTips, child(ChildKind::RogerBeep));
@@ -131,6 +139,9 @@ void MainWindow::buildToolbar() {
         [this] { commands_->open(); });
     add("保存", QStyle::SP_DialogSaveButton, "document-save", FileSave,
         [this] { commands_->save(); });
+    toolbar_->addSeparator();
+    undoButton_ = add("Undo", QStyle::SP_ArrowBack, "edit-undo", EditUndo, [this] { undo(); });
+    redoButton_ = add("Redo", QStyle::SP_ArrowForward, "edit-redo", EditRedo, [this] { redo(); });
     toolbar_->addSeparator();
     add("打印", QStyle::SP_FileDialogContentsView, "document-print", FilePrint, [] {});
     toolbar_->addSeparator();
