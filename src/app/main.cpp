@@ -1,3 +1,4 @@
+#include "channellist/ChannelListFeature.h"
 #include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;
     std::unique_ptr<r5k27::RadioLinkFeature> radioLink;
+    std::unique_ptr<r5k27::ChannelListFeature> channelList;
 
     r5k27::StartupSteps steps;
     steps.showSplash = [&] {
@@ -60,6 +62,8 @@ int main(int argc, char* argv[]) {
             store.setVersionStarter(startVersion);
             radioLink = std::make_unique<r5k27::RadioLinkFeature>(
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
+            channelList =
+                std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
             mainWindow->show();
         });
         splash->show();

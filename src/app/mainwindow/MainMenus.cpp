@@ -157,13 +157,14 @@ void MainWindow::buildToolbar() {
 }
 
 QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
-                                    std::function<void()> handler) {
+                                    std::function<void()> handler, bool separated) {
     QAction* print = action(MenuItem::FilePrint);
     auto* a = new QAction(text.in(ctx_.settings.langIndex), fileMenu_);
     a->setObjectName(QString::fromLatin1(objectName));
     connect(a, &QAction::triggered, this, std::move(handler));
     fileMenu_->insertAction(print, a);
-    fileMenu_->insertSeparator(print);
+    if (separated)
+        fileMenu_->insertSeparator(print);
     featureFileItems_.append({a, text});
     return a;
 }

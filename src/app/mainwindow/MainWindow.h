@@ -54,9 +54,10 @@ public:
     void registerChildWindow(ChildKind kind, ChildWindows::Factory factory);
     void registerCommand(MenuItem item, std::function<void()> handler);
     bool showChild(ChildKind kind);
-    // A File menu entry of a feature, placed before Print, with its text in both languages.
+    // A File menu entry of a feature, placed before Print, with its text in both languages;
+    // separated: a line follows it (entries that belong together leave it out).
     QAction* addFileCommand(const char* objectName, const BiText& text,
-                            std::function<void()> handler);
+                            std::function<void()> handler, bool separated = true);
     // The status bar's port panel after the port choice changed.
     void refreshPortStatus();
 

@@ -1,0 +1,76 @@
+// Undo and redo over a full document (920 channels) with 200 steps in the history, the memory
+// those steps hold, and the channel list's export and import of the same document.
+#include "BenchSupport.h"
+#include "channels/ChannelCsv.h"
+#include "common/AppSettings.h"
+#include "image/EditHistory.h"
+#include "image/InitialValues.h"
+#include "options/OptionValues.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <cstdio>
+
+using namespace r5k27;
+using bench::fillEveryGroup;
+using bench::reportTimings;
+
+namespace {
+
+constexpr int kSteps = 200;
+
+// 200 steps of one kind: frequency entries (each changes the table) or option changes (each
+// changes only the record, so the table is shared).
+void fillHistory(Document& doc, DocumentEvents& events, bool channels) {
+    for (int i = 0; i < kSteps; ++i) {
+        if (channels)
+            doc.chTable.at(i % 2, 1 + i % 46, 1 + i % 10)
+                .rxFreq.assign(QStringLiteral("28%1").arg(1000 + i));
+        else
+            setOptionValue(doc.curImage, OptionId::MicLevel, 1 + i % 36);
+        emit events.edited(EditName{QStringLiteral("step"), QStringLiteral("step")});
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    for (const bool channels : {true, false}) {
+        Document doc;
+        AppSettings settings;
+        DocumentEvents events;
+        writeBuiltInDefaults(doc, settings, 1, QDate(2026, 1, 1));
+        fillEveryGroup(doc);
+        EditHistory history(doc, settings, events);
+        fillHistory(doc, events, channels);
+        std::printf("%s: %d steps hold %.2f MB\n", channels ? "channel edits" : "option edits",
+                    history.undoCount(), double(history.storedBytes()) / (1024.0 * 1024.0));
+        bool down = true;
+        reportTimings(channels ? "undo/redo (channel steps)" : "undo/redo (option steps)", 20000,
+                      [&] {
+                          if (down ? !history.undo() : !history.redo()) {
+                              down = !down;
+                              return down ? history.undo() : history.redo();
+                          }
+                          return true;
+                      });
+    }
+
+    Document doc;
+    AppSettings settings;
+    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
+    fillEveryGroup(doc);
+    const QByteArray csv = channelsToCsv(doc.curImage, doc.chTable);
+    // Memory channels of groups B..J cannot be edited and have no location, so 812 rows.
+    const qsizetype rows = csv.count('\n') - 1;
+    std::printf("channel list: %lld rows, %lld bytes\n", static_cast<long long>(rows),
+                static_cast<long long>(csv.size()));
+    reportTimings("csv export (920 channels)", 500,
+                  [&] { return !channelsToCsv(doc.curImage, doc.chTable).isEmpty(); });
+    reportTimings("csv import (920 channels)", 500, [&] {
+        Document copy = doc;
+        return channelsFromCsv(csv, copy.curImage, copy.chTable, nullptr).taken == rows;
+    });
+    return 0;
+}
