@@ -1,7 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs,
 # skipping apt entirely when all of them are present.
 R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev cmake ninja-build g++ \
-libgtest-dev fonts-wqy-microhei"
+libgtest-dev fonts-wqy-microhei poppler-utils"
 
 r5k27_install_deps() {
     local missing=""

@@ -8,6 +8,7 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
+#include "print/PrintFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/Startup.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<r5k27::SplashWindow> splash;
     std::unique_ptr<r5k27::RadioLinkFeature> radioLink;
     std::unique_ptr<r5k27::ChannelListFeature> channelList;
+    std::unique_ptr<r5k27::PrintFeature> printing;
 
     r5k27::StartupSteps steps;
     steps.showSplash = [&] {
@@ -64,6 +66,7 @@ int main(int argc, char* argv[]) {
                 ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
             channelList =
                 std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
+            printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);
             mainWindow->show();
         });
         splash->show();

@@ -4,8 +4,8 @@
 
 namespace r5k27::ChannelListTexts {
 
-inline constexpr BiText exportChannels{"&Export Channels…", "导出信道(&E)…"};
-inline constexpr BiText importChannels{"&Import Channels…", "导入信道(&I)…"};
+inline constexpr BiText exportChannels{"Export Channels…", "导出信道…"};
+inline constexpr BiText importChannels{"Import Channels…", "导入信道…"};
 inline constexpr BiText csvFilter{"Channel List (*.csv)|*.csv", "信道列表 (*.csv)|*.csv"};
 inline constexpr BiText importStep{"Import channels", "导入信道"};
 inline constexpr BiText reportTitle{"Import Channels", "导入信道"};

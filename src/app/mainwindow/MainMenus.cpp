@@ -45,7 +45,7 @@ void MainWindow::buildMenus() {
     recentMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
     recentMenu_->menuAction()->setObjectName(recentMenu_->objectName());
     file->addSeparator();
-    addItem(file, FilePrint, nothing);
+    addItem(file, FilePrint, command(FilePrint))->setShortcut(QKeySequence::Print);
     file->addSeparator();
     addItem(file, FileExit, [this] { close(); });
 
@@ -143,7 +143,7 @@ void MainWindow::buildToolbar() {
     undoButton_ = add("Undo", QStyle::SP_ArrowBack, "edit-undo", EditUndo, [this] { undo(); });
     redoButton_ = add("Redo", QStyle::SP_ArrowForward, "edit-redo", EditRedo, [this] { redo(); });
     toolbar_->addSeparator();
-    add("打印", QStyle::SP_FileDialogContentsView, "document-print", FilePrint, [] {});
+    add("打印", QStyle::SP_FileDialogContentsView, "document-print", FilePrint, command(FilePrint));
     toolbar_->addSeparator();
     add("ReadRadio", QStyle::SP_ArrowDown, "go-down", ReadFromRadio, command(ReadFromRadio));
     add("CommSet", QStyle::SP_ComputerIcon, "preferences-system", Comm, command(Comm));
@@ -193,7 +193,7 @@ void MainWindow::updateAvailability() {
                                      {Dtmf, ChildKind::Dtmf}})
         action(item)->setEnabled(children_.canShow(kind));
     for (const MenuItem item :
-         {ReadFromRadio, WriteToRadio, MWriteToRadio, RadioInfo, Comm, Language})
+         {FilePrint, ReadFromRadio, WriteToRadio, MWriteToRadio, RadioInfo, Comm, Language})
         action(item)->setEnabled(bool(commandHandlers_[static_cast<std::size_t>(item)]));
     for (const auto& [button, item] : std::as_const(toolbarTips_))
         button->setEnabled(action(item)->isEnabled());
