@@ -5,10 +5,14 @@
 #include "common/AppSettings.h"
 #include "image/EditHistory.h"
 #include "image/InitialValues.h"
+#include "mainwindow/MainWindow.h"
 #include "options/OptionValues.h"
+#include "platform/UserSettingsStore.h"
+#include "startup/AppContext.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
+#include <QTemporaryDir>
 #include <cstdio>
 
 using namespace r5k27;
@@ -32,10 +36,53 @@ void fillHistory(Document& doc, DocumentEvents& events, bool channels) {
     }
 }
 
+struct SilentPrompter : Prompter {
+    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
+};
+struct NoStore : DocumentStore {
+    bool isModified() const override { return false; }
+    bool open(const QString&) override { return false; }
+    bool save(const QString&) override { return false; }
+    void loadDefault(DefaultFileKind) override {}
+};
+struct NoDialogs : FileDialogs {
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+// Undo and redo through the shown main window: the edit in progress is committed, the menu
+// items and toolbar buttons are renamed and the caption follows the restored document.
+void mainWindowUndo() {
+    QTemporaryDir dir;
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.filePath(QStringLiteral("R5K27/V200")), u'/');
+    initCaptionTables(ctx.captions);
+    writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2026, 1, 1));
+    fillEveryGroup(ctx.doc);
+    SilentPrompter prompter;
+    NoStore store;
+    NoDialogs dialogs;
+    UserSettingsStore userSettings =
+        UserSettingsStore::inFile(dir.filePath(QStringLiteral("user.ini")));
+    MainWindow window(ctx, MainWindowServices{store, dialogs, prompter, userSettings});
+    window.show();
+    fillHistory(ctx.doc, ctx.events, true);
+    EditHistory& history = window.history();
+    bool down = true;
+    reportTimings("main window undo/redo", 20000, [&] {
+        if (down ? !history.canUndo() : !history.canRedo())
+            down = !down;
+        down ? window.undo() : window.redo();
+        QCoreApplication::processEvents();
+        return true;
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    mainWindowUndo();
     for (const bool channels : {true, false}) {
         Document doc;
         AppSettings settings;
