@@ -17,6 +17,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 namespace r5k27 {
