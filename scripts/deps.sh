@@ -2,7 +2,7 @@
 # skipping apt entirely when all of them are present.
 R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev cmake ninja-build g++ \
 libgtest-dev fonts-wqy-microhei qt6-translations-l10n desktop-file-utils appstream shared-mime-info \
-file"
+file poppler-utils"
 
 r5k27_install_deps() {
     local missing=""

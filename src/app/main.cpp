@@ -1,15 +1,18 @@
+#include "channellist/ChannelListFeature.h"
 #include "channels/ChannelFeature.h"
+#include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
 #include "common/QtFileDialogs.h"
-#include "lang/LanguageWindow.h"
 #include "dtmf/DtmfFeature.h"
+#include "lang/LanguageWindow.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/DataFileStore.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsFeature.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
+#include "print/PrintFeature.h"
 #include "rogerbeep/RogerBeepFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
@@ -39,12 +42,16 @@ int main(int argc, char* argv[]) {
         r5k27::isWritableLocation(installed));
 
     r5k27::MessageBoxPrompter prompter(ctx.settings);
-    r5k27::QtFileDialogs dialogs;
     r5k27::UserSettingsStore userSettings(r5k27::kProgramTitle);
+    r5k27::FolderMemory folderMemory(userSettings);
+    r5k27::QtFileDialogs dialogs;
+    dialogs.setFolderMemory(&folderMemory);
     r5k27::DataFileStore store(ctx, prompter);
     std::unique_ptr<r5k27::MainWindow> mainWindow;
     std::unique_ptr<r5k27::SplashWindow> splash;
     std::unique_ptr<r5k27::RadioLinkFeature> radioLink;
+    std::unique_ptr<r5k27::ChannelListFeature> channelList;
+    std::unique_ptr<r5k27::PrintFeature> printing;
 
     r5k27::StartupSteps steps;
     steps.showSplash = [&] {
@@ -71,6 +78,9 @@ int main(int argc, char* argv[]) {
             r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
                                           ctx.settingsFile);
             r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
+            channelList =
+                std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
+            printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);
             mainWindow->show();
             // A data file named on the command line (a double click in the file manager).
             if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());

@@ -35,6 +35,19 @@ void UserSettingsStore::writeInt(const QString& section, const QString& key, int
     settings_->setValue(keyPath(section, key), QString::number(value));
 }
 
+QString UserSettingsStore::readText(const QString& section, const QString& key) const {
+    return settings_->value(keyPath(section, key)).toString();
+}
+
+void UserSettingsStore::writeText(const QString& section, const QString& key,
+                                  const QString& value) {
+    settings_->setValue(keyPath(section, key), value);
+}
+
+void UserSettingsStore::remove(const QString& section, const QString& key) {
+    settings_->remove(keyPath(section, key));
+}
+
 bool UserSettingsStore::contains(const QString& section, const QString& key) const {
     return settings_->contains(keyPath(section, key));
 }

@@ -21,6 +21,10 @@ public:
     // The stored integer, or fallback when the key is missing or not a whole number.
     int readInt(const QString& section, const QString& key, int fallback) const;
     void writeInt(const QString& section, const QString& key, int value);
+    // The stored text, or an empty one when the key is missing.
+    QString readText(const QString& section, const QString& key) const;
+    void writeText(const QString& section, const QString& key, const QString& value);
+    void remove(const QString& section, const QString& key);
     bool contains(const QString& section, const QString& key) const;
     void sync();
 

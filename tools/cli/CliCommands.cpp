@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "CliSession.h"
+#include "CsvCommands.h"
 #include "DocumentReport.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
@@ -21,6 +22,8 @@ const QString kUsage =
                    "       r5k27-cli show [--json] FILE.dat\n"
                    "       r5k27-cli encode FILE.dat IMG\n"
                    "       r5k27-cli decode IMG FILE.dat\n"
+                   "       r5k27-cli csv-export FILE.dat OUT.csv\n"
+                   "       r5k27-cli csv-import FILE.dat IN.csv OUT.dat\n"
                    "       r5k27-cli ports\n"
                    "       r5k27-cli identify --port P\n"
                    "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
@@ -95,6 +98,10 @@ int runCli(const QStringList& args, const QString& programFolder, QTextStream& o
             result = encodeDocument(session, *parsed);
         else if (verb == QStringLiteral("decode"))
             result = decodeDocument(session, *parsed);
+        else if (verb == QStringLiteral("csv-export"))
+            result = exportChannels(session, *parsed);
+        else if (verb == QStringLiteral("csv-import"))
+            result = importChannels(session, *parsed);
         else if (verb == QStringLiteral("ports"))
             result = listPorts(session, *parsed);
         else if (verb == QStringLiteral("identify"))

@@ -1,5 +1,7 @@
 #include "QtFileDialogs.h"
 
+#include "FolderMemory.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -18,19 +20,35 @@ QString qtFileFilter(const QString& pairedFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+QString defaultSuffixOf(const QString& pairedFilter) {
+    const QString pattern = pairedFilter.section(u'|', 1, 1).section(u';', 0, 0).trimmed();
+    const QString suffix = pattern.startsWith(QStringLiteral("*.")) ? pattern.mid(2) : QString();
+    if (!suffix.isEmpty() && !suffix.contains(u'*'))
+        return suffix;
+    return QStringLiteral("dat");
+}
+
 QString QtFileDialogs::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
-                                        qtFileFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                     memory_ ? memory_->folder() : QString(), qtFileFilter(filter));
+    if (memory_)
+        memory_->remember(path);
+    return path;
 }
 
 QString QtFileDialogs::saveFileName(const QString& filter, const QString& preset) {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), preset, qtFileFilter(filter));
+    QFileDialog dialog(QApplication::activeWindow(), QString(),
+                       memory_ ? memory_->startPath(preset) : preset, qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(defaultSuffixOf(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    if (memory_)
+        memory_->remember(path);
+    return path;
 }
 
 } // namespace r5k27

@@ -31,6 +31,7 @@ void DocumentCommands::loadNewDoc() {
     // A new document has no file of its own, so a later Save cannot overwrite the one before.
     doc_.docPath = kUntitledDocPath;
     doc_.docUntitled = true;
+    s_.shell.documentReplaced();
     s_.shell.applyLanguageTexts();
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
@@ -40,6 +41,11 @@ void DocumentCommands::loadNewDoc() {
 void DocumentCommands::open() {
     if (mayReplaceDocument())
         openFileCommand();
+}
+
+void DocumentCommands::openRecent(const QString& path) {
+    if (mayReplaceDocument())
+        openPath(path);
 }
 
 void DocumentCommands::openFileCommand() {
@@ -57,6 +63,8 @@ bool DocumentCommands::openPath(const QString& path) {
         return false;
     }
     doc_.docUntitled = false;
+    s_.shell.documentReplaced();
+    s_.shell.documentFileUsed(path);
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.applyLanguageTexts();
@@ -93,6 +101,7 @@ bool DocumentCommands::saveToDocPath() {
     if (!s_.store.save(doc_.docPath))
         return false;
     doc_.docUntitled = false;
+    s_.shell.documentFileUsed(doc_.docPath);
     s_.shell.refreshCaption();
     return true;
 }
@@ -110,6 +119,7 @@ void DocumentCommands::initialSetting() {
     // Like New: the factory document is no longer the opened file, and Save must not say so.
     doc_.docPath = kUntitledDocPath;
     doc_.docUntitled = true;
+    s_.shell.documentReplaced();
     s_.shell.showChannelWindow();
     s_.shell.refreshCaption();
     s_.shell.cascadeChildren();

@@ -28,6 +28,8 @@ public:
     // Open without the dialog and without asking first (a file named at start); every check
     // and message of Open applies. False leaves the document as it was.
     bool openPath(const QString& path);
+    // Open without the file dialog (a recent file), after the same save question as Open.
+    void openRecent(const QString& path);
     void save();
     bool saveAs(); // true when the document was written
     // Factory values, after the unsaved-changes question; the result is untitled.

@@ -42,6 +42,10 @@ public:
     virtual void refreshCaption() = 0;
     // Open editors store what is still being typed, before the document is saved or compared.
     virtual void commitEditsInProgress() {}
+    // A new document took the place of the old one (new, open, initial setting).
+    virtual void documentReplaced() {}
+    // The document was opened from or saved to this data file.
+    virtual void documentFileUsed(const QString& path) { Q_UNUSED(path); }
 };
 
 } // namespace r5k27

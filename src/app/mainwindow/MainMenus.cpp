@@ -41,8 +41,11 @@ void MainWindow::buildMenus() {
     addItem(file, FileOpen, [this] { commands_->open(); })->setShortcut(QKeySequence::Open);
     addItem(file, FileSave, [this] { commands_->save(); })->setShortcut(QKeySequence::Save);
     addItem(file, FileSaveAs, [this] { commands_->saveAs(); });
+    recentMenu_ = file->addMenu(QString());
+    recentMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
+    recentMenu_->menuAction()->setObjectName(recentMenu_->objectName());
     file->addSeparator();
-    addItem(file, FilePrint, nothing);
+    addItem(file, FilePrint, command(FilePrint))->setShortcut(QKeySequence::Print);
     file->addSeparator();
     addItem(file, FileExit, [this] { close(); });
 
@@ -53,6 +56,11 @@ void MainWindow::buildMenus() {
     addItem(band, FrequencyCheck, nothing);
 
     QMenu* edit = addMenu(nullptr, Edit);
+    addItem(edit, EditUndo, [this] { undo(); })->setShortcut(QKeySequence::Undo);
+    addItem(edit, EditRedo, [this] { redo(); })
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     addItem(edit, ChannelInfo, child(ChildKind::Channel));
     addItem(edit, OptFeature, child(ChildKind::Options));
     addItem(edit, ToneTips, child(ChildKind::RogerBeep));
@@ -132,7 +140,10 @@ void MainWindow::buildToolbar() {
     add("保存", QStyle::SP_DialogSaveButton, "document-save", FileSave,
         [this] { commands_->save(); });
     toolbar_->addSeparator();
-    add("打印", QStyle::SP_FileDialogContentsView, "document-print", FilePrint, [] {});
+    undoButton_ = add("Undo", QStyle::SP_ArrowBack, "edit-undo", EditUndo, [this] { undo(); });
+    redoButton_ = add("Redo", QStyle::SP_ArrowForward, "edit-redo", EditRedo, [this] { redo(); });
+    toolbar_->addSeparator();
+    add("打印", QStyle::SP_FileDialogContentsView, "document-print", FilePrint, command(FilePrint));
     toolbar_->addSeparator();
     add("ReadRadio", QStyle::SP_ArrowDown, "go-down", ReadFromRadio, command(ReadFromRadio));
     add("CommSet", QStyle::SP_ComputerIcon, "preferences-system", Comm, command(Comm));
@@ -146,13 +157,14 @@ void MainWindow::buildToolbar() {
 }
 
 QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
-                                    std::function<void()> handler) {
+                                    std::function<void()> handler, bool separated) {
     QAction* print = action(MenuItem::FilePrint);
     auto* a = new QAction(text.in(ctx_.settings.langIndex), fileMenu_);
     a->setObjectName(QString::fromLatin1(objectName));
     connect(a, &QAction::triggered, this, std::move(handler));
     fileMenu_->insertAction(print, a);
-    fileMenu_->insertSeparator(print);
+    if (separated)
+        fileMenu_->insertSeparator(print);
     featureFileItems_.append({a, text});
     return a;
 }
@@ -181,7 +193,7 @@ void MainWindow::updateAvailability() {
                                      {Dtmf, ChildKind::Dtmf}})
         action(item)->setEnabled(children_.canShow(kind));
     for (const MenuItem item :
-         {ReadFromRadio, WriteToRadio, MWriteToRadio, RadioInfo, Comm, Language})
+         {FilePrint, ReadFromRadio, WriteToRadio, MWriteToRadio, RadioInfo, Comm, Language})
         action(item)->setEnabled(bool(commandHandlers_[static_cast<std::size_t>(item)]));
     for (const auto& [button, item] : std::as_const(toolbarTips_))
         button->setEnabled(action(item)->isEnabled());

@@ -35,7 +35,9 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     , ctx_(ctx)
     , services_(services)
     , mdiArea_(new QMdiArea)
-    , children_(*mdiArea_) {
+    , children_(*mdiArea_)
+    , history_(ctx.doc, ctx.settings, ctx.events)
+    , recentFiles_(services.userSettings) {
     setObjectName(QStringLiteral("frmMain"));
     commands_ = std::make_unique<DocumentCommands>(
         ctx_.doc, ctx_.settings, ctx_.captions,
@@ -45,6 +47,9 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     timerReNew_.setSingleShot(true);
     timerReNew_.setInterval(200);
     connect(&timerReNew_, &QTimer::timeout, this, &MainWindow::loadNewDoc);
+    connect(&history_, &EditHistory::changed, this, &MainWindow::refreshUndoItems);
+    connect(&ctx_.events, &DocumentEvents::documentReloaded, this,
+            &MainWindow::showReloadedDocument);
 
     placeWindow();
     buildLayout();
@@ -144,6 +149,8 @@ void MainWindow::applyLanguageTexts() {
     for (const auto& [button, item] : std::as_const(toolbarTips_))
         button->setToolTip(withoutAccelerator(ctx_.captions.menuText(item, lang)));
     treePane_->setCloseToolTip(withoutAccelerator(text(ctx_.captions.buttons.close)));
+    refreshUndoItems();
+    refreshRecentFiles();
 }
 
 void MainWindow::refreshPortStatus() {
@@ -176,6 +183,8 @@ void MainWindow::loadNewDocSoon() {
 
 void MainWindow::startShowData() {
     closeAllChildren();
+    // The radio's document starts a history of its own.
+    history_.reset();
     applyLanguageTexts();
     showChannelWindow();
     refreshCaption();

@@ -3,6 +3,8 @@
 #include "ChildWindows.h"
 #include "DocumentCommands.h"
 #include "DocumentStore.h"
+#include "RecentFiles.h"
+#include "image/EditHistory.h"
 #include "lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
@@ -52,11 +54,19 @@ public:
     void registerChildWindow(ChildKind kind, ChildWindows::Factory factory);
     void registerCommand(MenuItem item, std::function<void()> handler);
     bool showChild(ChildKind kind);
-    // A File menu entry of a feature, placed before Print, with its text in both languages.
+    // A File menu entry of a feature, placed before Print, with its text in both languages;
+    // separated: a line follows it (entries that belong together leave it out).
     QAction* addFileCommand(const char* objectName, const BiText& text,
-                            std::function<void()> handler);
+                            std::function<void()> handler, bool separated = true);
     // The status bar's port panel after the port choice changed.
     void refreshPortStatus();
+
+    // Edit › Undo and Redo: open windows first commit the edit in progress.
+    void undo();
+    void redo();
+    EditHistory& history() { return history_; }
+    // A file of File › Recent Files; a file that is gone is dropped from the list.
+    void openRecentFile(const QString& path);
 
     ChildWindows& children() { return children_; }
     DocumentCommands& commands() { return *commands_; }
@@ -76,6 +86,8 @@ private:
     void cascadeChildren() override;
     void applyLanguageTexts() override;
     void commitEditsInProgress() override { emit commitPendingEdits(); }
+    void documentReplaced() override;
+    void documentFileUsed(const QString& path) override;
 
     QAction* action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
     QAction* addItem(QMenu* menu, MenuItem item, std::function<void()> onTrigger = {});
@@ -89,12 +101,21 @@ private:
     void runCommand(MenuItem item);
     void updateAvailability();
     void showAbout();
+    void refreshUndoItems();
+    void refreshRecentFiles();
+    // Caption and band panel after the document's values were replaced in place.
+    void showReloadedDocument();
     const QString& text(const CaptionTable& table) const;
 
     AppContext& ctx_;
     MainWindowServices services_;
     QMdiArea* mdiArea_;
     ChildWindows children_;
+    EditHistory history_;
+    RecentFiles recentFiles_;
+    QMenu* recentMenu_ = nullptr;
+    QAction* undoButton_ = nullptr;
+    QAction* redoButton_ = nullptr;
     std::unique_ptr<DocumentCommands> commands_;
     TreePane* treePane_ = nullptr;
     TreeSplitterBar* splitter_ = nullptr;

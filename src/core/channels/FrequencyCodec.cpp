@@ -78,4 +78,17 @@ QString formatFrequencyEntry(const QString& text, const BandLimits& limits, bool
     return parseNumber(shown).value_or(0.0) == 0.0 ? QString() : shown;
 }
 
+QString storedToExactMhz(const QString& stored) {
+    const QString digits = stored.trimmed();
+    if (digits.size() < 2)
+        return {};
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return {};
+    QString fraction = digits.mid(2);
+    while (fraction.size() > 4 && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    return QString::number(digits.left(2).toInt()) + u'.' + fraction.leftJustified(4, u'0');
+}
+
 } // namespace r5k27

@@ -24,6 +24,10 @@ QString freqTextToStored(const QString& text, const BandLimits& limits);
 QString storedToFreqText(const QString& stored, const BandLimits& limits,
                          const MessageTarget& messages);
 
+// Stored digits as MHz with every stored digit and at least four decimals ("28015000" gives
+// "28.0150", "28012340" gives "28.01234"); empty for no frequency or digits that are no number.
+QString storedToExactMhz(const QString& stored);
+
 // Aligns to the 10 Hz grid that starts at the lower limit.
 double snapFrequency(double mhz, const BandLimits& limits);
 // Snapped value when inside the limits; outside, the nearest limit when clamping, else 0.

@@ -37,4 +37,16 @@ QString withoutAccelerator(const QString& caption) {
     return plain;
 }
 
+QString captionWithDetail(const QString& caption, const QString& detail) {
+    if (detail.isEmpty())
+        return caption;
+    QString escaped = detail;
+    escaped.replace(u'&', QStringLiteral("&&"));
+    static const QRegularExpression trailingMarker(QStringLiteral("\\(&[^&)]\\)$"));
+    const QRegularExpressionMatch marker = trailingMarker.match(caption);
+    if (!marker.hasMatch())
+        return caption + u' ' + escaped;
+    return caption.left(marker.capturedStart()) + u' ' + escaped + marker.captured();
+}
+
 } // namespace r5k27

@@ -19,6 +19,8 @@ constexpr std::array<MenuCaption, kMenuItemCount> kCaptions{{
     {CheckRadioBand, "MnuCheckRadioBand", {"Check Radio &Band", "检查机器频段(&B)"}},
     {FrequencyCheck, "MnuFrequencyCheck", {"Check All Channel &Frequency", "有效频率检测(&F)"}},
     {Edit, "mnuEdit", {"&Edit", "编辑(&E)"}},
+    {EditUndo, "mnuEditUndo", {"&Undo", "撤销(&U)"}},
+    {EditRedo, "mnuEditRedo", {"&Redo", "重做(&R)"}},
     {ChannelInfo, "mnuChannelInfo", {"&Channel Information", "信道信息(&C)"}},
     {OptFeature, "mnuOptFeature", {"&Option Features", "可选功能(&O)"}},
     {ToneTips, "mnuToneTips", {"&Roger Beep", "RB音(&R)"}},

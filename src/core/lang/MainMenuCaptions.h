@@ -22,6 +22,8 @@ enum class MenuItem {
     CheckRadioBand,
     FrequencyCheck,
     Edit,
+    EditUndo,
+    EditRedo,
     ChannelInfo,
     OptFeature,
     ToneTips,

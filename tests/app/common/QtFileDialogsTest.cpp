@@ -13,5 +13,11 @@ TEST(FileFilter, PairedFilterBecomesQtFilter) {
     EXPECT_EQ(qtFileFilter("no pattern"), "");
 }
 
+TEST(FileFilter, SavingAddsTheFiltersExtension) {
+    EXPECT_EQ(defaultSuffixOf("CSV (*.csv)|*.csv"), "csv");
+    EXPECT_EQ(defaultSuffixOf("Data File (*.dat)|*.dat"), "dat");
+    EXPECT_EQ(defaultSuffixOf("All|*.*"), "dat");
+}
+
 } // namespace
 } // namespace r5k27

@@ -1,0 +1,66 @@
+#include "ChannelListFeature.h"
+
+#include "ChannelListTexts.h"
+#include "ImportReport.h"
+#include "channels/ChannelCsv.h"
+#include "common/FileWrite.h"
+#include "image/DataFile.h"
+#include "mainwindow/MainWindow.h"
+#include "startup/AppContext.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace r5k27 {
+
+ChannelListFeature::ChannelListFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs,
+                                       Prompter& prompter)
+    : ctx_(ctx)
+    , window_(window)
+    , dialogs_(dialogs)
+    , prompter_(prompter) {
+    window.addFileCommand(
+        "mnuExportChannels", ChannelListTexts::exportChannels, [this] { exportChannels(); }, false);
+    window.addFileCommand("mnuImportChannels", ChannelListTexts::importChannels,
+                          [this] { importChannels(); });
+}
+
+int ChannelListFeature::lang() const {
+    return ctx_.settings.langIndex;
+}
+
+void ChannelListFeature::exportChannels() {
+    emit window_.commitPendingEdits();
+    const QString preset = QFileInfo(ctx_.doc.docPath).completeBaseName() + QStringLiteral(".csv");
+    const QString path = dialogs_.saveFileName(ChannelListTexts::csvFilter.in(lang()), preset);
+    if (path.isEmpty())
+        return;
+    if (!writeWholeFile(path, channelsToCsv(ctx_.doc.curImage, ctx_.doc.chTable)))
+        prompter_.error(DataFileTexts::fileError.in(lang()));
+}
+
+void ChannelListFeature::importChannels() {
+    emit window_.commitPendingEdits();
+    const QString path = dialogs_.openFileName(ChannelListTexts::csvFilter.in(lang()));
+    if (!path.isEmpty())
+        importFrom(path);
+}
+
+void ChannelListFeature::importFrom(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompter_.error(DataFileTexts::fileError.in(lang()));
+        return;
+    }
+    const CsvImportResult result =
+        channelsFromCsv(file.readAll(), ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
+    if (result.taken > 0) {
+        const BiText& step = ChannelListTexts::importStep;
+        emit ctx_.events.edited(EditName{step.in(kLangEnglish), step.in(kLangChinese)});
+        emit ctx_.events.documentReloaded();
+    }
+    if (!result.problems.isEmpty())
+        (new ImportReport(result, lang(), &window_))->open();
+}
+
+} // namespace r5k27

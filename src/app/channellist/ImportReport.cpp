@@ -1,0 +1,47 @@
+#include "ImportReport.h"
+
+#include "ChannelListTexts.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace r5k27 {
+
+ImportReport::ImportReport(const CsvImportResult& result, int lang, QWidget* parent)
+    : QDialog(parent) {
+    using namespace ChannelListTexts;
+    setObjectName(QStringLiteral("ImportReport"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(reportTitle.in(lang));
+
+    auto* summary =
+        new QLabel(result.taken > 0 ? reportSome.in(lang).arg(result.taken) : reportNone.in(lang));
+    summary->setObjectName(QStringLiteral("Summary"));
+    auto* table = new QTableWidget(int(result.problems.size()), 3);
+    table->setObjectName(QStringLiteral("Problems"));
+    table->setHorizontalHeaderLabels(
+        {rowColumn.in(lang), valueColumn.in(lang), reasonColumn.in(lang)});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    for (int i = 0; i < result.problems.size(); ++i) {
+        const CsvProblem& p = result.problems[i];
+        table->setItem(i, 0, new QTableWidgetItem(QString::number(p.row)));
+        table->setItem(i, 1, new QTableWidgetItem(p.value));
+        table->setItem(i, 2, new QTableWidgetItem(p.reason(lang)));
+    }
+    table->resizeColumnsToContents();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(table);
+    layout->addWidget(buttons);
+    resize(560, 320);
+}
+
+} // namespace r5k27

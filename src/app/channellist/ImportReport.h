@@ -1,0 +1,17 @@
+#pragma once
+
+#include "channels/ChannelCsv.h"
+
+#include <QDialog>
+
+namespace r5k27 {
+
+// The rows an import could not take: row number, value and reason, in the user's language.
+// Opens window-modal and deletes itself when closed.
+class ImportReport : public QDialog {
+    Q_OBJECT
+public:
+    ImportReport(const CsvImportResult& result, int lang, QWidget* parent);
+};
+
+} // namespace r5k27

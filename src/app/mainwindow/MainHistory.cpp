@@ -1,0 +1,79 @@
+// Edit › Undo and Redo, and File › Recent Files of the main window.
+#include "MainWindow.h"
+#include "MainWindowTexts.h"
+#include "startup/AppContext.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+namespace r5k27 {
+
+void MainWindow::undo() {
+    emit commitPendingEdits();
+    history_.undo();
+}
+
+void MainWindow::redo() {
+    emit commitPendingEdits();
+    history_.redo();
+}
+
+void MainWindow::documentReplaced() {
+    history_.reset();
+}
+
+void MainWindow::showReloadedDocument() {
+    refreshCaption();
+    statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
+}
+
+void MainWindow::refreshUndoItems() {
+    const int lang = ctx_.settings.langIndex;
+    auto show = [&](MenuItem item, QAction* button, bool possible, const EditName& name) {
+        const QString detail = lang == kLangChinese ? name.chinese : name.english;
+        const QString caption =
+            captionWithDetail(ctx_.captions.menuText(item, lang), possible ? detail : QString());
+        action(item)->setText(caption);
+        action(item)->setEnabled(possible);
+        button->setToolTip(withoutAccelerator(caption));
+        button->setEnabled(possible);
+    };
+    show(MenuItem::EditUndo, undoButton_, history_.canUndo(), history_.undoName());
+    show(MenuItem::EditRedo, redoButton_, history_.canRedo(), history_.redoName());
+}
+
+void MainWindow::documentFileUsed(const QString& path) {
+    recentFiles_.add(path);
+    refreshRecentFiles();
+}
+
+void MainWindow::refreshRecentFiles() {
+    recentMenu_->setTitle(MainWindowTexts::recentFiles.in(ctx_.settings.langIndex));
+    recentMenu_->clear();
+    const QStringList paths = recentFiles_.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
+        const QString path = paths[i];
+        connect(entry, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    recentMenu_->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::openRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        services_.prompter.warn(MainWindowTexts::recentFileMissing.in(ctx_.settings.langIndex)
+                                    .arg(QDir::toNativeSeparators(path)));
+        recentFiles_.remove(path);
+        refreshRecentFiles();
+        return;
+    }
+    commands_->openRecent(path);
+}
+
+} // namespace r5k27

@@ -1,0 +1,459 @@
+#include "ChannelCsv.h"
+
+#include "BandLimits.h"
+#include "ChannelNames.h"
+#include "ChannelTable.h"
+#include "FrequencyCodec.h"
+#include "ModeCodec.h"
+#include "ToneCodec.h"
+#include "common/CsvText.h"
+#include "common/NumericText.h"
+#include "image/MemoryImage.h"
+#include "options/GroupCheck.h"
+#include "signalling/DtmfReferences.h"
+#include "signalling/RogerTones.h"
+
+#include <QHash>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <unordered_map>
+
+namespace r5k27 {
+namespace {
+
+constexpr int kMemRows = 6;
+constexpr int kGroupBlock = 40;
+constexpr int kMemBase = 400;     // M1..M6 of a work mode follow its ten groups
+constexpr int kHFOffset = 500;    // the HF work mode's locations
+constexpr int kFillerCtcss = 885; // what the common layout holds where a channel has no CTCSS
+constexpr int kFillerDcs = 23;
+
+const QStringList kCommonColumns = {
+    QStringLiteral("Location"),     QStringLiteral("Name"),      QStringLiteral("Frequency"),
+    QStringLiteral("Duplex"),       QStringLiteral("Offset"),    QStringLiteral("Tone"),
+    QStringLiteral("rToneFreq"),    QStringLiteral("cToneFreq"), QStringLiteral("DtcsCode"),
+    QStringLiteral("DtcsPolarity"), QStringLiteral("Mode"),      QStringLiteral("TStep"),
+    QStringLiteral("Skip"),         QStringLiteral("Comment")};
+
+// The switches of a channel in the order of our own columns.
+struct SwitchColumn {
+    const char* name;
+    std::int16_t ChannelRec::*field;
+};
+constexpr SwitchColumn kSwitches[] = {
+    {"HiCut", &ChannelRec::hiCut},   {"NbAnl", &ChannelRec::nbAnl},
+    {"Echo", &ChannelRec::echo},     {"Add10K", &ChannelRec::add10K},
+    {"Busy", &ChannelRec::busyLock}, {"Public", &ChannelRec::publicCh}};
+
+struct ReferenceColumn {
+    const char* name;
+    std::int16_t ChannelRec::*field;
+    int max;
+};
+constexpr ReferenceColumn kReferences[] = {{"Roger", &ChannelRec::rogerTone, kToneSeqCount},
+                                           {"BOT", &ChannelRec::botCode, kDtmfCodeCount},
+                                           {"EOT", &ChannelRec::eotCode, kDtmfCodeCount},
+                                           {"Call", &ChannelRec::callCode, kDtmfCodeCount}};
+
+const QString kOff = QStringLiteral("OFF");
+const QString kOn = QStringLiteral("ON");
+const QString kWorkModeTexts[kModeCount] = {QStringLiteral("CB"), QStringLiteral("HF")};
+
+QStringList ownColumns() {
+    QStringList names{QStringLiteral("WorkMode"), QStringLiteral("Group"),
+                      QStringLiteral("Channel"), QStringLiteral("R5K27Mode")};
+    for (const auto& s : kSwitches)
+        names << QString::fromLatin1(s.name);
+    for (const auto& r : kReferences)
+        names << QString::fromLatin1(r.name);
+    return names;
+}
+
+// --- export ---------------------------------------------------------------------------------
+
+// MHz with six decimals from stored digits (two of MHz, then the fraction); empty for none.
+QString storedToMhz6(const QString& stored) {
+    const QString digits = stored.trimmed();
+    if (digits.size() < 2)
+        return {};
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return {};
+    const QString fraction = digits.mid(2).leftJustified(6, u'0', true);
+    return QString::number(digits.left(2).toInt()) + u'.' + fraction;
+}
+
+QString hzText(qint64 hz) {
+    return QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QChar(u'0'));
+}
+
+QString tenthsText(int tenths) {
+    return QString::number(tenths / 10.0, 'f', 1);
+}
+
+int locationOf(int mode, int group, int chNo) {
+    const int base = mode == 0 ? 0 : kHFOffset;
+    return chNo > kOrdinaryChannels ? base + kMemBase + chNo - kOrdinaryChannels
+                                    : base + (group - 1) * kGroupBlock + chNo;
+}
+
+QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int group) {
+    const bool memory = rec.chNo > kOrdinaryChannels;
+    const int tone = rec.decodeTone;
+    const bool ctcss = tone >= 1 && tone <= kCtcssCount;
+    const bool dcs = tone > kCtcssCount && tone < kToneIndexCount;
+    const QString ctcssText = tenthsText(ctcss ? ctcssTenthsHz(tone) : kFillerCtcss);
+    const int dcsCode = dcs ? dcsOctalDigits(tone - kCtcssCount) : kFillerDcs;
+    const bool shifted = rec.repShift == 1 || rec.repShift == 2;
+
+    QStringList row{QString::number(locationOf(mode, group, rec.chNo)),
+                    getChName(rec.chNo),
+                    storedToMhz6(rec.rxFreq.clean()),
+                    rec.repShift == 1   ? QStringLiteral("+")
+                    : rec.repShift == 2 ? QStringLiteral("-")
+                                        : QString(),
+                    hzText(shifted ? qint64(image.extFreq) * 100 : 0),
+                    ctcss ? QStringLiteral("TSQL")
+                    : dcs ? QStringLiteral("DTCS")
+                          : QString(),
+                    ctcssText,
+                    ctcssText,
+                    QStringLiteral("%1").arg(dcsCode, 3, 10, QChar(u'0')),
+                    QStringLiteral("NN"),
+                    rec.mode == kModePA ? QStringLiteral("FM") : modeTextFromCode(rec.mode),
+                    QStringLiteral("5.00"),
+                    rec.scanAdd == 0 ? QStringLiteral("S") : QString(),
+                    QString(),
+                    kWorkModeTexts[mode],
+                    memory ? groupTextFromNumber(kMemGroup) : groupTextFromNumber(group),
+                    getChName(rec.chNo),
+                    modeTextFromCode(rec.mode)};
+    for (const auto& s : kSwitches)
+        row << (rec.*s.field == 1 ? kOn : kOff);
+    for (const auto& r : kReferences) {
+        const int n = rec.*r.field;
+        row << (n >= 1 && n <= r.max ? QString::number(n) : kOff);
+    }
+    return row;
+}
+
+// --- import ---------------------------------------------------------------------------------
+
+struct Place {
+    int mode = 0;
+    int group = 0; // 1..10; memory channels live in group 1
+    int chNo = 0;
+    bool operator<(const Place& o) const {
+        return std::tie(mode, group, chNo) < std::tie(o.mode, o.group, o.chNo);
+    }
+    bool memory() const { return chNo > kOrdinaryChannels; }
+};
+
+class RowReader {
+public:
+    RowReader(const QStringList& header, const MemoryImage& image)
+        : image_(image) {
+        for (qsizetype i = 0; i < header.size(); ++i)
+            columns_.insert(header[i].trimmed().toLower(), int(i));
+        ownPlace_ = has("WorkMode") && has("Group") && has("Channel");
+    }
+
+    bool usable() const { return has("Frequency") && (ownPlace_ || has("Location")); }
+
+    // The record and its place, or the problem that keeps the row out.
+    std::optional<CsvProblem> read(const CsvRecord& rec, Place& place, ChannelRec& out) const {
+        fields_ = &rec.fields;
+        row_ = rec.number;
+        if (auto p = readPlace(place))
+            return p;
+        out.chNo = std::int16_t(place.chNo);
+        out.chFlag = 1;
+        out.nbAnl = 1;
+        out.encodeTone = kNewChannelTone;
+        if (auto p = readFrequency(place, out))
+            return p;
+        if (auto p = readMode(place, out))
+            return p;
+        if (auto p = readTone(out))
+            return p;
+        if (auto p = readDuplexAndSkip(out))
+            return p;
+        return readOwnSwitches(out);
+    }
+
+private:
+    // The position of a column, -1 when the file has none; looked up once per name.
+    int column(const char* name) const {
+        const auto known = positions_.find(name);
+        if (known != positions_.end())
+            return known->second;
+        const int i = columns_.value(QString::fromLatin1(name).toLower(), -1);
+        positions_.emplace(name, i);
+        return i;
+    }
+    bool has(const char* name) const { return column(name) >= 0; }
+    QString field(const char* name) const {
+        const int i = column(name);
+        return i >= 0 && i < fields_->size() ? (*fields_)[i].trimmed() : QString();
+    }
+    CsvProblem problem(const QString& value, const QString& en, const QString& zh) const {
+        return {row_, value, en, zh};
+    }
+    CsvProblem badValue(const char* column) const {
+        return problem(field(column),
+                       QStringLiteral("%1: value not allowed").arg(QLatin1String(column)),
+                       QStringLiteral("%1：不允许的值").arg(QLatin1String(column)));
+    }
+
+    std::optional<CsvProblem> readPlace(Place& place) const {
+        if (ownPlace_) {
+            const int mode = int(kWorkModeTexts[1] == field("WorkMode").toUpper());
+            const bool modeOk = mode == 1 || field("WorkMode").toUpper() == kWorkModeTexts[0];
+            const int group = groupNumberFromText(field("Group").toUpper());
+            const int chNo = getChId(field("Channel").toUpper());
+            const bool memory = group == kMemGroup && chNo > kOrdinaryChannels &&
+                                chNo <= kOrdinaryChannels + kMemRows;
+            const bool ordinary =
+                group >= 1 && group <= kGroupCount && chNo >= 1 && chNo <= kOrdinaryChannels;
+            if (!modeOk || !(memory || ordinary))
+                return problem(field("WorkMode") + u' ' + field("Group") + u' ' + field("Channel"),
+                               QStringLiteral("no such channel"), QStringLiteral("没有此信道"));
+            place = {mode, memory ? 1 : group, chNo};
+            return std::nullopt;
+        }
+        const auto location = parseInteger(field("Location"));
+        const qint64 l = location.value_or(-1);
+        const int mode = l > kHFOffset ? 1 : 0;
+        const qint64 local = l - (mode == 1 ? kHFOffset : 0);
+        if (local >= 1 && local <= kMemBase) {
+            place = {mode, int((local - 1) / kGroupBlock) + 1, int((local - 1) % kGroupBlock) + 1};
+            return std::nullopt;
+        }
+        if (local > kMemBase && local <= kMemBase + kMemRows) {
+            place = {mode, 1, int(local - kMemBase) + kOrdinaryChannels};
+            return std::nullopt;
+        }
+        return problem(field("Location"), QStringLiteral("location outside 1..406 and 501..906"),
+                       QStringLiteral("位置不在 1..406 和 501..906 之内"));
+    }
+
+    std::optional<CsvProblem> readFrequency(const Place& place, ChannelRec& out) const {
+        const QString text = field("Frequency");
+        const BandLimits limits = bandLimitsOf(place.mode);
+        const auto mhz = parseNumber(text);
+        const double checked = mhz ? checkFrequency(*mhz, limits, false, {}) : 0;
+        if (checked == 0) {
+            const QString band = bandTextOfWorkMode(place.mode);
+            return problem(text, QStringLiteral("frequency outside the band %1").arg(band),
+                           QStringLiteral("频率超出频段 %1").arg(band));
+        }
+        const qint64 hz = std::llround(checked * 1e6);
+        const QString stored = QStringLiteral("%1%2")
+                                   .arg(hz / 1000000, 2, 10, QChar(u'0'))
+                                   .arg(hz % 1000000, 6, 10, QChar(u'0'));
+        out.rxFreq.assign(stored);
+        out.txFreq.assign(stored);
+        return std::nullopt;
+    }
+
+    std::optional<CsvProblem> readMode(const Place& place, ChannelRec& out) const {
+        const bool own = has("R5K27Mode") && !field("R5K27Mode").isEmpty();
+        const QString text = (own ? field("R5K27Mode") : field("Mode")).toUpper();
+        const QStringList known = own ? allModeTexts() : allModeTexts().mid(0, kModePA);
+        if (!known.contains(text))
+            return problem(text, QStringLiteral("mode not available"),
+                           QStringLiteral("不可用的模式"));
+        ModeSwitches switches = image_.optFeat.modeEnable;
+        if (place.memory())
+            switches[kModePA] = 0; // memory channels are never offered PA
+        out.mode = normalizeMode(modeCodeFromText(text), switches);
+        return std::nullopt;
+    }
+
+    std::optional<CsvProblem> readTone(ChannelRec& out) const {
+        const QString kind = field("Tone").toUpper();
+        if (kind.isEmpty()) {
+            out.decodeTone = 0;
+            return std::nullopt;
+        }
+        if (kind == u"TSQL" || kind == u"TONE") {
+            const QString text = field(kind == u"TSQL" ? "cToneFreq" : "rToneFreq");
+            const auto hz = parseNumber(text);
+            for (int n = 1; hz && n <= kCtcssCount; ++n)
+                if (std::llround(*hz * 10) == ctcssTenthsHz(n)) {
+                    out.decodeTone = std::int16_t(n);
+                    return std::nullopt;
+                }
+            return toneNotInList(text);
+        }
+        if (kind == u"DTCS") {
+            const QString polarity = field("DtcsPolarity").toUpper();
+            if (!polarity.isEmpty() && polarity != u"NN")
+                return problem(polarity, QStringLiteral("DCS polarity other than normal (NN)"),
+                               QStringLiteral("DCS 极性不是正常 (NN)"));
+            const QString text = field("DtcsCode");
+            const auto code = parseInteger(text);
+            for (int n = 1; code && n <= kDcsCount; ++n)
+                if (*code == dcsOctalDigits(n)) {
+                    out.decodeTone = std::int16_t(kCtcssCount + n);
+                    return std::nullopt;
+                }
+            return toneNotInList(text);
+        }
+        return problem(field("Tone"), QStringLiteral("tone mode not available"),
+                       QStringLiteral("不可用的亚音模式"));
+    }
+    CsvProblem toneNotInList(const QString& text) const {
+        return problem(text, QStringLiteral("tone not in the list"),
+                       QStringLiteral("亚音不在列表中"));
+    }
+
+    std::optional<CsvProblem> readDuplexAndSkip(ChannelRec& out) const {
+        const QString duplex = field("Duplex");
+        if (duplex.isEmpty() || duplex == u"+" || duplex == u"-")
+            out.repShift = duplex.isEmpty() ? 0 : duplex == u"+" ? 1 : 2;
+        else
+            return problem(duplex, QStringLiteral("duplex not available"),
+                           QStringLiteral("不可用的差频方式"));
+        out.scanAdd = field("Skip").toUpper() == u"S" ? 0 : 1;
+        return std::nullopt;
+    }
+
+    std::optional<CsvProblem> readOwnSwitches(ChannelRec& out) const {
+        for (const auto& s : kSwitches) {
+            if (!has(s.name))
+                continue;
+            const QString text = field(s.name).toUpper();
+            if (text != kOn && text != kOff)
+                return badValue(s.name);
+            out.*s.field = text == kOn ? 1 : 0;
+        }
+        for (const auto& r : kReferences) {
+            if (!has(r.name))
+                continue;
+            const QString text = field(r.name).toUpper();
+            const auto n = text == kOff ? std::optional<long long>(0) : parseInteger(text);
+            if (!n || *n < 0 || *n > r.max)
+                return badValue(r.name);
+            out.*r.field = std::int16_t(*n);
+        }
+        return std::nullopt;
+    }
+
+    const MemoryImage& image_;
+    QHash<QString, int> columns_;
+    mutable std::unordered_map<const char*, int> positions_;
+    bool ownPlace_ = false;
+    mutable const QStringList* fields_ = nullptr;
+    mutable int row_ = 0;
+};
+
+// Puts the imported channels of one group in place of those of the same kind (ordinary or
+// memory) that the list names; the others of the group stay, in their order, before them.
+void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
+                  const std::map<int, ChannelRec>& imported, bool ordinary, bool memory) {
+    std::vector<ChannelRec> records;
+    const int used = usedSlots(image, mode, group);
+    for (int s = 1; s <= used; ++s) {
+        const ChannelRec& rec = table.at(mode, s, group);
+        const bool isMemory = rec.chNo > kOrdinaryChannels;
+        if (!(isMemory ? memory : ordinary))
+            records.push_back(rec);
+    }
+    for (const auto& [chNo, rec] : imported) {
+        ChannelRec placed = rec;
+        if (const int old = findChannel(image, table, mode, group, chNo)) {
+            placed.spare1 = table.at(mode, old, group).spare1;
+            placed.spare2 = table.at(mode, old, group).spare2;
+        }
+        records.push_back(placed);
+    }
+    const int count = int(std::min<std::size_t>(records.size(), kSlotCount));
+    for (int s = 1; s <= count; ++s)
+        table.at(mode, s, group) = records[std::size_t(s - 1)];
+    image.chCount(mode, group) = std::int16_t(count);
+}
+
+} // namespace
+
+QString CsvProblem::reason(int lang) const {
+    return lang == kLangChinese ? chinese : english;
+}
+
+QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
+    QString out = csvLine(kCommonColumns + ownColumns());
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        std::map<int, QStringList> rows; // by location
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int used = usedSlots(image, mode, group);
+            for (int slot = 1; slot <= used; ++slot) {
+                const ChannelRec& rec = table.at(mode, slot, group);
+                const bool ordinary = rec.chNo >= 1 && rec.chNo <= kOrdinaryChannels;
+                const bool mem = group == 1 && rec.chNo > kOrdinaryChannels &&
+                                 rec.chNo <= kOrdinaryChannels + kMemRows;
+                if (ordinary || mem)
+                    rows.emplace(locationOf(mode, group, rec.chNo), rowOf(image, rec, mode, group));
+            }
+        }
+        for (const auto& [location, row] : rows)
+            out += csvLine(row);
+    }
+    return out.toUtf8();
+}
+
+CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
+                                DocumentEvents* events) {
+    CsvImportResult result;
+    const QList<CsvRecord> records = parseCsv(data);
+    if (records.isEmpty() || records[0].malformed ||
+        !RowReader(records[0].fields, image).usable()) {
+        result.problems << CsvProblem{1, records.isEmpty() ? QString() : records[0].raw,
+                                      QStringLiteral("no Location and Frequency columns"),
+                                      QStringLiteral("没有 Location 和 Frequency 列")};
+        return result;
+    }
+    const RowReader reader(records[0].fields, image);
+    std::map<Place, ChannelRec> taken;
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const CsvRecord& rec = records[i];
+        if (rec.malformed || rec.fields.size() != records[0].fields.size()) {
+            result.problems << CsvProblem{rec.number, rec.raw, QStringLiteral("malformed line"),
+                                          QStringLiteral("格式错误的行")};
+            continue;
+        }
+        Place place;
+        ChannelRec channel;
+        if (auto problem = reader.read(rec, place, channel)) {
+            result.problems << *problem;
+        } else if (taken.count(place)) {
+            result.problems << CsvProblem{
+                rec.number, QString::number(locationOf(place.mode, place.group, place.chNo)),
+                QStringLiteral("duplicate location"), QStringLiteral("重复的位置")};
+        } else {
+            taken.emplace(place, channel);
+        }
+    }
+    result.taken = int(taken.size());
+    if (taken.empty())
+        return result;
+
+    std::map<std::pair<int, int>, std::map<int, ChannelRec>> byGroup;
+    for (const auto& [place, channel] : taken)
+        byGroup[{place.mode, place.group}].emplace(place.chNo, channel);
+    for (const auto& [key, channels] : byGroup) {
+        const auto [mode, group] = key;
+        const bool ordinary = channels.begin()->first <= kOrdinaryChannels;
+        const bool memory = channels.rbegin()->first > kOrdinaryChannels;
+        replaceGroup(image, table, mode, group, channels, ordinary, memory);
+        if (ordinary)
+            image.optFeat.groupValid(mode, group) = 1;
+        groupCheck(image, table, mode, group, events);
+    }
+    setDtmfList(image, table, events);
+    recheckRogerTones(image, table, events);
+    return result;
+}
+
+} // namespace r5k27

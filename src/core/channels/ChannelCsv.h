@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ChannelRec.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace r5k27 {
+
+class DocumentEvents;
+struct MemoryImage;
+
+// A row of a channel list that could not be taken, with why, in both languages.
+struct CsvProblem {
+    int row = 0; // record number in the file, the header being 1
+    QString value;
+    QString english;
+    QString chinese;
+
+    QString reason(int lang) const;
+};
+
+struct CsvImportResult {
+    int taken = 0;
+    QList<CsvProblem> problems;
+};
+
+// The used channels of both work modes as a comma-separated channel list (UTF-8, header row):
+// the columns other programs exchange (Location, Name, Frequency, ... Comment) followed by
+// the columns only this radio has. Location numbers: CB groups A..J channels 1..40 are 1..400,
+// the "MEM" channels M1..M6 (those of group A) 401..406; HF the same plus 500.
+QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table);
+
+// Reads a channel list of that layout, from this program or another (columns in any order,
+// unknown ones ignored). Every group, and the "MEM" channels, that the list names get exactly
+// the list's channels; the rest of the document stays. Rows go through the rules of typing
+// (band limits, 10 Hz grid, enabled modes, group check, group switched on) and rows that cannot
+// be taken are reported. When no row can be taken, nothing changes.
+CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
+                                DocumentEvents* events);
+
+} // namespace r5k27

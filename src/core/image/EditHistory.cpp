@@ -1,0 +1,118 @@
+#include "EditHistory.h"
+
+#include "BandIdentity.h"
+#include "common/AppSettings.h"
+
+#include <set>
+
+namespace r5k27 {
+
+EditHistory::EditHistory(Document& doc, AppSettings& settings, DocumentEvents& events,
+                         QObject* parent)
+    : QObject(parent)
+    , doc_(doc)
+    , settings_(settings)
+    , events_(events) {
+    connect(&events_, &DocumentEvents::edited, this, &EditHistory::record);
+    reset();
+}
+
+EditHistory::~EditHistory() = default;
+
+EditHistory::State EditHistory::snapshot() const {
+    State state;
+    const State* now = states_.empty() ? nullptr : &states_[current_];
+    state.image = now && *now->image == doc_.curImage
+                      ? now->image
+                      : std::make_shared<const MemoryImage>(doc_.curImage);
+    state.table = now && *now->table == doc_.chTable
+                      ? now->table
+                      : std::make_shared<const ChTable>(doc_.chTable);
+    return state;
+}
+
+void EditHistory::reset() {
+    states_.clear();
+    current_ = 0;
+    states_.push_back(snapshot());
+    mergeOpen_ = false;
+    emit changed();
+}
+
+void EditHistory::record(const EditName& name, const QString& mergeKey) {
+    if (restoring_)
+        return;
+    State state = snapshot();
+    const State& now = states_[current_];
+    // A change that changed nothing (a value typed over itself) is no step.
+    if (state.image == now.image && state.table == now.table)
+        return;
+    state.name = name;
+    state.mergeKey = mergeKey;
+    states_.erase(states_.begin() + std::ptrdiff_t(current_) + 1, states_.end());
+    if (mergeOpen_ && !mergeKey.isEmpty() && current_ > 0 && now.mergeKey == mergeKey) {
+        states_[current_] = std::move(state);
+    } else {
+        states_.push_back(std::move(state));
+        ++current_;
+        if (states_.size() > std::size_t(kMaxSteps) + 1) {
+            states_.pop_front();
+            --current_;
+        }
+    }
+    mergeOpen_ = true;
+    emit changed();
+}
+
+EditName EditHistory::undoName() const {
+    return canUndo() ? states_[current_].name : EditName{};
+}
+
+EditName EditHistory::redoName() const {
+    return canRedo() ? states_[current_ + 1].name : EditName{};
+}
+
+bool EditHistory::undo() {
+    if (!canUndo())
+        return false;
+    --current_;
+    restore(states_[current_]);
+    return true;
+}
+
+bool EditHistory::redo() {
+    if (!canRedo())
+        return false;
+    ++current_;
+    restore(states_[current_]);
+    return true;
+}
+
+void EditHistory::restore(const State& state) {
+    // The whole record, the group shown included: the document is exactly as it was after
+    // that step, byte for byte.
+    doc_.curImage = *state.image;
+    doc_.chTable = *state.table;
+    settings_.bandText = bandTextOf(doc_.curImage.workMode);
+    mergeOpen_ = false;
+    // The windows re-show every value; anything they announce meanwhile is no user change.
+    restoring_ = true;
+    emit events_.documentReloaded();
+    restoring_ = false;
+    emit changed();
+}
+
+std::size_t EditHistory::storedBytes() const {
+    std::set<const void*> seen;
+    std::size_t bytes = 0;
+    for (const State& state : states_) {
+        if (seen.insert(state.image.get()).second)
+            bytes += sizeof(MemoryImage);
+        if (seen.insert(state.table.get()).second)
+            bytes += sizeof(ChTable);
+        bytes += sizeof(State);
+    }
+    return bytes;
+}
+
+} // namespace r5k27

@@ -1,0 +1,79 @@
+#include "channellist/ChannelListFeature.h"
+
+#include "../mainwindow/MainWindowHarness.h"
+#include "channels/ChannelCsv.h"
+#include "channels/ChannelTable.h"
+#include "image/ChannelFile.h"
+#include "image/InitialValues.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+class ChannelListFeatureTest : public ::testing::Test, protected test::MainWindowHarness {
+protected:
+    ChannelListFeatureTest() {
+        writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 5));
+        window = makeWindow();
+        feature = std::make_unique<ChannelListFeature>(ctx, *window, dialogs, prompter);
+    }
+    QByteArray bytes() const {
+        return serializeImage(ctx.doc.curImage) +
+               serializeChannelFile(ctx.doc.curImage, ctx.doc.chTable);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ChannelListFeature> feature;
+};
+
+TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOut) {
+    const QByteArray before = bytes();
+    int reloads = 0;
+    QObject::connect(&ctx.events, &DocumentEvents::documentReloaded, [&] { ++reloads; });
+    dialogs.openAnswers << dir.write("in.csv", "Location,Frequency,Mode\n5,27.0,AM\n6,40.0,FM\n");
+    window->findChild<QAction*>("mnuImportChannels")->trigger();
+
+    EXPECT_EQ(reloads, 1);
+    EXPECT_NE(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 5), 0);
+    EXPECT_EQ(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 1), 0);
+    EXPECT_EQ(window->history().undoName().english, "Import channels");
+    auto* report = window->findChild<QDialog*>("ImportReport");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->findChild<QLabel*>("Summary")->text(),
+              "1 channels imported. These rows were not taken:");
+    const auto* table = report->findChild<QTableWidget*>("Problems");
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), "3");
+    EXPECT_EQ(table->item(0, 1)->text(), "40.0");
+    report->close();
+
+    window->undo();
+    EXPECT_TRUE(bytes() == before);
+    EXPECT_EQ(reloads, 2);
+
+    // Nothing taken: nothing changes and no step is made.
+    feature->importFrom(dir.write("bad.csv", "Location,Frequency\n5,99\n"));
+    EXPECT_TRUE(bytes() == before);
+    EXPECT_FALSE(window->history().canUndo());
+    feature->importFrom(dir.path("missing.csv"));
+    EXPECT_EQ(prompter.texts().last(), "file error.");
+}
+
+TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
+    dialogs.saveAnswers << dir.path("out.csv");
+    window->findChild<QAction*>("mnuExportChannels")->trigger();
+    EXPECT_EQ(dialogs.savePresets, QStringList{"new.csv"});
+    EXPECT_TRUE(dir.read("out.csv") == channelsToCsv(ctx.doc.curImage, ctx.doc.chTable));
+    dialogs.saveAnswers << dir.path("no/such/folder/out.csv");
+    feature->exportChannels();
+    EXPECT_EQ(prompter.texts(), QStringList{"file error."});
+}
+
+} // namespace
+} // namespace r5k27

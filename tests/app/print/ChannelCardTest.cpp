@@ -1,0 +1,100 @@
+#include "print/ChannelCard.h"
+
+#include "../mainwindow/MainWindowHarness.h"
+#include "channels/ChannelTable.h"
+#include "channels/FrequencyCodec.h"
+#include "image/InitialValues.h"
+#include "print/PrintFeature.h"
+
+#include <QAction>
+#include <QDate>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+QString runTool(const QString& tool, const QStringList& args) {
+    QProcess process;
+    process.start(tool, args);
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString() << " (poppler-utils)";
+    EXPECT_EQ(process.exitCode(), 0) << tool.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pageCount(const QString& pdf) {
+    const auto match =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(runTool("pdfinfo", {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+class ChannelCardTest : public ::testing::Test, protected test::MainWindowHarness {
+protected:
+    ChannelCardTest() {
+        writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 5));
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                for (int chNo = 2; chNo <= kOrdinaryChannels; ++chNo)
+                    addChannel(ctx.doc.curImage, ctx.doc.chTable, chNo, mode, group,
+                               QStringLiteral("%1.%2").arg(26 + mode).arg(group * 1000 + chNo * 10,
+                                                                          4, 10, QChar(u'0')));
+    }
+    QString writePdf(const QPageSize& size, const QString& name, int lang = kLangEnglish) {
+        return dir.write(
+            name, channelCardPdf(channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1)),
+                                 lang, size));
+    }
+};
+
+TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFrequency) {
+    QStringList frequencies;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= usedSlots(ctx.doc.curImage, mode, group); ++slot) {
+                const ChannelRec& rec = ctx.doc.chTable.at(mode, slot, group);
+                if (rec.chNo <= kOrdinaryChannels || group == 1)
+                    frequencies << storedToExactMhz(rec.rxFreq.clean());
+            }
+    ASSERT_EQ(frequencies.size(), 2 * (10 * 40 + 6));
+
+    // 20 groups, the "MEM" channels of each work mode, the options: each fits its page.
+    for (const auto& [size, name] : {std::pair{QPageSize(QPageSize::A4), "a4.pdf"},
+                                     {QPageSize(QPageSize::Letter), "letter.pdf"}}) {
+        const QString pdf = writePdf(size, name);
+        EXPECT_EQ(pageCount(pdf), 23) << name;
+        const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
+        for (const QString& f : frequencies)
+            ASSERT_TRUE(text.contains(f)) << f.toStdString() << " missing in " << name;
+        EXPECT_TRUE(text.contains("BRELLOCK R5K27 [25.6150 - 30.1050 MHz]"));
+        EXPECT_TRUE(text.contains("Date: 2026-03-01"));
+        EXPECT_TRUE(text.contains("Page 23 of 23"));
+    }
+
+    ctx.doc.curImage.optFeat.groupValid(1, 4) = 0; // a group switched off is not printed
+    const QString chinese = writePdf(QPageSize(QPageSize::A4), "zh.pdf", kLangChinese);
+    EXPECT_EQ(pageCount(chinese), 22);
+    const QString text = runTool("pdftotext", {chinese, "-"});
+    EXPECT_TRUE(text.contains(QStringLiteral("信道卡")));
+    EXPECT_TRUE(text.contains(QStringLiteral("频率 (MHz)")));
+}
+
+TEST_F(ChannelCardTest, PrintAndExportPdfSitInTheFileMenu) {
+    auto window = makeWindow();
+    QAction* print = window->findChild<QAction*>("mnuFilePrint");
+    EXPECT_FALSE(print->isEnabled());
+    PrintFeature feature(ctx, *window, dialogs, prompter);
+    EXPECT_TRUE(print->isEnabled());
+    EXPECT_TRUE(window->findChild<QAction*>("打印")->isEnabled());
+    EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+
+    dialogs.saveAnswers << dir.path("card.pdf");
+    window->findChild<QAction*>("mnuExportPdf")->trigger();
+    EXPECT_EQ(dialogs.savePresets, QStringList{"new.pdf"});
+    EXPECT_TRUE(dir.read("card.pdf").startsWith("%PDF"));
+    EXPECT_FALSE(feature.writePdf(dir.path("no/folder/card.pdf")));
+    EXPECT_EQ(prompter.texts(), QStringList{"file error."});
+}
+
+} // namespace
+} // namespace r5k27

@@ -1,0 +1,206 @@
+#include "image/EditHistory.h"
+
+#include "channels/BandLimits.h"
+#include "channels/ChannelNames.h"
+#include "channels/ChannelTable.h"
+#include "image/ChannelFile.h"
+#include "image/DataFile.h"
+#include "image/DocumentCompare.h"
+#include "image/InitialValues.h"
+#include "options/ModeEnable.h"
+#include "options/OptionText.h"
+#include "signalling/DtmfReferences.h"
+#include "signalling/RogerTones.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+// Changes the document the way the editor windows do: through the model's functions, then one
+// announcement per finished change.
+class EditHistoryTest : public ::testing::Test {
+protected:
+    EditHistoryTest() {
+        writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 5));
+        for (int n = 1; n <= kDtmfCodeCount; ++n)
+            storeDtmfCode(doc.curImage, n, n <= 3 ? QStringLiteral("12%1").arg(n) : QString());
+        prepareForWrite(doc, settings);
+        history.reset();
+    }
+
+    void announce(const QString& name, const QString& key = {}) {
+        emit events.edited(EditName{name, name}, key);
+    }
+    void typeFrequency(int row, const QString& text) {
+        commitFrequencyEntry(doc.curImage, doc.chTable, row, text, {}, &events);
+        announce(QStringLiteral("Frequency %1%2")
+                     .arg(groupTextFromNumber(doc.curImage.curGroup[0]))
+                     .arg(row));
+    }
+    void typeDtmfCode(int n, const QString& text) {
+        storeDtmfCode(doc.curImage, n, text);
+        setDtmfList(doc.curImage, doc.chTable, &events);
+        announce(QStringLiteral("DTMF code %1").arg(n), QStringLiteral("dtmf-code-%1").arg(n));
+    }
+    ChannelRec& channel(int group, int chNo) {
+        return doc.chTable.at(0, findChannel(doc.curImage, doc.chTable, 0, group, chNo), group);
+    }
+    QByteArray bytes() const {
+        return serializeImage(doc.curImage) + serializeChannelFile(doc.curImage, doc.chTable);
+    }
+
+    Document doc;
+    AppSettings settings;
+    DocumentEvents events;
+    EditHistory history{doc, settings, events};
+};
+
+TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
+    QList<QByteArray> states{bytes()};
+    QStringList names;
+    auto step = [&](const std::function<void()>& edit) {
+        edit();
+        states << bytes();
+        names << history.undoName().english;
+    };
+    // Channel window: a new channel, a changed one, a deleted one, the detail panel.
+    step([&] { typeFrequency(12, QStringLiteral("28.3050")); });
+    step([&] { typeFrequency(1, QStringLiteral("27.1234")); });
+    step([&] {
+        channel(1, 12).botCode = 2;
+        announce(QStringLiteral("BOT A12"));
+    });
+    step([&] { typeFrequency(12, QString()); });
+    // The user turns to group B, whose last ordinary channel goes: the group is switched off.
+    // Undo shows the document as it was after the step before, the group shown included.
+    doc.curImage.curGroup[0] = 2;
+    step([&] { typeFrequency(1, QString()); });
+    // Options window: a mode switched off moves every channel off it.
+    step([&] {
+        channel(1, 1).mode = 1;
+        announce(QStringLiteral("Mode A1"));
+    });
+    step([&] {
+        setModeEnable(doc.curImage, doc.chTable, 1, false, &events);
+        announce(QStringLiteral("AM switched off"));
+    });
+    step([&] {
+        const QStringList choices = optionChoices(doc.curImage, OptionId::Tot, kLangEnglish);
+        setOptionFromText(doc.curImage, OptionId::Tot, choices.last(), kLangEnglish);
+        announce(QStringLiteral("TOT"));
+    });
+    // DTMF window (three keystrokes, one step) and roger-beep window.
+    step([&] {
+        for (const char* text : {"9", "98", "987"})
+            typeDtmfCode(5, QString::fromLatin1(text));
+    });
+    step([&] {
+        doc.curImage.rbTone.tone(2).repeatCount = 0;
+        recheckRogerTones(doc.curImage, doc.chTable, &events);
+        announce(QStringLiteral("Roger beep 2"));
+    });
+    ASSERT_EQ(history.undoCount(), 10);
+    EXPECT_EQ(doc.curImage.optFeat.groupValid(0, 2), 0);
+
+    for (int k = 10; k > 0; --k) {
+        EXPECT_EQ(history.undoName().english, names[k - 1]);
+        ASSERT_TRUE(history.undo());
+        EXPECT_EQ(bytes(), states[k - 1]) << "after undoing step " << k;
+    }
+    EXPECT_FALSE(history.undo());
+    for (int k = 1; k <= 10; ++k) {
+        ASSERT_TRUE(history.redo());
+        EXPECT_EQ(bytes(), states[k]) << "after redoing step " << k;
+    }
+    EXPECT_FALSE(history.canRedo());
+}
+
+TEST_F(EditHistoryTest, UndoingAClearedDtmfCodeBringsBackEveryReferenceItCleared) {
+    channel(1, 1).eotCode = 2;
+    channel(3, 1).callCode = 2;
+    doc.curImage.optFeat.pubBotCode = 2;
+    announce(QStringLiteral("references"));
+    typeDtmfCode(2, QString());
+    ASSERT_EQ(channel(1, 1).eotCode, 0);
+    ASSERT_EQ(doc.curImage.optFeat.pubBotCode, 0);
+
+    int reloads = 0;
+    QObject::connect(&events, &DocumentEvents::documentReloaded, [&] { ++reloads; });
+    history.undo();
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(dtmfCodeText(doc.curImage, 2), "122");
+    EXPECT_EQ(channel(1, 1).eotCode, 2);
+    EXPECT_EQ(channel(3, 1).callCode, 2);
+    EXPECT_EQ(doc.curImage.optFeat.pubBotCode, 2);
+}
+
+TEST_F(EditHistoryTest, KeystrokesInOneFieldMergeUntilSomethingElseHappens) {
+    typeDtmfCode(4, QStringLiteral("1"));
+    typeDtmfCode(4, QStringLiteral("12"));
+    typeDtmfCode(6, QStringLiteral("5")); // another field: a step of its own
+    typeDtmfCode(6, QStringLiteral("55"));
+    EXPECT_EQ(history.undoCount(), 2);
+    history.undo();
+    EXPECT_EQ(dtmfCodeText(doc.curImage, 6), "");
+    EXPECT_EQ(dtmfCodeText(doc.curImage, 4), "12");
+    // Typing on after an undo starts a new step and forgets what could be redone.
+    typeDtmfCode(4, QStringLiteral("123"));
+    EXPECT_EQ(history.undoCount(), 2);
+    EXPECT_FALSE(history.canRedo());
+    history.undo();
+    EXPECT_EQ(dtmfCodeText(doc.curImage, 4), "12");
+
+    // A change that changes nothing is no step; nor is anything a window announces while it
+    // shows the restored values.
+    announce(QStringLiteral("nothing"));
+    QObject::connect(&events, &DocumentEvents::documentReloaded,
+                     [&] { typeDtmfCode(9, QStringLiteral("0")); });
+    history.undo();
+    EXPECT_EQ(history.undoCount(), 0);
+    EXPECT_EQ(history.redoCount(), 2);
+}
+
+TEST_F(EditHistoryTest, UndoBackToTheSavedStateIsNoLongerModified) {
+    typeFrequency(5, QStringLiteral("28.5000"));
+    typeFrequency(5, QStringLiteral("28.6000"));
+    EXPECT_TRUE(isModified(doc));
+    history.undo();
+    history.undo();
+    EXPECT_FALSE(isModified(doc));
+    history.redo();
+    EXPECT_TRUE(isModified(doc));
+    prepareForWrite(doc, settings); // saved here: undoing now makes it modified again
+    history.undo();
+    EXPECT_TRUE(isModified(doc));
+}
+
+TEST_F(EditHistoryTest, AChangeOfWorkModeIsUndoneWithItsBand) {
+    doc.curImage.workMode = 1;
+    settings.bandText = bandTextOfWorkMode(1);
+    announce(QStringLiteral("Work mode"));
+    history.undo();
+    EXPECT_EQ(doc.curImage.workMode, 0);
+    EXPECT_EQ(settings.bandText, kBandTextCB);
+    history.redo();
+    EXPECT_EQ(settings.bandText, kBandTextHF);
+}
+
+TEST_F(EditHistoryTest, HoldsHundredsOfStepsInLittleMemoryUntilReset) {
+    for (int i = 0; i < EditHistory::kMaxSteps + 20; ++i)
+        typeFrequency(1 + i % 40, QStringLiteral("28.%1").arg(1000 + i, 4, 10, QChar(u'0')));
+    EXPECT_EQ(history.undoCount(), EditHistory::kMaxSteps);
+    EXPECT_LT(history.storedBytes(), 50u * 1024 * 1024);
+    while (history.undo()) {
+    }
+    // The oldest steps made room for the newest; the 20 first ones are gone.
+    EXPECT_EQ(channel(1, 20).rxFreq.clean(), "281019");
+
+    history.reset();
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_FALSE(history.canRedo());
+}
+
+} // namespace
+} // namespace r5k27

@@ -1,0 +1,46 @@
+#include "CliCommands.h"
+#include "support/TempDir.h"
+
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace r5k27 {
+namespace {
+
+int runCli(const QStringList& args, QString* err = nullptr) {
+    QString out;
+    QString errText;
+    QTextStream outStream(&out);
+    QTextStream errStream(&errText);
+    const int status = cli::runCli(args, R5K27_PROGRAM_DIR, outStream, errStream);
+    if (err)
+        *err = errText;
+    return status;
+}
+
+TEST(CliCsv, ExportImportRoundTripAndRejectedRowsOnStandardError) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"new", dir.path("a.dat")}), 0);
+    ASSERT_EQ(runCli({"csv-export", dir.path("a.dat"), dir.path("a.csv")}), 0);
+    ASSERT_EQ(runCli({"csv-import", dir.path("a.dat"), dir.path("a.csv"), dir.path("b.dat")}), 0);
+    ASSERT_EQ(runCli({"csv-export", dir.path("b.dat"), dir.path("b.csv")}), 0);
+    EXPECT_TRUE(dir.read("b.csv") == dir.read("a.csv"));
+    EXPECT_TRUE(dir.read("b.dat") == dir.read("a.dat"));
+
+    dir.write("edit.csv", "Location,Frequency,Mode\n12,27.185,AM\n13,99,FM\n");
+    QString err;
+    EXPECT_EQ(
+        runCli({"csv-import", dir.path("a.dat"), dir.path("edit.csv"), dir.path("c.dat")}, &err),
+        1);
+    EXPECT_EQ(err, "row 3: 99: frequency outside the band 25.6150 - 30.1050 MHz\n");
+    ASSERT_EQ(runCli({"csv-export", dir.path("c.dat"), dir.path("c.csv")}), 0);
+    EXPECT_TRUE(dir.read("c.csv").contains("\r\n12,12,27.185000,"));
+
+    dir.write("bad.csv", "Location,Frequency,Mode\n13,99,FM\n");
+    EXPECT_EQ(runCli({"csv-import", dir.path("a.dat"), dir.path("bad.csv"), dir.path("d.dat")}), 1);
+    EXPECT_FALSE(QFile::exists(dir.path("d.dat")));
+    EXPECT_EQ(runCli({"csv-export", dir.path("a.dat")}), 2);
+}
+
+} // namespace
+} // namespace r5k27

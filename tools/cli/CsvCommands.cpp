@@ -1,0 +1,43 @@
+#include "CsvCommands.h"
+
+#include "channels/ChannelCsv.h"
+#include "common/FileWrite.h"
+#include "image/DataFile.h"
+
+#include <QFile>
+
+namespace r5k27::cli {
+
+int exportChannels(Session& s, const CliArgs& args) {
+    if (args.files.size() != 2 || !args.options.isEmpty())
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return 1;
+    if (writeWholeFile(args.files[1], channelsToCsv(s.doc.curImage, s.doc.chTable)))
+        return 0;
+    s.fail(DataFileTexts::fileError.in(s.lang()));
+    return 1;
+}
+
+int importChannels(Session& s, const CliArgs& args) {
+    if (args.files.size() != 3 || !args.options.isEmpty())
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return 1;
+    QFile in(args.files[1]);
+    if (!in.open(QIODevice::ReadOnly)) {
+        s.fail(DataFileTexts::fileError.in(s.lang()));
+        return 1;
+    }
+    const CsvImportResult result =
+        channelsFromCsv(in.readAll(), s.doc.curImage, s.doc.chTable, nullptr);
+    for (const CsvProblem& p : result.problems)
+        s.err << QStringLiteral("row %1: %2: %3\n").arg(p.row).arg(p.value, p.reason(s.lang()));
+    if (result.taken == 0)
+        return 1;
+    if (!saveDataFile(s.files, args.files[2]))
+        return 1;
+    return result.problems.isEmpty() ? 0 : 1;
+}
+
+} // namespace r5k27::cli
