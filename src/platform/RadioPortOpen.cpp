@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,7 +24,7 @@ QString devicePath(const QString& portName) {
     return portName.startsWith(u'/') ? portName : QStringLiteral("/dev/") + portName;
 }
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 bool inGroup(gid_t group) {
     if (::getegid() == group)
         return true;
@@ -59,15 +59,20 @@ PortRefusal portRefusal(const QString& portName, QSerialPort::SerialPortError er
     // permission too; the device's own permissions tell the two apart.
     if (error != QSerialPort::PermissionError || portName.isEmpty())
         return PortRefusal::Unknown;
-#ifdef Q_OS_LINUX
+#if defined(Q_OS_WIN)
+    // COM ports carry no per-user permissions: access is denied while another program has it.
+    return PortRefusal::InUse;
+#elif defined(Q_OS_UNIX)
     const QByteArray device = QFile::encodeName(devicePath(portName));
     if (::access(device.constData(), R_OK | W_OK) == 0)
         return PortRefusal::InUse;
     struct stat info {};
     if (::stat(device.constData(), &info) == 0 && !inGroup(info.st_gid))
         return PortRefusal::NotInGroup;
-#endif
     return PortRefusal::Unknown;
+#else
+    return PortRefusal::Unknown;
+#endif
 }
 
 QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, int lang) {
