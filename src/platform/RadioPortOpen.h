@@ -2,19 +2,23 @@
 
 #include "SerialLinkPort.h"
 #include "common/Prompter.h"
-#include "link/RadioLink.h"
 
 #include <QString>
 
 namespace r5k27 {
 
-// Prepares the link for op and opens the port. On failure the user is told why and the link is
-// idle again.
-bool openRadioPort(RadioLink& link, LinkOp op, SerialLinkPort& port, const QString& portName,
-                   Prompter& prompter, int lang);
+// Opens the radio's port for one link operation. On failure the user is told why and the port
+// stays closed.
+bool openRadioPort(SerialLinkPort& port, const QString& portName, Prompter& prompter, int lang);
 
-// "Cannot Open Communication Port.", with the group to join when access was refused.
+// "Cannot Open Communication Port.", with a line saying why when that can be told: the port is
+// in use, or access was refused and the user is not in the group that owns the device.
 QString portOpenFailureText(const QString& portName, QSerialPort::SerialPortError error, int lang);
+
+// Why a refused port was refused, as far as the device's permissions tell.
+enum class PortRefusal { Unknown, InUse, NotInGroup };
+PortRefusal portRefusal(const QString& portName, QSerialPort::SerialPortError error);
+QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, int lang);
 
 // Group that owns the device (Linux); empty when it cannot be told.
 QString deviceOwnerGroup(const QString& portName);

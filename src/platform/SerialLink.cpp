@@ -2,10 +2,9 @@
 
 namespace r5k27 {
 
-SerialLink::SerialLink(Prompter& prompter, MessageQueue& messages, const AppSettings& settings,
-                       const VersionList& versions)
+SerialLink::SerialLink(const AppSettings& settings, const VersionList& versions)
     : waitTimer([this] { engine.onReplyTimeout(); })
-    , engine(port, waitTimer, prompter, messages, settings, versions) {
+    , engine(port, waitTimer, settings, versions) {
     port.setReceiveHandler([this](const QByteArray& bytes) { engine.onReceived(bytes); });
 }
 

@@ -18,15 +18,6 @@ using bench::percentile;
 
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-    QStringList shown;
-    Answer ask(const QString& text, Buttons, Icon) override {
-        shown << text;
-        return Answer::Cancel;
-    }
-};
-
 struct Figures {
     bool ok = false;
     double totalS = 0;
@@ -44,14 +35,13 @@ Figures runOnce(LinkOp op, const QStringList& simArgs) {
         return f;
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
-    SilentPrompter prompter;
-    MessageQueue messages;
     AppSettings settings;
     const VersionList versions = VersionList::builtIn();
-    SerialLink link(prompter, messages, settings, versions);
+    SerialLink link(settings, versions);
     RadioLink& engine = link.engine;
+    QByteArray image(kRadioBufSize, '\0');
     for (int i = 0; i < kRadioBufSize; ++i)
-        engine.radioBuf()[i] = char(i * 13);
+        image[i] = char(i * 13);
 
     QElapsedTimer clock;
     qint64 lastSendNs = 0;
@@ -59,7 +49,7 @@ Figures runOnce(LinkOp op, const QStringList& simArgs) {
     qint64 blocksEndNs = 0;
     const LinkStage blockStage =
         op == LinkOp::Read ? LinkStage::ReadingBlocks : LinkStage::WritingBlocks;
-    auto stage = [&] { return op == LinkOp::Read ? engine.readStage() : engine.writeStage(); };
+    auto stage = [&] { return engine.status().stage; };
 
     link.port.setReceiveHandler([&](const QByteArray& bytes) {
         const qint64 in = clock.nsecsElapsed();
@@ -78,26 +68,40 @@ Figures runOnce(LinkOp op, const QStringList& simArgs) {
             blocksStartNs = out;
     });
 
+    // Any question counts as a failed run.
     struct Done : LinkObserver {
+        RadioLink* engine = nullptr;
         QEventLoop* loop = nullptr;
         bool success = false;
-        void finished(bool ok) override {
-            success = ok;
+        bool asked = false;
+        void decide(const LinkDecision&) override {
+            asked = true;
+            engine->decide(false);
+        }
+        void finished(const LinkOutcome& outcome) override {
+            success = outcome.success;
             loop->quit();
         }
     } done;
+    done.engine = &engine;
     QEventLoop loop;
     done.loop = &loop;
     engine.setObserver(&done);
 
-    if (openRadioPort(engine, op, link.port, device, prompter, kLangEnglish)) {
+    struct Refusing : Prompter {
+        Answer ask(const QString&, Buttons, Icon) override { return Answer::Cancel; }
+    } prompter;
+    if (openRadioPort(link.port, device, prompter, kLangEnglish)) {
         QTimer::singleShot(120000, &loop, &QEventLoop::quit);
         clock.start();
-        engine.startHandshake();
+        if (op == LinkOp::Read)
+            engine.startRead();
+        else
+            engine.startWrite(image);
         loop.exec();
         f.totalS = double(clock.nsecsElapsed()) / 1e9;
         f.blocksS = double(blocksEndNs - blocksStartNs) / 1e9;
-        f.ok = done.success && prompter.shown.size() == 1;
+        f.ok = done.success && !done.asked;
     }
     sim.terminate();
     sim.waitForFinished(5000);

@@ -170,21 +170,11 @@ TEST(SerialLinkPortLoss, DeviceThatCameBackTakesTheNextRequest) {
     EXPECT_FALSE(port.isOpen());
 }
 
-TEST(RadioPortOpen, FailureIsShownAndLeavesTheLinkIdle) {
+TEST(RadioPortOpen, FailureIsShownAndLeavesThePortClosed) {
     test::ScriptedPrompter prompter;
-    MessageQueue queue;
-    AppSettings settings;
-    const VersionList versions = VersionList::builtIn();
     SerialLinkPort port;
-    struct NoTimer : LinkTimer {
-        void start(int) override {}
-        void stop() override {}
-    } timer;
-    RadioLink link(port, timer, prompter, queue, settings, versions);
-
     for (const QString& name : {QString("/nonexistent/ttyR5K27"), QString()}) {
-        EXPECT_FALSE(openRadioPort(link, LinkOp::Read, port, name, prompter, kLangChinese));
-        EXPECT_FALSE(link.isRunning());
+        EXPECT_FALSE(openRadioPort(port, name, prompter, kLangChinese));
         EXPECT_FALSE(port.isOpen());
     }
     ASSERT_EQ(prompter.shown.size(), 2);
@@ -192,15 +182,39 @@ TEST(RadioPortOpen, FailureIsShownAndLeavesTheLinkIdle) {
     EXPECT_EQ(prompter.shown[0].icon, Icon::Error);
 }
 
-TEST(RadioPortOpen, RefusedAccessNamesTheOwningGroup) {
+TEST(RadioPortOpen, PortHeldByAnotherProgramIsInUseNotAGroupMatter) {
     TestPty pty;
-    const QString group = QFileInfo(pty.path).group();
-    ASSERT_FALSE(group.isEmpty());
-    const QString text = portOpenFailureText(pty.path, QSerialPort::PermissionError, kLangEnglish);
+    SerialLinkPort holder;
+    ASSERT_TRUE(holder.open(pty.path));
+    SerialLinkPort second;
+    test::ScriptedPrompter prompter;
+    EXPECT_FALSE(openRadioPort(second, pty.path, prompter, kLangEnglish));
+    EXPECT_EQ(second.openError(), QSerialPort::PermissionError);
+    EXPECT_EQ(prompter.texts(), QStringList({"Cannot Open Communication Port.\r\n"
+                                             "The port is in use by another program."}));
+    EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::PermissionError, kLangChinese),
+              "无法打开通信端口。\r\n该端口正被其他程序使用。");
+
+    // Free again once the holder lets go.
+    holder.close();
+    EXPECT_TRUE(openRadioPort(second, pty.path, prompter, kLangEnglish));
+}
+
+TEST(RadioPortOpen, RefusedAccessNamesTheOwningGroup) {
+    // A user outside the device's group is told which group to join.
+    const QString text = portOpenFailureText(PortRefusal::NotInGroup, "dialout", kLangEnglish);
     EXPECT_TRUE(text.startsWith("Cannot Open Communication Port.\r\n"));
-    EXPECT_TRUE(text.contains('"' + group + '"'));
+    EXPECT_TRUE(text.contains("\"dialout\""));
+    EXPECT_EQ(portOpenFailureText(PortRefusal::Unknown, "dialout", kLangEnglish),
+              "Cannot Open Communication Port.");
+
+    TestPty pty;
     EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::DeviceNotFoundError, kLangEnglish),
               "Cannot Open Communication Port.");
+    // A device this user may open was not refused for lack of access: no group hint.
+    ASSERT_EQ(::access(pty.path.toLocal8Bit().constData(), R_OK | W_OK), 0);
+    EXPECT_EQ(portRefusal(pty.path, QSerialPort::PermissionError), PortRefusal::InUse);
+    EXPECT_EQ(portRefusal(pty.path, QSerialPort::DeviceNotFoundError), PortRefusal::Unknown);
 }
 
 TEST(SerialPortList, NumbersAndChosenPort) {

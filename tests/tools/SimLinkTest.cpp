@@ -1,6 +1,9 @@
 #include "SimSession.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -13,6 +16,14 @@ namespace {
 const QString kCheck = "Check Connection. Retry or Cancel?";
 const QString kReadDone = "Read Data Completed.";
 const QString kWriteDone = "Write Data Completed.";
+
+bool spinUntil(const std::function<bool()>& done, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 
 QByteArray randomImage(std::uint32_t seed = 27) {
     QByteArray image(kRadioBufSize, '\0');
@@ -33,7 +44,7 @@ TEST(SimLink, FullReadBringsTheRadioMemory) {
     LinkSession s;
     ASSERT_TRUE(s.run(LinkOp::Read, sim.device()));
     EXPECT_TRUE(s.succeeded);
-    EXPECT_EQ(s.link.engine.radioBuf(), image);
+    EXPECT_EQ(s.outcome.image, image);
     EXPECT_EQ(s.prompter.texts(), QStringList({kReadDone}));
     EXPECT_FALSE(s.link.port.isOpen());
     EXPECT_TRUE(sim.stopsOnTerminate());
@@ -44,13 +55,13 @@ TEST(SimLink, FullWriteLandsInTheRadioBelowItsTopBlocks) {
     const QByteArray before = randomImage(28);
     SimProcess sim({"--image", dir.write("before.img", before), "--save", dir.path("saved.img")});
     LinkSession s;
-    s.link.engine.radioBuf() = randomImage();
+    s.image = randomImage();
     ASSERT_TRUE(s.run(LinkOp::Write, sim.device()));
     EXPECT_TRUE(s.succeeded);
     EXPECT_EQ(s.prompter.texts(), QStringList({kWriteDone}));
     const QByteArray saved = dir.read("saved.img");
     ASSERT_EQ(saved.size(), kRadioBufSize);
-    EXPECT_EQ(saved.left(0x3F40), s.link.engine.radioBuf().left(0x3F40));
+    EXPECT_EQ(saved.left(0x3F40), s.image.left(0x3F40));
     EXPECT_EQ(saved.mid(0x3F40), before.mid(0x3F40));
 }
 
@@ -172,6 +183,13 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   true,
                   {kReadDone}},
+        FaultCase{"UnansweredEndOfAWriteAsksForARestart",
+                  {"--fault", "no-end-ack"},
+                  LinkOp::Write,
+                  {},
+                  true,
+                  {kWriteDone + "\r\nThe radio did not confirm the end of programming. Switch "
+                                "it off and on again before use."}},
         FaultCase{
             "OtherModelIsRejected", {"--model", "ZT9999"}, LinkOp::Write, {}, false, {kWrongModel}},
         FaultCase{"OtherFirmwareAsksForItsVersion",
@@ -225,4 +243,92 @@ TEST(SimLink, RefusesOptionsItCannotHonour) {
         EXPECT_NE(sim.exitCode(), 0) << args.join(' ').toStdString();
         EXPECT_TRUE(sim.readAllStandardOutput().isEmpty()) << "no device path on failure";
     }
+}
+
+TEST(SimLink, TwoEnginesReadTwoRadiosAtOnce) {
+    TempDir dir;
+    const QByteArray imageA = randomImage(1);
+    const QByteArray imageB = randomImage(2);
+    SimProcess simA({"--image", dir.write("a.img", imageA)});
+    SimProcess simB({"--image", dir.write("b.img", imageB)});
+    LinkSession a;
+    LinkSession b;
+    ASSERT_TRUE(a.link.port.setTraceFile(dir.path("a.trace")));
+    ASSERT_TRUE(b.link.port.setTraceFile(dir.path("b.trace")));
+    ASSERT_TRUE(a.start(LinkOp::Read, simA.device()));
+    ASSERT_TRUE(b.start(LinkOp::Read, simB.device()));
+    bool overlapped = false;
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            overlapped = overlapped ||
+                         (a.link.engine.isRunning() && b.link.engine.isRunning() &&
+                          a.link.engine.status().curAddr > 0 && b.link.engine.status().curAddr > 0);
+            return a.ended && b.ended;
+        },
+        60000));
+    EXPECT_TRUE(overlapped);
+    EXPECT_TRUE(a.succeeded);
+    EXPECT_TRUE(b.succeeded);
+    EXPECT_EQ(a.outcome.image, imageA);
+    EXPECT_EQ(b.outcome.image, imageB);
+    // Each trace holds its own line only.
+    for (const char* name : {"a.trace", "b.trace"})
+        EXPECT_EQ(QString::fromUtf8(dir.read(name)).count(" TX 52 "), 1024) << name;
+}
+
+TEST(SimLink, ReadStoppedEarlyLetsTheRadioOutOfProgrammingMode) {
+    TempDir dir;
+    // The radio saves its memory whenever it gets the end request.
+    SimProcess sim({"--save", dir.path("ended.img"), "--pace", "115200"});
+    LinkSession s;
+    ASSERT_TRUE(s.start(LinkOp::Read, sim.device()));
+    ASSERT_TRUE(spinUntil([&] { return s.link.engine.status().curAddr >= 0x400; }, 20000));
+    ASSERT_TRUE(s.link.engine.mayStopNow());
+    s.link.engine.stop();
+    EXPECT_FALSE(s.succeeded);
+    EXPECT_FALSE(s.link.port.isOpen());
+    EXPECT_TRUE(spinUntil([&] { return QFileInfo::exists(dir.path("ended.img")); }, 3000))
+        << "the radio never saw the end request";
+    EXPECT_TRUE(s.prompter.shown.isEmpty());
+}
+
+TEST(SimLink, GroupWriteAsksTheAttachedRadioAtMostEveryReplyPeriod) {
+    TempDir dir;
+    SimProcess sim; // the written radio stays attached and answers every request
+    struct Polling : LinkSession {
+        QElapsedTimer sinceWritten;
+        void radioCompleted(int) override { sinceWritten.start(); }
+    } s;
+    ASSERT_TRUE(s.link.port.setTraceFile(dir.path("t.log")));
+    ASSERT_TRUE(s.start(LinkOp::Write, sim.device(), 2));
+    ASSERT_TRUE(spinUntil(
+        [&] { return s.sinceWritten.isValid() && s.sinceWritten.elapsed() >= 2500; }, 30000));
+    const double seconds = double(s.sinceWritten.elapsed()) / 1000.0;
+    s.link.engine.stop();
+
+    const QString trace = QString::fromUtf8(dir.read("t.log"));
+    const QString polling = trace.mid(trace.indexOf(" TX 45 4E 44"));
+    const int requests = int(polling.count(" TX 50 52 4F 47 52 41 4D"));
+    EXPECT_GE(requests, 4) << "it goes on polling";
+    EXPECT_LE(requests, 4 * seconds) << requests << " program requests in " << seconds << " s";
+    EXPECT_EQ(trace.count(" TX 57 "), 1012) << "the attached radio is not written again";
+}
+
+TEST(SimLink, IdentifyTellsWhoTheRadioIsWithoutJudgingIt) {
+    SimProcess other({"--model", "ZT9999", "--firmware", "V210"});
+    LinkSession s;
+    ASSERT_TRUE(s.run(LinkOp::Identify, other.device()));
+    EXPECT_TRUE(s.succeeded);
+    EXPECT_EQ(s.outcome.identity.model, "ZT9999");
+    EXPECT_EQ(s.outcome.identity.firmware, "V210");
+    EXPECT_TRUE(s.prompter.shown.isEmpty());
+    EXPECT_FALSE(s.link.port.isOpen());
+
+    SimProcess silent({"--fault", "silent"});
+    LinkSession quiet;
+    quiet.prompter.answers = {Answer::Retry, Answer::Cancel};
+    ASSERT_TRUE(quiet.run(LinkOp::Identify, silent.device()));
+    EXPECT_FALSE(quiet.succeeded);
+    EXPECT_EQ(quiet.prompter.texts(), QStringList({kCheck, kCheck}));
+    EXPECT_TRUE(quiet.outcome.identity.model.isEmpty());
 }

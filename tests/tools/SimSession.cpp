@@ -1,5 +1,6 @@
 #include "SimSession.h"
 
+#include "link/LinkMessages.h"
 #include "platform/RadioPortOpen.h"
 
 #include <QElapsedTimer>
@@ -12,35 +13,55 @@ LinkSession::LinkSession() {
     link.engine.setObserver(this);
 }
 
-bool LinkSession::run(LinkOp op, const QString& device, int groupSize, int limitMs) {
+bool LinkSession::start(LinkOp op, const QString& device, int groupSize) {
     ended = succeeded = false;
-    if (!openRadioPort(link.engine, op, link.port, device, prompter, settings.langIndex))
+    outcome = {};
+    if (!openRadioPort(link.port, device, prompter, settings.langIndex))
         return false;
-    if (groupSize > 0)
-        link.engine.beginGroupWrite(groupSize);
+    RadioLink& engine = link.engine;
+    if (op == LinkOp::Read)
+        engine.startRead();
+    else if (op == LinkOp::Write && groupSize > 0)
+        engine.startGroupWrite(image, groupSize);
+    else if (op == LinkOp::Write)
+        engine.startWrite(image);
+    else if (op == LinkOp::Identify)
+        engine.startIdentify();
+    else
+        engine.startRadioInfo();
+    return true;
+}
 
+bool LinkSession::run(LinkOp op, const QString& device, int groupSize, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!start(op, device, groupSize))
+        return false;
     QEventLoop loop;
     quit_ = [&loop] { loop.quit(); };
     QTimer bound;
     bound.setSingleShot(true);
     QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
     bound.start(limitMs);
-    QElapsedTimer clock;
-    clock.start();
-    link.engine.startHandshake();
     if (!ended)
         loop.exec();
     elapsedMs = clock.elapsed();
     quit_ = nullptr;
     const bool endedInTime = ended;
     if (!endedInTime)
-        link.engine.abandon();
+        link.engine.stop();
     return endedInTime;
 }
 
-void LinkSession::finished(bool success) {
+void LinkSession::decide(const LinkDecision& decision) {
+    link.engine.decide(askLinkQuestion(prompter, decision, settings));
+}
+
+void LinkSession::finished(const LinkOutcome& result) {
+    tellOutcome(prompter, result, settings.langIndex);
+    outcome = result;
     ended = true;
-    succeeded = success;
+    succeeded = result.success;
     if (quit_)
         quit_();
 }

@@ -10,23 +10,28 @@
 namespace r5k27::test {
 
 // One link operation over the serial layer, driven by the event loop with a time bound.
+// Decisions and outcomes go through the scripted prompter as the program shows them.
 class LinkSession : public LinkObserver {
 public:
     LinkSession();
 
-    // Opens the port, starts the handshake and runs until the operation ends or limitMs pass.
-    // False when it did not end in time (or the port did not open).
+    // Opens the port and starts op (a write sends image), then runs until the operation ends or
+    // limitMs pass. False when it did not end in time (or the port did not open).
     bool run(LinkOp op, const QString& device, int groupSize = 0, int limitMs = 30000);
+    // Opens the port and starts op; the caller's event loop carries it.
+    bool start(LinkOp op, const QString& device, int groupSize = 0);
 
-    void finished(bool success) override;
+    void decide(const LinkDecision& decision) override;
+    void finished(const LinkOutcome& result) override;
 
     ScriptedPrompter prompter;
-    MessageQueue messages;
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
-    SerialLink link{prompter, messages, settings, versions};
+    SerialLink link{settings, versions};
+    QByteArray image = QByteArray(kRadioBufSize, '\xFF');
     bool ended = false;
     bool succeeded = false;
+    LinkOutcome outcome;
     qint64 elapsedMs = 0;
 
 private:

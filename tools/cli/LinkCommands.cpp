@@ -2,7 +2,6 @@
 
 #include "ImageCommands.h"
 #include "LinkRun.h"
-#include "RadioIdentify.h"
 #include "image/InitialValues.h"
 #include "link/MemoryMap.h"
 #include "platform/SerialPortList.h"
@@ -42,11 +41,14 @@ int listPorts(Session& s, const CliArgs& args) {
 int identifyRadio(Session& s, const CliArgs& args) {
     if (!args.files.isEmpty() || !linkOptionsFit(s, args, {}))
         return -1;
-    RadioIdentify identify(s);
-    const auto identity = identify.run(args.value(kPort), args.value(kTrace));
-    if (!identity)
+    LinkRun run(s);
+    if (!run.open(args.value(kPort), args.value(kTrace)))
         return 1;
-    s.out << "model: " << identity->model << '\n' << "firmware: " << identity->firmware << '\n';
+    const LinkOutcome identified = run.run([](RadioLink& link) { link.startIdentify(); });
+    if (!identified.success)
+        return 1;
+    s.out << "model: " << identified.identity.model << '\n'
+          << "firmware: " << identified.identity.firmware << '\n';
     return 0;
 }
 
@@ -56,12 +58,12 @@ int readRadio(Session& s, const CliArgs& args) {
     // The read lands on the document the program starts with, as a read in the program does.
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
     LinkRun run(s);
-    if (!run.open(LinkOp::Read, args.value(kPort), args.value(kTrace)))
+    if (!run.open(args.value(kPort), args.value(kTrace)))
         return 1;
-    run.engine().radioBuf() = prepareRadioBuf();
-    if (!run.run())
+    const LinkOutcome read = run.run([](RadioLink& link) { link.startRead(); });
+    if (!read.success)
         return 1;
-    const QByteArray& image = run.engine().radioBuf();
+    const QByteArray& image = read.image;
     const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
     if (!decoded.replaced.isEmpty())
         s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
@@ -85,12 +87,15 @@ int writeRadio(Session& s, const CliArgs& args) {
     if (!image)
         return 1;
     LinkRun run(s);
-    if (!run.open(LinkOp::Write, args.value(kPort), args.value(kTrace)))
+    if (!run.open(args.value(kPort), args.value(kTrace)))
         return 1;
-    run.engine().radioBuf() = *image;
-    if (groupSize)
-        run.engine().beginGroupWrite(*groupSize);
-    return run.run() ? 0 : 1;
+    const LinkOutcome written = run.run([&](RadioLink& link) {
+        if (groupSize)
+            link.startGroupWrite(*image, *groupSize);
+        else
+            link.startWrite(*image);
+    });
+    return written.success ? 0 : 1;
 }
 
 } // namespace r5k27::cli

@@ -1,6 +1,7 @@
 #include "LinkRun.h"
 
 #include "image/DataFile.h"
+#include "link/LinkMessages.h"
 #include "platform/RadioPortOpen.h"
 
 namespace r5k27::cli {
@@ -14,7 +15,7 @@ bool startTrace(Session& session, SerialLinkPort& port, const QString& tracePath
 
 LinkRun::LinkRun(Session& session)
     : session_(session)
-    , link_(session.prompter, messages_, session.settings, session.versions) {
+    , link_(session.settings, session.versions) {
     link_.engine.setObserver(this);
     session_.prompter.setBeforeMessage([this] { clearProgressLine(); });
 }
@@ -24,26 +25,27 @@ LinkRun::~LinkRun() {
     link_.engine.setObserver(nullptr);
 }
 
-bool LinkRun::open(LinkOp op, const QString& portName, const QString& tracePath) {
+bool LinkRun::open(const QString& portName, const QString& tracePath) {
     if (!startTrace(session_, link_.port, tracePath))
         return false;
-    return openRadioPort(link_.engine, op, link_.port, portName, session_.prompter,
-                         session_.lang());
+    return openRadioPort(link_.port, portName, session_.prompter, session_.lang());
 }
 
-bool LinkRun::run() {
-    ended_ = succeeded_ = false;
-    link_.engine.startHandshake();
+LinkOutcome LinkRun::run(const std::function<void(RadioLink&)>& start) {
+    ended_ = false;
+    outcome_ = {};
+    start(link_.engine);
+    radio_ = link_.engine.group().active() ? 1 : 0;
     if (!ended_)
         loop_.exec();
-    return succeeded_;
+    return outcome_;
 }
 
 void LinkRun::progress(int percent) {
     if (!session_.showProgress)
         return;
     session_.err << '\r';
-    if (link_.engine.groupMode())
+    if (radio_ > 0)
         session_.err << "radio " << radio_ << ": ";
     session_.err << percent << '%';
     session_.err.flush();
@@ -58,9 +60,14 @@ void LinkRun::closeProgress() {
     clearProgressLine();
 }
 
-void LinkRun::finished(bool success) {
+void LinkRun::decide(const LinkDecision& decision) {
+    link_.engine.decide(askLinkQuestion(session_.prompter, decision, session_.settings));
+}
+
+void LinkRun::finished(const LinkOutcome& outcome) {
+    tellOutcome(session_.prompter, outcome, session_.lang());
     ended_ = true;
-    succeeded_ = success;
+    outcome_ = outcome;
     loop_.quit();
 }
 

@@ -1,44 +1,43 @@
 #pragma once
 
 #include "CliSession.h"
-#include "common/MessageQueue.h"
 #include "platform/SerialLink.h"
 
 #include <QEventLoop>
+#include <functional>
 
 namespace r5k27::cli {
 
 // One link operation of the engine on the serial port, run by a local event loop until the
-// engine reports its end. Progress goes to standard error when that is a terminal.
+// engine reports its end. Questions go to the session's prompter; progress goes to standard
+// error when that is a terminal.
 class LinkRun : public LinkObserver {
 public:
     explicit LinkRun(Session& session);
     ~LinkRun() override;
 
-    RadioLink& engine() { return link_.engine; }
-
-    // Starts tracing into tracePath (when not empty) and opens the port for op. Failures are
-    // reported; the engine is idle again.
-    bool open(LinkOp op, const QString& portName, const QString& tracePath);
-    // Starts the handshake and waits for the end of the operation; true when it succeeded.
-    bool run();
+    // Starts tracing into tracePath (when not empty) and opens the port. Failures are reported.
+    bool open(const QString& portName, const QString& tracePath);
+    // Starts the operation with start and waits for its end; the outcome was already told.
+    LinkOutcome run(const std::function<void(RadioLink&)>& start);
 
     void progress(int percent) override;
     void radioCompleted(int radiosDone) override;
     void closeProgress() override;
-    void finished(bool success) override;
+    void decide(const LinkDecision& decision) override;
+    void finished(const LinkOutcome& outcome) override;
 
 private:
     void clearProgressLine();
 
     Session& session_;
-    MessageQueue messages_;
     SerialLink link_;
     QEventLoop loop_;
     bool ended_ = false;
-    bool succeeded_ = false;
+    LinkOutcome outcome_;
     bool progressShown_ = false;
-    int radio_ = 1;
+    // 0 outside a group write; otherwise the radio being written.
+    int radio_ = 0;
 };
 
 // Opens the trace file on port; reports "file error." when it cannot be written.

@@ -2,7 +2,7 @@
 
 #include "GroupProgressWindow.h"
 #include "RadioTexts.h"
-#include "link/LinkTexts.h"
+#include "link/LinkMessages.h"
 #include "link/MemoryMap.h"
 #include "platform/RadioPortOpen.h"
 #include "platform/SerialPortList.h"
@@ -22,8 +22,7 @@ RadioCommands::RadioCommands(AppContext& ctx, const Services& services, QObject*
     : QObject(parent)
     , ctx_(ctx)
     , s_(services)
-    , linkPrompter_(services.prompter, {}, [this] { return radiosWrittenLine(); })
-    , link_(linkPrompter_, messages_, ctx.settings, ctx.versions) {
+    , link_(ctx.settings, ctx.versions) {
     link_.engine.setObserver(this);
     timerWrite_.setObjectName(QStringLiteral("TimerWrite"));
     timerWrite_.setSingleShot(true);
@@ -33,8 +32,7 @@ RadioCommands::RadioCommands(AppContext& ctx, const Services& services, QObject*
 
 RadioCommands::~RadioCommands() {
     link_.engine.setObserver(nullptr);
-    if (link_.engine.isRunning())
-        link_.engine.abandon();
+    link_.engine.stop();
 }
 
 int RadioCommands::lang() const {
@@ -51,14 +49,13 @@ bool RadioCommands::claimLink() {
     if (link_.engine.isRunning()) {
         if (link_.engine.op() != LinkOp::RadioInfo)
             return false;
-        link_.engine.abandon();
+        link_.engine.stop();
     }
     return true;
 }
 
-bool RadioCommands::openPort(LinkOp op) {
-    return openRadioPort(link_.engine, op, link_.port, radioPortName(ctx_.settings), s_.prompter,
-                         lang());
+bool RadioCommands::openPort() {
+    return openRadioPort(link_.port, radioPortName(ctx_.settings), s_.prompter, lang());
 }
 
 bool RadioCommands::confirm(const BiText& what) {
@@ -66,17 +63,17 @@ bool RadioCommands::confirm(const BiText& what) {
         what.in(lang()) + QStringLiteral("\r\n") + RadioTexts::continueQuestion.in(lang());
     if (s_.prompter.ask(question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
         return true;
-    link_.engine.cancelBeforeStart();
+    link_.port.close();
     return false;
 }
 
 void RadioCommands::read() {
-    if (!claimLink() || !openPort(LinkOp::Read) || !confirm(RadioTexts::readConfirm))
+    if (!claimLink() || !openPort() || !confirm(RadioTexts::readConfirm))
         return;
-    link_.engine.radioBuf() = prepareRadioBuf();
     runProgressWindow(new ProgressWindow(ctx_.captions.progress.caption.text(kCaptionRead, lang()),
                                          ctx_.captions.progress.completion.text(lang()),
-                                         s_.shell.window()));
+                                         s_.shell.window()),
+                      [this] { link_.engine.startRead(); });
 }
 
 void RadioCommands::write() {
@@ -106,52 +103,48 @@ void RadioCommands::runWrite(int groupSize) {
         s_.prompter.ask(refusal->message(lang()), Buttons::Ok, Icon::Warning);
         return;
     }
-    if (!openPort(LinkOp::Write) || !confirm(RadioTexts::writeConfirm))
+    if (!openPort() || !confirm(RadioTexts::writeConfirm))
         return;
-    link_.engine.radioBuf() = radioBuf;
     if (!s_.backups.saveBeforeWrite(doc.curImage, doc.chTable, ctx_.settings))
         messages_.post(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 
     const QString caption = ctx_.captions.progress.caption.text(kCaptionWrite, lang());
     const QString completion = ctx_.captions.progress.completion.text(lang());
     if (groupSize <= 0) {
-        runProgressWindow(new ProgressWindow(caption, completion, s_.shell.window()));
+        runProgressWindow(new ProgressWindow(caption, completion, s_.shell.window()),
+                          [this, radioBuf] { link_.engine.startWrite(radioBuf); });
         return;
     }
-    link_.engine.beginGroupWrite(groupSize);
     stopAfterRadio_ = false;
-    linkPrompter_.setCompletionText(LinkTexts::writeCompleted.in(lang()));
     auto* window = new GroupProgressWindow(
         caption, completion, RadioTexts::radioNumberLabel.in(lang()), groupSize, s_.shell.window());
     groupWindow_ = window;
-    runProgressWindow(window);
+    runProgressWindow(
+        window, [this, radioBuf, groupSize] { link_.engine.startGroupWrite(radioBuf, groupSize); });
 }
 
 void RadioCommands::radioInfo() {
-    runInfo(false);
+    runInfo();
 }
 
 void RadioCommands::readRMGDataFromRadio() {
-    runInfo(true);
+    runInfo();
 }
 
-void RadioCommands::runInfo(bool freshImage) {
-    if (!claimLink() || !openPort(LinkOp::RadioInfo))
+void RadioCommands::runInfo() {
+    if (!claimLink() || !openPort())
         return;
-    if (freshImage)
-        link_.engine.radioBuf() = prepareRadioBuf();
-    link_.engine.startHandshake();
+    link_.engine.startRadioInfo();
 }
 
-void RadioCommands::runProgressWindow(LinkProgressWindow* window) {
+void RadioCommands::runProgressWindow(LinkProgressWindow* window, std::function<void()> start) {
     const std::unique_ptr<LinkProgressWindow> owned(window);
     window_ = window;
-    connect(window, &LinkProgressWindow::started, this, [this] { link_.engine.startHandshake(); });
+    connect(window, &LinkProgressWindow::started, this, std::move(start));
     connect(window, &LinkProgressWindow::closeRequested, this, &RadioCommands::onCloseRequested);
     window->exec();
     // Whatever ended the window's loop, the link does not outlive it.
-    if (link_.engine.isRunning())
-        link_.engine.abandon();
+    link_.engine.stop();
     window_ = nullptr;
     groupWindow_ = nullptr;
 }
@@ -159,23 +152,16 @@ void RadioCommands::runProgressWindow(LinkProgressWindow* window) {
 void RadioCommands::onCloseRequested() {
     RadioLink& engine = link_.engine;
     // A radio left half written does not work. A single write whose blocks are going out runs
-    // to its end; a silent radio still ends it through the Retry/Cancel question.
-    if (!groupWindow_ && engine.isRunning() && engine.op() == LinkOp::Write &&
-        engine.writeStage() == LinkStage::WritingBlocks)
-        return;
-    if (groupWindow_ && engine.isRunning()) {
-        const LinkStage stage = engine.writeStage();
-        const bool radioInProgress =
-            !engine.justFinished() && stage != LinkStage::ProgramSent && stage != LinkStage::Idle;
-        // A radio left half written would not work; the one in progress is finished first.
-        if (radioInProgress) {
+    // to its end (a silent radio still ends it through the Retry/Cancel question); a group write
+    // finishes the radio in progress first.
+    if (engine.isRunning() && !engine.mayStopNow()) {
+        if (groupWindow_) {
             stopAfterRadio_ = true;
             groupWindow_->showStopping(RadioTexts::stoppingAfterRadio.in(lang()));
-            return;
         }
+        return;
     }
-    if (engine.isRunning())
-        engine.abandon();
+    engine.stop();
     if (window_)
         window_->finish();
 }
@@ -192,8 +178,7 @@ void RadioCommands::radioCompleted(int radiosDone) {
         return;
     // Stopped once the engine has finished its own step.
     QTimer::singleShot(0, this, [this] {
-        if (link_.engine.isRunning())
-            link_.engine.abandon();
+        link_.engine.stop();
         if (window_)
             window_->finish();
     });
@@ -204,13 +189,17 @@ void RadioCommands::closeProgress() {
         window_->finish();
 }
 
-void RadioCommands::readSucceeded() {
+void RadioCommands::decide(const LinkDecision& decision) {
+    link_.engine.decide(askLinkQuestion(s_.prompter, decision, ctx_.settings));
+}
+
+void RadioCommands::readSucceeded(const QByteArray& radioImage) {
     Document& doc = ctx_.doc;
     // Decoded aside, so nothing of the open document changes unless all of it can.
     MemoryImage image = doc.curImage;
     ChTable table = doc.chTable;
     AppSettings settings = ctx_.settings;
-    const DecodeResult decoded = decodeImage(link_.engine.radioBuf(), image, table, settings);
+    const DecodeResult decoded = decodeImage(radioImage, image, table, settings);
     if (!decoded)
         return;
     s_.shell.closeAllChildren();
@@ -223,28 +212,34 @@ void RadioCommands::readSucceeded() {
     // Shown just before the completion message: values the radio could not take back on a write.
     if (!decoded.replaced.isEmpty())
         s_.prompter.warn(replacementReport(decoded.replaced, lang()));
-    if (!s_.backups.saveRead(link_.engine.radioBuf(), image, table, settings))
+    if (!s_.backups.saveRead(radioImage, image, table, settings))
         s_.prompter.warn(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 }
 
-void RadioCommands::startVersion(const QString& firmwareTag) {
-    if (s_.startVersion)
-        s_.startVersion(firmwareTag);
-}
+void RadioCommands::finished(const LinkOutcome& outcome) {
+    messages_.showAll(s_.prompter);
+    for (const QString& notice : outcomeNotices(outcome, lang()))
+        s_.prompter.warn(notice);
+    if (outcome.success && outcome.op == LinkOp::Read)
+        readSucceeded(outcome.image);
+    const QString count = radiosWrittenLine(outcome.radiosDone);
+    if (const QString done = completionMessage(outcome, lang(), count); !done.isEmpty())
+        s_.prompter.inform(done);
+    // Started only now that this operation has let go of the port.
+    if (!outcome.versionToStart.isEmpty() && s_.startVersion)
+        s_.startVersion(outcome.versionToStart);
 
-void RadioCommands::finished(bool success) {
     if (window_ && window_->isVisible())
         window_->finish();
     // Radios finished before a group write stopped stay programmed; the user learns how many.
-    if (!success && groupWindow_ && link_.engine.radiosDone() > 0)
-        s_.prompter.inform(RadioTexts::groupStopped.in(lang()) + QStringLiteral("\r\n") +
-                           radiosWrittenLine());
+    if (!outcome.success && groupWindow_ && outcome.radiosDone > 0)
+        s_.prompter.inform(RadioTexts::groupStopped.in(lang()) + QStringLiteral("\r\n") + count);
 }
 
-QString RadioCommands::radiosWrittenLine() const {
+QString RadioCommands::radiosWrittenLine(int radiosDone) const {
     if (!groupWindow_)
         return {};
-    return RadioTexts::radiosWritten.in(lang()).arg(link_.engine.radiosDone());
+    return RadioTexts::radiosWritten.in(lang()).arg(radiosDone);
 }
 
 } // namespace r5k27

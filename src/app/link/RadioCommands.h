@@ -1,6 +1,5 @@
 #pragma once
 
-#include "GroupCompletionPrompter.h"
 #include "GroupProgressWindow.h"
 #include "GroupSizeQuestion.h"
 #include "LinkBackups.h"
@@ -43,7 +42,7 @@ public:
     void groupWrite();
     // mnuRadioInfo: a handshake only.
     void radioInfo();
-    // ReadRMGDataFromRadio: the same with a fresh radio image.
+    // ReadRMGDataFromRadio: the same.
     void readRMGDataFromRadio();
 
     bool isBusy() const;
@@ -57,25 +56,26 @@ private:
     void progress(int percent) override;
     void radioCompleted(int radiosDone) override;
     void closeProgress() override;
-    void readSucceeded() override;
-    void startVersion(const QString& firmwareTag) override;
-    void finished(bool success) override;
+    void decide(const LinkDecision& decision) override;
+    void finished(const LinkOutcome& outcome) override;
+    void readSucceeded(const QByteArray& image);
 
     int lang() const;
     // False while another operation holds the link; a pending radio-information handshake
     // gives way.
     bool claimLink();
-    bool openPort(LinkOp op);
+    bool openPort();
     bool confirm(const BiText& what);
     void runWrite(int groupSize);
-    void runInfo(bool freshImage);
-    void runProgressWindow(LinkProgressWindow* window);
+    void runInfo();
+    // Shows the window modally; start runs once its event loop carries the link.
+    void runProgressWindow(LinkProgressWindow* window, std::function<void()> start);
     void onCloseRequested();
-    QString radiosWrittenLine() const;
+    QString radiosWrittenLine(int radiosDone) const;
 
     AppContext& ctx_;
     Services s_;
-    GroupCompletionPrompter linkPrompter_;
+    // Messages of the command itself, shown once the operation has ended.
     MessageQueue messages_;
     SerialLink link_;
     QTimer timerWrite_;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "LinkEvents.h"
+
 #include <QByteArray>
-#include <QString>
 
 namespace r5k27 {
 
@@ -38,13 +39,11 @@ public:
     virtual void radioCompleted(int /*radiosDone*/) {}
     // The operation is over; its progress window (single or group) closes before any message.
     virtual void closeProgress() {}
-    // A read succeeded and RadioBuf holds the radio's memory; runs before the completion box.
-    virtual void readSucceeded() {}
-    // The user chose to start the program version that handles this firmware; called after the
-    // port has been closed.
-    virtual void startVersion(const QString& /*firmwareTag*/) {}
-    // Last call of every operation; the engine is idle again.
-    virtual void finished(bool /*success*/) {}
+    // The engine waits, timer off, until RadioLink::decide() is called, from here or later.
+    // An engine without an observer takes no for an answer.
+    virtual void decide(const LinkDecision& /*decision*/) {}
+    // Last call of every operation, after the port was closed; the engine is idle again.
+    virtual void finished(const LinkOutcome& /*outcome*/) {}
 };
 
 } // namespace r5k27

@@ -4,8 +4,14 @@
 
 namespace r5k27 {
 
-// What the running link operation does; the numbers are those the program has always used.
-enum class LinkOp { Idle = 0, Read = 1, Write = 2, RadioInfo = 3 };
+// What the running link operation does; 1 to 3 are the numbers the program has always used.
+// Identify asks the radio who it is and ends the session without touching its memory.
+enum class LinkOp { Idle = 0, Read = 1, Write = 2, RadioInfo = 3, Identify = 4 };
+
+// The kinds that move memory and show their progress.
+constexpr bool movesMemory(LinkOp op) {
+    return op == LinkOp::Read || op == LinkOp::Write;
+}
 
 // Step of a read or write. Read and write share the numbering; reading blocks is 5, writing 4.
 enum class LinkStage {

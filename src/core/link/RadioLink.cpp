@@ -1,74 +1,41 @@
 #include "RadioLink.h"
 
+#include "IdentityCheck.h"
 #include "LinkFrames.h"
-#include "LinkProgress.h"
-#include "LinkTexts.h"
-#include "image/FixedText.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace r5k27 {
 
 using LinkFrames::ReplyKind;
 
-namespace {
-
-bool movesMemory(LinkOp op) {
-    return op == LinkOp::Read || op == LinkOp::Write;
-}
-
-} // namespace
-
-RadioLink::RadioLink(LinkPort& port, LinkTimer& timer, Prompter& prompter, MessageQueue& messages,
-                     const AppSettings& settings, const VersionList& versions)
+RadioLink::RadioLink(LinkPort& port, LinkTimer& timer, const AppSettings& settings,
+                     const VersionList& versions)
     : port_(port)
     , waitTimer_(timer)
-    , prompter_(prompter)
-    , messages_(messages)
     , settings_(settings)
-    , versions_(versions)
-    , radioBuf_(kRadioBufSize, '\xFF') {}
+    , versions_(versions) {}
 
 void RadioLink::setObserver(LinkObserver* observer) {
-    observer_ = observer ? observer : &defaultObserver_;
+    observer_ = observer ? observer : &none_;
 }
 
-void RadioLink::prepare(LinkOp op) {
+void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize) {
     op_ = op;
-    readStage_ = writeStage_ = LinkStage::Idle;
-    endAddr_ = op == LinkOp::Write ? kWriteEndAddr : kReadEndAddr;
-    curAddr_ = (op == LinkOp::RadioInfo ? kRadioInfoFirstAddr : 0) - kBlockLen;
-    lastPercent_ = 0;
+    transfer_.begin(op, image);
     handshakeTries_ = identTries_ = 0;
-    justFinished_ = false;
-    goneCount_ = confirmCount_ = 0;
-    groupMode_ = false;
-    askOnTimeout_ = false;
-    radiosDone_ = 0;
+    awaitingReply_ = inProgrammingMode_ = pollPaused_ = false;
+    pending_.reset();
+    outcome_ = {};
+    outcome_.op = op;
+    group_ = {};
+    if (groupSize)
+        group_.begin(*groupSize);
     groupProgressShown_ = true;
-    awaitingReply_ = false;
-    versionToStart_.clear();
-    radioModel_.clear();
-    radioFirmVer_.clear();
-    if (radioBuf_.size() != kRadioBufSize)
-        radioBuf_.resize(kRadioBufSize, '\xFF');
-}
-
-void RadioLink::beginGroupWrite(int groupSize) {
-    groupMode_ = true;
-    groupSize_ = std::max(1, groupSize);
-    radiosDone_ = 0;
-    askOnTimeout_ = true;
-    groupProgressShown_ = true;
-}
-
-LinkStage& RadioLink::runningStage() {
-    return op_ == LinkOp::Write ? writeStage_ : readStage_;
+    startHandshake();
 }
 
 void RadioLink::sendFrame(const QByteArray& bytes, int replyLen) {
-    replyLen_ = replyLen;
     port_.setReplyLength(replyLen);
     port_.clearBuffers();
     awaitingReply_ = true;
@@ -76,53 +43,36 @@ void RadioLink::sendFrame(const QByteArray& bytes, int replyLen) {
 }
 
 void RadioLink::startHandshake() {
-    if (op_ == LinkOp::Idle) {
-        readStage_ = writeStage_ = LinkStage::Idle;
-        return;
-    }
-    runningStage() = LinkStage::ProgramSent;
+    stage_ = LinkStage::ProgramSent;
     waitTimer_.start(kReplyTimeoutMs);
     sendFrame(LinkFrames::programRequest(), LinkFrames::kHandshakeReplyLen);
 }
 
 void RadioLink::requestIdentity() {
+    stage_ = LinkStage::IdentifySent;
     waitTimer_.start(kReplyTimeoutMs);
     sendFrame(LinkFrames::identifyRequest(), LinkFrames::kIdentityReplyLen);
 }
 
-void RadioLink::nextReadBlock() {
-    curAddr_ += kBlockLen;
-    if (curAddr_ >= endAddr_) {
-        sendEnd();
+void RadioLink::nextBlock() {
+    if (!transfer_.advance()) {
+        sendEndRequest(LinkStage::EndSent);
         return;
     }
-    waitTimer_.start(kReplyTimeoutMs);
-    sendFrame(LinkFrames::readRequest(curAddr_, kBlockLen), LinkFrames::dataFrameLen(kBlockLen));
-}
-
-void RadioLink::nextWriteBlock() {
-    curAddr_ += kBlockLen;
-    if (curAddr_ >= endAddr_) {
-        sendEnd();
+    if (op_ == LinkOp::Read) {
+        waitTimer_.start(kReplyTimeoutMs);
+        sendFrame(LinkFrames::readRequest(transfer_.addr(), kBlockLen),
+                  LinkFrames::dataFrameLen(kBlockLen));
         return;
     }
-    QByteArray data = radioBuf_.mid(curAddr_, kBlockLen);
-    data.resize(kBlockLen, '\xFF');
     updateProgress();
     waitTimer_.start(kReplyTimeoutMs);
-    sendFrame(LinkFrames::dataFrame(curAddr_, data), LinkFrames::kAckReplyLen);
+    sendFrame(LinkFrames::dataFrame(transfer_.addr(), transfer_.block()), LinkFrames::kAckReplyLen);
 }
 
-void RadioLink::sendEnd() {
-    if (!movesMemory(op_)) {
-        finishLink(false);
-        return;
-    }
-    runningStage() = LinkStage::EndSent;
-    sendEndRequest();
-}
-
-void RadioLink::sendEndRequest() {
+void RadioLink::sendEndRequest(LinkStage stage) {
+    stage_ = stage;
+    inProgrammingMode_ = false;
     waitTimer_.start(kReplyTimeoutMs);
     sendFrame(LinkFrames::endRequest(), LinkFrames::kAckReplyLen);
 }
@@ -130,19 +80,16 @@ void RadioLink::sendEndRequest() {
 void RadioLink::onReceived(const QByteArray& bytes) {
     if (op_ == LinkOp::Idle || !awaitingReply_)
         return;
-    switch (LinkFrames::classifyReply(bytes, curAddr_, kBlockLen)) {
+    switch (LinkFrames::classifyReply(bytes, transfer_.addr(), kBlockLen)) {
     case ReplyKind::Ack:
     case ReplyKind::Handshake:
         break;
     case ReplyKind::Identity:
-        if (movesMemory(op_)) {
-            const auto identity = LinkFrames::parseIdentity(bytes);
-            radioModel_ = identity.model;
-            radioFirmVer_ = identity.firmware;
-        }
+        if (op_ != LinkOp::RadioInfo)
+            outcome_.identity = LinkFrames::parseIdentity(bytes);
         break;
     case ReplyKind::DataFrame:
-        storeDataFrame(bytes);
+        transfer_.store(bytes);
         if (movesMemory(op_))
             updateProgress();
         break;
@@ -154,150 +101,39 @@ void RadioLink::onReceived(const QByteArray& bytes) {
     advanceLink();
 }
 
-void RadioLink::storeDataFrame(const QByteArray& frame) {
-    if (curAddr_ < 0 || curAddr_ + kBlockLen > radioBuf_.size())
-        return;
-    std::copy_n(frame.constData() + 4, kBlockLen, radioBuf_.begin() + curAddr_);
-}
-
+// Any recognised reply moves the operation one step; only data frames are compared with the
+// request they answer.
 void RadioLink::advanceLink() {
     waitTimer_.stop();
-    if (op_ == LinkOp::Read) {
-        switch (readStage_) {
-        case LinkStage::ProgramSent:
-            readStage_ = LinkStage::IdentifySent;
-            requestIdentity();
-            return;
-        case LinkStage::IdentifySent:
-            if (checkIdentity()) {
-                readStage_ = LinkStage::ReadingBlocks;
-                nextReadBlock();
-            } else {
-                readStage_ = LinkStage::EndAfterRejection;
-                sendEndRequest();
-            }
-            return;
-        case LinkStage::ReadingBlocks:
-            nextReadBlock();
-            return;
-        case LinkStage::EndSent:
-            finishLink(true);
-            return;
-        default:
-            break;
-        }
-    } else if (op_ == LinkOp::Write) {
-        switch (writeStage_) {
-        case LinkStage::ProgramSent:
-            if (groupMode_) {
-                advanceGroupHandshake();
-            } else {
-                writeStage_ = LinkStage::IdentifySent;
-                requestIdentity();
-            }
-            return;
-        case LinkStage::IdentifySent:
-            // A group write programs whatever radio is attached.
-            if (groupMode_ || checkIdentity()) {
-                writeStage_ = LinkStage::WritingBlocks;
-                nextWriteBlock();
-            } else {
-                writeStage_ = LinkStage::EndAfterRejection;
-                sendEndRequest();
-            }
-            return;
-        case LinkStage::WritingBlocks:
-            nextWriteBlock();
-            return;
-        case LinkStage::EndSent:
-            finishLink(true);
-            return;
-        default:
-            break;
-        }
-    }
-    finishLink(false);
-}
-
-void RadioLink::advanceGroupHandshake() {
-    askOnTimeout_ = false;
-    if (justFinished_) {
-        // The radio just written must have gone quiet twice before an answer can come from a
-        // new one, and the new one must answer three times in a row.
-        if (goneCount_ >= 2) {
-            if (confirmCount_ < 1) {
-                ++confirmCount_;
-                startHandshake();
-                return;
-            }
-            justFinished_ = false;
-        }
-        goneCount_ = 0;
-        confirmCount_ = 0;
-        startHandshake();
+    if (stage_ == LinkStage::ProgramSent)
+        inProgrammingMode_ = true;
+    if (op_ == LinkOp::RadioInfo) {
+        finishLink(false);
         return;
     }
-    writeStage_ = LinkStage::IdentifySent;
-    requestIdentity();
-}
-
-bool RadioLink::checkIdentity() {
-    waitTimer_.stop();
-    const int lang = settings_.langIndex;
-    const QString ownModel = cleanFixedText(settings_.modelCodeText);
-    const bool modelRight = radioModel_ == ownModel;
-    if (modelRight && versions_.isCompatiblePair(settings_.dataVersion, radioFirmVer_))
-        return true;
-    if (!modelRight) {
-        messages_.post(LinkTexts::modelWrong.in(lang));
-        return false;
-    }
-    const QString question =
-        incompatibleMessage(settings_.dataVersion, radioFirmVer_, VersionKind::Firmware, lang);
-    // The other version is started once this operation has let go of the port.
-    if (prompter_.ask(question, Buttons::YesNo, Icon::Question) == Answer::Yes)
-        versionToStart_ = radioFirmVer_;
-    return false;
-}
-
-void RadioLink::updateProgress() {
-    const int percent = linkPercent(curAddr_, endAddr_);
-    if (percent - lastPercent_ < 1)
-        return;
-    lastPercent_ = percent;
-    observer_->progress(percent);
-}
-
-void RadioLink::onReplyTimeout() {
-    waitTimer_.stop();
-    if (op_ == LinkOp::Idle)
-        return;
-    awaitingReply_ = false;
-    switch (runningStage()) {
+    switch (stage_) {
     case LinkStage::ProgramSent:
-        if (handshakeTries_ > 0) {
-            handshakeTries_ = 0;
-            handshakeTimeout();
-        } else {
-            ++handshakeTries_;
-            startHandshake();
-        }
+        if (group_.active() && group_.handshakeAnswered() == GroupWriteTally::Next::PollAgain)
+            pollAgainLater();
+        else
+            requestIdentity();
         return;
     case LinkStage::IdentifySent:
-        if (identTries_ > 0) {
-            identTries_ = 0;
-            handshakeTimeout();
+        if (op_ == LinkOp::Identify) {
+            sendEndRequest(LinkStage::EndSent);
+        } else if (group_.active()) {
+            // A group write programs whatever radio is attached.
+            stage_ = LinkStage::WritingBlocks;
+            nextBlock();
         } else {
-            ++identTries_;
-            requestIdentity();
+            judgeIdentity();
         }
         return;
     case LinkStage::ReadingBlocks:
     case LinkStage::WritingBlocks:
-        transferTimeout();
+        nextBlock();
         return;
     case LinkStage::EndSent:
-        // The radio has everything; a missing acknowledgement of the end does not undo that.
         finishLink(true);
         return;
     default:
@@ -306,73 +142,182 @@ void RadioLink::onReplyTimeout() {
     }
 }
 
+void RadioLink::judgeIdentity() {
+    switch (checkIdentity(outcome_.identity, settings_, versions_)) {
+    case IdentityVerdict::Accepted:
+        stage_ = op_ == LinkOp::Write ? LinkStage::WritingBlocks : LinkStage::ReadingBlocks;
+        nextBlock();
+        return;
+    case IdentityVerdict::WrongModel:
+        outcome_.wrongModel = true;
+        sendEndRequest(LinkStage::EndAfterRejection);
+        return;
+    case IdentityVerdict::OtherFirmware:
+        ask(LinkQuestion::OtherFirmware);
+        return;
+    }
+}
+
+void RadioLink::pollAgainLater() {
+    // The radio just written may stay attached for minutes; one request per reply period is
+    // enough to notice when it goes.
+    pollPaused_ = true;
+    waitTimer_.start(kReplyTimeoutMs);
+}
+
+void RadioLink::updateProgress() {
+    if (const auto percent = transfer_.progressStep())
+        observer_->progress(*percent);
+}
+
+void RadioLink::onReplyTimeout() {
+    waitTimer_.stop();
+    if (op_ == LinkOp::Idle || pending_)
+        return;
+    awaitingReply_ = false;
+    if (std::exchange(pollPaused_, false)) {
+        startHandshake();
+        return;
+    }
+    switch (stage_) {
+    case LinkStage::ProgramSent:
+        if (resendOnce(handshakeTries_))
+            startHandshake();
+        else
+            handshakeTimeout();
+        return;
+    case LinkStage::IdentifySent:
+        if (resendOnce(identTries_))
+            requestIdentity();
+        else
+            handshakeTimeout();
+        return;
+    case LinkStage::ReadingBlocks:
+    case LinkStage::WritingBlocks:
+        ask(LinkQuestion::TransferLost);
+        return;
+    case LinkStage::EndSent:
+        // The radio has everything; a missing acknowledgement of the end does not undo that.
+        outcome_.endUnconfirmed = true;
+        finishLink(true);
+        return;
+    default:
+        finishLink(false);
+        return;
+    }
+}
+
+// Each handshake request is sent twice before anyone is asked.
+bool RadioLink::resendOnce(int& tries) {
+    if (tries > 0) {
+        tries = 0;
+        return false;
+    }
+    ++tries;
+    return true;
+}
+
 void RadioLink::handshakeTimeout() {
     if (op_ == LinkOp::RadioInfo) {
         finishLink(false);
         return;
     }
-    const QString question = LinkTexts::checkConnection.in(settings_.langIndex);
-    if (groupMode_ && writeStage_ == LinkStage::ProgramSent) {
-        if (!askOnTimeout_) {
-            // Silent polling: count how long the radio just written has been gone.
-            if (justFinished_)
-                ++goneCount_;
-            startHandshake();
+    if (group_.active() && stage_ == LinkStage::ProgramSent && !group_.askOnTimeout()) {
+        // Silent polling: counts how long the radio just written has been gone.
+        group_.silentTimeout();
+        startHandshake();
+        return;
+    }
+    ask(LinkQuestion::NoAnswer);
+}
+
+void RadioLink::ask(LinkQuestion question) {
+    waitTimer_.stop();
+    awaitingReply_ = false;
+    pending_ = question;
+    if (observer_ == &none_) {
+        decide(false);
+        return;
+    }
+    const bool firmware = question == LinkQuestion::OtherFirmware;
+    observer_->decide({question, firmware ? outcome_.identity.firmware : QString()});
+}
+
+void RadioLink::decide(bool goOn) {
+    if (!pending_ || op_ == LinkOp::Idle)
+        return;
+    switch (*std::exchange(pending_, std::nullopt)) {
+    case LinkQuestion::NoAnswer: {
+        const bool polling = group_.active() && stage_ == LinkStage::ProgramSent;
+        if (!goOn) {
+            if (polling)
+                group_.stopAsking();
+            finishLink(false);
             return;
         }
-        if (prompter_.ask(question, Buttons::RetryCancel, Icon::Question) == Answer::Retry) {
-            startHandshake();
-        } else {
-            askOnTimeout_ = false;
-            finishLink(false);
-        }
-        return;
-    }
-    if (prompter_.ask(question, Buttons::RetryCancel, Icon::Question) == Answer::Retry) {
-        handshakeTries_ = identTries_ = 0;
+        if (!polling)
+            handshakeTries_ = identTries_ = 0;
         startHandshake();
-    } else {
-        finishLink(false);
-    }
-}
-
-void RadioLink::transferTimeout() {
-    const QString question = LinkTexts::checkConnection.in(settings_.langIndex);
-    if (prompter_.ask(question, Buttons::OkCancel, Icon::Question) != Answer::Ok) {
-        finishLink(false);
         return;
     }
-    // Starts over from the handshake; blocks already received are read again.
-    justFinished_ = false;
+    case LinkQuestion::TransferLost:
+        if (!goOn) {
+            finishLink(false);
+            return;
+        }
+        group_.restartTransfer();
+        startOver();
+        return;
+    case LinkQuestion::OtherFirmware:
+        // The other version is started once this operation has let go of the port.
+        if (goOn)
+            outcome_.versionToStart = outcome_.identity.firmware;
+        sendEndRequest(LinkStage::EndAfterRejection);
+        return;
+    }
+}
+
+// From the handshake again with fresh tries and the first block; a read reads every block again.
+void RadioLink::startOver() {
     handshakeTries_ = identTries_ = 0;
-    curAddr_ = -kBlockLen;
-    lastPercent_ = 0;
+    transfer_.rewind();
     observer_->progress(0);
     startHandshake();
 }
 
-bool RadioLink::continueWithNextRadio() {
-    ++radiosDone_;
-    if (radiosDone_ >= groupSize_)
-        return false;
-    justFinished_ = true;
-    goneCount_ = confirmCount_ = 0;
-    handshakeTries_ = identTries_ = 0;
-    curAddr_ = -kBlockLen;
-    lastPercent_ = 0;
-    observer_->radioCompleted(radiosDone_);
-    observer_->progress(0);
-    startHandshake();
-    return true;
+bool RadioLink::mayStopNow() const {
+    if (op_ != LinkOp::Write)
+        return true;
+    if (group_.active())
+        return group_.justFinished() || stage_ == LinkStage::ProgramSent ||
+               stage_ == LinkStage::Idle;
+    return stage_ != LinkStage::WritingBlocks;
+}
+
+void RadioLink::stop() {
+    if (op_ == LinkOp::Idle)
+        return;
+    // The window that asked is already gone.
+    groupProgressShown_ = false;
+    pending_.reset();
+    finishLink(false);
 }
 
 void RadioLink::finishLink(bool success) {
-    if (success && groupMode_ && continueWithNextRadio())
+    if (success && group_.active() && group_.radioCompleted()) {
+        observer_->radioCompleted(group_.radiosDone());
+        startOver();
         return;
+    }
 
-    justFinished_ = false;
-    goneCount_ = confirmCount_ = 0;
-    if (groupMode_) {
+    // Ended early: a radio left in programming mode would not work until switched off and on.
+    if (std::exchange(inProgrammingMode_, false) && port_.isOpen()) {
+        port_.clearBuffers();
+        port_.send(LinkFrames::endRequest());
+    }
+    const bool wasGroup = group_.active();
+    group_.end();
+    if (wasGroup) {
         if (std::exchange(groupProgressShown_, false))
             observer_->closeProgress();
     } else if (movesMemory(op_)) {
@@ -380,45 +325,18 @@ void RadioLink::finishLink(bool success) {
     }
 
     waitTimer_.stop();
-    awaitingReply_ = false;
+    awaitingReply_ = pollPaused_ = false;
+    pending_.reset();
     if (port_.isOpen())
         port_.close();
 
-    messages_.showAll(prompter_);
-
-    const int lang = settings_.langIndex;
-    if (success && op_ == LinkOp::Read) {
-        observer_->readSucceeded();
-        prompter_.ask(LinkTexts::readCompleted.in(lang), Buttons::Ok, Icon::Information);
-    } else if (success && op_ == LinkOp::Write) {
-        prompter_.ask(LinkTexts::writeCompleted.in(lang), Buttons::Ok, Icon::Information);
-    }
-
-    groupMode_ = false;
+    outcome_.success = success;
+    if (success && op_ == LinkOp::Read)
+        outcome_.image = transfer_.image();
+    outcome_.radiosDone = group_.radiosDone();
     op_ = LinkOp::Idle;
-    readStage_ = writeStage_ = LinkStage::Idle;
-
-    if (const QString version = std::exchange(versionToStart_, {}); !version.isEmpty())
-        observer_->startVersion(version);
-    observer_->finished(success);
-}
-
-void RadioLink::cancelBeforeStart() {
-    waitTimer_.stop();
-    awaitingReply_ = false;
-    if (port_.isOpen())
-        port_.close();
-    groupMode_ = false;
-    op_ = LinkOp::Idle;
-    readStage_ = writeStage_ = LinkStage::Idle;
-}
-
-void RadioLink::abandon() {
-    if (op_ == LinkOp::Idle)
-        return;
-    // The window that asked is already gone.
-    groupProgressShown_ = false;
-    finishLink(false);
+    stage_ = LinkStage::Idle;
+    observer_->finished(std::exchange(outcome_, {}));
 }
 
 } // namespace r5k27

@@ -1,112 +1,112 @@
 #pragma once
 
+#include "GroupWriteTally.h"
 #include "LinkInterfaces.h"
+#include "LinkTransfer.h"
 #include "LinkTypes.h"
 #include "common/AppSettings.h"
-#include "common/MessageQueue.h"
-#include "common/Prompter.h"
 #include "image/VersionList.h"
 
 #include <QByteArray>
-#include <QString>
+#include <optional>
 
 namespace r5k27 {
 
+// Where a running operation stands, for progress displays, tests and benchmarks.
+struct LinkStatus {
+    LinkOp op = LinkOp::Idle;
+    LinkStage stage = LinkStage::Idle;
+    int curAddr = -kBlockLen;
+    int endAddr = kReadEndAddr;
+    int lastPercent = 0;
+    LinkFrames::RadioIdentity identity;
+};
+
 // The radio protocol: one request at a time, moved on by the reply or by the reply timer. It
-// never blocks; the owner feeds it received bytes and timer expiries on the one thread.
+// never blocks and never asks anyone itself: questions go to the observer as decisions, and the
+// end as an outcome. The owner opens the port, starts one operation and feeds the engine
+// received bytes and timer expiries on one thread. Instances share nothing.
 class RadioLink {
 public:
-    RadioLink(LinkPort& port, LinkTimer& timer, Prompter& prompter, MessageQueue& messages,
-              const AppSettings& settings, const VersionList& versions);
+    RadioLink(LinkPort& port, LinkTimer& timer, const AppSettings& settings,
+              const VersionList& versions);
 
     void setObserver(LinkObserver* observer);
 
-    // The link side of opening the port: kind, address range and cleared counters.
-    void prepare(LinkOp op);
-    // Turns the prepared write into a group write of groupSize radios (at least one).
-    void beginGroupWrite(int groupSize);
-    void startHandshake();
-    // Ends a prepared operation that never started (the user declined): port closed, idle.
-    void cancelBeforeStart();
-    // The user closed the progress window of a running operation: it ends as failed.
-    void abandon();
+    // Each starts the handshake on the open port. A read hands the radio's memory over in its
+    // outcome; a write sends image (16384 bytes); a group write sends it to up to groupSize
+    // radios one after another; identify ends after the radio said who it is; radio information
+    // ends at the handshake reply.
+    void startRead() { begin(LinkOp::Read, {}); }
+    void startWrite(const QByteArray& image) { begin(LinkOp::Write, image); }
+    void startGroupWrite(const QByteArray& image, int groupSize) {
+        begin(LinkOp::Write, image, groupSize);
+    }
+    void startIdentify() { begin(LinkOp::Identify, {}); }
+    void startRadioInfo() { begin(LinkOp::RadioInfo, {}); }
+
+    // The answer to the pending decision: true for Retry, OK or Yes.
+    void decide(bool goOn);
+    // False while stopping would leave a radio half written.
+    bool mayStopNow() const;
+    // Ends the running operation as failed, leaving the radio out of programming mode.
+    void stop();
 
     void onReceived(const QByteArray& bytes);
     void onReplyTimeout();
 
-    QByteArray& radioBuf() { return radioBuf_; }
-    const QByteArray& radioBuf() const { return radioBuf_; }
-
     bool isRunning() const { return op_ != LinkOp::Idle; }
     LinkOp op() const { return op_; }
-    LinkStage readStage() const { return readStage_; }
-    LinkStage writeStage() const { return writeStage_; }
-    int curAddr() const { return curAddr_; }
-    int endAddr() const { return endAddr_; }
-    int replyLen() const { return replyLen_; }
-    int lastPercent() const { return lastPercent_; }
-    const QString& radioModel() const { return radioModel_; }
-    const QString& radioFirmVer() const { return radioFirmVer_; }
-
-    bool groupMode() const { return groupMode_; }
-    bool askOnTimeout() const { return askOnTimeout_; }
-    int groupSize() const { return groupSize_; }
-    int radiosDone() const { return radiosDone_; }
-    bool justFinished() const { return justFinished_; }
-    int goneCount() const { return goneCount_; }
-    int confirmCount() const { return confirmCount_; }
+    LinkStatus status() const {
+        return {op_,
+                stage_,
+                transfer_.addr(),
+                transfer_.endAddr(),
+                transfer_.lastPercent(),
+                outcome_.identity};
+    }
+    const GroupWriteTally& group() const { return group_; }
 
 private:
-    LinkStage& runningStage();
+    void begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize = {});
+    void startHandshake();
     void sendFrame(const QByteArray& bytes, int replyLen);
     void requestIdentity();
-    void nextReadBlock();
-    void nextWriteBlock();
-    void sendEnd();
-    void sendEndRequest();
+    void nextBlock();
+    void sendEndRequest(LinkStage stage);
     void advanceLink();
-    void advanceGroupHandshake();
-    bool checkIdentity();
+    void judgeIdentity();
+    void pollAgainLater();
     void updateProgress();
+    static bool resendOnce(int& tries);
     void handshakeTimeout();
-    void transferTimeout();
-    bool continueWithNextRadio();
+    void ask(LinkQuestion question);
+    void startOver();
     void finishLink(bool success);
-    void storeDataFrame(const QByteArray& frame);
 
     LinkPort& port_;
     LinkTimer& waitTimer_;
-    Prompter& prompter_;
-    MessageQueue& messages_;
     const AppSettings& settings_;
     const VersionList& versions_;
-    LinkObserver defaultObserver_;
-    LinkObserver* observer_ = &defaultObserver_;
+    LinkObserver none_;
+    LinkObserver* observer_ = &none_;
 
-    QByteArray radioBuf_;
     LinkOp op_ = LinkOp::Idle;
-    LinkStage readStage_ = LinkStage::Idle;
-    LinkStage writeStage_ = LinkStage::Idle;
-    int curAddr_ = -kBlockLen;
-    int endAddr_ = kReadEndAddr;
-    int replyLen_ = 0;
+    LinkStage stage_ = LinkStage::Idle;
+    LinkTransfer transfer_;
     int handshakeTries_ = 0;
     int identTries_ = 0;
-    int lastPercent_ = 0;
-    QString radioModel_;
-    QString radioFirmVer_;
-    // Replies count only while a request waits for one; bytes arriving while a question is
-    // shown or after the end are stale.
+    // Replies count only while a request waits for one; bytes arriving while a decision is
+    // pending or after the end are stale.
     bool awaitingReply_ = false;
-    QString versionToStart_;
-
-    bool groupMode_ = false;
-    bool askOnTimeout_ = false;
-    int groupSize_ = 0;
-    int radiosDone_ = 0;
-    bool justFinished_ = false;
-    int goneCount_ = 0;
-    int confirmCount_ = 0;
+    std::optional<LinkQuestion> pending_;
+    // The radio answered the program request and has not been sent the end request since.
+    bool inProgrammingMode_ = false;
+    // A group write waits out the reply period before polling a radio that answered.
+    bool pollPaused_ = false;
+    // What the observer is told at the end, gathered as the operation runs.
+    LinkOutcome outcome_;
+    GroupWriteTally group_;
     bool groupProgressShown_ = false;
 };
 

@@ -206,7 +206,7 @@ TEST_F(RadioFlowTest, ClosingTheProgressWindowMidWriteFinishesTheRadio) {
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* w = radio().progressWindow();
         if (!closedMidWrite && w &&
-            radio().link().engine.writeStage() == LinkStage::WritingBlocks) {
+            radio().link().engine.status().stage == LinkStage::WritingBlocks) {
             closedMidWrite = true;
             w->close();
         }
@@ -220,6 +220,25 @@ TEST_F(RadioFlowTest, ClosingTheProgressWindowMidWriteFinishesTheRadio) {
     QFile saved(dir.path("radio.img"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().left(kWrittenBytes), radioImageOf(ctx.doc).left(kWrittenBytes));
+}
+
+TEST_F(RadioFlowTest, ClosingTheProgressWindowMidReadEndsTheRadiosProgrammingMode) {
+    // The radio saves its memory whenever it gets the end request.
+    test::SimRadioProcess sim({"--save", dir.path("ended.img"), "--pace", "115200"});
+    ctx.settings.comPortName = sim.device();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* w = radio().progressWindow();
+        if (w && radio().link().engine.status().curAddr >= 0x400)
+            w->close();
+    });
+    poll.start(50);
+
+    radio().read();
+    EXPECT_EQ(prompter.texts(), QStringList({kReadConfirm}));
+    EXPECT_FALSE(radio().link().port.isOpen());
+    EXPECT_TRUE(waitUntil([&] { return QFile::exists(dir.path("ended.img")); }, 3000));
+    expectDocumentUntouched();
 }
 
 TEST_F(RadioFlowTest, ValueOutOfRangeIsRefusedBeforeThePortIsOpened) {
@@ -262,7 +281,7 @@ TEST_F(RadioFlowTest, GroupWriteProgramsEachNewRadioOnce) {
     QTimer script;
     QObject::connect(&script, &QTimer::timeout, [&] {
         auto* group = qobject_cast<GroupProgressWindow*>(radio().progressWindow());
-        if (step == 0 && radio().link().engine.radiosDone() == 1) {
+        if (step == 0 && radio().link().engine.group().radiosDone() == 1) {
             EXPECT_TRUE(QFile::remove(savedA));
             radioShownAfterA = group ? group->radioNumber() : -1;
             step = 1;

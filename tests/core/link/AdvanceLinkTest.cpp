@@ -17,51 +17,56 @@ int countLead(const QList<QByteArray>& frames, char lead) {
 } // namespace
 
 TEST(AdvanceLink, PreparedRangesAndHandshake) {
-    LinkHarness h;
-    h.link.prepare(LinkOp::Write);
-    EXPECT_EQ(h.link.endAddr(), 0x3F3F);
-    EXPECT_EQ(h.link.curAddr(), -16);
-    h.link.prepare(LinkOp::RadioInfo);
-    EXPECT_EQ(h.link.curAddr(), 0x1F00 - 16);
+    LinkHarness write;
+    write.start(LinkOp::Write);
+    EXPECT_EQ(write.link.status().endAddr, 0x3F3F);
+    EXPECT_EQ(write.link.status().curAddr, -16);
+    LinkHarness info;
+    info.start(LinkOp::RadioInfo);
+    EXPECT_EQ(info.link.status().curAddr, 0x1F00 - 16);
 
+    LinkHarness h;
     h.start(LinkOp::Read);
-    EXPECT_EQ(h.link.endAddr(), 0x3FFF);
-    EXPECT_EQ(h.link.readStage(), LinkStage::ProgramSent);
+    EXPECT_EQ(h.link.status().endAddr, 0x3FFF);
+    EXPECT_EQ(h.link.status().stage, LinkStage::ProgramSent);
     EXPECT_EQ(h.lastSent(), "PROGRAM");
     EXPECT_EQ(h.port.replyLength, 3);
     EXPECT_EQ(h.port.clears, 1);
     EXPECT_TRUE(h.timer.running);
 
-    // Nothing to start when no kind is set.
+    // Nothing runs until an operation is started.
     LinkHarness idle;
-    idle.link.startHandshake();
+    idle.link.onReplyTimeout();
+    idle.link.decide(true);
+    idle.link.stop();
     EXPECT_TRUE(idle.port.sent.isEmpty());
     EXPECT_FALSE(idle.link.isRunning());
+    EXPECT_TRUE(idle.events.isEmpty());
 }
 
 TEST(AdvanceLink, ReadRunsThroughEveryStage) {
     LinkHarness h;
     h.start(LinkOp::Read);
     h.answer(); // stage 1 -> 3
-    EXPECT_EQ(h.link.readStage(), LinkStage::IdentifySent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::IdentifySent);
     EXPECT_EQ(h.lastSent(), QByteArray(1, '\x02'));
     EXPECT_EQ(h.port.replyLength, 16);
 
     h.answer(); // stage 3, accepted -> 5
-    EXPECT_EQ(h.link.readStage(), LinkStage::ReadingBlocks);
+    EXPECT_EQ(h.link.status().stage, LinkStage::ReadingBlocks);
     EXPECT_EQ(h.lastSent(), QByteArray::fromHex("52000010"));
     EXPECT_EQ(h.port.replyLength, 22);
-    EXPECT_EQ(h.link.radioModel(), "ZT6666");
-    EXPECT_EQ(h.link.radioFirmVer(), "V200");
+    EXPECT_EQ(h.link.status().identity.model, "ZT6666");
+    EXPECT_EQ(h.link.status().identity.firmware, "V200");
 
     h.answer(); // stage 5 -> next block
     EXPECT_EQ(h.lastSent(), QByteArray::fromHex("52001010"));
 
     h.answerUntil('E');
-    EXPECT_EQ(h.link.readStage(), LinkStage::EndSent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::EndSent);
     EXPECT_EQ(h.port.replyLength, 1);
     EXPECT_EQ(countLead(h.port.sent, 'R'), 1024);
-    EXPECT_EQ(h.link.radioBuf(), h.radioMemory);
+    EXPECT_FALSE(h.outcome.has_value());
 
     h.answer(); // stage 69 -> success
     EXPECT_FALSE(h.link.isRunning());
@@ -70,26 +75,28 @@ TEST(AdvanceLink, ReadRunsThroughEveryStage) {
     EXPECT_EQ(h.events.mid(h.events.indexOf("progress closed")),
               QStringList({"progress closed", "port closed", "read succeeded",
                            "ask: Read Data Completed.", "finished 1"}));
+    ASSERT_TRUE(h.outcome.has_value());
+    EXPECT_EQ(h.outcome->image, h.radioMemory);
 }
 
 TEST(AdvanceLink, WriteRunsThroughEveryStageAndLeavesTheTopUntouched) {
     LinkHarness h;
     for (int i = 0; i < kRadioBufSize; ++i)
-        h.link.radioBuf()[i] = char(255 - (i & 0xFF));
+        h.image[i] = char(255 - (i & 0xFF));
     const QByteArray before = h.radioMemory;
     h.start(LinkOp::Write);
     h.answer();
-    EXPECT_EQ(h.link.writeStage(), LinkStage::IdentifySent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::IdentifySent);
     h.answer();
-    EXPECT_EQ(h.link.writeStage(), LinkStage::WritingBlocks);
-    EXPECT_EQ(h.lastSent(), LinkFrames::dataFrame(0, h.link.radioBuf().left(16)));
+    EXPECT_EQ(h.link.status().stage, LinkStage::WritingBlocks);
+    EXPECT_EQ(h.lastSent(), LinkFrames::dataFrame(0, h.image.left(16)));
     EXPECT_EQ(h.port.replyLength, 1);
 
     h.answerUntil('E');
-    EXPECT_EQ(h.link.writeStage(), LinkStage::EndSent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::EndSent);
     EXPECT_EQ(countLead(h.port.sent, 'W'), 1012);
     EXPECT_EQ(h.port.sent[h.port.sent.size() - 2].left(3), QByteArray::fromHex("573F30"));
-    EXPECT_EQ(h.radioMemory.left(0x3F40), h.link.radioBuf().left(0x3F40));
+    EXPECT_EQ(h.radioMemory.left(0x3F40), h.image.left(0x3F40));
     EXPECT_EQ(h.radioMemory.mid(0x3F40), before.mid(0x3F40));
 
     h.answer();
@@ -123,7 +130,7 @@ TEST(AdvanceLink, OtherCombinationsEndAsFailed) {
     h.start(LinkOp::Read);
     h.answer();
     h.answer();
-    EXPECT_EQ(h.link.readStage(), LinkStage::EndAfterRejection);
+    EXPECT_EQ(h.link.status().stage, LinkStage::EndAfterRejection);
     EXPECT_EQ(h.lastSent(), "END");
     EXPECT_TRUE(h.timer.running);
     h.answer();
@@ -133,7 +140,7 @@ TEST(AdvanceLink, OtherCombinationsEndAsFailed) {
     // Radio information ends at the handshake reply, without a word.
     LinkHarness info;
     info.start(LinkOp::RadioInfo);
-    EXPECT_EQ(info.link.readStage(), LinkStage::ProgramSent);
+    EXPECT_EQ(info.link.status().stage, LinkStage::ProgramSent);
     info.answer();
     EXPECT_FALSE(info.link.isRunning());
     EXPECT_FALSE(info.port.open);
@@ -147,15 +154,17 @@ TEST(AdvanceLink, ReplyKindIsNotComparedWithTheStage) {
     LinkHarness h;
     h.start(LinkOp::Read);
     h.receive(kAck);
-    EXPECT_EQ(h.link.readStage(), LinkStage::IdentifySent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::IdentifySent);
 
     // A lone ACK while reading blocks advances without storing.
     h.answer();
-    const QByteArray bufBefore = h.link.radioBuf();
     h.receive(kAck);
-    EXPECT_EQ(h.link.curAddr(), 16);
+    EXPECT_EQ(h.link.status().curAddr, 16);
     EXPECT_EQ(h.lastSent(), QByteArray::fromHex("52001010"));
-    EXPECT_EQ(h.link.radioBuf(), bufBefore);
+    h.runToEnd();
+    ASSERT_TRUE(h.outcome.has_value());
+    EXPECT_EQ(h.outcome->image.left(16), QByteArray(16, '\xFF'));
+    EXPECT_EQ(h.outcome->image.mid(16), h.radioMemory.mid(16));
 }
 
 TEST(Receive, DroppedRepliesLeaveTheTimerRunningUntilTheTransferQuestion) {
@@ -195,10 +204,9 @@ TEST(Receive, DroppedRepliesLeaveTheTimerRunningUntilTheTransferQuestion) {
         h.answer();
         h.answer();
         h.answer(); // block 0 stored
-        const QByteArray bufBefore = h.link.radioBuf();
-        h.receive(c.spoil(h.radioReplyTo(h.lastSent())));
-        EXPECT_EQ(h.link.curAddr(), 16);
-        EXPECT_EQ(h.link.radioBuf(), bufBefore);
+        const QByteArray goodReply = h.radioReplyTo(h.lastSent());
+        h.receive(c.spoil(goodReply));
+        EXPECT_EQ(h.link.status().curAddr, 16);
         EXPECT_TRUE(h.timer.running);
         EXPECT_TRUE(h.prompter.shown.isEmpty());
 
@@ -210,6 +218,18 @@ TEST(Receive, DroppedRepliesLeaveTheTimerRunningUntilTheTransferQuestion) {
         EXPECT_FALSE(h.link.isRunning());
         EXPECT_FALSE(h.port.open);
         EXPECT_FALSE(h.events.contains("read succeeded"));
+
+        // Nothing of the dropped reply was kept: the right one still fits and the read ends
+        // with the radio's memory.
+        LinkHarness again;
+        again.start(LinkOp::Read);
+        again.answerUntil('R');
+        again.answer();
+        again.receive(c.spoil(again.radioReplyTo(again.lastSent())));
+        again.answer();
+        again.runToEnd();
+        ASSERT_TRUE(again.outcome.has_value());
+        EXPECT_EQ(again.outcome->image, again.radioMemory);
     }
 }
 
@@ -218,14 +238,19 @@ TEST(Receive, BytesWithoutAPendingRequestAreIgnored) {
     h.receive(LinkFrames::handshakeReply()); // idle
     EXPECT_TRUE(h.events.isEmpty());
 
-    // Prepared, confirmation still open: nothing was asked of the radio yet.
-    h.link.prepare(LinkOp::Read);
+    // Port open, confirmation still open: nothing was asked of the radio yet.
     h.receive(LinkFrames::handshakeReply());
-    EXPECT_TRUE(h.link.isRunning());
-    EXPECT_TRUE(h.port.sent.isEmpty());
-    h.link.cancelBeforeStart();
     EXPECT_FALSE(h.link.isRunning());
-    EXPECT_FALSE(h.port.open);
+    EXPECT_TRUE(h.port.sent.isEmpty());
+    EXPECT_TRUE(h.port.open);
+
+    // After the end, a late reply moves nothing either.
+    h.start(LinkOp::Read);
+    h.runToEnd();
+    const qsizetype sent = h.port.sent.size();
+    h.receive(QByteArray(1, LinkFrames::kAck));
+    EXPECT_EQ(h.port.sent.size(), sent);
+    EXPECT_EQ(h.events.count("finished 1"), 1);
 }
 
 TEST(Receive, LateReplyDuringAQuestionDoesNotMoveTheOperation) {
@@ -244,18 +269,26 @@ TEST(Receive, LateReplyDuringAQuestionDoesNotMoveTheOperation) {
     FakePort port(log);
     FakeTimer timer;
     Answering prompter(log);
-    MessageQueue queue;
     AppSettings settings;
     const VersionList versions = VersionList::builtIn();
-    RadioLink link(port, timer, prompter, queue, settings, versions);
-    link.prepare(LinkOp::Read);
-    link.startHandshake();
+    RadioLink link(port, timer, settings, versions);
+    struct Asking : LinkObserver {
+        std::function<void(const LinkDecision&)> ask;
+        void decide(const LinkDecision& d) override { ask(d); }
+    } observer;
+    observer.ask = [&](const LinkDecision& d) {
+        link.decide(askLinkQuestion(prompter, d, settings));
+    };
+    link.setObserver(&observer);
+    link.startRead();
     link.onReceived(LinkFrames::handshakeReply());
     link.onReplyTimeout();
     prompter.during = [&] { link.onReceived(QByteArray("IZT6666 \0V200\0\0\0", 16)); };
     prompter.answers = {Answer::Cancel};
     link.onReplyTimeout();
     EXPECT_FALSE(link.isRunning());
-    EXPECT_EQ(link.radioModel(), "");
-    EXPECT_EQ(port.sent.back(), QByteArray(1, '\x02'));
+    EXPECT_EQ(link.status().identity.model, "");
+    // No block was asked for; the radio that answered the handshake is sent the end request.
+    const QByteArray identify(1, '\x02');
+    EXPECT_EQ(port.sent, QList<QByteArray>({"PROGRAM", identify, identify, "END"}));
 }

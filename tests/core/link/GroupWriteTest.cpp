@@ -24,45 +24,52 @@ TEST(GroupWrite, NewRadioIsWrittenOnlyAfterTheOldOneLeftAndTheNewOneAnsweredThri
     LinkHarness h;
     h.radioModel = "ZT9999"; // a group write takes any model
     h.startGroup(2);
-    EXPECT_TRUE(h.link.askOnTimeout());
+    EXPECT_TRUE(h.link.group().askOnTimeout());
     h.answer();
-    EXPECT_FALSE(h.link.askOnTimeout());
-    EXPECT_EQ(h.link.writeStage(), LinkStage::IdentifySent);
+    EXPECT_FALSE(h.link.group().askOnTimeout());
+    EXPECT_EQ(h.link.status().stage, LinkStage::IdentifySent);
     writeOneRadio(h);
     EXPECT_EQ(writeFrames(h), 1012);
-    EXPECT_EQ(h.link.radiosDone(), 1);
-    EXPECT_TRUE(h.link.justFinished());
+    EXPECT_EQ(h.link.group().radiosDone(), 1);
+    EXPECT_TRUE(h.link.group().justFinished());
     EXPECT_TRUE(h.link.isRunning());
     EXPECT_EQ(h.lastSent(), "PROGRAM");
     EXPECT_TRUE(h.events.contains("radio completed 1"));
     EXPECT_TRUE(h.prompter.shown.isEmpty());
 
-    // The programmed radio stays attached: it keeps answering and is not written again.
+    // The programmed radio stays attached: it keeps answering and is not written again. It is
+    // asked again only once a reply period has passed, not as fast as it answers.
+    const qsizetype polled = h.port.sent.size();
     for (int i = 0; i < 10; ++i) {
         h.answer();
+        EXPECT_EQ(h.port.sent.size(), polled + i) << "a request before the pause was over";
+        h.expire();
         EXPECT_EQ(h.lastSent(), "PROGRAM");
-        EXPECT_EQ(h.link.goneCount(), 0);
+        EXPECT_EQ(h.link.group().goneCount(), 0);
     }
     // One silent stretch is not enough to count as gone.
     h.expire();
     h.expire();
-    EXPECT_EQ(h.link.goneCount(), 1);
+    EXPECT_EQ(h.link.group().goneCount(), 1);
     h.answer();
-    EXPECT_EQ(h.link.goneCount(), 0);
+    EXPECT_EQ(h.link.group().goneCount(), 0);
+    h.expire();
     EXPECT_EQ(h.lastSent(), "PROGRAM");
 
     // Unplugged: two timeout actions, silently.
     for (int i = 0; i < 4; ++i)
         h.expire();
-    EXPECT_EQ(h.link.goneCount(), 2);
+    EXPECT_EQ(h.link.group().goneCount(), 2);
     EXPECT_TRUE(h.prompter.shown.isEmpty());
 
     // The next radio answers three program requests before it is identified.
     h.answer();
-    EXPECT_EQ(h.link.confirmCount(), 1);
+    EXPECT_EQ(h.link.group().confirmCount(), 1);
+    h.expire();
     EXPECT_EQ(h.lastSent(), "PROGRAM");
     h.answer();
-    EXPECT_FALSE(h.link.justFinished());
+    EXPECT_FALSE(h.link.group().justFinished());
+    h.expire();
     EXPECT_EQ(h.lastSent(), "PROGRAM");
     h.answer();
     EXPECT_EQ(h.lastSent(), QByteArray(1, '\x02'));
@@ -71,7 +78,7 @@ TEST(GroupWrite, NewRadioIsWrittenOnlyAfterTheOldOneLeftAndTheNewOneAnsweredThri
     writeOneRadio(h);
     EXPECT_EQ(writeFrames(h), 2024);
     EXPECT_FALSE(h.link.isRunning());
-    EXPECT_FALSE(h.link.groupMode());
+    EXPECT_FALSE(h.link.group().active());
     EXPECT_EQ(h.prompter.texts(), QStringList({"Write Data Completed."}));
     EXPECT_EQ(h.events.count("progress closed"), 1);
     EXPECT_EQ(h.events.back(), "finished 1");
@@ -82,7 +89,7 @@ TEST(GroupWrite, EndsAfterGroupSizeRadios) {
         LinkHarness h;
         h.startGroup(size);
         h.runToEnd();
-        EXPECT_EQ(h.link.radiosDone(), 1);
+        EXPECT_EQ(h.link.group().radiosDone(), 1);
         EXPECT_EQ(writeFrames(h), 1012);
         EXPECT_EQ(h.prompter.texts(), QStringList({"Write Data Completed."}));
     }
@@ -100,7 +107,7 @@ TEST(GroupWrite, AsksUntilTheFirstRadioAnswers) {
     h.expire();
     EXPECT_EQ(h.prompter.shown.size(), 2);
     EXPECT_FALSE(h.link.isRunning());
-    EXPECT_FALSE(h.link.askOnTimeout());
+    EXPECT_FALSE(h.link.group().askOnTimeout());
     EXPECT_TRUE(h.events.contains("progress closed"));
     EXPECT_EQ(h.events.back(), "finished 0");
 }
@@ -113,7 +120,7 @@ TEST(GroupWrite, ClosingTheGroupWindowStopsPolling) {
     for (int i = 0; i < 6; ++i)
         h.expire();
     EXPECT_TRUE(h.prompter.shown.isEmpty());
-    h.link.abandon();
+    h.link.stop();
     EXPECT_FALSE(h.link.isRunning());
     EXPECT_FALSE(h.port.open);
     EXPECT_FALSE(h.timer.running);

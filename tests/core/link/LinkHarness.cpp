@@ -10,14 +10,45 @@ LinkHarness::LinkHarness()
 }
 
 void LinkHarness::start(LinkOp op) {
-    link.prepare(op);
-    link.startHandshake();
+    switch (op) {
+    case LinkOp::Read:
+        link.startRead();
+        return;
+    case LinkOp::Write:
+        link.startWrite(image);
+        return;
+    case LinkOp::RadioInfo:
+        link.startRadioInfo();
+        return;
+    case LinkOp::Identify:
+        link.startIdentify();
+        return;
+    case LinkOp::Idle:
+        break;
+    }
+    ADD_FAILURE() << "nothing to start";
 }
 
 void LinkHarness::startGroup(int groupSize) {
-    link.prepare(LinkOp::Write);
-    link.beginGroupWrite(groupSize);
-    link.startHandshake();
+    link.startGroupWrite(image, groupSize);
+}
+
+void LinkHarness::decide(const LinkDecision& decision) {
+    link.decide(askLinkQuestion(prompter, decision, settings));
+}
+
+void LinkHarness::finished(const LinkOutcome& ended) {
+    outcome = ended;
+    const int lang = settings.langIndex;
+    for (const QString& notice : outcomeNotices(ended, lang))
+        prompter.ask(notice, Buttons::Ok, Icon::Warning);
+    if (ended.success && ended.op == LinkOp::Read)
+        events << "read succeeded";
+    if (const QString done = completionMessage(ended, lang); !done.isEmpty())
+        prompter.ask(done, Buttons::Ok, Icon::Information);
+    if (!ended.versionToStart.isEmpty())
+        events << "start version " + ended.versionToStart;
+    events << QString("finished %1").arg(ended.success);
 }
 
 QByteArray LinkHarness::identityReply() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/LinkFrames.h"
+#include "link/LinkMessages.h"
 #include "link/RadioLink.h"
 #include "support/ScriptedPrompter.h"
 
@@ -59,11 +60,13 @@ public:
 };
 
 // The engine wired to fakes and to a radio that answers every request correctly unless a test
-// hands the engine something else.
+// hands the engine something else. It answers decisions and tells outcomes as the program does,
+// through the scripted prompter.
 class LinkHarness : public LinkObserver {
 public:
     LinkHarness();
 
+    // A write sends image.
     void start(LinkOp op);
     void startGroup(int groupSize);
     QByteArray lastSent() const { return port.sent.isEmpty() ? QByteArray() : port.sent.back(); }
@@ -82,18 +85,18 @@ public:
     void progress(int percent) override { events << QString("progress %1").arg(percent); }
     void radioCompleted(int done) override { events << QString("radio completed %1").arg(done); }
     void closeProgress() override { events << "progress closed"; }
-    void readSucceeded() override { events << "read succeeded"; }
-    void startVersion(const QString& tag) override { events << "start version " + tag; }
-    void finished(bool success) override { events << QString("finished %1").arg(success); }
+    void decide(const LinkDecision& decision) override;
+    void finished(const LinkOutcome& outcome) override;
 
     QStringList events;
     FakePort port{events};
     FakeTimer timer;
     LoggingPrompter prompter{events};
-    MessageQueue messages;
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
-    RadioLink link{port, timer, prompter, messages, settings, versions};
+    RadioLink link{port, timer, settings, versions};
+    QByteArray image = QByteArray(kRadioBufSize, '\xFF');
+    std::optional<LinkOutcome> outcome;
 
     QByteArray radioMemory;
     QString radioModel = "ZT6666";

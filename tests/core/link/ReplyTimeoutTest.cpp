@@ -51,13 +51,14 @@ TEST(ReplyTimeout, IdentifyRequestIsSentTwiceAndRetryRestartsTheHandshake) {
     EXPECT_EQ(countSent(h, QByteArray(1, '\x02')), 2);
     h.expire();
     ASSERT_EQ(h.prompter.texts(), QStringList({kCheck}));
-    EXPECT_EQ(h.link.readStage(), LinkStage::ProgramSent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::ProgramSent);
     EXPECT_EQ(h.lastSent(), "PROGRAM");
 
     // After Retry the operation can still complete.
     h.runToEnd();
     EXPECT_EQ(h.events.back(), "finished 1");
-    EXPECT_EQ(h.link.radioBuf(), h.radioMemory);
+    ASSERT_TRUE(h.outcome.has_value());
+    EXPECT_EQ(h.outcome->image, h.radioMemory);
 }
 
 TEST(ReplyTimeout, TransferTimeoutOkRestartsTheWholeRead) {
@@ -67,15 +68,15 @@ TEST(ReplyTimeout, TransferTimeoutOkRestartsTheWholeRead) {
     h.answer();
     for (int i = 0; i < 400; ++i)
         h.answer();
-    EXPECT_GT(h.link.lastPercent(), 0);
+    EXPECT_GT(h.link.status().lastPercent, 0);
     // A block gets lost; OK starts again from the handshake at address 0.
     h.expire();
     ASSERT_EQ(h.prompter.texts(), QStringList({kCheck}));
     EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::OkCancel);
-    EXPECT_EQ(h.link.readStage(), LinkStage::ProgramSent);
+    EXPECT_EQ(h.link.status().stage, LinkStage::ProgramSent);
     EXPECT_EQ(h.lastSent(), "PROGRAM");
-    EXPECT_EQ(h.link.curAddr(), -16);
-    EXPECT_EQ(h.link.lastPercent(), 0);
+    EXPECT_EQ(h.link.status().curAddr, -16);
+    EXPECT_EQ(h.link.status().lastPercent, 0);
     EXPECT_EQ(h.events.back(), "progress 0");
 
     h.answer();
@@ -105,9 +106,38 @@ TEST(ReplyTimeout, UnansweredEndStillCompletes) {
         h.expire();
         EXPECT_FALSE(h.link.isRunning());
         EXPECT_EQ(h.events.back(), "finished 1");
-        EXPECT_EQ(h.prompter.texts().size(), 1);
-        EXPECT_TRUE(h.prompter.texts()[0].endsWith("Data Completed."));
+        ASSERT_EQ(h.prompter.texts().size(), 1);
+        EXPECT_TRUE(h.prompter.texts()[0].startsWith(op == LinkOp::Read ? "Read Data Completed."
+                                                                        : "Write Data Completed."));
+        ASSERT_TRUE(h.outcome.has_value());
+        EXPECT_TRUE(h.outcome->endUnconfirmed);
     }
+}
+
+TEST(ReplyTimeout, WrittenRadioThatDidNotConfirmTheEndIsToBeSwitchedOffAndOn) {
+    for (int lang : {kLangEnglish, kLangChinese}) {
+        LinkHarness h;
+        h.settings.langIndex = lang;
+        h.start(LinkOp::Write);
+        h.answerUntil('E');
+        h.expire();
+        ASSERT_EQ(h.prompter.texts().size(), 1);
+        EXPECT_EQ(h.prompter.texts()[0],
+                  lang == kLangEnglish
+                      ? "Write Data Completed.\r\nThe radio did not confirm the end of "
+                        "programming. Switch it off and on again before use."
+                      : "写入数据完成。\r\n对讲机未确认编程结束。使用前请将其关机后重新开机。");
+    }
+    // A read leaves the radio's memory as it was: no such line. Nor after a confirmed end.
+    LinkHarness read;
+    read.start(LinkOp::Read);
+    read.answerUntil('E');
+    read.expire();
+    EXPECT_EQ(read.prompter.texts(), QStringList({"Read Data Completed."}));
+    LinkHarness confirmed;
+    confirmed.start(LinkOp::Write);
+    confirmed.runToEnd();
+    EXPECT_EQ(confirmed.prompter.texts(), QStringList({"Write Data Completed."}));
 }
 
 TEST(ReplyTimeout, UnansweredEndAfterRejectionFails) {
@@ -116,7 +146,7 @@ TEST(ReplyTimeout, UnansweredEndAfterRejectionFails) {
     h.start(LinkOp::Write);
     h.answer();
     h.answer();
-    ASSERT_EQ(h.link.writeStage(), LinkStage::EndAfterRejection);
+    ASSERT_EQ(h.link.status().stage, LinkStage::EndAfterRejection);
     h.expire();
     EXPECT_FALSE(h.link.isRunning());
     EXPECT_EQ(h.events.back(), "finished 0");
@@ -157,7 +187,7 @@ TEST(Identity, ProgramModelCodeIsComparedTrimmed) {
         h.start(LinkOp::Write);
         h.answer();
         h.answer();
-        EXPECT_EQ(h.link.writeStage(), LinkStage::WritingBlocks);
+        EXPECT_EQ(h.link.status().stage, LinkStage::WritingBlocks);
     }
 }
 
@@ -175,7 +205,7 @@ TEST(Identity, IncompatibleFirmwareAsksForTheOtherVersionThenEnds) {
         EXPECT_TRUE(h.prompter.shown[0].text.contains("Firmware version is V2.10"));
         EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::YesNo);
         EXPECT_EQ(h.lastSent(), "END");
-        EXPECT_EQ(h.link.readStage(), LinkStage::EndAfterRejection);
+        EXPECT_EQ(h.link.status().stage, LinkStage::EndAfterRejection);
         h.answer();
         EXPECT_FALSE(h.link.isRunning());
         EXPECT_EQ(h.prompter.shown.size(), 1);
