@@ -1,10 +1,10 @@
 #include "ProfileFile.h"
 
 #include "ProfileText.h"
+#include "common/FileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace r5k27 {
 namespace {
@@ -44,11 +44,7 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
         return false;
     const QByteArray updated =
         ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(updated);
-    return file.commit();
+    return !writeFileChecked(path_, updated);
 }
 
 } // namespace r5k27

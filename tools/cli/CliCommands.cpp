@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "CliSession.h"
 #include "DocumentReport.h"
+#include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "image/DataFile.h"
@@ -36,11 +37,15 @@ QDate buildDate() {
 }
 
 int newDocument(Session& s, const QString& programFolder, const QString& path) {
+    if (!outputsAreSeparate(s, FileRoles().writesDocument(path)))
+        return kFilesRefused;
     newDocumentAtStart(s.doc, s.settings, programFolder);
     return saveDataFile(s.files, path) ? 0 : 1;
 }
 
 int copyDocument(Session& s, const QString& in, const QString& out) {
+    if (!outputsAreSeparate(s, FileRoles().readsDocument(in).writesDocument(out)))
+        return kFilesRefused;
     return openDataFile(s.files, in) && saveDataFile(s.files, out) ? 0 : 1;
 }
 
