@@ -17,8 +17,10 @@
 // common/FileCommit.h). openDataFile first finishes a save whose marker is complete and
 // discards temporaries without one. So whenever the process or the machine stops, the next
 // open sees either the whole old pair or the whole new pair, never a data file with the other
-// save's channel file, and no temporary or marker is left after it. A save that fails leaves
-// the old files byte for byte as they were.
+// save's channel file, and no temporary or marker is left after it. A save that fails before
+// the renames (a full disk, say) leaves the old files byte for byte as they were; should a
+// rename itself fail after another succeeded, the marker stays and the next open completes the
+// new pair.
 
 namespace r5k27 {
 

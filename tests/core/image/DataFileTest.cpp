@@ -222,6 +222,13 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
                            "file error."}));
     EXPECT_EQ(session.doc.docPath, dir.path("old.dat"));
     EXPECT_TRUE(isModified(session.doc));
+
+    // The reason is in the user's language too.
+    session.prompter.shown.clear();
+    session.settings.langIndex = kLangChinese;
+    EXPECT_FALSE(saveDataFile(session.ctx, path));
+    EXPECT_EQ(session.prompter.texts(),
+              QStringList{"文件错误。\n" + dir.path("old.fre") + ": 是一个文件夹"});
 }
 
 TEST_F(DataFileSave, FailedSaveLeavesAnUnmodifiedDocumentAsItWas) {
