@@ -10,12 +10,12 @@ namespace r5k27 {
 namespace {
 
 // A missing file reads as empty; an existing one that cannot be read gives nothing, so a write
-// never replaces content it could not see.
+// never replaces content it could not see. Only a regular file is opened: a FIFO would block.
 std::optional<QByteArray> readAll(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
