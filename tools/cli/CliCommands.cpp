@@ -6,6 +6,7 @@
 #include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
+#include "image/ChannelFile.h"
 #include "image/DataFile.h"
 #include "image/InitialValues.h"
 
@@ -60,19 +61,25 @@ int showDocument(Session& s, const QString& path, bool json, QTextStream& out) {
 }
 
 // The four default files of an install: band digit 0 holds the CB and 1 the HF built-in
-// document, each as the New and the Factory file.
+// document, each as the New and the Factory file. All are written or none.
 int writeDefaultFiles(Session& s, const QString& folder) {
     if (!QDir().mkpath(folder))
         return 1;
+    QList<FileOutput> files;
     for (int workMode = 0; workMode < kModeCount; ++workMode) {
         writeBuiltInDefaults(s.doc, s.settings, workMode, buildDate());
         prepareForWrite(s.doc, s.settings);
         for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
-            const QString name =
-                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName();
-            if (!saveDataFile(s.files, QDir(folder).filePath(name)))
-                return 1;
+            const QString path = QDir(folder).filePath(
+                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName());
+            files.append(
+                {companionPath(path), serializeChannelFile(s.doc.fileImage, s.doc.fileChTable)});
+            files.append({path, serializeImage(s.doc.fileImage)});
         }
+    }
+    if (const auto failure = commitFileSet(commitMarkerPath(files[1].path), files)) {
+        s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
+        return 1;
     }
     return 0;
 }
