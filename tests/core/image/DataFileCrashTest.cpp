@@ -145,18 +145,27 @@ TEST_F(DataFileCrash, KilledSavesLeaveTheOldOrTheNewPair) {
     const qint64 saveMicros = std::max<qint64>(timer.nsecsElapsed() / 10'000, 50);
 
     std::mt19937 rng(20261207);
-    std::uniform_int_distribution<qint64> delay(0, saveMicros * 3);
+    std::uniform_int_distribution<qint64> delay(0, saveMicros * 2);
     int interrupted = 0;
     int newOnes = 0;
     for (int kill = 0; kill < 500; ++kill) {
         restoreOld();
+        // The child says when its save begins, so a slow start does not eat the delay.
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
         const pid_t pid = ::fork();
         if (pid == 0) {
             Session s;
             s.doc = newDoc;
+            const char go = 1;
+            (void)!::write(ready[1], &go, 1);
             saveDataFile(s.ctx, path);
             ::_exit(0);
         }
+        char go = 0;
+        (void)!::read(ready[0], &go, 1);
+        ::close(ready[0]);
+        ::close(ready[1]);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(rng)));
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
