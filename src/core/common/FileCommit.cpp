@@ -135,8 +135,9 @@ std::optional<Marker> readMarker(const QString& markerPath) {
     QFile file(markerPath);
     if (!file.exists())
         return std::nullopt;
+    // Anything but a regular file is no marker of ours (and a FIFO would block the open).
     Marker marker;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(markerPath).isFile() || !file.open(QIODevice::ReadOnly))
         return marker;
     const QByteArray content = file.readAll();
     if (!content.startsWith(kMarkerHead))
