@@ -3,10 +3,13 @@
 R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev cmake ninja-build g++ \
 libgtest-dev fonts-wqy-microhei qt6-translations-l10n desktop-file-utils appstream shared-mime-info \
 file poppler-utils"
+# What scripts/fuzz needs besides: clang and its runtime libraries, libFuzzer among them.
+R5K27_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
+# Installs the packages named (default: R5K27_PACKAGES) that are missing.
 r5k27_install_deps() {
     local missing=""
-    for pkg in $R5K27_PACKAGES; do
+    for pkg in ${1:-$R5K27_PACKAGES}; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
             || missing="$missing $pkg"
     done

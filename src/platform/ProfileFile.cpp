@@ -1,21 +1,21 @@
 #include "ProfileFile.h"
 
 #include "ProfileText.h"
+#include "common/FileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace r5k27 {
 namespace {
 
 // A missing file reads as empty; an existing one that cannot be read gives nothing, so a write
-// never replaces content it could not see.
+// never replaces content it could not see. Only a regular file is opened: a FIFO would block.
 std::optional<QByteArray> readAll(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
@@ -44,11 +44,7 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
         return false;
     const QByteArray updated =
         ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(updated);
-    return file.commit();
+    return !writeFileChecked(path_, updated);
 }
 
 } // namespace r5k27

@@ -1,10 +1,13 @@
 #include "platform/ProfileFile.h"
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace r5k27 {
 namespace {
@@ -42,6 +45,17 @@ TEST(ProfileFile, FailedWriteLeavesTheOldFile) {
     QDir().mkpath(folder + "/inside");
     EXPECT_FALSE(ProfileFile(folder).write("s", "k", "1"));
     EXPECT_TRUE(QFileInfo(folder + "/inside").isDir());
+
+    // A FIFO in its place reads as the defaults and is not written, without waiting for a writer.
+    const QString fifo = dir.path("fifo.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString report = test::runInChild([&]() -> QString {
+        ::alarm(20);
+        const ProfileFile file(fifo);
+        return file.read("s", "k", "dflt") + (file.write("s", "k", "1") ? "written" : "");
+    });
+    EXPECT_EQ(report, "dflt");
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 } // namespace

@@ -10,6 +10,18 @@ TempDir::TempDir() {
     Q_ASSERT(dir_.isValid());
 }
 
+namespace {
+QString memoryFolderTemplate() {
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? QStringLiteral("/dev/shm/r5k27-XXXXXX") : QString();
+}
+} // namespace
+
+TempDir::TempDir(InMemory)
+    : dir_(memoryFolderTemplate()) {
+    Q_ASSERT(dir_.isValid());
+}
+
 QString TempDir::path(const QString& relative) const {
     return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
 }

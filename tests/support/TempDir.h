@@ -10,6 +10,9 @@ namespace r5k27::test {
 class TempDir {
 public:
     TempDir();
+    // In memory where the system offers it: tests that sync thousands of files stay quick.
+    struct InMemory {};
+    explicit TempDir(InMemory);
     QString path(const QString& relative = {}) const;
     QString write(const QString& relative, const QByteArray& content) const;
     QByteArray read(const QString& relative) const;

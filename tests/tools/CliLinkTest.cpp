@@ -129,6 +129,19 @@ TEST(CliLink, ReadMakesTheRadioDocumentAndItsImage) {
     ASSERT_EQ(cli({"decode", dir.path("known.img"), dir.path("decoded.dat")}).status, 0);
     EXPECT_EQ(dir.read("read.dat"), dir.read("decoded.dat"));
     EXPECT_EQ(dir.read("read.fre"), dir.read("decoded.fre"));
+
+    // Several outputs are written all or none: an image that cannot be written takes the
+    // document with it. An output that is another output is refused before the radio is read.
+    const CliRun lost = cli(
+        {"read", "--port", sim.device(), dir.path("r2.dat"), "--image", dir.path("nodir/r2.img")});
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_TRUE(lost.err.startsWith("file error.\n")) << lost.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.path("r2.dat")));
+    EXPECT_FALSE(QFileInfo::exists(dir.path("r2.fre")));
+    const CliRun clash =
+        cli({"read", "--port", sim.device(), dir.path("r3.dat"), "--image", dir.path("r3.fre")});
+    EXPECT_EQ(clash.status, 2);
+    EXPECT_EQ(QDir(dir.path()).entryList({"r3*"}, QDir::Files), QStringList());
 }
 
 // Erased battery words read as the nearest voltage the radio takes, named on standard error,

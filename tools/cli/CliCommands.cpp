@@ -4,8 +4,10 @@
 #include "CliSession.h"
 #include "CsvCommands.h"
 #include "DocumentReport.h"
+#include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
+#include "image/ChannelFile.h"
 #include "image/DataFile.h"
 #include "image/InitialValues.h"
 
@@ -39,11 +41,15 @@ QDate buildDate() {
 }
 
 int newDocument(Session& s, const QString& programFolder, const QString& path) {
+    if (!outputsAreSeparate(s, FileRoles().writesDocument(path)))
+        return kFilesRefused;
     newDocumentAtStart(s.doc, s.settings, programFolder);
     return saveDataFile(s.files, path) ? 0 : 1;
 }
 
 int copyDocument(Session& s, const QString& in, const QString& out) {
+    if (!outputsAreSeparate(s, FileRoles().readsDocument(in).writesDocument(out)))
+        return kFilesRefused;
     return openDataFile(s.files, in) && saveDataFile(s.files, out) ? 0 : 1;
 }
 
@@ -58,19 +64,25 @@ int showDocument(Session& s, const QString& path, bool json, QTextStream& out) {
 }
 
 // The four default files of an install: band digit 0 holds the CB and 1 the HF built-in
-// document, each as the New and the Factory file.
+// document, each as the New and the Factory file. All are written or none.
 int writeDefaultFiles(Session& s, const QString& folder) {
     if (!QDir().mkpath(folder))
         return 1;
+    QList<FileOutput> files;
     for (int workMode = 0; workMode < kModeCount; ++workMode) {
         writeBuiltInDefaults(s.doc, s.settings, workMode, buildDate());
         prepareForWrite(s.doc, s.settings);
         for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
-            const QString name =
-                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName();
-            if (!saveDataFile(s.files, QDir(folder).filePath(name)))
-                return 1;
+            const QString path = QDir(folder).filePath(
+                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName());
+            files.append(
+                {companionPath(path), serializeChannelFile(s.doc.fileImage, s.doc.fileChTable)});
+            files.append({path, serializeImage(s.doc.fileImage)});
         }
+    }
+    if (const auto failure = commitFileSet(commitMarkerPath(files[1].path), files)) {
+        s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
+        return 1;
     }
     return 0;
 }

@@ -76,18 +76,11 @@ QString repText(int v) {
     return label(v, v >= 0 && v <= 2, texts.value(v));
 }
 
-// The shown frequency; stored text that is no frequency is shown as it is, marked with "?".
-template <std::size_t N> QString frequencyText(const FixedText<N>& stored, int workMode) {
-    const QString s = cleanFixedText(stored.raw()).trimmed();
-    if (!s.isEmpty() && s != QStringLiteral("FFFFFFFF") && !isNumericText(s))
-        return QStringLiteral("?") + s;
-    return storedToFreqText(stored.raw(), bandLimitsOf(workMode), MessageTarget{});
-}
-
-// Raw field bytes, NULs and other control characters escaped, so nothing is hidden.
-template <std::size_t N> QString rawText(const FixedText<N>& text) {
+// Control characters (NUL included) and the backslash escaped, so nothing is hidden and no
+// stored text can add a line of its own.
+QString escapedText(const QString& text) {
     QString out;
-    for (QChar c : text.raw()) {
+    for (QChar c : text) {
         if (c.unicode() == 0)
             out += QStringLiteral("\\0");
         else if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == u'\\')
@@ -96,6 +89,19 @@ template <std::size_t N> QString rawText(const FixedText<N>& text) {
             out += c;
     }
     return out;
+}
+
+// Raw field bytes, escaped.
+template <std::size_t N> QString rawText(const FixedText<N>& text) {
+    return escapedText(text.raw());
+}
+
+// The shown frequency; stored text that is no frequency is shown as it is, marked with "?".
+template <std::size_t N> QString frequencyText(const FixedText<N>& stored, int workMode) {
+    const QString s = cleanFixedText(stored.raw()).trimmed();
+    if (!s.isEmpty() && s != QStringLiteral("FFFFFFFF") && !isNumericText(s))
+        return QStringLiteral("?") + escapedText(s);
+    return storedToFreqText(stored.raw(), bandLimitsOf(workMode), MessageTarget{});
 }
 
 Node channelNode(const ChannelRec& r, int slot, int workMode) {
@@ -131,7 +137,7 @@ Node groupNode(const MemoryImage& m, const ChTable& table, int mode, int group) 
     Node n = object(QString::number(group));
     n.add(QStringLiteral("group"), groupName(group))
         .add(QStringLiteral("valid"), switchText(o.groupValid(mode, group)))
-        .add(QStringLiteral("name"), o.groupName(mode, group).clean())
+        .add(QStringLiteral("name"), escapedText(o.groupName(mode, group).clean()))
         .add(QStringLiteral("emergency1"), channelName(o.emergencyCh(mode, group, 0)))
         .add(QStringLiteral("emergency2"), channelName(o.emergencyCh(mode, group, 1)))
         .add(QStringLiteral("work"), channelName(o.workCh(mode, group)))
@@ -187,7 +193,7 @@ Node optionsNode(const MemoryImage& m) {
 Node dtmfNode(const OptFeatRec& o) {
     Node n = array(QStringLiteral("dtmfCodes"));
     for (int code = 1; code <= kDtmfCodeCount; ++code)
-        n.add(QString::number(code), o.dtmf(code).clean());
+        n.add(QString::number(code), escapedText(o.dtmf(code).clean()));
     return n;
 }
 

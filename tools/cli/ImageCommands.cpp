@@ -1,11 +1,11 @@
 #include "ImageCommands.h"
 
+#include "FileRoles.h"
 #include "image/InitialValues.h"
 #include "link/LinkTypes.h"
 #include "link/MemoryMap.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace r5k27::cli {
 namespace {
@@ -25,16 +25,17 @@ std::optional<QByteArray> encodedDocument(Session& s) {
 }
 
 bool saveImageFile(Session& s, const QByteArray& image, const QString& path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit())
-        return true;
-    s.fail(DataFileTexts::fileError.in(s.lang()));
-    return false;
+    const auto failure = writeFileChecked(path, image);
+    if (failure)
+        s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
+    return !failure;
 }
 
 int encodeDocument(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
+    if (!outputsAreSeparate(s, FileRoles().readsDocument(args.files[0]).writes(args.files[1])))
+        return kFilesRefused;
     if (!openDataFile(s.files, args.files[0]))
         return 1;
     const auto image = encodedDocument(s);
@@ -44,6 +45,10 @@ int encodeDocument(Session& s, const CliArgs& args) {
 int decodeDocument(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
+    if (!outputsAreSeparate(s, FileRoles().reads(args.files[0]).writesDocument(args.files[1])))
+        return kFilesRefused;
+    if (!isReadableFile(s, args.files[0]))
+        return 1;
     QFile file(args.files[0]);
     if (!file.open(QIODevice::ReadOnly)) {
         s.fail(DataFileTexts::fileError.in(s.lang()));

@@ -15,7 +15,8 @@ int decodeDocument(Session& s, const CliArgs& args);
 // The radio image of the open document, as a write sends it; nullopt (with the refusal shown)
 // when a value does not fit the radio.
 std::optional<QByteArray> encodedDocument(Session& s);
-// Writes a 16384-byte image atomically; "file error." when it cannot.
+// Writes a 16384-byte image atomically; "file error." with the file and the reason when it
+// cannot.
 bool saveImageFile(Session& s, const QByteArray& image, const QString& path);
 
 } // namespace r5k27::cli

@@ -1,5 +1,6 @@
 #include "LinkCommands.h"
 
+#include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkRun.h"
 #include "image/InitialValues.h"
@@ -55,6 +56,12 @@ int identifyRadio(Session& s, const CliArgs& args) {
 int readRadio(Session& s, const CliArgs& args) {
     if (args.files.size() != 1 || !linkOptionsFit(s, args, {kImage}))
         return -1;
+    FileRoles roles;
+    roles.writesDocument(args.files[0]);
+    if (args.has(kImage))
+        roles.writes(args.value(kImage));
+    if (!outputsAreSeparate(s, roles))
+        return kFilesRefused;
     // The read lands on the document the program starts with, as a read in the program does.
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
     LinkRun run(s);
@@ -67,11 +74,11 @@ int readRadio(Session& s, const CliArgs& args) {
     const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
     if (!decoded.replaced.isEmpty())
         s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
-    if (!saveDataFile(s.files, args.files[0]))
-        return 1;
-    if (args.has(kImage) && !saveImageFile(s, image, args.value(kImage)))
-        return 1;
-    return 0;
+    // The document and the raw image are one result: both are written or neither.
+    QList<FileOutput> alsoWrite;
+    if (args.has(kImage))
+        alsoWrite.append({args.value(kImage), image});
+    return saveDataFile(s.files, args.files[0], alsoWrite) ? 0 : 1;
 }
 
 int writeRadio(Session& s, const CliArgs& args) {

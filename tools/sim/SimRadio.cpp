@@ -1,9 +1,10 @@
 #include "SimRadio.h"
 
+#include "common/FileCommit.h"
+#include "lang/Language.h"
 #include "link/LinkFrames.h"
 #include "link/LinkTypes.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 namespace r5k27::sim {
@@ -163,9 +164,8 @@ std::optional<SimReply> SimRadio::answerWrite(const QByteArray& frame) {
 void SimRadio::save() {
     if (settings_.savePath.isEmpty())
         return;
-    QSaveFile file(settings_.savePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(memory_) != memory_.size() || !file.commit())
-        saveError_ = file.errorString();
+    if (const auto failure = writeFileChecked(settings_.savePath, memory_))
+        saveError_ = writeErrorText(failure->error, kLangEnglish);
 }
 
 } // namespace r5k27::sim

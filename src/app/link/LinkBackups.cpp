@@ -1,11 +1,11 @@
 #include "LinkBackups.h"
 
+#include "common/FileCommit.h"
 #include "image/ChannelFile.h"
 #include "image/DataFile.h"
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace r5k27 {
@@ -40,13 +40,9 @@ QString LinkBackups::newSetName(const QString& kind) const {
     return name;
 }
 
-bool LinkBackups::writeFile(const QString& name, const QByteArray& bytes) const {
-    QSaveFile file(QDir(folder_).filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-bool LinkBackups::writeDocument(const QString& setName, const MemoryImage& image,
-                                const ChTable& table, const AppSettings& settings) const {
+bool LinkBackups::writeSet(const QString& setName, const QByteArray& radioImage,
+                           const MemoryImage& image, const ChTable& table,
+                           const AppSettings& settings) const {
     // Stamped as a save would stamp it, without touching the open document.
     MemoryImage stamped = image;
     AppSettings identity = settings;
@@ -54,8 +50,13 @@ bool LinkBackups::writeDocument(const QString& setName, const MemoryImage& image
     stamped.verTag.assign(kDataVersionTag);
     if (!usedRecordCount(stamped))
         return false;
-    return writeFile(setName + QStringLiteral(".fre"), serializeChannelFile(stamped, table)) &&
-           writeFile(setName + QStringLiteral(".dat"), serializeImage(stamped));
+    const QDir dir(folder_);
+    const QString dataPath = dir.filePath(setName + QStringLiteral(".dat"));
+    QList<FileOutput> files{{companionPath(dataPath), serializeChannelFile(stamped, table)},
+                            {dataPath, serializeImage(stamped)}};
+    if (!radioImage.isEmpty())
+        files.append({dir.filePath(setName + QStringLiteral(".img")), radioImage});
+    return !commitFileSet(commitMarkerPath(dataPath), files);
 }
 
 bool LinkBackups::saveRead(const QByteArray& radioImage, const MemoryImage& image,
@@ -63,8 +64,7 @@ bool LinkBackups::saveRead(const QByteArray& radioImage, const MemoryImage& imag
     if (!QDir().mkpath(folder_))
         return false;
     const QString name = newSetName(QStringLiteral("read"));
-    const bool saved = writeFile(name + QStringLiteral(".img"), radioImage) &&
-                       writeDocument(name, image, table, settings);
+    const bool saved = writeSet(name, radioImage, image, table, settings);
     prune();
     return saved;
 }
@@ -73,7 +73,7 @@ bool LinkBackups::saveBeforeWrite(const MemoryImage& image, const ChTable& table
                                   const AppSettings& settings) {
     if (!QDir().mkpath(folder_))
         return false;
-    const bool saved = writeDocument(newSetName(QStringLiteral("write")), image, table, settings);
+    const bool saved = writeSet(newSetName(QStringLiteral("write")), {}, image, table, settings);
     prune();
     return saved;
 }

@@ -38,9 +38,9 @@ public:
 
 private:
     QString newSetName(const QString& kind) const;
-    bool writeDocument(const QString& setName, const MemoryImage& image, const ChTable& table,
-                       const AppSettings& settings) const;
-    bool writeFile(const QString& name, const QByteArray& bytes) const;
+    // The document of a set, with the radio's image when there is one, written as one.
+    bool writeSet(const QString& setName, const QByteArray& radioImage, const MemoryImage& image,
+                  const ChTable& table, const AppSettings& settings) const;
     void prune() const;
 
     QString folder_;

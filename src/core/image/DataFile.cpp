@@ -2,10 +2,10 @@
 
 #include "BandIdentity.h"
 #include "ChannelFile.h"
+#include "common/FileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 
 namespace r5k27 {
@@ -37,49 +37,6 @@ std::optional<ChTable> readChannelFile(const QString& dataPath, const MemoryImag
     if (!data || !deserializeChannelFile(*data, image, table))
         return std::nullopt;
     return table;
-}
-
-std::optional<QByteArray> readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-// Puts back what a file held before a failed save: no file when there was none, else its old
-// content when that could be read.
-void restoreFile(const QString& path, bool existed, const std::optional<QByteArray>& old) {
-    if (!existed) {
-        QFile::remove(path);
-        return;
-    }
-    if (!old)
-        return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*old) == old->size())
-        file.commit();
-}
-
-// Writes both files through temporaries. Nothing is replaced unless both temporaries were
-// written in full; should the second rename still fail, the first file gets its old content
-// back, so the pair on disk always belongs together.
-bool writeFilePair(const QString& firstPath, const QByteArray& first, const QString& secondPath,
-                   const QByteArray& second) {
-    QSaveFile firstFile(firstPath);
-    QSaveFile secondFile(secondPath);
-    if (!firstFile.open(QIODevice::WriteOnly) || !secondFile.open(QIODevice::WriteOnly))
-        return false;
-    if (firstFile.write(first) != first.size() || secondFile.write(second) != second.size())
-        return false;
-    const bool firstExisted = QFileInfo::exists(firstPath);
-    const auto firstOld = firstExisted ? readWhole(firstPath) : std::nullopt;
-    if (!firstFile.commit())
-        return false;
-    if (!secondFile.commit()) {
-        restoreFile(firstPath, firstExisted, firstOld);
-        return false;
-    }
-    return true;
 }
 
 void commitRead(Document& doc, AppSettings& settings, const MemoryImage& image,
@@ -139,6 +96,9 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
         return false;
     };
 
+    // A save cut short by a crash is finished or undone before anything is read.
+    if (!recoverFileSet(commitMarkerPath(path), {path, companionPath(path)}))
+        return fail(DataFileTexts::fileError.in(lang), Icon::Error);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(DataFileTexts::fileError.in(lang), Icon::Error);
@@ -175,8 +135,13 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
     return true;
 }
 
-bool saveDataFile(DataFileContext& ctx, const QString& path) {
+QString commitMarkerPath(const QString& dataPath) {
+    return dataPath + QStringLiteral(".r5k27-commit");
+}
+
+bool saveDataFile(DataFileContext& ctx, const QString& path, const QList<FileOutput>& alsoWrite) {
     Document& doc = ctx.doc;
+    const int lang = ctx.settings.langIndex;
     // The record as it will be saved; the document itself changes only once both files are.
     MemoryImage image = doc.curImage;
     AppSettings settings = ctx.settings;
@@ -184,12 +149,17 @@ bool saveDataFile(DataFileContext& ctx, const QString& path) {
     image.verTag.assign(kDataVersionTag);
 
     const QString channelPath = companionPath(path);
-    const bool written = channelPath != path && usedRecordCount(image) &&
-                         writeFilePair(channelPath, serializeChannelFile(image, doc.chTable), path,
-                                       serializeImage(image));
-    if (!written) {
-        ctx.prompter.ask(DataFileTexts::fileError.in(ctx.settings.langIndex), Buttons::Ok,
-                         Icon::Error);
+    if (channelPath == path || !usedRecordCount(image)) {
+        ctx.prompter.ask(DataFileTexts::fileError.in(lang), Buttons::Ok, Icon::Error);
+        return false;
+    }
+    const QList<FileOutput> files =
+        QList<FileOutput>{{channelPath, serializeChannelFile(image, doc.chTable)},
+                          {path, serializeImage(image)}} +
+        alsoWrite;
+    if (const auto failure = commitFileSet(commitMarkerPath(path), files)) {
+        ctx.prompter.ask(writeFailureMessage(DataFileTexts::fileError.in(lang), *failure, lang),
+                         Buttons::Ok, Icon::Error);
         return false;
     }
     prepareForWrite(doc, ctx.settings);

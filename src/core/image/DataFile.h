@@ -3,10 +3,24 @@
 #include "Document.h"
 #include "VersionList.h"
 #include "common/AppSettings.h"
+#include "common/FileCommit.h"
 #include "common/Prompter.h"
 #include "lang/Language.h"
 
 #include <functional>
+
+// Opening and saving a document: the data file and its channel file beside it.
+//
+// Crash guarantee of a save: both files (and any further outputs of the same command) are
+// written and synced under temporary names, then a commit marker beside the data file is
+// written and synced, then the files are renamed into place and the marker removed (see
+// common/FileCommit.h). openDataFile first finishes a save whose marker is complete and
+// discards temporaries without one. So whenever the process or the machine stops, the next
+// open sees either the whole old pair or the whole new pair, never a data file with the other
+// save's channel file, and no temporary or marker is left after it. A save that fails before
+// the renames (a full disk, say) leaves the old files byte for byte as they were; should a
+// rename itself fail after another succeeded, the marker stays and the next open completes the
+// new pair.
 
 namespace r5k27 {
 
@@ -33,9 +47,14 @@ struct DataFileContext {
 // on any refusal or failure the document, its saved copy and its path stay exactly as they were.
 bool openDataFile(DataFileContext& ctx, const QString& path);
 
-// Saves the document as path and its channel file. Both files are replaced atomically; the saved
-// copy, DocPath and DocUntitled change only when both were written. Failures are reported.
-bool saveDataFile(DataFileContext& ctx, const QString& path);
+// Saves the document as path and its channel file, with alsoWrite (other outputs of the same
+// command) in the same set: all are replaced or none. The saved copy, DocPath and DocUntitled
+// change only when all were written. A failure is reported with the file and the reason.
+bool saveDataFile(DataFileContext& ctx, const QString& path,
+                  const QList<FileOutput>& alsoWrite = {});
+
+// The commit marker of a save to dataPath (see above).
+QString commitMarkerPath(const QString& dataPath);
 
 // Reads a data file and its channel file without checks or messages (the default files). False,
 // with the document untouched, when either file is missing or unusable.

@@ -55,6 +55,10 @@ VersionList VersionList::load(const Lookup& read) {
         if (!pairs.isEmpty())
             list.firmList_ = pairs;
     }
+    // One slip in an installed list must not make the program refuse its own files.
+    if (!list.isCompatiblePair(kDataVersionTag, kDataVersionTag))
+        list.firmList_ << kDataVersionTag << kDataVersionTag;
+    {}
     return list;
 }
 

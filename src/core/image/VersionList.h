@@ -18,8 +18,8 @@ public:
     // Reads one key of the version list file; empty text when missing.
     using Lookup = std::function<QString(const QString& section, const QString& key)>;
 
-    // A list that is missing, has unusable counts or no usable entry falls back to builtIn(), so
-    // the program can always open its own files.
+    // A list that is missing, has unusable counts or no usable entry falls back to builtIn(); the
+    // program's own pair is always accepted, so it can always open its own files.
     static VersionList load(const Lookup& read);
     static VersionList builtIn();
 

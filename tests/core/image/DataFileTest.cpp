@@ -205,7 +205,8 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
     ASSERT_TRUE(isModified(session.doc));
 
     EXPECT_FALSE(saveDataFile(session.ctx, path));
-    EXPECT_EQ(session.prompter.texts(), QStringList{"file error."});
+    EXPECT_EQ(session.prompter.texts(),
+              QStringList{"file error.\n" + dir.path("old.fre") + ": Is a directory"});
     EXPECT_EQ(fileBytes(path), "previous data");
     EXPECT_TRUE(isModified(session.doc));
     EXPECT_EQ(session.doc.fileImage, savedBefore);
@@ -215,9 +216,19 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
     EXPECT_FALSE(saveDataFile(session.ctx, dir.path("no/such/folder/x.dat")));
     EXPECT_FALSE(saveDataFile(session.ctx, dir.path("clash.fre")));
     EXPECT_FALSE(QFileInfo::exists(dir.path("clash.fre")));
-    EXPECT_EQ(session.prompter.texts(), QStringList({"file error.", "file error."}));
+    EXPECT_EQ(session.prompter.texts(),
+              QStringList({"file error.\n" + dir.path("no/such/folder/x.fre") +
+                               ": No such file or directory",
+                           "file error."}));
     EXPECT_EQ(session.doc.docPath, dir.path("old.dat"));
     EXPECT_TRUE(isModified(session.doc));
+
+    // The reason is in the user's language too.
+    session.prompter.shown.clear();
+    session.settings.langIndex = kLangChinese;
+    EXPECT_FALSE(saveDataFile(session.ctx, path));
+    EXPECT_EQ(session.prompter.texts(),
+              QStringList{"文件错误。\n" + dir.path("old.fre") + ": 是一个文件夹"});
 }
 
 TEST_F(DataFileSave, FailedSaveLeavesAnUnmodifiedDocumentAsItWas) {

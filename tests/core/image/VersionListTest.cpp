@@ -25,6 +25,16 @@ TEST(VersionList, InstalledListDecidesCompatibilityAndFolders) {
     EXPECT_EQ(list.folderOfVersion("V999"), QString());
 }
 
+TEST(VersionList, AListWithoutTheOwnPairStillAcceptsTheProgramsFiles) {
+    const VersionList list = listFrom({{"Version/FirmVersionCount", "2"},
+                                       {"Firm/Firm0", "V100V100"},
+                                       {"Firm/Firm1", "V200V210"}});
+    EXPECT_TRUE(list.isCompatiblePair("V200", "V200"));
+    EXPECT_TRUE(list.isCompatiblePair("V200", "V210"));
+    EXPECT_FALSE(list.isCompatiblePair("V200", "V100"));
+    EXPECT_EQ(list.folderOfVersion("V100"), "V100");
+}
+
 TEST(VersionList, UnusableListsFallBackToTheProgramsOwnPair) {
     const QList<QMap<QString, QString>> broken = {
         {},
@@ -43,7 +53,8 @@ TEST(VersionList, UnusableListsFallBackToTheProgramsOwnPair) {
 TEST(VersionList, HugeCountsAreBoundedAndEntriesCutAtNul) {
     const VersionList list = listFrom({{"Version/FirmVersionCount", "2147483647"},
                                        {"Firm/Firm0", QString::fromLatin1("V200V300\0junk", 13)}});
-    EXPECT_EQ(list.firmList(), QStringList({"V200", "V300"}));
+    // The program's own pair is added when the list lacks it.
+    EXPECT_EQ(list.firmList(), QStringList({"V200", "V300", "V200", "V200"}));
 }
 
 TEST(VersionList, IncompatibilityQuestionNamesBothVersions) {
