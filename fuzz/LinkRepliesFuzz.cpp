@@ -2,9 +2,9 @@
 // Input: the operation (1 byte), then events. An event byte below 0x20 lets the reply timer
 // expire; up to 0xEF it delivers that many minus 0x20 raw bytes from the input; from 0xF0 it
 // delivers the reply a good radio would give to the last request (data read from the input),
-// so the fuzzer reaches every stage. Questions are answered by the next input byte.
+// so the fuzzer reaches every stage. Questions are answered by the next input byte; the
+// first byte chooses the operation.
 #include "FuzzInput.h"
-#include "common/MessageQueue.h"
 #include "image/VersionList.h"
 #include "link/LinkFrames.h"
 #include "link/LinkInterfaces.h"
@@ -46,27 +46,24 @@ public:
     QByteArray lastRequest;
 };
 
-class InputPrompter : public Prompter {
+// Answers each question from the next input byte and checks what the engine hands over.
+class InputObserver : public LinkObserver {
 public:
-    explicit InputPrompter(fuzz::FuzzInput& input)
-        : input_(input) {}
-    Answer ask(const QString&, Buttons buttons, Icon) override {
-        const bool yes = !input_.atEnd() && (input_.byte() & 1) == 0;
-        switch (buttons) {
-        case Buttons::RetryCancel:
-            return yes ? Answer::Retry : Answer::Cancel;
-        case Buttons::YesNo:
-        case Buttons::YesNoCancel:
-            return yes ? Answer::Yes : Answer::No;
-        case Buttons::OkCancel:
-            return yes ? Answer::Ok : Answer::Cancel;
-        case Buttons::Ok:
-            return Answer::Ok;
-        }
-        return Answer::Cancel;
+    InputObserver(RadioLink& link, fuzz::FuzzInput& input)
+        : link_(link)
+        , input_(input) {}
+    void decide(const LinkDecision&) override {
+        link_.decide(!input_.atEnd() && (input_.byte() & 1) == 0);
+    }
+    void finished(const LinkOutcome& outcome) override {
+        // A read that succeeded hands over the radio's whole memory, and nothing else does.
+        const bool fullImage = outcome.image.size() == kRadioBufSize;
+        if (outcome.success && outcome.op == LinkOp::Read ? !fullImage : !outcome.image.isEmpty())
+            std::abort();
     }
 
 private:
+    RadioLink& link_;
     fuzz::FuzzInput& input_;
 };
 
@@ -90,18 +87,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     FakePort port;
     FakeTimer timer;
-    InputPrompter prompter(input);
-    MessageQueue messages;
     const AppSettings settings;
     const VersionList versions = VersionList::builtIn();
-    RadioLink link(port, timer, prompter, messages, settings, versions);
+    RadioLink link(port, timer, settings, versions);
+    InputObserver observer(link, input);
+    link.setObserver(&observer);
 
-    const int op = input.byte() % 4;
-    link.prepare(op == 0 ? LinkOp::Read : op == 3 ? LinkOp::RadioInfo : LinkOp::Write);
-    link.radioBuf() = prepareRadioBuf();
-    if (op == 2)
-        link.beginGroupWrite(1 + input.byte() % 3);
-    link.startHandshake();
+    switch (input.byte() % 5) {
+    case 0:
+        link.startRead();
+        break;
+    case 1:
+        link.startWrite(prepareRadioBuf());
+        break;
+    case 2:
+        link.startGroupWrite(prepareRadioBuf(), 1 + input.byte() % 3);
+        break;
+    case 3:
+        link.startIdentify();
+        break;
+    default:
+        link.startRadioInfo();
+        break;
+    }
 
     while (link.isRunning() && !input.atEnd()) {
         const std::uint8_t event = input.byte();
@@ -115,11 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             port.deliver(link, goodReply(port.lastRequest, input));
         }
-        if (link.radioBuf().size() != kRadioBufSize)
-            std::abort();
     }
     if (link.isRunning())
-        link.abandon();
-    messages.showAll(prompter);
+        link.stop();
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "CsvCommands.h"
 
+#include "FileRoles.h"
 #include "channels/ChannelCsv.h"
-#include "common/FileWrite.h"
+#include "common/FileCommit.h"
 #include "image/DataFile.h"
 
 #include <QFile>
@@ -11,18 +12,27 @@ namespace r5k27::cli {
 int exportChannels(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
+    if (!outputsAreSeparate(s, FileRoles().readsDocument(args.files[0]).writes(args.files[1])))
+        return kFilesRefused;
     if (!openDataFile(s.files, args.files[0]))
         return 1;
-    if (writeWholeFile(args.files[1], channelsToCsv(s.doc.curImage, s.doc.chTable)))
+    const auto failure =
+        writeFileChecked(args.files[1], channelsToCsv(s.doc.curImage, s.doc.chTable));
+    if (!failure)
         return 0;
-    s.fail(DataFileTexts::fileError.in(s.lang()));
+    s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
     return 1;
 }
 
 int importChannels(Session& s, const CliArgs& args) {
     if (args.files.size() != 3 || !args.options.isEmpty())
         return -1;
-    if (!openDataFile(s.files, args.files[0]))
+    if (!outputsAreSeparate(s, FileRoles()
+                                   .readsDocument(args.files[0])
+                                   .reads(args.files[1])
+                                   .writesDocument(args.files[2])))
+        return kFilesRefused;
+    if (!openDataFile(s.files, args.files[0]) || !isReadableFile(s, args.files[1]))
         return 1;
     QFile in(args.files[1]);
     if (!in.open(QIODevice::ReadOnly)) {

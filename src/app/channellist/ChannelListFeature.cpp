@@ -3,7 +3,7 @@
 #include "ChannelListTexts.h"
 #include "ImportReport.h"
 #include "channels/ChannelCsv.h"
-#include "common/FileWrite.h"
+#include "common/FileCommit.h"
 #include "image/DataFile.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
@@ -35,8 +35,9 @@ void ChannelListFeature::exportChannels() {
     const QString path = dialogs_.saveFileName(ChannelListTexts::csvFilter.in(lang()), preset);
     if (path.isEmpty())
         return;
-    if (!writeWholeFile(path, channelsToCsv(ctx_.doc.curImage, ctx_.doc.chTable)))
-        prompter_.error(DataFileTexts::fileError.in(lang()));
+    if (const auto failure =
+            writeFileChecked(path, channelsToCsv(ctx_.doc.curImage, ctx_.doc.chTable)))
+        prompter_.error(writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
 }
 
 void ChannelListFeature::importChannels() {

@@ -2,7 +2,7 @@
 
 #include "ChannelCard.h"
 #include "PrintTexts.h"
-#include "common/FileWrite.h"
+#include "common/FileCommit.h"
 #include "image/DataFile.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
@@ -59,10 +59,11 @@ void PrintFeature::exportPdf() {
 }
 
 bool PrintFeature::writePdf(const QString& path) {
-    if (writeWholeFile(path, channelCardPdf(cardPages(), lang(), defaultPageSize())))
-        return true;
-    prompter_.error(DataFileTexts::fileError.in(lang()));
-    return false;
+    const auto failure =
+        writeFileChecked(path, channelCardPdf(cardPages(), lang(), defaultPageSize()));
+    if (failure)
+        prompter_.error(writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
+    return !failure;
 }
 
 } // namespace r5k27
