@@ -32,13 +32,13 @@ constexpr std::array<DetailRow, kDetailCount> kRows{{
     {{"BUSY", "BUSY"}, &ChannelRec::busyLock, Store::Position},
     {{"REP", "REP"}, &ChannelRec::repShift, Store::Position},
     {{"TSQ", "TSQ"}, nullptr, Store::Nothing},
-    {{"Public", "Public"}, &ChannelRec::publicCh, Store::Position},
+    {{"Public", "公共信道"}, &ChannelRec::publicCh, Store::Position},
     {{"Scan", "扫描"}, &ChannelRec::scanAdd, Store::Position},
-    {{"Roger", "Roger"}, &ChannelRec::rogerTone, Store::Number},
-    {{"Mode", "Mode"}, &ChannelRec::mode, Store::ModeText},
+    {{"Roger", "RB音"}, &ChannelRec::rogerTone, Store::Number},
+    {{"Mode", "模式"}, &ChannelRec::mode, Store::ModeText},
     {{"BOT", "BOT"}, &ChannelRec::botCode, Store::Number},
     {{"EOT", "EOT"}, &ChannelRec::eotCode, Store::Number},
-    {{"Call", "Call"}, &ChannelRec::callCode, Store::Number},
+    {{"Call", "CALL"}, &ChannelRec::callCode, Store::Number},
 }};
 
 constexpr BiText kOff{"OFF", "关"};

@@ -16,7 +16,7 @@ namespace OptionWindowText {
 
 inline constexpr BiText window{"Optional Features", "可选功能"};
 inline constexpr BiText publicFrame{"Public", "公共信道设置"};
-inline constexpr BiText modeEnableFrame{"Mode Enable", "Mode Enable"};
+inline constexpr BiText modeEnableFrame{"Mode Enable", "模式开关"};
 inline constexpr BiText fmAmRssi{"FM/AM RSSI", "FM/AM RSSI"};
 inline constexpr BiText usbLsbRssi{"USB/LSB RSSI", "USB/LSB RSSI"};
 inline constexpr BiText megahertz{"MHz", "MHz"};
@@ -37,17 +37,17 @@ inline constexpr OptionControlText scm{{"SCM", "SCM"}, {"Scan mode", "扫描模�
 inline constexpr OptionControlText fin{{"Fin", "Fin"}, {"Fin", "Fin"}};
 inline constexpr OptionControlText freqCh{{"Freq_CH", "Freq_CH"},
                                           {"Frequency or channel display", "频率/信道显示"}};
-inline constexpr OptionControlText txOffset{{"Tx Offset", "Tx Offset"}, {"Tx offset", "发射频偏"}};
+inline constexpr OptionControlText txOffset{{"Tx Offset", "发射频偏"}, {"Tx offset", "发射频偏"}};
 
 inline constexpr OptionControlText beep{{"Beep", "提示音"}, {"Beep", "提示音"}};
 inline constexpr OptionControlText swrProtect{{"SWR Protect", "驻波保护"},
                                               {"SWR protect", "驻波保护"}};
-inline constexpr OptionControlText swrMax{{"Max", "Max"}, {"SWR limit", "驻波保护门限"}};
+inline constexpr OptionControlText swrMax{{"Max", "最大"}, {"SWR limit", "驻波保护门限"}};
 inline constexpr OptionControlText battProtect{{"Battery Voltage Protect", "电池电压保护"},
                                                {"Battery voltage protect", "电池电压保护"}};
-inline constexpr OptionControlText battMin{{"Min[V]", "Min[V]"},
+inline constexpr OptionControlText battMin{{"Min[V]", "最低[V]"},
                                            {"Battery voltage limits", "电池电压范围"}};
-inline constexpr OptionControlText battMax{{"Max[V]", "Max[V]"},
+inline constexpr OptionControlText battMax{{"Max[V]", "最高[V]"},
                                            {"Battery voltage limits", "电池电压范围"}};
 
 inline constexpr OptionControlText bot{{"BOT", "BOT"}, {"Public BOT code", "公共信道 BOT"}};
@@ -60,20 +60,16 @@ inline constexpr OptionControlText nbAnl{{"NB/ANL", "NB/ANL"},
 inline constexpr OptionControlText echo{{"ECHO", "ECHO"}, {"Public ECHO", "公共信道 ECHO"}};
 inline constexpr OptionControlText add10k{{"+10KHz", "+10KHz"},
                                           {"Public +10KHz", "公共信道 +10KHz"}};
-inline constexpr OptionControlText roger{{"Roger", "Roger"},
-                                         {"Public roger beep", "公共信道 RB音"}};
-inline constexpr OptionControlText mode{{"Mode", "Mode"}, {"Public mode", "公共信道模式"}};
+inline constexpr OptionControlText roger{{"Roger", "RB音"}, {"Public roger beep", "公共信道 RB音"}};
+inline constexpr OptionControlText mode{{"Mode", "模式"}, {"Public mode", "公共信道模式"}};
 
-inline constexpr OptionControlText fmEnable{{"FM Enable", "FM Enable"},
-                                            {"FM enable", "FM 模式开关"}};
-inline constexpr OptionControlText amEnable{{"AM Enable", "AM Enable"},
-                                            {"AM enable", "AM 模式开关"}};
-inline constexpr OptionControlText usbEnable{{"USB Enable", "USB Enable"},
+inline constexpr OptionControlText fmEnable{{"FM Enable", "FM 模式"}, {"FM enable", "FM 模式开关"}};
+inline constexpr OptionControlText amEnable{{"AM Enable", "AM 模式"}, {"AM enable", "AM 模式开关"}};
+inline constexpr OptionControlText usbEnable{{"USB Enable", "USB 模式"},
                                              {"USB enable", "USB 模式开关"}};
-inline constexpr OptionControlText lsbEnable{{"LSB Enable", "LSB Enable"},
+inline constexpr OptionControlText lsbEnable{{"LSB Enable", "LSB 模式"},
                                              {"LSB enable", "LSB 模式开关"}};
-inline constexpr OptionControlText paEnable{{"PA Enable", "PA Enable"},
-                                            {"PA enable", "PA 模式开关"}};
+inline constexpr OptionControlText paEnable{{"PA Enable", "PA 模式"}, {"PA enable", "PA 模式开关"}};
 
 } // namespace OptionWindowText
 

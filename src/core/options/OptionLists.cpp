@@ -48,9 +48,8 @@ QStringList optionList(OptionList list, const MemoryImage& image, int lang) {
     case OptionList::None:
         return {};
     case OptionList::OffOn:
-        return texts({kOff, kOn}, lang);
     case OptionList::NbAnlOffOn:
-        return {kOff.in(lang), QStringLiteral("ON")};
+        return texts({kOff, kOn}, lang);
     case OptionList::Indic:
         return texts({{"Tx Frequency Display", "发射频率显示"},
                       {"SWR LCD Display", "SWR驻波LCD显示"},
@@ -79,7 +78,7 @@ QStringList optionList(OptionList list, const MemoryImage& image, int lang) {
     case OptionList::OneToNine:
         return numbers(1, 9);
     case OptionList::FreqCh:
-        return latin({"Channel", "Frequency"});
+        return texts({{"Channel", "信道"}, {"Frequency", "频率"}}, lang);
     case OptionList::WorkMode:
         return latin({"CB", "HF"});
     case OptionList::ChannelMode:

@@ -10,7 +10,7 @@ struct MemoryImage;
 enum class OptionList {
     None,
     OffOn,      // "OFF", "ON"
-    NbAnlOffOn, // as OffOn, but "ON" in both languages
+    NbAnlOffOn, // as OffOn
     Indic,
     ScanMode,
     Fin,

@@ -2,13 +2,28 @@
 // the English text.
 #include "about/AboutWindow.h"
 #include "app/link/RadioHarness.h"
+#include "channellist/ChannelListFeature.h"
+#include "channels/ChannelFeature.h"
+#include "channels/ToneCodec.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
+#include "dtmf/DtmfFeature.h"
 #include "lang/LanguageWindow.h"
+#include "options/OptionLists.h"
+#include "options/OptionsFeature.h"
+#include "platform/ToneSink.h"
+#include "print/PrintFeature.h"
+#include "rogerbeep/RogerBeepFeature.h"
 #include "support/ShownTexts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -29,17 +44,33 @@ test::ShownTexts withoutFileListing(test::ShownTexts texts) {
     return texts;
 }
 
-class ChineseEverywhereTest : public ::testing::Test, protected test::RadioHarness {
+// Outlives the main window, whose roger-beep window plays on it.
+struct ToneOutput {
+    NullToneSink sink;
+};
+
+class ChineseEverywhereTest : public ::testing::Test,
+                              protected ToneOutput,
+                              protected test::RadioHarness {
 protected:
     ChineseEverywhereTest() {
         ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"}};
-        window->registerChildWindow(ChildKind::Channel, [] { return new QWidget; });
+        registerChannelWindow(ctx, *window, prompter);
+        registerOptionsWindow(ctx, *window);
+        registerDtmfWindow(ctx, *window);
+        registerRogerBeepWindow(ctx, *window, &sink);
         registerLanguageWindow(*window, ctx.settings, ctx.captions, ctx.settingsFile);
     }
 
-    // What the main window does when it becomes active after a change of language.
+    QtFileDialogs qtDialogs;
+    ChannelListFeature channelList{ctx, *window, qtDialogs, prompter};
+    PrintFeature printing{ctx, *window, qtDialogs, prompter};
+
+    // What the main window does when it becomes active after a change of language. Marked as
+    // applied, or the next activation would close the windows the test opens.
     void setLanguage(int lang) {
         ctx.settings.langIndex = lang;
+        ctx.settings.appliedLang = lang;
         window->changeLanguage();
         window->children().closeAll();
         window->showChild(ChildKind::Channel);
@@ -115,6 +146,95 @@ TEST_F(ChineseEverywhereTest, MessageBoxesFileDialogsAndTheGroupSizeQuestion) {
     EXPECT_EQ(leftInEnglish([&](int lang) {
                   setLanguage(lang);
                   return shownTextsOfModal([&] { question.ask(1); });
+              }),
+              QStringList());
+}
+
+TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
+    sink.setAvailable(false); // the play button then tells why it is off
+    // Tone codes and group letters are names the radio shows; "30s" is a time-out.
+    const QStringList radioNames = test::kSameInBothLanguages + longToneList(kLangEnglish) +
+                                   shortToneList(kLangEnglish) +
+                                   optionList(OptionList::Tot, ctx.doc.curImage, kLangEnglish) +
+                                   optionList(OptionList::Fin, ctx.doc.curImage, kLangEnglish) +
+                                   QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
+    for (const ChildKind kind :
+         {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {
+        EXPECT_EQ(leftInEnglish(
+                      [&](int lang) {
+                          setLanguage(lang);
+                          window->showChild(kind);
+                          QWidget* editor = window->children().openWindow(kind)->widget();
+                          auto* tabs = editor->findChild<QTabWidget*>();
+                          if (!tabs)
+                              return shownTexts(*editor);
+                          test::ShownTexts all;
+                          for (int i = 0; i < tabs->count(); ++i) {
+                              tabs->setCurrentIndex(i);
+                              const test::ShownTexts page = shownTexts(*editor);
+                              for (auto it = page.cbegin(); it != page.cend(); ++it)
+                                  all.insert(QStringLiteral("page %1 ").arg(i) + it.key(),
+                                             it.value());
+                          }
+                          return all;
+                      },
+                      radioNames),
+                  QStringList())
+            << int(kind);
+    }
+}
+
+TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
+    const QStringList sameInBoth =
+        test::kSameInBothLanguages + QStringList{QDir::toNativeSeparators(dir.path("car.dat"))};
+    const QString file = dir.path("car.dat");
+    EXPECT_EQ(leftInEnglish(
+                  [&](int lang) {
+                      setLanguage(lang);
+                      dir.write("car.dat", "x");
+                      dialogs.openAnswers << file;
+                      window->findChild<QAction*>("mnuFileOpen")->trigger();
+                      ctx.doc.curImage.optFeat.micLevel = std::int16_t(10 + lang);
+                      emit ctx.events.edited(
+                          {QStringLiteral("Frequency A12"), QStringLiteral("频率 A12")}, {});
+                      test::ShownTexts texts = shownTexts(*window);
+                      EXPECT_TRUE(texts.values().join(u' ').contains(u"A12"));
+                      QFile::remove(file);
+                      window->findChild<QAction*>("mnuRecentFile1")->trigger();
+                      texts.insert("missing file message", prompter.shown.value(0).text);
+                      prompter.shown.clear();
+                      return texts;
+                  },
+                  sameInBoth),
+              QStringList());
+}
+
+TEST_F(ChineseEverywhereTest, ChannelListAndPrintingDialogs) {
+    const std::pair<const char*, std::function<void()>> dialogsToOpen[] = {
+        {"export channels", [&] { channelList.exportChannels(); }},
+        {"import channels", [&] { channelList.importChannels(); }},
+        {"export PDF", [&] { printing.exportPdf(); }},
+        {"print", [&] { printing.print(); }},
+    };
+    for (const auto& [name, open] : dialogsToOpen) {
+        EXPECT_EQ(leftInEnglish([&](int lang) {
+                      setLanguage(lang);
+                      return withoutFileListing(shownTextsOfModal(open));
+                  }),
+                  QStringList())
+            << name;
+    }
+
+    const QString csv = dir.write("bad.csv", "Location,Frequency\n5,99\n999,27.0\n");
+    EXPECT_EQ(leftInEnglish([&](int lang) {
+                  setLanguage(lang);
+                  channelList.importFrom(csv);
+                  auto* report = window->findChild<QDialog*>("ImportReport");
+                  if (!report)
+                      return test::ShownTexts();
+                  const test::ShownTexts texts = shownTexts(*report);
+                  delete report;
+                  return texts;
               }),
               QStringList());
 }

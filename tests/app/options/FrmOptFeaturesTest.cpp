@@ -223,11 +223,11 @@ TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
     EXPECT_TRUE(edits.names.isEmpty());
 }
 
-TEST_F(FrmOptFeaturesTest, ChineseWindowKeepsTheNbAnlOnEntry) {
+TEST_F(FrmOptFeaturesTest, ChineseWindowShowsEveryOnEntryInChinese) {
     ctx.settings.langIndex = kLangChinese;
     open();
     EXPECT_EQ(options->windowTitle(), QStringLiteral("可选功能"));
-    EXPECT_EQ(entries(list("Combo2_1")), QStringList({QStringLiteral("关"), "ON"}));
+    EXPECT_EQ(entries(list("Combo2_1")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
     EXPECT_EQ(entries(list("Combo2_0")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
     choose(list("Combo1_2"), QStringLiteral("电池电压显示"));
     EXPECT_EQ(image().optFeat.txDisplay, 3);

@@ -31,7 +31,7 @@ TEST_F(OptionTextTest, NewDocumentValuesShowAsTheirEntries) {
     EXPECT_EQ(optionText(image, OptionId::SwrMax, kEn), "16.0");
     EXPECT_EQ(optionText(image, OptionId::ExtFreq, kEn), "0.0100");
     EXPECT_EQ(optionText(image, OptionId::MicLevel, kEn), "30");
-    EXPECT_EQ(optionText(image, OptionId::PubNbAnl, kLangChinese), "ON");
+    EXPECT_EQ(optionText(image, OptionId::PubNbAnl, kLangChinese), QStringLiteral("开"));
     EXPECT_EQ(optionText(image, OptionId::PubHiCut, kLangChinese), "关");
     EXPECT_EQ(optionText(image, OptionId::PubMode, kEn), "AM");
     EXPECT_EQ(optionText(image, OptionId::OptWorkMode, kEn), "HF");
