@@ -72,7 +72,9 @@ TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
     EXPECT_TRUE(dir.read("out.csv") == channelsToCsv(ctx.doc.curImage, ctx.doc.chTable));
     dialogs.saveAnswers << dir.path("no/such/folder/out.csv");
     feature->exportChannels();
-    EXPECT_EQ(prompter.texts(), QStringList{"file error."});
+    // The program's message, then which file and why.
+    EXPECT_EQ(prompter.texts(),
+              QStringList{"file error.\n" + dir.path("no/such/folder/out.csv") + ": No such file or directory"});
 }
 
 } // namespace

@@ -93,7 +93,9 @@ TEST_F(ChannelCardTest, PrintAndExportPdfSitInTheFileMenu) {
     EXPECT_EQ(dialogs.savePresets, QStringList{"new.pdf"});
     EXPECT_TRUE(dir.read("card.pdf").startsWith("%PDF"));
     EXPECT_FALSE(feature.writePdf(dir.path("no/folder/card.pdf")));
-    EXPECT_EQ(prompter.texts(), QStringList{"file error."});
+    // The program's message, then which file and why.
+    EXPECT_EQ(prompter.texts(),
+              QStringList{"file error.\n" + dir.path("no/folder/card.pdf") + ": No such file or directory"});
 }
 
 } // namespace
