@@ -237,6 +237,7 @@ QGroupBox* ChannelWindow::buildGroupFrame() {
     connect(groupLists_[kGroupValidList], &QComboBox::activated, this,
             &ChannelWindow::chooseGroupValid);
     connect(groupName_, &QLineEdit::textEdited, this, &ChannelWindow::editGroupName);
+    connect(groupName_, &QLineEdit::editingFinished, &ctx_.events, &DocumentEvents::editEnded);
     return groupFrame_;
 }
 

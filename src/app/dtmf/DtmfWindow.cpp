@@ -129,6 +129,7 @@ QWidget* DtmfWindow::buildAutodialPage() {
     editor_ = new DtmfCodeEditor(grid_->viewport());
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this, &DtmfWindow::commitCodeEdit);
+    connect(editor_, &QLineEdit::editingFinished, &ctx_.events, &DocumentEvents::editEnded);
 
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { enterCell(row); });
     // The row that is current when the window opens raises no cell change: a click on it has
@@ -179,6 +180,7 @@ void DtmfWindow::enterCell(int row) {
         return;
     if (editRow_ > 0)
         commitCodeEdit();
+    emit ctx_.events.editEnded();
     editRow_ = row + 1;
     editor_->setText(grid_->item(row, kCodeColumn)->text());
     placeEditor();

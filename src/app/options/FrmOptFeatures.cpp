@@ -51,6 +51,9 @@ FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
     setWindowTitle(textOf(T::window));
     build();
     reShowData();
+    // After the field's own store: typing into it again later is a step of its own.
+    for (OptionTextField* field : findChildren<OptionTextField*>())
+        connect(field, &OptionTextField::leaving, &ctx_.events, &DocumentEvents::editEnded);
 
     connect(&ctx_.events, &DocumentEvents::dtmfReferencesChanged, this, &FrmOptFeatures::showDtmf);
     connect(&ctx_.events, &DocumentEvents::rogerReferencesChanged, this, &FrmOptFeatures::showRb);

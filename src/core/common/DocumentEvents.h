@@ -35,6 +35,9 @@ signals:
     // history records the document as it now is. Changes in a row with the same non-empty
     // mergeKey (keystrokes in one field) become one step.
     void edited(const r5k27::EditName& name, const QString& mergeKey = QString());
+    // The user left the field being typed in: typing there again later is a step of its own,
+    // even with the same mergeKey.
+    void editEnded();
     // The document's values were replaced in place (undo, redo, an import): every open
     // window shows all of them anew. Windows stay open.
     void documentReloaded();

@@ -14,6 +14,7 @@ EditHistory::EditHistory(Document& doc, AppSettings& settings, DocumentEvents& e
     , settings_(settings)
     , events_(events) {
     connect(&events_, &DocumentEvents::edited, this, &EditHistory::record);
+    connect(&events_, &DocumentEvents::editEnded, this, [this] { mergeOpen_ = false; });
     reset();
 }
 

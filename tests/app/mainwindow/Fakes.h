@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/Document.h"
+#include "image/DocumentCompare.h"
 #include "mainwindow/DocumentStore.h"
 
 #include <QList>
@@ -10,13 +12,15 @@ namespace r5k27::test {
 // Records what the commands asked of the data-file module.
 struct FakeDocumentStore : DocumentStore {
     bool modified = false;
+    // When set, "modified" is whether that document differs from its saved copy.
+    const Document* document = nullptr;
     bool openWorks = true;
     bool saveWorks = true;
     QStringList opened;
     QStringList saved;
     QList<DefaultFileKind> defaultsLoaded;
 
-    bool isModified() const override { return modified; }
+    bool isModified() const override { return document ? r5k27::isModified(*document) : modified; }
     bool open(const QString& path) override {
         opened << path;
         if (openWorks)
