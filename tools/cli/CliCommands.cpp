@@ -6,6 +6,7 @@
 #include "DocumentReport.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
+#include "image/BandIdentity.h"
 #include "image/DataFile.h"
 #include "image/InitialValues.h"
 
@@ -67,7 +68,7 @@ int writeDefaultFiles(Session& s, const QString& folder) {
         prepareForWrite(s.doc, s.settings);
         for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
             const QString name =
-                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName();
+                QFileInfo(defaultFilePath({}, bandTextOf(workMode), kind)).fileName();
             if (!saveDataFile(s.files, QDir(folder).filePath(name)))
                 return 1;
         }

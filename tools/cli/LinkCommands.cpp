@@ -64,7 +64,7 @@ int readRadio(Session& s, const CliArgs& args) {
     if (!read.success)
         return 1;
     const QByteArray& image = read.image;
-    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable);
     if (!decoded.replaced.isEmpty())
         s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
     if (!saveDataFile(s.files, args.files[0]))

@@ -77,6 +77,7 @@ TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {
 }
 
 TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
+    ctx.doc.curImage.workMode = 1; // HF, as after start-up
     auto window = makeWindow();
     EXPECT_EQ(window->windowTitle(), "BRELLOCK R5K27[28.0000 - 29.6990 MHz][File Name:new.dat]");
     dialogs.saveAnswers << dir.path("car.dat");
