@@ -68,7 +68,7 @@ int writeDefaultFiles(Session& s, const QString& folder) {
         prepareForWrite(s.doc, s.settings);
         for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
             const QString name =
-                QFileInfo(defaultFilePath({}, bandTextOf(workMode), kind)).fileName();
+                QFileInfo(defaultFilePath({}, bandTextOfWorkMode(workMode), kind)).fileName();
             if (!saveDataFile(s.files, QDir(folder).filePath(name)))
                 return 1;
         }

@@ -99,7 +99,7 @@ void refreshIdentity(MemoryImage& image, AppSettings& settings) {
     settings.modelCodeText = settings.modelCodeText.trimmed();
     RadioInfoRec& info = image.radioInfo;
     info.modelCode.assignTerminated(settings.modelCodeText);
-    info.modeFlag = std::int16_t(bandFlagOf(bandTextOf(image.workMode)));
+    info.modeFlag = std::int16_t(bandFlagOf(bandTextOfWorkMode(image.workMode)));
     info.modelNo = 248;
     info.modelCode2.assignTerminated(settings.modelCodeText);
 }

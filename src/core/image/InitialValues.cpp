@@ -103,7 +103,7 @@ void writeBuiltInDefaults(Document& doc, AppSettings& settings, int workMode, co
     info.makeDate.assign(today.toString(QStringLiteral("yyyyMMdd")));
     info.softVer.assign(QStringLiteral("V2.00"));
     info.modelCode2.assignTerminated(settings.modelCodeText);
-    info.modeFlag2 = std::int16_t(bandFlagOf(bandTextOf(workMode)));
+    info.modeFlag2 = std::int16_t(bandFlagOf(bandTextOfWorkMode(workMode)));
     info.modelLetter = 67;
 
     writeToneDefaults(image.rbTone);
@@ -116,7 +116,7 @@ void newDocumentAtStart(Document& doc, AppSettings& settings, const QString& pro
     // The default file is chosen by the band at start (HF), before the built-in CB values take
     // over the band.
     const QString newFile =
-        defaultFilePath(programFolder, bandTextOf(kStartWorkMode), DefaultFileKind::New);
+        defaultFilePath(programFolder, bandTextOfWorkMode(kStartWorkMode), DefaultFileKind::New);
     writeBuiltInDefaults(doc, settings, 0, today);
     readPlainFile(doc, settings, newFile);
     prepareForWrite(doc, settings);
@@ -124,7 +124,7 @@ void newDocumentAtStart(Document& doc, AppSettings& settings, const QString& pro
 
 bool loadDefaultFile(Document& doc, AppSettings& settings, const QString& programFolder,
                      DefaultFileKind kind) {
-    const QString bandText = bandTextOf(doc.curImage.workMode);
+    const QString bandText = bandTextOfWorkMode(doc.curImage.workMode);
     return readPlainFile(doc, settings, defaultFilePath(programFolder, bandText, kind));
 }
 

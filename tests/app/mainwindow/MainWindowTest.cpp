@@ -24,7 +24,11 @@ QAction* findAction(QWidget& window, const char* name) {
     return a;
 }
 
-class MainWindowTest : public ::testing::Test, protected test::MainWindowHarness {};
+class MainWindowTest : public ::testing::Test, protected test::MainWindowHarness {
+protected:
+    // The band in the caption and the status bar is the document's: HF, as after start-up.
+    MainWindowTest() { ctx.doc.curImage.workMode = kStartWorkMode; }
+};
 
 TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     auto window = makeWindow();
@@ -77,7 +81,6 @@ TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {
 }
 
 TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
-    ctx.doc.curImage.workMode = 1; // HF, as after start-up
     auto window = makeWindow();
     EXPECT_EQ(window->windowTitle(), "BRELLOCK R5K27[28.0000 - 29.6990 MHz][File Name:new.dat]");
     dialogs.saveAnswers << dir.path("car.dat");
