@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         DocumentEvents events;
         writeBuiltInDefaults(doc, settings, 1, QDate(2026, 1, 1));
         fillEveryGroup(doc);
-        EditHistory history(doc, settings, events);
+        EditHistory history(doc, events);
         fillHistory(doc, events, channels);
         std::printf("%s: %d steps hold %.2f MB\n", channels ? "channel edits" : "option edits",
                     history.undoCount(), double(history.storedBytes()) / (1024.0 * 1024.0));

@@ -39,9 +39,7 @@ int main(int argc, char** argv) {
         image = prepareRadioBuf();
         return !encodeImage(doc->curImage, doc->chTable, image).has_value();
     };
-    auto decode = [&] {
-        return decodeImage(image, target->curImage, target->chTable, settings).ok;
-    };
+    auto decode = [&] { return decodeImage(image, target->curImage, target->chTable).ok; };
     reportTimings("EncodeImage", 5000, encode);
     reportTimings("DecodeImage", 5000, decode);
     reportTimings("EncodeImage + DecodeImage", 5000, [&] { return encode() && decode(); });

@@ -7,6 +7,7 @@
 #include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
+#include "image/BandIdentity.h"
 #include "image/ChannelFile.h"
 #include "image/DataFile.h"
 #include "image/InitialValues.h"
@@ -74,7 +75,7 @@ int writeDefaultFiles(Session& s, const QString& folder) {
         prepareForWrite(s.doc, s.settings);
         for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
             const QString path = QDir(folder).filePath(
-                QFileInfo(defaultFilePath({}, s.settings.bandText, kind)).fileName());
+                QFileInfo(defaultFilePath({}, bandTextOfWorkMode(workMode), kind)).fileName());
             files.append(
                 {companionPath(path), serializeChannelFile(s.doc.fileImage, s.doc.fileChTable)});
             files.append({path, serializeImage(s.doc.fileImage)});

@@ -216,7 +216,7 @@ Node rogerNode(const RBToneRec& rb) {
 
 Node documentNode(const MemoryImage& m, const ChTable& table) {
     Node root;
-    root.add(QStringLiteral("band"), bandTextOf(m.workMode))
+    root.add(QStringLiteral("band"), bandTextOfWorkMode(m.workMode))
         .add(QStringLiteral("workMode"), m.workMode)
         .add(QStringLiteral("workModeText"),
              m.workMode == 0 ? QStringLiteral("CB") : QStringLiteral("HF"))

@@ -62,7 +62,7 @@ int decodeDocument(Session& s, const CliArgs& args) {
         return 1;
     }
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
-    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable, s.settings);
+    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable);
     if (!decoded.replaced.isEmpty())
         s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
     return saveDataFile(s.files, args.files[1]) ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "channels/FrequencyCodec.h"
 #include "channels/GroupSettings.h"
 #include "channels/ListHelpers.h"
+#include "common/CloseChildWindow.h"
 #include "common/NumericText.h"
 #include "image/FixedText.h"
 #include "lang/ChannelWindowCaptions.h"
@@ -22,7 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -92,12 +92,7 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
 
     auto* close = new QPushButton(ctx.captions.buttons.close.text(lang_), this);
     close->setObjectName(QStringLiteral("cmdClose"));
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            QWidget::close();
-    });
+    connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildGroupFrame());
@@ -298,11 +293,6 @@ ChannelRec* ChannelWindow::recordOfRow(int row) const {
 void ChannelWindow::reShowAll() {
     editRow_ = 0;
     editor_->hide();
-    // A reloaded document may bring another work mode, and the band goes with it.
-    if (ctx_.settings.bandText != bandTextOfWorkMode(mode())) {
-        setWorkMode(ctx_.doc.curImage, ctx_.settings, mode());
-        emit ctx_.events.workModeChanged();
-    }
     selectIn(workModeList_, mode());
     showWorkMode();
 }
@@ -328,7 +318,7 @@ void ChannelWindow::chooseWorkMode(int index) {
     commitPendingEdit();
     const bool changed = index != mode();
     if (changed) {
-        setWorkMode(ctx_.doc.curImage, ctx_.settings, index);
+        setWorkMode(ctx_.doc.curImage, index);
         emit ctx_.events.workModeChanged();
     }
     showWorkMode();

@@ -1,6 +1,7 @@
 #include "DtmfWindow.h"
 
 #include "DtmfCodeEditor.h"
+#include "common/CloseChildWindow.h"
 #include "image/FixedText.h"
 #include "lang/DtmfWindowCaptions.h"
 #include "signalling/DtmfReferences.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -59,7 +59,7 @@ DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
     close->setObjectName(QStringLiteral("CommandClose"));
     auto* help = new QPushButton(ctx.captions.buttons.help.text(lang()), this);
     help->setObjectName(QStringLiteral("CommandHelp"));
-    connect(close, &QPushButton::clicked, this, &DtmfWindow::closeWindow);
+    connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -221,13 +221,6 @@ void DtmfWindow::chooseTiming(DtmfTiming timing, int index) {
 void DtmfWindow::tickDisplay(bool on) {
     setDtmfDisplayOn(ctx_.doc.curImage, on);
     emit ctx_.events.edited(editNameOf(kDtmfDisplayCaption));
-}
-
-void DtmfWindow::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }
 
 } // namespace r5k27

@@ -36,7 +36,6 @@ private:
     void showData();
     void enterCell(int row);
     void placeEditor();
-    void closeWindow();
     void chooseTiming(DtmfTiming timing, int index);
     void tickDisplay(bool on);
     int lang() const;

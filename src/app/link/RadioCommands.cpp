@@ -198,21 +198,19 @@ void RadioCommands::readSucceeded(const QByteArray& radioImage) {
     // Decoded aside, so nothing of the open document changes unless all of it can.
     MemoryImage image = doc.curImage;
     ChTable table = doc.chTable;
-    AppSettings settings = ctx_.settings;
-    const DecodeResult decoded = decodeImage(radioImage, image, table, settings);
+    const DecodeResult decoded = decodeImage(radioImage, image, table);
     if (!decoded)
         return;
     s_.shell.closeAllChildren();
     doc.curImage = image;
     doc.chTable = table;
-    ctx_.settings = settings;
     doc.docPath = kUntitledDocPath;
     doc.docUntitled = true;
     s_.shell.showReadDocument();
     // Shown just before the completion message: values the radio could not take back on a write.
     if (!decoded.replaced.isEmpty())
         s_.prompter.warn(replacementReport(decoded.replaced, lang()));
-    if (!s_.backups.saveRead(radioImage, image, table, settings))
+    if (!s_.backups.saveRead(radioImage, image, table, ctx_.settings))
         s_.prompter.warn(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 }
 

@@ -1,5 +1,7 @@
 #include "Caption.h"
 
+#include "channels/BandLimits.h"
+
 namespace r5k27 {
 
 QString fileNameOfPath(const QString& path) {
@@ -7,14 +9,14 @@ QString fileNameOfPath(const QString& path) {
     return path.mid(cut + 1);
 }
 
-QString mainWindowCaption(const AppSettings& settings, const QString& docPath) {
+QString mainWindowCaption(const AppSettings& settings, int workMode, const QString& docPath) {
     static constexpr BiText fileNameLabel{"File Name", "文件名"};
-    return settings.modelName + u'[' + settings.bandText + QStringLiteral("][") +
+    return settings.modelName + u'[' + bandTextOfWorkMode(workMode) + QStringLiteral("][") +
            fileNameLabel.in(settings.langIndex) + u':' + fileNameOfPath(docPath) + u']';
 }
 
-QString bandStatusText(const AppSettings& settings) {
-    return settings.modelName + u'[' + settings.bandText + u']';
+QString bandStatusText(const AppSettings& settings, int workMode) {
+    return settings.modelName + u'[' + bandTextOfWorkMode(workMode) + u']';
 }
 
 } // namespace r5k27

@@ -10,8 +10,8 @@ namespace r5k27 {
 QString fileNameOfPath(const QString& path);
 
 // ModelName[band text][File Name:file name]
-QString mainWindowCaption(const AppSettings& settings, const QString& docPath);
+QString mainWindowCaption(const AppSettings& settings, int workMode, const QString& docPath);
 // ModelName[band text], the status bar's band panel.
-QString bandStatusText(const AppSettings& settings);
+QString bandStatusText(const AppSettings& settings, int workMode);
 
 } // namespace r5k27

@@ -27,7 +27,6 @@ void MainWindow::documentReplaced() {
 
 void MainWindow::showReloadedDocument() {
     refreshCaption();
-    statusPanels_[1]->setText(ctx_.settings.modelName + u'[' + ctx_.settings.bandText + u']');
 }
 
 void MainWindow::refreshUndoItems() {

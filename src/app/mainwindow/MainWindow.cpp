@@ -36,7 +36,7 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     , services_(services)
     , mdiArea_(new QMdiArea)
     , children_(*mdiArea_)
-    , history_(ctx.doc, ctx.settings, ctx.events)
+    , history_(ctx.doc, ctx.events)
     , recentFiles_(services.userSettings) {
     setObjectName(QStringLiteral("frmMain"));
     commands_ = std::make_unique<DocumentCommands>(
@@ -59,10 +59,7 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     updateAvailability();
     applyLanguageTexts();
     buildTree();
-    connect(&ctx_.events, &DocumentEvents::workModeChanged, this, [this] {
-        statusPanels_[1]->setText(bandStatusText(ctx_.settings));
-        refreshCaption();
-    });
+    connect(&ctx_.events, &DocumentEvents::workModeChanged, this, &MainWindow::refreshCaption);
     loadNewDoc();
 }
 
@@ -139,7 +136,6 @@ void MainWindow::applyLanguageTexts() {
     const int lang = ctx_.settings.langIndex;
     useQtTexts(lang);
     refreshPortStatus();
-    statusPanels_[1]->setText(bandStatusText(ctx_.settings));
     loadBackgroundPicture();
     refreshCaption();
     for (const MenuCaption& caption : mainMenuCaptions())
@@ -163,7 +159,10 @@ void MainWindow::changeLanguage() {
 }
 
 void MainWindow::refreshCaption() {
-    setWindowTitle(mainWindowCaption(ctx_.settings, ctx_.doc.docPath));
+    const int workMode = ctx_.doc.curImage.workMode;
+    setWindowTitle(mainWindowCaption(ctx_.settings, workMode, ctx_.doc.docPath));
+    // The band panel names the same band as the caption.
+    statusPanels_[1]->setText(bandStatusText(ctx_.settings, workMode));
 }
 
 void MainWindow::loadBackgroundPicture() {

@@ -1,6 +1,7 @@
 #include "FrmOptFeatures.h"
 
 #include "OptionTextField.h"
+#include "common/CloseChildWindow.h"
 #include "options/ModeEnable.h"
 #include "options/OptionText.h"
 #include "startup/AppContext.h"
@@ -221,13 +222,7 @@ QWidget* FrmOptFeatures::buildButtons() {
     help->setObjectName(QStringLiteral("CommandHelp")); // no help exists yet
     layout->addWidget(closeButton);
     layout->addWidget(help);
-    // The sub-window around this widget closes with it.
-    connect(closeButton, &QPushButton::clicked, this, [this] {
-        if (QWidget* frame = parentWidget())
-            frame->close();
-        else
-            close();
-    });
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
     return row;
 }
 

@@ -10,6 +10,7 @@
 #include "channels/ToneCodec.h"
 #include "common/AppSettings.h"
 #include "image/Document.h"
+#include "options/OptionCaptions.h"
 #include "options/OptionText.h"
 #include "signalling/DtmfReferences.h"
 
@@ -111,18 +112,23 @@ private:
 
     void optionsPage() {
         const MemoryImage& image = doc_.curImage;
-        CardSection options{t(PrintTexts::options), {}, {}};
-        for (const OptionInfo& info : allOptions())
-            if (info.form != OptionForm::Stored)
-                options.rows << QStringList{QString::fromLatin1(info.name),
-                                            optionText(image, info.id, lang_)};
+        // The options as the options window shows them, under its captions and frames.
+        QList<CardSection> sections;
+        for (const OptionFrame& frame : optionWindowFrames()) {
+            CardSection section{t(frame.caption ? *frame.caption : PrintTexts::options), {}, {}};
+            for (const CaptionedOption& option : frame.options)
+                section.rows << QStringList{optionCaption(option, lang_),
+                                            optionText(image, option.id, lang_)};
+            sections << section;
+        }
         CardSection codes{t(PrintTexts::dtmfCodes), {}, {}};
         for (int n = 1; n <= kDtmfCodeCount; ++n)
             if (const QString code = dtmfCodeText(image, n); !code.isEmpty())
                 codes.rows << QStringList{QString::number(n), code};
         if (codes.rows.isEmpty())
             codes.rows << QStringList{t(PrintTexts::none)};
-        pages_ << CardPage{header(image.workMode), {options, codes}};
+        sections << codes;
+        pages_ << CardPage{header(image.workMode), sections};
     }
 
     const Document& doc_;

@@ -2,6 +2,7 @@
 
 #include "ToneSequencePicture.h"
 #include "channels/ListHelpers.h"
+#include "common/CloseChildWindow.h"
 #include "lang/RogerBeepCaptions.h"
 #include "platform/ToneSink.h"
 #include "signalling/RogerTones.h"
@@ -14,7 +15,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -128,7 +128,7 @@ void RogerBeepWindow::buildControls() {
     help->setObjectName(QStringLiteral("CommandHelp"));
     connect(playButton_, &QPushButton::clicked, this, &RogerBeepWindow::play);
     connect(stopButton_, &QPushButton::clicked, this, &RogerBeepWindow::stop);
-    connect(close, &QPushButton::clicked, this, &RogerBeepWindow::closeWindow);
+    connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {playButton_, stopButton_, close, help})
@@ -260,13 +260,6 @@ void RogerBeepWindow::updatePlayButton() {
 void RogerBeepWindow::closeEvent(QCloseEvent* event) {
     stop();
     event->accept();
-}
-
-void RogerBeepWindow::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }
 
 } // namespace r5k27

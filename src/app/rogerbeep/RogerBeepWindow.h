@@ -46,7 +46,6 @@ private:
     void chooseFrequency(int step, const QString& text);
     void chooseLength(int step, int index);
     void announce(const BiText& name, int step = 0);
-    void closeWindow();
     ToneSeq& sequence();
     int lang() const;
 

@@ -46,8 +46,7 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     const AppSettings constants;
     settings.modelName = constants.modelName;
     settings.modelCodeText = constants.modelCodeText;
-    curImage.workMode = 1;
-    settings.bandText = constants.bandText;
+    curImage.workMode = kStartWorkMode;
     settings.dataVersion = constants.dataVersion;
 
     settings.comPortNo = integerOr(file.read(kSection, QStringLiteral("comPort")), 1);

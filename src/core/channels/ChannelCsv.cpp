@@ -75,14 +75,10 @@ QStringList ownColumns() {
 
 // MHz with six decimals from stored digits (two of MHz, then the fraction); empty for none.
 QString storedToMhz6(const QString& stored) {
-    const QString digits = stored.trimmed();
-    if (digits.size() < 2)
+    const auto parts = storedMhzAndFraction(stored);
+    if (!parts)
         return {};
-    for (QChar c : digits)
-        if (c < u'0' || c > u'9')
-            return {};
-    const QString fraction = digits.mid(2).leftJustified(6, u'0', true);
-    return QString::number(digits.left(2).toInt()) + u'.' + fraction;
+    return QString::number(parts->first) + u'.' + parts->second.leftJustified(6, u'0', true);
 }
 
 QString hzText(qint64 hz) {

@@ -173,15 +173,10 @@ int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, i
 }
 
 void normalizeAllModes(const MemoryImage& image, ChTable& table, DocumentEvents* events) {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        for (int group = 1; group <= kGroupCount; ++group) {
-            const int used = usedSlots(image, mode, group);
-            for (int slot = 1; slot <= used; ++slot) {
-                ChannelRec& rec = table.at(mode, slot, group);
-                rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
-            }
-        }
-    }
+    forEachUsedSlot(image, [&](int mode, int slot, int group) {
+        ChannelRec& rec = table.at(mode, slot, group);
+        rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
+    });
     if (events)
         emit events->modesNormalized();
 }

@@ -14,6 +14,13 @@ struct MemoryImage;
 bool isEditableGroup(int mode, int group);
 // ChCount of the group, limited to 0..46 so a damaged count never indexes outside the table.
 int usedSlots(const MemoryImage& image, int mode, int group);
+// Calls fn(mode, slot, group) for every slot in use, both work modes, every group.
+template <class Fn> void forEachUsedSlot(const MemoryImage& image, Fn fn) {
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= usedSlots(image, mode, group); ++slot)
+                fn(mode, slot, group);
+}
 
 // The slot (1..ChCount) holding channel chNo, or 0.
 int findChannel(const MemoryImage& image, const ChTable& table, int mode, int group, int chNo);

@@ -78,17 +78,24 @@ QString formatFrequencyEntry(const QString& text, const BandLimits& limits, bool
     return parseNumber(shown).value_or(0.0) == 0.0 ? QString() : shown;
 }
 
-QString storedToExactMhz(const QString& stored) {
+std::optional<std::pair<int, QString>> storedMhzAndFraction(const QString& stored) {
     const QString digits = stored.trimmed();
     if (digits.size() < 2)
-        return {};
+        return std::nullopt;
     for (QChar c : digits)
         if (c < u'0' || c > u'9')
-            return {};
-    QString fraction = digits.mid(2);
+            return std::nullopt;
+    return std::pair(digits.left(2).toInt(), digits.mid(2));
+}
+
+QString storedToExactMhz(const QString& stored) {
+    const auto parts = storedMhzAndFraction(stored);
+    if (!parts)
+        return {};
+    QString fraction = parts->second;
     while (fraction.size() > 4 && fraction.endsWith(u'0'))
         fraction.chop(1);
-    return QString::number(digits.left(2).toInt()) + u'.' + fraction.leftJustified(4, u'0');
+    return QString::number(parts->first) + u'.' + fraction.leftJustified(4, u'0');
 }
 
 } // namespace r5k27

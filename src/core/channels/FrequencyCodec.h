@@ -5,6 +5,8 @@
 #include "lang/Language.h"
 
 #include <QString>
+#include <optional>
+#include <utility>
 
 namespace r5k27 {
 
@@ -27,6 +29,9 @@ QString storedToFreqText(const QString& stored, const BandLimits& limits,
 // Stored digits as MHz with every stored digit and at least four decimals ("28015000" gives
 // "28.0150", "28012340" gives "28.01234"); empty for no frequency or digits that are no number.
 QString storedToExactMhz(const QString& stored);
+// The MHz digits and the fraction digits of a stored frequency; nothing for blanks or digits
+// that are no number.
+std::optional<std::pair<int, QString>> storedMhzAndFraction(const QString& stored);
 
 // Aligns to the 10 Hz grid that starts at the lower limit.
 double snapFrequency(double mhz, const BandLimits& limits);

@@ -54,9 +54,8 @@ QStringList ordinaryChannelNames(const MemoryImage& image, const ChTable& table,
     return names;
 }
 
-void setWorkMode(MemoryImage& image, AppSettings& settings, int mode) {
+void setWorkMode(MemoryImage& image, int mode) {
     image.workMode = std::int16_t(mode == 0 ? 0 : 1);
-    settings.bandText = bandTextOfWorkMode(image.workMode);
 }
 
 void repairWorkGroup(MemoryImage& image, int mode) {

@@ -22,7 +22,7 @@ QStringList ordinaryChannelNames(const MemoryImage& image, const ChTable& table,
                                  int group);
 
 // Switches the work mode and the band that follows it.
-void setWorkMode(MemoryImage& image, AppSettings& settings, int mode);
+void setWorkMode(MemoryImage& image, int mode);
 
 // Switches group 1..10 of a work mode on or off. Switching off the only group in use is refused
 // (false). A group switched on without an ordinary channel gets channel 1 at its default

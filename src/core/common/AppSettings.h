@@ -8,8 +8,12 @@ namespace r5k27 {
 
 inline const QString kBandTextCB = QStringLiteral("25.6150 - 30.1050 MHz");
 inline const QString kBandTextHF = QStringLiteral("28.0000 - 29.6990 MHz");
+// The work mode of the document before the first one is built: it names the default file looked
+// for at start.
+inline constexpr int kStartWorkMode = 1;
 
-// Settings read at start and the radio-model constants; one instance lives for the whole run
+// Settings read at start and the radio-model constants (the band text is not one: it follows
+// the work mode of the document); one instance lives for the whole run
 // and is handed by reference to whoever needs it.
 struct AppSettings {
     int langIndex = kLangEnglish;
@@ -21,7 +25,6 @@ struct AppSettings {
 
     QString modelName = QStringLiteral("BRELLOCK R5K27");
     QString modelCodeText = QStringLiteral("ZT6666");
-    QString bandText = kBandTextHF;
     QString dataVersion = QStringLiteral("V200");
 };
 

@@ -1,15 +1,10 @@
 #include "BandIdentity.h"
 
-#include "channels/BandLimits.h"
 #include "common/AppSettings.h"
 #include "common/NumericText.h"
 #include "image/FixedText.h"
 
 namespace r5k27 {
-
-QString bandTextOf(int workMode) {
-    return bandTextOfWorkMode(workMode);
-}
 
 int bandFlagOf(const QString& bandText) {
     return bandText == kBandTextCB ? 0 : 1;

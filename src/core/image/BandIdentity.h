@@ -1,11 +1,11 @@
 #pragma once
 
+#include "channels/BandLimits.h" // bandTextOfWorkMode
+
 #include <QString>
 
 namespace r5k27 {
 
-// The band text of a work mode: 0 is CB, anything else HF.
-QString bandTextOf(int workMode);
 // 0 for the CB band text, 1 for any other text (the identity flags of RadioInfo).
 int bandFlagOf(const QString& bandText);
 // "0" or "1", the prefix of the default file names.

@@ -5,17 +5,6 @@
 #include <algorithm>
 
 namespace r5k27 {
-namespace {
-
-template <class Fn> void forEachUsedSlot(const MemoryImage& image, Fn fn) {
-    for (int mode = 0; mode < kModeCount; ++mode)
-        for (int group = 1; group <= kGroupCount; ++group)
-            for (int slot = 1; slot <= usedSlots(image, mode, group); ++slot)
-                fn(mode, slot, group);
-}
-
-} // namespace
-
 QString companionPath(const QString& dataPath) {
     const qsizetype nameStart =
         std::max(dataPath.lastIndexOf(u'/'), dataPath.lastIndexOf(u'\\')) + 1;

@@ -56,8 +56,7 @@ void refreshIdentity(MemoryImage& image, AppSettings& settings) {
     settings.modelCodeText = settings.modelCodeText.trimmed();
     RadioInfoRec& info = image.radioInfo;
     info.modelCode.assignTerminated(settings.modelCodeText);
-    // The band follows the work mode, whatever text an editor left behind.
-    info.modeFlag = std::int16_t(bandFlagOf(bandTextOf(image.workMode)));
+    info.modeFlag = std::int16_t(bandFlagOf(bandTextOfWorkMode(image.workMode)));
     info.modelNo = 248;
     info.modelCode2.assignTerminated(settings.modelCodeText);
 }
@@ -73,7 +72,6 @@ void applyFileImage(Document& doc, AppSettings& settings) {
     doc.curImage = doc.fileImage;
     settings.dataVersion = cutAtNulTrimmed(doc.curImage.verTag.raw());
     settings.modelCodeText = cutAtNulTrimmed(doc.curImage.radioInfo.modelCode.raw());
-    settings.bandText = bandTextOf(doc.curImage.workMode);
     copyUsedRecords(doc.fileImage, doc.fileChTable, doc.chTable);
 }
 

@@ -1,17 +1,12 @@
 #include "EditHistory.h"
 
-#include "BandIdentity.h"
-#include "common/AppSettings.h"
-
 #include <set>
 
 namespace r5k27 {
 
-EditHistory::EditHistory(Document& doc, AppSettings& settings, DocumentEvents& events,
-                         QObject* parent)
+EditHistory::EditHistory(Document& doc, DocumentEvents& events, QObject* parent)
     : QObject(parent)
     , doc_(doc)
-    , settings_(settings)
     , events_(events) {
     connect(&events_, &DocumentEvents::edited, this, &EditHistory::record);
     connect(&events_, &DocumentEvents::editEnded, this, [this] { mergeOpen_ = false; });
@@ -94,7 +89,6 @@ void EditHistory::restore(const State& state) {
     // that step, byte for byte.
     doc_.curImage = *state.image;
     doc_.chTable = *state.table;
-    settings_.bandText = bandTextOf(doc_.curImage.workMode);
     mergeOpen_ = false;
     // The windows re-show every value; anything they announce meanwhile is no user change.
     restoring_ = true;

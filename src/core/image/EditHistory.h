@@ -9,8 +9,6 @@
 
 namespace r5k27 {
 
-struct AppSettings;
-
 // Undo and redo over the whole working pair (record and channel table). Every finished user
 // change that an editor announces through DocumentEvents::edited becomes one step holding a
 // snapshot of the document as it then is, so the knock-on changes of the rules (references
@@ -22,8 +20,7 @@ class EditHistory : public QObject {
 public:
     static constexpr int kMaxSteps = 500;
 
-    EditHistory(Document& doc, AppSettings& settings, DocumentEvents& events,
-                QObject* parent = nullptr);
+    EditHistory(Document& doc, DocumentEvents& events, QObject* parent = nullptr);
     ~EditHistory() override;
 
     // The document was replaced (new, open, initial setting, radio read): it becomes the state
@@ -63,7 +60,6 @@ private:
     void restore(const State& state);
 
     Document& doc_;
-    AppSettings& settings_;
     DocumentEvents& events_;
     // states_[0] is the oldest state that can be reached; states_[current_] is the document.
     std::deque<State> states_;

@@ -93,7 +93,6 @@ void writeBuiltInDefaults(Document& doc, AppSettings& settings, int workMode, co
     MemoryImage& image = doc.curImage;
     image.verTag.assign(kDataVersionTag);
     image.workMode = std::int16_t(workMode);
-    settings.bandText = bandTextOf(workMode);
     image.curGroup = {1, 1};
     image.groupWorkCh.fill(1);
 
@@ -104,7 +103,7 @@ void writeBuiltInDefaults(Document& doc, AppSettings& settings, int workMode, co
     info.makeDate.assign(today.toString(QStringLiteral("yyyyMMdd")));
     info.softVer.assign(QStringLiteral("V2.00"));
     info.modelCode2.assignTerminated(settings.modelCodeText);
-    info.modeFlag2 = std::int16_t(bandFlagOf(settings.bandText));
+    info.modeFlag2 = std::int16_t(bandFlagOf(bandTextOfWorkMode(workMode)));
     info.modelLetter = 67;
 
     writeToneDefaults(image.rbTone);
@@ -114,18 +113,19 @@ void newDocumentAtStart(Document& doc, AppSettings& settings, const QString& pro
                         const QDate& today) {
     doc.docUntitled = true;
     doc.docPath = kUntitledDocPath;
-    // The default file is chosen by the band of the settings (HF at start), before the built-in
-    // CB values take over the band.
-    const QString newFile = defaultFilePath(programFolder, settings.bandText, DefaultFileKind::New);
+    // The default file is chosen by the band at start (HF), before the built-in CB values take
+    // over the band.
+    const QString newFile =
+        defaultFilePath(programFolder, bandTextOfWorkMode(kStartWorkMode), DefaultFileKind::New);
     writeBuiltInDefaults(doc, settings, 0, today);
     readPlainFile(doc, settings, newFile);
-    settings.bandText = bandTextOf(doc.curImage.workMode);
     prepareForWrite(doc, settings);
 }
 
 bool loadDefaultFile(Document& doc, AppSettings& settings, const QString& programFolder,
                      DefaultFileKind kind) {
-    return readPlainFile(doc, settings, defaultFilePath(programFolder, settings.bandText, kind));
+    const QString bandText = bandTextOfWorkMode(doc.curImage.workMode);
+    return readPlainFile(doc, settings, defaultFilePath(programFolder, bandText, kind));
 }
 
 void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group,

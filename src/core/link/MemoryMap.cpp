@@ -2,7 +2,6 @@
 
 #include "ChannelBlock.h"
 #include "RadioLayout.h"
-#include "channels/BandLimits.h"
 #include "options/GroupFields.h"
 #include "options/OptionValues.h"
 
@@ -221,8 +220,7 @@ std::optional<EncodeRefusal> encodeImage(const MemoryImage& image, const ChTable
     return std::nullopt;
 }
 
-DecodeResult decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable& table,
-                         AppSettings& settings) {
+DecodeResult decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable& table) {
     DecodeResult result;
     if (radioBuf.size() != kRadioBufSize)
         return result;
@@ -232,7 +230,6 @@ DecodeResult decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable
     forEachToneByte(image, [&radioBuf](int addr, std::int16_t& value, const char*) {
         value = at(radioBuf, addr);
     });
-    settings.bandText = bandTextOfWorkMode(image.workMode);
     result.ok = true;
     return result;
 }

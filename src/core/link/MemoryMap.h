@@ -2,7 +2,6 @@
 
 #include "FieldReports.h"
 #include "channels/ChannelRec.h"
-#include "common/AppSettings.h"
 #include "image/MemoryImage.h"
 
 #include <QByteArray>
@@ -26,8 +25,7 @@ struct DecodeResult {
 };
 
 // Fills the document from a radio image; the band follows the radio's work mode.
-DecodeResult decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable& table,
-                         AppSettings& settings);
+DecodeResult decodeImage(const QByteArray& radioBuf, MemoryImage& image, ChTable& table);
 // DTMF characters and their 4-bit codes in the radio; 16 marks "no digit".
 int dtmfDigitCode(QChar c);
 QChar dtmfDigitChar(int code);

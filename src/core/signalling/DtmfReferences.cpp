@@ -40,17 +40,12 @@ int validDtmfCode(MemoryImage& image, int n) {
 }
 
 void setDtmfList(MemoryImage& image, ChTable& table, DocumentEvents* events) {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        for (int group = 1; group <= kGroupCount; ++group) {
-            const int used = usedSlots(image, mode, group);
-            for (int slot = 1; slot <= used; ++slot) {
-                ChannelRec& rec = table.at(mode, slot, group);
-                validate(image, rec.botCode);
-                validate(image, rec.eotCode);
-                validate(image, rec.callCode);
-            }
-        }
-    }
+    forEachUsedSlot(image, [&](int mode, int slot, int group) {
+        ChannelRec& rec = table.at(mode, slot, group);
+        validate(image, rec.botCode);
+        validate(image, rec.eotCode);
+        validate(image, rec.callCode);
+    });
     validate(image, image.optFeat.pubBotCode);
     validate(image, image.optFeat.pubEotCode);
     validate(image, image.optFeat.pubCallCode);

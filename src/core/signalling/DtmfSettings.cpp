@@ -1,6 +1,7 @@
 #include "DtmfSettings.h"
 
 #include "image/MemoryImage.h"
+#include "options/OptionValues.h"
 
 namespace r5k27 {
 namespace {
@@ -10,18 +11,18 @@ constexpr int kDCodeEntries = 16;
 
 struct TimingInfo {
     BiText caption;
-    std::int16_t OptFeatRec::*field;
+    OptionId id;
     // Milliseconds per stored unit; 0 for the D key, stored as its list position.
     int unitMs;
 };
 
 const TimingInfo& info(DtmfTiming timing) {
     static const TimingInfo kInfos[] = {
-        {{"DTMF Send Time[ms]", "DTMF 发送时间[毫秒]"}, &OptFeatRec::dtmfSendTime, 10},
-        {{"First Digit Time[ms]", "首位数码时间[毫秒]"}, &OptFeatRec::firstDigitTime, 100},
-        {{"First Digit Delay[ms]", "首位数码延迟[毫秒]"}, &OptFeatRec::firstDigitDelay, 100},
-        {{"* and # Tone[ms]", "*和#音[毫秒]"}, &OptFeatRec::starHashTime, 100},
-        {{"D Code Assignment", "D键设定"}, &OptFeatRec::dCodeAssign, 0},
+        {{"DTMF Send Time[ms]", "DTMF 发送时间[毫秒]"}, OptionId::DtmfSendTime, 10},
+        {{"First Digit Time[ms]", "首位数码时间[毫秒]"}, OptionId::FirstDigitTime, 100},
+        {{"First Digit Delay[ms]", "首位数码延迟[毫秒]"}, OptionId::FirstDigitDelay, 100},
+        {{"* and # Tone[ms]", "*和#音[毫秒]"}, OptionId::StarHashTime, 100},
+        {{"D Code Assignment", "D键设定"}, OptionId::DCodeAssign, 0},
     };
     return kInfos[static_cast<std::size_t>(timing)];
 }
@@ -63,7 +64,7 @@ QStringList dtmfTimingList(DtmfTiming timing, int lang) {
 
 int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang) {
     const TimingInfo& i = info(timing);
-    const int value = image.optFeat.*i.field;
+    const int value = optionValue(image, i.id);
     const QStringList list = dtmfTimingList(timing, lang);
     if (i.unitMs == 0)
         return value >= 0 && value < list.size() ? value : 0;
@@ -75,15 +76,15 @@ void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int la
     const QStringList list = dtmfTimingList(timing, lang);
     if (index < 0 || index >= list.size())
         return;
-    image.optFeat.*i.field = std::int16_t(i.unitMs == 0 ? index : list[index].toInt() / i.unitMs);
+    setOptionValue(image, i.id, i.unitMs == 0 ? index : list[index].toInt() / i.unitMs);
 }
 
 bool dtmfDisplayOn(const MemoryImage& image) {
-    return image.optFeat.dtmfDisplay == 1;
+    return optionValue(image, OptionId::DtmfDisplay) == 1;
 }
 
 void setDtmfDisplayOn(MemoryImage& image, bool on) {
-    image.optFeat.dtmfDisplay = on ? 1 : 0;
+    setOptionValue(image, OptionId::DtmfDisplay, on ? 1 : 0);
 }
 
 bool isDtmfCodeCharacter(QChar c) {

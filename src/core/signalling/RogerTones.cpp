@@ -22,15 +22,10 @@ int countValidRogerTones(const MemoryImage& image) {
 }
 
 void recheckRogerTones(MemoryImage& image, ChTable& table, DocumentEvents* events) {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        for (int group = 1; group <= kGroupCount; ++group) {
-            const int used = usedSlots(image, mode, group);
-            for (int slot = 1; slot <= used; ++slot) {
-                ChannelRec& rec = table.at(mode, slot, group);
-                rec.rogerTone = std::int16_t(validRogerTone(image, rec.rogerTone));
-            }
-        }
-    }
+    forEachUsedSlot(image, [&](int mode, int slot, int group) {
+        ChannelRec& rec = table.at(mode, slot, group);
+        rec.rogerTone = std::int16_t(validRogerTone(image, rec.rogerTone));
+    });
     image.optFeat.pubRogerTone = std::int16_t(validRogerTone(image, image.optFeat.pubRogerTone));
     if (events)
         emit events->rogerReferencesChanged();

@@ -43,8 +43,7 @@ TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
     QFile saved(dir.path("radio.img"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     Document fromRadio;
-    AppSettings settings;
-    ASSERT_TRUE(decodeImage(saved.readAll(), fromRadio.curImage, fromRadio.chTable, settings));
+    ASSERT_TRUE(decodeImage(saved.readAll(), fromRadio.curImage, fromRadio.chTable));
     EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 7), "0123456789ABCD*#");
     EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 8), "9#*");
     EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 9), "");

@@ -71,8 +71,7 @@ TEST_F(OptionsWriteTest, EveryControlChangeReachesTheRadio) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     MemoryImage radioImage;
     ChTable radioTable;
-    AppSettings radioSettings;
-    ASSERT_TRUE(decodeImage(saved.readAll(), radioImage, radioTable, radioSettings));
+    ASSERT_TRUE(decodeImage(saved.readAll(), radioImage, radioTable));
     for (const OptionId id : kShown) {
         const char* name = optionInfo(id).name;
         EXPECT_NE(optionValue(image, id), optionValue(before, id)) << name;

@@ -69,8 +69,9 @@ TEST_F(RadioFlowTest, ReadReplacesDocumentWindowsAndCaption) {
     EXPECT_EQ(ctx.doc.docPath, "new.dat");
     EXPECT_TRUE(ctx.doc.docUntitled);
     EXPECT_EQ(ctx.doc.curImage.workMode, 0);
-    EXPECT_EQ(ctx.settings.bandText, kBandTextCB);
-    EXPECT_TRUE(window->windowTitle().contains("new.dat"));
+    EXPECT_TRUE(window->windowTitle().contains(kBandTextCB + "][File Name:new.dat"));
+    EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel2")->text(),
+              "BRELLOCK R5K27[" + kBandTextCB + ']');
     EXPECT_EQ(window->children().openWindow(ChildKind::Options), nullptr);
     EXPECT_NE(window->children().openWindow(ChildKind::Channel), nullptr);
     EXPECT_FALSE(radio().link().port.isOpen());

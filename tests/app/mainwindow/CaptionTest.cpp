@@ -7,12 +7,12 @@ namespace {
 
 TEST(Caption, ShowsModelBandAndFileNameInTheLanguage) {
     AppSettings settings;
-    EXPECT_EQ(mainWindowCaption(settings, "C:\\data\\shop\\car.dat"),
+    EXPECT_EQ(mainWindowCaption(settings, 1, "C:\\data\\shop\\car.dat"),
               "BRELLOCK R5K27[28.0000 - 29.6990 MHz][File Name:car.dat]");
-    settings.bandText = kBandTextCB;
     settings.langIndex = kLangChinese;
-    EXPECT_EQ(mainWindowCaption(settings, "/home/u/radios/cb.dat"),
+    EXPECT_EQ(mainWindowCaption(settings, 0, "/home/u/radios/cb.dat"),
               QStringLiteral("BRELLOCK R5K27[25.6150 - 30.1050 MHz][文件名:cb.dat]"));
+    EXPECT_EQ(bandStatusText(settings, 7), "BRELLOCK R5K27[28.0000 - 29.6990 MHz]");
     EXPECT_EQ(fileNameOfPath("new.dat"), "new.dat");
 }
 

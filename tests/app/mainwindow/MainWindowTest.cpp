@@ -24,7 +24,11 @@ QAction* findAction(QWidget& window, const char* name) {
     return a;
 }
 
-class MainWindowTest : public ::testing::Test, protected test::MainWindowHarness {};
+class MainWindowTest : public ::testing::Test, protected test::MainWindowHarness {
+protected:
+    // The band in the caption and the status bar is the document's: HF, as after start-up.
+    MainWindowTest() { ctx.doc.curImage.workMode = kStartWorkMode; }
+};
 
 TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     auto window = makeWindow();

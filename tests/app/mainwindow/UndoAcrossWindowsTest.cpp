@@ -214,7 +214,7 @@ TEST_F(UndoAcrossWindowsTest, ChannelEditsIncludingOneStillBeingTyped) {
     typeFrequency(2, QStringLiteral("28.4"));
     QTest::keyClick(channelControl<QLineEdit>("Text1"), Qt::Key_Return);
     stepDone();
-    chooseInChannels("Combo2", "CB -- " + bandTextOf(0));
+    chooseInChannels("Combo2", "CB -- " + bandTextOfWorkMode(0));
     stepDone();
 
     // Undo takes the frequency still in the editor into the document first, then takes it back.
@@ -233,7 +233,7 @@ TEST_F(UndoAcrossWindowsTest, ChannelEditsIncludingOneStillBeingTyped) {
         const int group = image.curGroup[image.workMode == 0 ? 0 : 1];
         EXPECT_EQ(channels->shownGroup(), group);
         EXPECT_EQ(channelControl<QComboBox>("Combo6")->currentText(), groupTextFromNumber(group));
-        EXPECT_TRUE(window->windowTitle().contains(bandTextOf(states[step]->image.workMode)));
+        EXPECT_TRUE(window->windowTitle().contains(bandTextOfWorkMode(states[step]->image.workMode)));
     });
 
     // Back at the saved state, Exit asks nothing.

@@ -79,6 +79,32 @@ TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFreq
     EXPECT_TRUE(text.contains(QStringLiteral("频率 (MHz)")));
 }
 
+TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage) {
+    ctx.doc.curImage.optFeat.pubHiCut = 1;
+    auto rowsOf = [&](int lang) {
+        QMap<QString, QMap<QString, QString>> rows; // section, caption: value
+        const QList<CardPage> pages =
+            channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1));
+        for (const CardSection& section : pages.last().sections)
+            for (const QStringList& row : section.rows)
+                rows[section.heading][row.value(0)] = row.value(1);
+        return rows;
+    };
+    const auto english = rowsOf(kLangEnglish);
+    EXPECT_EQ(english.keys(), QStringList({"DTMF codes", "Mode Enable", "Options", "Public"}));
+    EXPECT_EQ(english["Public"]["HI-CUT"], "ON");
+    EXPECT_EQ(english["Options"]["Battery Voltage Protect Max[V]"], "16.8");
+    EXPECT_EQ(english["Options"]["SWR Protect Max"], "16.0");
+    EXPECT_EQ(english["Mode Enable"].size(), 5);
+    const auto chinese = rowsOf(kLangChinese);
+    EXPECT_EQ(chinese[QStringLiteral("公共信道设置")]["HI-CUT"], QStringLiteral("开"));
+    EXPECT_TRUE(chinese[QStringLiteral("可选功能")].contains(QStringLiteral("背光灯颜色")));
+    for (const auto& section : english)
+        for (const QString& caption : section.keys())
+            EXPECT_FALSE(caption.contains("Pub") || caption.contains("Enable("))
+                << caption.toStdString();
+}
+
 TEST_F(ChannelCardTest, PrintAndExportPdfSitInTheFileMenu) {
     auto window = makeWindow();
     QAction* print = window->findChild<QAction*>("mnuFilePrint");

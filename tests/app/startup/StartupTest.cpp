@@ -38,7 +38,6 @@ TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest) {
     EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
     EXPECT_EQ(loaded.settings.comPortNo, 1);
     EXPECT_EQ(loaded.image.workMode, 1);
-    EXPECT_EQ(loaded.settings.bandText, "28.0000 - 29.6990 MHz");
     EXPECT_EQ(loaded.settings.modelName, "BRELLOCK R5K27");
     EXPECT_EQ(dir.read("mysetup.ini"), QByteArray("; shop settings\r\n[language]\r\n"
                                                   "IsFirstRun=0\r\nCurrentLanguage=1\r\n"
@@ -174,7 +173,6 @@ TEST(Startup, StartsWithTheInstalledNewDocumentStoredAsSaved) {
     runStartup(ctx);
     EXPECT_EQ(ctx.doc.curImage.optFeat.groupName(1, 2).clean(), "HF-B");
     EXPECT_EQ(ctx.doc.curImage.workMode, 1);
-    EXPECT_EQ(ctx.settings.bandText, "28.0000 - 29.6990 MHz");
     EXPECT_EQ(ctx.doc.docPath, "new.dat");
     EXPECT_TRUE(ctx.doc.docUntitled);
     EXPECT_FALSE(isModified(ctx.doc));

@@ -9,14 +9,14 @@ namespace r5k27 {
 namespace {
 
 TEST(BandIdentity, BandTextAndFlagFollowTheWorkMode) {
-    EXPECT_EQ(bandTextOf(0), "25.6150 - 30.1050 MHz");
-    EXPECT_EQ(bandTextOf(1), "28.0000 - 29.6990 MHz");
-    EXPECT_EQ(bandTextOf(7), "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(bandTextOfWorkMode(0), "25.6150 - 30.1050 MHz");
+    EXPECT_EQ(bandTextOfWorkMode(1), "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(bandTextOfWorkMode(7), "28.0000 - 29.6990 MHz");
     EXPECT_EQ(bandFlagOf("25.6150 - 30.1050 MHz"), 0);
     EXPECT_EQ(bandFlagOf("28.0000 - 29.6990 MHz"), 1);
     EXPECT_EQ(bandFlagOf("anything"), 1);
-    EXPECT_EQ(bandDigitOf(bandTextOf(0)), "0");
-    EXPECT_EQ(bandDigitOf(bandTextOf(1)), "1");
+    EXPECT_EQ(bandDigitOf(bandTextOfWorkMode(0)), "0");
+    EXPECT_EQ(bandDigitOf(bandTextOfWorkMode(1)), "1");
 }
 
 TEST(BandIdentity, WellFormedTags) {

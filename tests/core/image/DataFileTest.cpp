@@ -54,7 +54,6 @@ protected:
         EXPECT_FALSE(openDataFile(session.ctx, path));
         EXPECT_EQ(session.prompter.texts(), QStringList{message});
         EXPECT_TRUE(test::sameDocument(session.doc, before));
-        EXPECT_EQ(session.settings.bandText, AppSettings().bandText);
     }
 
     test::TempDir dir;
@@ -83,7 +82,6 @@ TEST_F(DataFileOpen, ReplacesTheWholeDocumentAndItsDerivedValues) {
     EXPECT_FALSE(isModified(session.doc));
     EXPECT_EQ(session.doc.docPath, good);
     EXPECT_FALSE(session.doc.docUntitled);
-    EXPECT_EQ(session.settings.bandText, "25.6150 - 30.1050 MHz");
     EXPECT_EQ(session.settings.modelCodeText, "XY12");
     EXPECT_EQ(session.settings.dataVersion, "V200");
 }
@@ -172,7 +170,6 @@ TEST_F(DataFileSave, WritesBothFilesAndStoresTheDocumentAsSaved) {
     session.doc = validDocument(3);
     session.settings.modelCodeText = "  ZT6666 ";
     session.doc.curImage.workMode = 0;
-    session.settings.bandText = kBandTextHF; // stale: the flags follow the work mode
     const QString path = dir.path("out.dat");
     dir.write("out.fre", QByteArray(1 << 16, 'z')); // a longer old file leaves nothing behind
     ASSERT_TRUE(saveDataFile(session.ctx, path));
@@ -289,7 +286,6 @@ TEST(DataFileRoundTrip, PlainReadKeepsTheTagAndFailsWithoutChanges) {
     ASSERT_TRUE(readPlainFile(session.doc, session.settings, dir.path("d.dat")));
     EXPECT_EQ(session.doc.curImage, source.curImage);
     EXPECT_EQ(session.settings.dataVersion, "V1.0");
-    EXPECT_EQ(session.settings.bandText, "28.0000 - 29.6990 MHz");
     EXPECT_FALSE(isModified(session.doc));
     EXPECT_EQ(session.doc.docPath, before.docPath); // a default file names nothing
     EXPECT_TRUE(session.prompter.shown.isEmpty());

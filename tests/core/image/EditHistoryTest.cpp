@@ -54,7 +54,7 @@ protected:
     Document doc;
     AppSettings settings;
     DocumentEvents events;
-    EditHistory history{doc, settings, events};
+    EditHistory history{doc, events};
 };
 
 TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
@@ -178,13 +178,11 @@ TEST_F(EditHistoryTest, UndoBackToTheSavedStateIsNoLongerModified) {
 
 TEST_F(EditHistoryTest, AChangeOfWorkModeIsUndoneWithItsBand) {
     doc.curImage.workMode = 1;
-    settings.bandText = bandTextOfWorkMode(1);
     announce(QStringLiteral("Work mode"));
     history.undo();
-    EXPECT_EQ(doc.curImage.workMode, 0);
-    EXPECT_EQ(settings.bandText, kBandTextCB);
+    EXPECT_EQ(bandTextOfWorkMode(doc.curImage.workMode), kBandTextCB);
     history.redo();
-    EXPECT_EQ(settings.bandText, kBandTextHF);
+    EXPECT_EQ(bandTextOfWorkMode(doc.curImage.workMode), kBandTextHF);
 }
 
 TEST_F(EditHistoryTest, HoldsHundredsOfStepsInLittleMemoryUntilReset) {

@@ -6,6 +6,7 @@
 //
 // To regenerate after an intended format change: R5K27_WRITE_FIELD_CORPUS=1 test_core_link
 // --gtest_filter=FieldCorpus.*
+#include "channels/BandLimits.h"
 #include "image/ChannelFile.h"
 #include "image/Document.h"
 #include "link/MemoryMap.h"
@@ -189,11 +190,10 @@ std::array<QByteArray, 3> documentDigests(quint32 seed) {
         serializeImage(doc->curImage) + serializeChannelFile(doc->curImage, doc->chTable);
 
     auto read = std::make_unique<Document>();
-    AppSettings settings;
-    EXPECT_TRUE(decodeImage(radio, read->curImage, read->chTable, settings));
+    EXPECT_TRUE(decodeImage(radio, read->curImage, read->chTable));
     const QByteArray readBack = serializeImage(read->curImage) +
                                 serializeChannelFile(read->curImage, read->chTable) +
-                                settings.bandText.toUtf8();
+                                bandTextOfWorkMode(read->curImage.workMode).toUtf8();
     return {sha256(radio), sha256(saved), sha256(readBack)};
 }
 

@@ -177,8 +177,7 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
     radio[0x3F0E] = char(200); // MicLevel, a list value: the new-document 30
 
     auto read = std::make_unique<Document>();
-    AppSettings settings;
-    const DecodeResult first = decodeImage(radio, read->curImage, read->chTable, settings);
+    const DecodeResult first = decodeImage(radio, read->curImage, read->chTable);
     ASSERT_TRUE(first);
     QStringList english;
     for (const ReadReplacement& r : first.replaced) {
@@ -190,16 +189,16 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
                                     "DecodeTone (CB group A, channel 1): read 80, now 0"}));
     EXPECT_TRUE(replacementReport(first.replaced, kLangChinese).startsWith(QStringLiteral("电台")));
     radio[L::channelBlock(0, 1, 1) + 5] = 0; // CTCSS number 0: no tone, but named
-    const DecodeResult zero = decodeImage(radio, read->curImage, read->chTable, settings);
+    const DecodeResult zero = decodeImage(radio, read->curImage, read->chTable);
     EXPECT_EQ(zero.replaced.last().message(kLangEnglish),
               "DecodeTone (CB group A, channel 1): read 0, now 0");
     radio[L::channelBlock(0, 1, 1) + 5] = char(0x50);
-    ASSERT_TRUE(decodeImage(radio, read->curImage, read->chTable, settings));
+    ASSERT_TRUE(decodeImage(radio, read->curImage, read->chTable));
 
     QByteArray written = prepareRadioBuf();
     ASSERT_FALSE(encodeImage(read->curImage, read->chTable, written));
     auto again = std::make_unique<Document>();
-    const DecodeResult second = decodeImage(written, again->curImage, again->chTable, settings);
+    const DecodeResult second = decodeImage(written, again->curImage, again->chTable);
     ASSERT_TRUE(second);
     EXPECT_TRUE(second.replaced.isEmpty());
     EXPECT_EQ(again->curImage.optFeat, read->curImage.optFeat);
@@ -207,8 +206,7 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
 
     // A wholly erased radio reads into a document that can be written back.
     auto erased = std::make_unique<Document>();
-    const DecodeResult blank =
-        decodeImage(prepareRadioBuf(), erased->curImage, erased->chTable, settings);
+    const DecodeResult blank = decodeImage(prepareRadioBuf(), erased->curImage, erased->chTable);
     EXPECT_FALSE(blank.replaced.isEmpty());
     written = prepareRadioBuf();
     EXPECT_FALSE(encodeImage(erased->curImage, erased->chTable, written));
@@ -257,9 +255,7 @@ TEST(FieldTable, RandomValuesOfEveryFieldComeBackFromTheRadio) {
             }
         }
         auto read = std::make_unique<Document>(*doc);
-        AppSettings settings;
-        const DecodeResult result =
-            decodeImage(encoded(*doc), read->curImage, read->chTable, settings);
+        const DecodeResult result = decodeImage(encoded(*doc), read->curImage, read->chTable);
         ASSERT_TRUE(result);
         EXPECT_TRUE(result.replaced.isEmpty()) << result.replaced[0].message(1).toStdString();
         for (const OptionInfo& o : allOptions())

@@ -1,5 +1,6 @@
 #include "link/MemoryMap.h"
 
+#include "channels/BandLimits.h"
 #include "image/InitialValues.h"
 #include "link/RadioLayout.h"
 
@@ -100,8 +101,7 @@ TEST(MemoryMap, ToneIndexesSplitIntoTypeAndValue) {
 
         MemoryImage image = doc.image;
         auto table = std::make_unique<ChTable>();
-        AppSettings settings;
-        ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+        ASSERT_TRUE(decodeImage(buf, image, *table));
         EXPECT_EQ(table->at(0, 1, 1).decodeTone, tone);
     }
 }
@@ -124,9 +124,8 @@ TEST(MemoryMap, DualWatchChannelIsCopiedToSlot47And48ButNeverReadBack) {
     QByteArray withStray = buf;
     withStray[L::presentBitmap(0, 1) + 5] = char(0xC0); // slots 47, 48 marked present
     auto table = std::make_unique<ChTable>();
-    AppSettings settings;
     MemoryImage image;
-    ASSERT_TRUE(decodeImage(withStray, image, *table, settings));
+    ASSERT_TRUE(decodeImage(withStray, image, *table));
     EXPECT_EQ(image.chCount(0, 1), 2);
 }
 
@@ -146,8 +145,7 @@ TEST(MemoryMap, PresentChannelsFillSlotsInChannelOrder) {
     auto table = std::make_unique<ChTable>();
     table->at(1, 1, 4).txFreq.assign("99999999"); // stale record of the slot
     table->at(1, 1, 4).spare1 = 77;
-    AppSettings settings;
-    ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+    ASSERT_TRUE(decodeImage(buf, image, *table));
     // Channel 17 is present but has no frequency (0xFF bytes): dropped.
     ASSERT_EQ(image.chCount(1, 4), 3);
     EXPECT_EQ(table->at(1, 1, 4).chNo, 3);
@@ -189,8 +187,7 @@ TEST(MemoryMap, GroupDataAndReferencesUseTheirAddresses) {
 
     MemoryImage image;
     auto table = std::make_unique<ChTable>();
-    AppSettings settings;
-    ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+    ASSERT_TRUE(decodeImage(buf, image, *table));
     EXPECT_EQ(image.optFeat.emergencyCh(1, 2, 0), 5);
     EXPECT_EQ(image.optFeat.emergencyCh(1, 2, 1), 0);
     EXPECT_EQ(image.optFeat.memCh(0, 2), 43);
@@ -208,14 +205,13 @@ TEST(MemoryMap, ReadAdoptsTheRadiosBand) {
     MemoryImage image;
     image.workMode = 1;
     auto table = std::make_unique<ChTable>();
-    AppSettings settings; // starts on the HF band
-    ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+    ASSERT_TRUE(decodeImage(buf, image, *table));
     EXPECT_EQ(image.workMode, 0);
-    EXPECT_EQ(settings.bandText, "25.6150 - 30.1050 MHz");
+    EXPECT_EQ(bandTextOfWorkMode(image.workMode), "25.6150 - 30.1050 MHz");
     buf[0x3C7C] = char(0x37); // a bank number the program has no arrays for
-    ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+    ASSERT_TRUE(decodeImage(buf, image, *table));
     EXPECT_EQ(image.workMode, 1);
-    EXPECT_EQ(settings.bandText, "28.0000 - 29.6990 MHz");
+    EXPECT_EQ(bandTextOfWorkMode(image.workMode), "28.0000 - 29.6990 MHz");
 }
 
 TEST(MemoryMap, OptionBytesAndScaledBatteryValues) {
@@ -245,8 +241,7 @@ TEST(MemoryMap, OptionBytesAndScaledBatteryValues) {
 
     MemoryImage image;
     auto table = std::make_unique<ChTable>();
-    AppSettings settings;
-    ASSERT_TRUE(decodeImage(buf, image, *table, settings));
+    ASSERT_TRUE(decodeImage(buf, image, *table));
     EXPECT_EQ(image.optFeat.battMax, 168);
     EXPECT_EQ(image.optFeat.battMin, 97);
     EXPECT_EQ(image.extFreq, 50000);
@@ -257,7 +252,7 @@ TEST(MemoryMap, OptionBytesAndScaledBatteryValues) {
     halves[0x3F01] = 0x04;
     halves[0x3F02] = 0x00;
     halves[0x3F03] = 0x0C;
-    const DecodeResult result = decodeImage(halves, image, *table, settings);
+    const DecodeResult result = decodeImage(halves, image, *table);
     ASSERT_TRUE(result);
     EXPECT_EQ(image.optFeat.battMax, 170);
     EXPECT_EQ(image.optFeat.battMin, 170);
@@ -306,8 +301,7 @@ TEST(MemoryMap, DtmfCodesOverlayHfGroups9And10WithoutHiddenChannels) {
     stray[L::presentBitmap(1, 9) + 5] = char(0xFF);
     MemoryImage image;
     auto table = std::make_unique<ChTable>();
-    AppSettings settings;
-    ASSERT_TRUE(decodeImage(stray, image, *table, settings));
+    ASSERT_TRUE(decodeImage(stray, image, *table));
     EXPECT_EQ(image.chCount(1, 9), 1);
     EXPECT_EQ(image.optFeat.dtmf(1).clean(), "12#*");
     EXPECT_EQ(image.optFeat.dtmf(9).clean(), "ABCD0123456789AB");
@@ -412,8 +406,7 @@ TEST(MemoryMap, RandomDocumentsSurviveTheRoundTrip) {
         const QByteArray first = doc.encode();
         MemoryImage image = doc.image;
         auto table = std::make_unique<ChTable>();
-        AppSettings settings;
-        ASSERT_TRUE(decodeImage(first, image, *table, settings));
+        ASSERT_TRUE(decodeImage(first, image, *table));
         EXPECT_EQ(image.optFeat.battMin, of.battMin);
         EXPECT_EQ(image.optFeat.battMax, of.battMax);
         QByteArray second = prepareRadioBuf();

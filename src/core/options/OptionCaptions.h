@@ -1,0 +1,30 @@
+#pragma once
+
+#include "OptionValues.h"
+#include "lang/OptionWindowCaptions.h"
+
+#include <span>
+
+namespace r5k27 {
+
+// An option as the options window shows it. A value that sits under a switch (the limits of a
+// protection) names that switch as its context, since its own caption ("Max") says little alone.
+struct CaptionedOption {
+    OptionId id;
+    const OptionControlText* text;
+    const OptionControlText* context = nullptr;
+};
+
+// The options the window shows, frame by frame in the window's order; the first frame has no
+// caption of its own.
+struct OptionFrame {
+    const BiText* caption;
+    std::span<const CaptionedOption> options;
+};
+
+std::span<const OptionFrame> optionWindowFrames();
+
+// "caption" or "context caption" in a language.
+QString optionCaption(const CaptionedOption& option, int lang);
+
+} // namespace r5k27
