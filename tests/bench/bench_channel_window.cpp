@@ -1,6 +1,7 @@
 // The channel window over the largest document (every ordinary channel in every group): opening
 // it inside the main window, and switching the group it shows as a user does.
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 #include "channels/ChannelFeature.h"
 #include "channels/ChannelWindow.h"
 #include "image/InitialValues.h"
@@ -16,31 +17,12 @@
 #include <ctime>
 
 using namespace r5k27;
+using bench::NoDialogs;
+using bench::NoStore;
+using bench::OkPrompter;
+using bench::threadCpuMicros;
 
 namespace {
-
-struct OkPrompter : Prompter {
-    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
-};
-
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
-
-// CPU time of this thread: on a shared machine the wall clock also counts other programs.
-double threadCpuMicros() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
-}
 
 void report(const char* name, const std::vector<double>& wall, const std::vector<double>& cpu) {
     std::printf("%-22s runs %5zu  median %8.1f us (cpu %8.1f us)  p99 %8.1f us\n", name,

@@ -1,6 +1,7 @@
 // Undo and redo over a full document (920 channels) with 200 steps in the history, the memory
 // those steps hold, and the channel list's export and import of the same document.
 #include "BenchSupport.h"
+#include "BenchWindows.h"
 #include "channels/ChannelCsv.h"
 #include "channels/ChannelFeature.h"
 #include "common/AppSettings.h"
@@ -22,6 +23,9 @@
 
 using namespace r5k27;
 using bench::fillEveryGroup;
+using bench::NoDialogs;
+using bench::NoStore;
+using bench::OkPrompter;
 using bench::reportTimings;
 
 namespace {
@@ -41,20 +45,6 @@ void fillHistory(Document& doc, DocumentEvents& events, bool channels) {
     }
 }
 
-struct SilentPrompter : Prompter {
-    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
-};
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
-
 // Undo and redo through the shown main window with the four editor windows open: the edit in
 // progress is committed, the menu items and toolbar buttons are renamed, the caption follows
 // the restored document and every window shows all of it anew.
@@ -65,7 +55,7 @@ void mainWindowUndo() {
     initCaptionTables(ctx.captions);
     writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2026, 1, 1));
     fillEveryGroup(ctx.doc);
-    SilentPrompter prompter;
+    OkPrompter prompter;
     NoStore store;
     NoDialogs dialogs;
     UserSettingsStore userSettings =

@@ -1,6 +1,7 @@
-#include "BenchSupport.h"
 // Opening the options window from the main window on the largest document: the window is made,
 // filled, laid out and painted; then it is closed again before the next run.
+#include "BenchSupport.h"
+#include "BenchWindows.h"
 #include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionsFeature.h"
@@ -11,36 +12,12 @@
 #include <QDate>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
-#include <ctime>
 
 using namespace r5k27;
-
-namespace {
-
-struct QuietPrompter : Prompter {
-    Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
-};
-
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
-
-// Time this thread ran: on a busy machine the wall clock also counts other processes.
-double threadCpuMicros() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
-}
-
-} // namespace
+using bench::NoDialogs;
+using bench::NoStore;
+using bench::OkPrompter;
+using bench::threadCpuMicros;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -51,7 +28,7 @@ int main(int argc, char** argv) {
     writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2024, 5, 1));
     bench::fillEveryGroup(ctx.doc);
 
-    QuietPrompter prompter;
+    OkPrompter prompter;
     NoStore store;
     NoDialogs dialogs;
     auto userSettings = UserSettingsStore::inFile(dir.filePath(QStringLiteral("user.ini")));

@@ -2,6 +2,7 @@
 // window, document update) against the virtual radio paced at 9600 baud, compared with the time
 // the bytes need on the wire. With R5K27_SHOT_DIR set it also grabs the screen (X11 `import`)
 // during a read and with the port window open.
+#include "BenchWindows.h"
 #include "image/InitialValues.h"
 #include "link/MemoryMap.h"
 #include "link/PortWindow.h"
@@ -22,6 +23,8 @@
 #include <vector>
 
 using namespace r5k27;
+using bench::NoDialogs;
+using bench::NoStore;
 
 namespace {
 
@@ -31,18 +34,6 @@ struct OkPrompter : Prompter {
         shown << text;
         return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::Ok;
     }
-};
-
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
 };
 
 void grabScreen(const QString& path) {

@@ -1,14 +1,12 @@
 #include "LanguageWindow.h"
 
+#include "common/ChooserLayout.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 namespace r5k27 {
 
@@ -24,30 +22,12 @@ LanguageWindow::LanguageWindow(AppSettings& settings, const CaptionTables& capti
     const int lang = settings.langIndex;
     setWindowTitle(captions.languageWindow.window.text(lang));
 
-    auto* label = new QLabel(captions.languageWindow.languageMode.text(lang), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setBuddy(list_);
-    list_->setObjectName(QStringLiteral("Combo1"));
     for (const int language : {kLangEnglish, kLangChinese})
         list_->addItem(captions.languageName(language, lang));
     list_->setCurrentIndex(std::max(0, list_->findText(captions.languageName(lang, lang))));
     list_->installEventFilter(this);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(captions.buttons.ok.text(lang), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(captions.buttons.cancel.text(lang), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &LanguageWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LanguageWindow::reject);
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(list_, 0, 1);
-    grid->addWidget(buttons, 1, 0, 1, 2);
+    layOutChooser(*this, new QLabel(captions.languageWindow.languageMode.text(lang), this), list_,
+                  captions, lang);
     setMinimumWidth(280);
 }
 

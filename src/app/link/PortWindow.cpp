@@ -1,13 +1,11 @@
 #include "PortWindow.h"
 
 #include "PortStatus.h"
+#include "common/ChooserLayout.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace r5k27 {
 
@@ -23,30 +21,12 @@ PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QSt
     const int lang = settings.langIndex;
     setWindowTitle(captions.commPort.window.text(lang));
 
-    auto* label = new QLabel(captions.commPort.com.text(lang), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setEditable(allowsTypedPath());
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) + 40);
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    label->setBuddy(combo_);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(captions.buttons.ok.text(lang), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(captions.buttons.cancel.text(lang), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &PortWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PortWindow::reject);
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(combo_, 0, 1);
-    grid->addWidget(buttons, 1, 0, 1, 2);
+    layOutChooser(*this, new QLabel(captions.commPort.com.text(lang), this), combo_, captions,
+                  lang);
 
     connect(combo_, &QComboBox::activated, this, [this] { typed_ = false; });
     if (QLineEdit* edit = combo_->lineEdit())

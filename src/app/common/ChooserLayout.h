@@ -1,0 +1,16 @@
+#pragma once
+
+class QComboBox;
+class QDialog;
+class QLabel;
+
+namespace r5k27 {
+
+struct CaptionTables;
+
+// The small modal choosers (port, language) share one shape: a caption and its list above OK
+// (the default) and Cancel, which accept or reject the dialog.
+void layOutChooser(QDialog& dialog, QLabel* label, QComboBox* list, const CaptionTables& captions,
+                   int lang);
+
+} // namespace r5k27
