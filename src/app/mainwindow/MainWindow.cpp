@@ -2,6 +2,7 @@
 
 #include "Background.h"
 #include "Caption.h"
+#include "EditorUndoKeys.h"
 #include "TreePane.h"
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
@@ -11,6 +12,7 @@
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -60,6 +62,9 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     applyLanguageTexts();
     buildTree();
     connect(&ctx_.events, &DocumentEvents::workModeChanged, this, &MainWindow::refreshCaption);
+    qApp->installEventFilter(new EditorUndoKeys(
+        *mdiArea_, *action(MenuItem::EditUndo), *action(MenuItem::EditRedo), [this] { undo(); },
+        [this] { redo(); }, this));
     loadNewDoc();
 }
 

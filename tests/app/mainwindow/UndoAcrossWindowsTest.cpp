@@ -233,7 +233,8 @@ TEST_F(UndoAcrossWindowsTest, ChannelEditsIncludingOneStillBeingTyped) {
         const int group = image.curGroup[image.workMode == 0 ? 0 : 1];
         EXPECT_EQ(channels->shownGroup(), group);
         EXPECT_EQ(channelControl<QComboBox>("Combo6")->currentText(), groupTextFromNumber(group));
-        EXPECT_TRUE(window->windowTitle().contains(bandTextOfWorkMode(states[step]->image.workMode)));
+        EXPECT_TRUE(
+            window->windowTitle().contains(bandTextOfWorkMode(states[step]->image.workMode)));
     });
 
     // Back at the saved state, Exit asks nothing.
@@ -263,6 +264,19 @@ TEST_F(UndoAcrossWindowsTest, OptionEditsWithAModeSwitchThatMovesChannels) {
         EXPECT_EQ(channelControl<QComboBox>("Combo8_12")->currentText(),
                   step < 4 ? "AM" : channelControl<QComboBox>("Combo8_12")->itemText(0));
     });
+}
+
+TEST_F(UndoAcrossWindowsTest, CtrlZInAFieldUndoesTheDocumentNotJustTheField) {
+    open();
+    options.field("Text2_0")->setFocus();
+    options.typeOver(options.field("Text2_0"), QStringLiteral("3"));
+    QTest::keyClick(options.field("Text2_0"), Qt::Key_Z, Qt::ControlModifier);
+    // What was typed became a step and was taken back, so Redo brings it again.
+    EXPECT_TRUE(ctx.doc.curImage == states[0]->image);
+    EXPECT_EQ(window->history().redoCount(), 1);
+    QTest::keyClick(options.field("Text2_0"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(options.field("Text2_0")->text(), "3.0");
+    EXPECT_EQ(window->history().undoCount(), 1);
 }
 
 TEST_F(UndoAcrossWindowsTest, DtmfEditsAndACodeClearedWithItsReferences) {
