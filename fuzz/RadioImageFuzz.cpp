@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      QByteArray(reinterpret_cast<const char*>(data),
                                 qsizetype(std::min<std::size_t>(size, kRadioBufSize))));
     Document doc;
-    AppSettings settings;
-    if (!decodeImage(radioBuf, doc.curImage, doc.chTable, settings))
+    if (!decodeImage(radioBuf, doc.curImage, doc.chTable))
         std::abort();
     // What was decoded either encodes again or is refused with a reason; both must hold up.
     QByteArray again = prepareRadioBuf();
