@@ -3,6 +3,7 @@
 #include "OptionTextField.h"
 #include "common/CloseChildWindow.h"
 #include "options/ModeEnable.h"
+#include "options/OptionCaptions.h"
 #include "options/OptionText.h"
 #include "startup/AppContext.h"
 
@@ -187,15 +188,8 @@ QGroupBox* FrmOptFeatures::buildPublicFrame() {
     auto* frame = new QGroupBox(textOf(T::publicFrame));
     frame->setObjectName(QStringLiteral("FramePublic"));
     auto* grid = new QGridLayout(frame);
-    addList(grid, "Combo2_6", OptionId::PubBotCode, T::bot);
-    addList(grid, "Combo2_7", OptionId::PubEotCode, T::eot);
-    addList(grid, "Combo2_8", OptionId::PubCallCode, T::call);
-    addList(grid, "Combo2_0", OptionId::PubHiCut, T::hiCut);
-    addList(grid, "Combo2_1", OptionId::PubNbAnl, T::nbAnl);
-    addList(grid, "Combo2_2", OptionId::PubEcho, T::echo);
-    addList(grid, "Combo2_3", OptionId::PubAdd10K, T::add10k);
-    addList(grid, "Combo2_5", OptionId::PubRogerTone, T::roger);
-    addList(grid, "Combo1_18", OptionId::PubMode, T::mode);
+    for (const CaptionedOption& option : optionWindowFrames()[kPublicFrame].options)
+        addList(grid, option.control, option.id, *option.text);
     return frame;
 }
 
@@ -203,11 +197,11 @@ QGroupBox* FrmOptFeatures::buildModeFrame() {
     auto* frame = new QGroupBox(textOf(T::modeEnableFrame));
     frame->setObjectName(QStringLiteral("FrameModeEnable"));
     auto* grid = new QGridLayout(frame);
-    addSwitch(grid, 0, "Check1_5", OptionId::FmEnable, T::fmEnable, 0);
-    addSwitch(grid, 1, "Check1_6", OptionId::AmEnable, T::amEnable, 1);
-    addSwitch(grid, 2, "Check1_7", OptionId::UsbEnable, T::usbEnable, 2);
-    addSwitch(grid, 3, "Check1_8", OptionId::LsbEnable, T::lsbEnable, 3);
-    addSwitch(grid, 4, "Check1_9", OptionId::PaEnable, T::paEnable, 4);
+    int mode = 0;
+    for (const CaptionedOption& option : optionWindowFrames()[kModeEnableFrame].options) {
+        addSwitch(grid, mode, option.control, option.id, *option.text, mode);
+        ++mode;
+    }
     return frame;
 }
 

@@ -25,17 +25,23 @@ constexpr CaptionedOption kGeneral[] = {
 };
 
 constexpr CaptionedOption kPublic[] = {
-    {OptionId::PubBotCode, &T::bot},   {OptionId::PubEotCode, &T::eot},
-    {OptionId::PubCallCode, &T::call}, {OptionId::PubHiCut, &T::hiCut},
-    {OptionId::PubNbAnl, &T::nbAnl},   {OptionId::PubEcho, &T::echo},
-    {OptionId::PubAdd10K, &T::add10k}, {OptionId::PubRogerTone, &T::roger},
-    {OptionId::PubMode, &T::mode},
+    {OptionId::PubBotCode, &T::bot, nullptr, "Combo2_6"},
+    {OptionId::PubEotCode, &T::eot, nullptr, "Combo2_7"},
+    {OptionId::PubCallCode, &T::call, nullptr, "Combo2_8"},
+    {OptionId::PubHiCut, &T::hiCut, nullptr, "Combo2_0"},
+    {OptionId::PubNbAnl, &T::nbAnl, nullptr, "Combo2_1"},
+    {OptionId::PubEcho, &T::echo, nullptr, "Combo2_2"},
+    {OptionId::PubAdd10K, &T::add10k, nullptr, "Combo2_3"},
+    {OptionId::PubRogerTone, &T::roger, nullptr, "Combo2_5"},
+    {OptionId::PubMode, &T::mode, nullptr, "Combo1_18"},
 };
 
 constexpr CaptionedOption kModeEnable[] = {
-    {OptionId::FmEnable, &T::fmEnable},   {OptionId::AmEnable, &T::amEnable},
-    {OptionId::UsbEnable, &T::usbEnable}, {OptionId::LsbEnable, &T::lsbEnable},
-    {OptionId::PaEnable, &T::paEnable},
+    {OptionId::FmEnable, &T::fmEnable, nullptr, "Check1_5"},
+    {OptionId::AmEnable, &T::amEnable, nullptr, "Check1_6"},
+    {OptionId::UsbEnable, &T::usbEnable, nullptr, "Check1_7"},
+    {OptionId::LsbEnable, &T::lsbEnable, nullptr, "Check1_8"},
+    {OptionId::PaEnable, &T::paEnable, nullptr, "Check1_9"},
 };
 
 constexpr OptionFrame kFrames[] = {

@@ -13,6 +13,8 @@ struct CaptionedOption {
     OptionId id;
     const OptionControlText* text;
     const OptionControlText* context = nullptr;
+    // The window's control, for the frames it builds from this table.
+    const char* control = nullptr;
 };
 
 // The options the window shows, frame by frame in the window's order; the first frame has no
@@ -23,6 +25,9 @@ struct OptionFrame {
 };
 
 std::span<const OptionFrame> optionWindowFrames();
+// Indexes into optionWindowFrames().
+inline constexpr std::size_t kPublicFrame = 1;
+inline constexpr std::size_t kModeEnableFrame = 2;
 
 // "caption" or "context caption" in a language.
 QString optionCaption(const CaptionedOption& option, int lang);
