@@ -31,6 +31,12 @@ bool saveImageFile(Session& s, const QByteArray& image, const QString& path) {
     return !failure;
 }
 
+void decodeIntoDocument(Session& s, const QByteArray& image) {
+    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable);
+    if (!decoded.replaced.isEmpty())
+        s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
+}
+
 int encodeDocument(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
@@ -62,9 +68,7 @@ int decodeDocument(Session& s, const CliArgs& args) {
         return 1;
     }
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
-    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable);
-    if (!decoded.replaced.isEmpty())
-        s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
+    decodeIntoDocument(s, image);
     return saveDataFile(s.files, args.files[1]) ? 0 : 1;
 }
 

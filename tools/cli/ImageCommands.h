@@ -18,5 +18,8 @@ std::optional<QByteArray> encodedDocument(Session& s);
 // Writes a 16384-byte image atomically; "file error." with the file and the reason when it
 // cannot.
 bool saveImageFile(Session& s, const QByteArray& image, const QString& path);
+// A radio image into the session's document, as a read makes it; the values the radio held
+// outside their range are named on stderr with what replaced them.
+void decodeIntoDocument(Session& s, const QByteArray& image);
 
 } // namespace r5k27::cli

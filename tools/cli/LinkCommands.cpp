@@ -71,9 +71,7 @@ int readRadio(Session& s, const CliArgs& args) {
     if (!read.success)
         return 1;
     const QByteArray& image = read.image;
-    const DecodeResult decoded = decodeImage(image, s.doc.curImage, s.doc.chTable);
-    if (!decoded.replaced.isEmpty())
-        s.prompter.warn(replacementReport(decoded.replaced, s.lang()));
+    decodeIntoDocument(s, image);
     // The document and the raw image are one result: both are written or neither.
     QList<FileOutput> alsoWrite;
     if (args.has(kImage))
