@@ -49,17 +49,6 @@ void saveSmallDocument(const QString& path, const QString& groupName = "Shop",
         ADD_FAILURE() << prompter.texts().join('|').toStdString();
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-}
-
 // One writer of the tool over existing outputs.
 struct WriterCase {
     QStringList args;
@@ -87,9 +76,9 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
         qint64 largest = 0;
         QList<QByteArray> old;
         for (const QString& output : c.outputs) {
-            largest = std::max(largest, bytesOf(output).size());
+            largest = std::max(largest, test::fileBytes(output).size());
             old << "old " + output.toUtf8();
-            put(output, old.last());
+            test::putFileBytes(output, old.last());
         }
         const QStringList listing = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         const qint64 step = largest > 4096 ? 61 : 1;
@@ -108,10 +97,10 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
                 if (QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) != listing)
                     return at + QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ');
                 for (qsizetype k = 0; k < c.outputs.size(); ++k) {
-                    if ((bytesOf(c.outputs[k]) == old[k]) == written)
+                    if ((test::fileBytes(c.outputs[k]) == old[k]) == written)
                         return at + c.outputs[k] + QStringLiteral(" wrong");
                     if (written)
-                        put(c.outputs[k], old[k]);
+                        test::putFileBytes(c.outputs[k], old[k]);
                 }
             }
             return {};
@@ -120,7 +109,7 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
     }
 
     // The executable itself: exit status and message on standard error.
-    const QByteArray oldData = bytesOf(dir.path("out.dat"));
+    const QByteArray oldData = test::fileBytes(dir.path("out.dat"));
     QProcess cli;
     cli.setChildProcessModifier([] { test::setFileSizeLimit(100); });
     cli.start(R5K27_CLI_PATH, {"copy", dir.path("in.dat"), dir.path("out.dat")});
@@ -128,7 +117,7 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
     EXPECT_EQ(cli.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
               "file error.\n" + dir.path("out.fre") + ": File too large\n");
-    EXPECT_EQ(bytesOf(dir.path("out.dat")), oldData);
+    EXPECT_EQ(test::fileBytes(dir.path("out.dat")), oldData);
 }
 
 TEST(CliFiles, OutputsThatAreInputsAreRefusedAndKept) {

@@ -8,12 +8,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace r5k27 {
 namespace {
@@ -39,17 +36,6 @@ Document smallDocument(std::uint32_t seed, int records) {
     return doc;
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        ADD_FAILURE() << "cannot restore " << path.toStdString();
-}
-
 // Both files of a saved pair.
 struct Pair {
     QByteArray data;
@@ -58,7 +44,7 @@ struct Pair {
 };
 
 Pair pairAt(const QString& path) {
-    return {bytesOf(path), bytesOf(companionPath(path))};
+    return {test::fileBytes(path), test::fileBytes(companionPath(path))};
 }
 
 // The files of a pair as a save writes them, made in a folder of their own.
@@ -88,8 +74,8 @@ protected:
     }
 
     void restoreOld() {
-        put(path, oldPair.data);
-        put(companionPath(path), oldPair.channels);
+        test::putFileBytes(path, oldPair.data);
+        test::putFileBytes(companionPath(path), oldPair.channels);
     }
 
     test::TempDir dir{test::TempDir::InMemory{}};
@@ -150,25 +136,13 @@ TEST_F(DataFileCrash, KilledSavesLeaveTheOldOrTheNewPair) {
     int newOnes = 0;
     for (int kill = 0; kill < 500; ++kill) {
         restoreOld();
-        // The child says when its save begins, so a slow start does not eat the delay.
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            Session s;
-            s.doc = newDoc;
-            const char go = 1;
-            (void)!::write(ready[1], &go, 1);
-            saveDataFile(s.ctx, path);
-            ::_exit(0);
-        }
-        char go = 0;
-        (void)!::read(ready[0], &go, 1);
-        ::close(ready[0]);
-        ::close(ready[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(rng)));
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
+        test::killDuring(
+            [&] {
+                Session s;
+                s.doc = newDoc;
+                saveDataFile(s.ctx, path);
+            },
+            std::chrono::microseconds(delay(rng)));
         if (filesIn(dir) != pairNames)
             ++interrupted;
 
@@ -205,7 +179,7 @@ TEST_F(DataFileCrash, OpeningFinishesACommittedSaveAndDropsAnUncommittedOne) {
         restoreOld();
         ASSERT_FALSE(stageFileSet(marker, files));
         if (torn)
-            put(marker, bytesOf(marker).chopped(4));
+            test::putFileBytes(marker, test::fileBytes(marker).chopped(4));
         else
             QFile::remove(marker);
         ASSERT_TRUE(openDataFile(reader.ctx, path));
