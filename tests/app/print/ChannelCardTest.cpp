@@ -75,7 +75,6 @@ TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFreq
     const QString chinese = writePdf(QPageSize(QPageSize::A4), "zh.pdf", kLangChinese);
     EXPECT_EQ(pageCount(chinese), 22);
     const QString text = runTool("pdftotext", {chinese, "-"});
-    EXPECT_TRUE(text.contains(QStringLiteral("信道卡")));
     EXPECT_TRUE(text.contains(QStringLiteral("频率 (MHz)")));
 }
 
