@@ -36,9 +36,7 @@ protected:
     DtmfWindow* open() {
         window->show();
         EXPECT_TRUE(window->showChild(ChildKind::Dtmf));
-        auto* dtmf =
-            qobject_cast<DtmfWindow*>(window->children().openWindow(ChildKind::Dtmf)->widget());
-        EXPECT_NE(dtmf, nullptr);
+        auto* dtmf = test::openChild<DtmfWindow>(*window, ChildKind::Dtmf);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dtmf));
         return dtmf;
     }

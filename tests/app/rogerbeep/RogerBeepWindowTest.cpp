@@ -33,9 +33,7 @@ protected:
     RogerBeepWindow* open() {
         window->show();
         EXPECT_TRUE(window->showChild(ChildKind::RogerBeep));
-        auto* w = qobject_cast<RogerBeepWindow*>(
-            window->children().openWindow(ChildKind::RogerBeep)->widget());
-        EXPECT_NE(w, nullptr);
+        auto* w = test::openChild<RogerBeepWindow>(*window, ChildKind::RogerBeep);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
         return w;
     }
