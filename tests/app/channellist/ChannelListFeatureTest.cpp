@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QDate>
 #include <QDialog>
-#include <QLabel>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -45,8 +44,6 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOut) 
     EXPECT_EQ(window->history().undoName().english, "Import channels");
     auto* report = window->findChild<QDialog*>("ImportReport");
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->findChild<QLabel*>("Summary")->text(),
-              "1 channels imported. These rows were not taken:");
     const auto* table = report->findChild<QTableWidget*>("Problems");
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(table->item(0, 0)->text(), "3");
@@ -73,8 +70,8 @@ TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
     dialogs.saveAnswers << dir.path("no/such/folder/out.csv");
     feature->exportChannels();
     // The program's message, then which file and why.
-    EXPECT_EQ(prompter.texts(),
-              QStringList{"file error.\n" + dir.path("no/such/folder/out.csv") + ": No such file or directory"});
+    EXPECT_EQ(prompter.texts(), QStringList{"file error.\n" + dir.path("no/such/folder/out.csv") +
+                                            ": No such file or directory"});
 }
 
 } // namespace

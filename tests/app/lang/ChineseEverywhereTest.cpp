@@ -95,59 +95,46 @@ TEST_F(ChineseEverywhereTest, MainWindowWithMenusToolbarTreeAndStatusBar) {
               QStringList());
 }
 
-TEST_F(ChineseEverywhereTest, DialogsOfTheSetupAndHelpMenus) {
+TEST_F(ChineseEverywhereTest, EveryModalDialog) {
+    MessageBoxPrompter boxes(ctx.settings);
+    QtFileDialogs fileDialogs;
+    GroupSizeDialog question(ctx.captions, ctx.settings.langIndex, window.get());
+    auto trigger = [this](const char* command) {
+        return [this, command] { window->findChild<QAction*>(command)->trigger(); };
+    };
+    std::vector<std::pair<QString, std::function<void()>>> dialogsToOpen = {
+        {"mnuComm", trigger("mnuComm")},
+        {"mnuLanguage", trigger("mnuLanguage")},
+        {"mnuHelpAbout", trigger("mnuHelpAbout")},
+        {"open file", [&] { fileDialogs.openFileName(window->commands().dialogFilter()); }},
+        {"save file",
+         [&] { fileDialogs.saveFileName(window->commands().dialogFilter(), dir.path("new.dat")); }},
+        {"group size", [&] { question.ask(1); }},
+        {"export channels", [&] { channelList.exportChannels(); }},
+        {"import channels", [&] { channelList.importChannels(); }},
+        {"export PDF", [&] { printing.exportPdf(); }},
+        {"print", [&] { printing.print(); }},
+    };
+    for (const Buttons buttons : {Buttons::Ok, Buttons::OkCancel, Buttons::YesNo,
+                                  Buttons::YesNoCancel, Buttons::RetryCancel})
+        dialogsToOpen.emplace_back(
+            QStringLiteral("message box %1").arg(int(buttons)), [&, buttons] {
+                boxes.ask(ctx.captions.messages.fileModifiedSaveNow.text(ctx.settings.langIndex),
+                          buttons, Icon::Warning);
+            });
     // What the cable says of itself is the same in any language.
     const QStringList sameInBoth =
         test::kSameInBothLanguages + QStringList{"ttyUSB0", "USB Serial", "WCH CH340"};
-    for (const char* command : {"mnuComm", "mnuLanguage", "mnuHelpAbout"}) {
+    for (const auto& [name, open] : dialogsToOpen) {
         EXPECT_EQ(leftInEnglish(
                       [&](int lang) {
                           setLanguage(lang);
-                          return shownTextsOfModal(
-                              [&] { window->findChild<QAction*>(command)->trigger(); });
+                          return withoutFileListing(shownTextsOfModal(open));
                       },
                       sameInBoth),
                   QStringList())
-            << command;
+            << name.toStdString();
     }
-}
-
-TEST_F(ChineseEverywhereTest, MessageBoxesFileDialogsAndTheGroupSizeQuestion) {
-    MessageBoxPrompter boxes(ctx.settings);
-    for (const Buttons buttons : {Buttons::Ok, Buttons::OkCancel, Buttons::YesNo,
-                                  Buttons::YesNoCancel, Buttons::RetryCancel}) {
-        EXPECT_EQ(leftInEnglish([&](int lang) {
-                      setLanguage(lang);
-                      return shownTextsOfModal([&] {
-                          boxes.ask(ctx.captions.messages.fileModifiedSaveNow.text(lang), buttons,
-                                    Icon::Warning);
-                      });
-                  }),
-                  QStringList());
-    }
-
-    QtFileDialogs fileDialogs;
-    EXPECT_EQ(leftInEnglish([&](int lang) {
-                  setLanguage(lang);
-                  return withoutFileListing(shownTextsOfModal(
-                      [&] { fileDialogs.openFileName(window->commands().dialogFilter()); }));
-              }),
-              QStringList());
-    EXPECT_EQ(leftInEnglish([&](int lang) {
-                  setLanguage(lang);
-                  return withoutFileListing(shownTextsOfModal([&] {
-                      fileDialogs.saveFileName(window->commands().dialogFilter(),
-                                               dir.path("new.dat"));
-                  }));
-              }),
-              QStringList());
-
-    GroupSizeDialog question(ctx.captions, ctx.settings.langIndex, window.get());
-    EXPECT_EQ(leftInEnglish([&](int lang) {
-                  setLanguage(lang);
-                  return shownTextsOfModal([&] { question.ask(1); });
-              }),
-              QStringList());
 }
 
 TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
@@ -209,22 +196,7 @@ TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
               QStringList());
 }
 
-TEST_F(ChineseEverywhereTest, ChannelListAndPrintingDialogs) {
-    const std::pair<const char*, std::function<void()>> dialogsToOpen[] = {
-        {"export channels", [&] { channelList.exportChannels(); }},
-        {"import channels", [&] { channelList.importChannels(); }},
-        {"export PDF", [&] { printing.exportPdf(); }},
-        {"print", [&] { printing.print(); }},
-    };
-    for (const auto& [name, open] : dialogsToOpen) {
-        EXPECT_EQ(leftInEnglish([&](int lang) {
-                      setLanguage(lang);
-                      return withoutFileListing(shownTextsOfModal(open));
-                  }),
-                  QStringList())
-            << name;
-    }
-
+TEST_F(ChineseEverywhereTest, ChannelImportReport) {
     const QString csv = dir.write("bad.csv", "Location,Frequency\n5,99\n999,27.0\n");
     EXPECT_EQ(leftInEnglish([&](int lang) {
                   setLanguage(lang);

@@ -62,7 +62,6 @@ TEST_F(FrmOptFeaturesTest, OpensOnTheDocumentWithoutStoringAndChoicesStore) {
     image().optFeat.backlightColor = 9; // no entry: shows the first and keeps its value
     const MemoryImage before = image();
     open();
-    EXPECT_EQ(options->windowTitle(), "Optional Features");
     EXPECT_EQ(list("Combo1_9")->currentText(), "600s");
     EXPECT_EQ(list("Combo1_17")->currentText(), "White");
     EXPECT_EQ(list("Combo1_3")->currentText(), "30");
@@ -221,16 +220,6 @@ TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
     emit main->commitPendingEdits();
     EXPECT_EQ(image().optFeat.swrMax, 45);
     EXPECT_TRUE(edits.names.isEmpty());
-}
-
-TEST_F(FrmOptFeaturesTest, ChineseWindowShowsEveryOnEntryInChinese) {
-    ctx.settings.langIndex = kLangChinese;
-    open();
-    EXPECT_EQ(options->windowTitle(), QStringLiteral("可选功能"));
-    EXPECT_EQ(entries(list("Combo2_1")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
-    EXPECT_EQ(entries(list("Combo2_0")), QStringList({QStringLiteral("关"), QStringLiteral("开")}));
-    choose(list("Combo1_2"), QStringLiteral("电池电压显示"));
-    EXPECT_EQ(image().optFeat.txDisplay, 3);
 }
 
 } // namespace
