@@ -163,11 +163,6 @@ TEST(SerialLinkPortLoss, DeviceThatCameBackTakesTheNextRequest) {
     second.radioSends("\x06");
     ASSERT_TRUE(spinUntil([&] { return !received.isEmpty(); }));
     EXPECT_EQ(received[0], "ZT\x06");
-
-    // A port closed on purpose stays closed.
-    port.close();
-    port.send("END");
-    EXPECT_FALSE(port.isOpen());
 }
 
 TEST(RadioPortOpen, FailureIsShownAndLeavesThePortClosed) {
@@ -192,8 +187,6 @@ TEST(RadioPortOpen, PortHeldByAnotherProgramIsInUseNotAGroupMatter) {
     EXPECT_EQ(second.openError(), QSerialPort::PermissionError);
     EXPECT_EQ(prompter.texts(), QStringList({"Cannot Open Communication Port.\r\n"
                                              "The port is in use by another program."}));
-    EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::PermissionError, kLangChinese),
-              "无法打开通信端口。\r\n该端口正被其他程序使用。");
 
     // Free again once the holder lets go.
     holder.close();

@@ -37,7 +37,6 @@ TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
 
     radio().write();
     ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }));
-    ASSERT_EQ(prompter.texts().size(), 2);
     EXPECT_EQ(prompter.texts().last(), "Write Data Completed.");
 
     QFile saved(dir.path("radio.img"));
@@ -46,7 +45,6 @@ TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
     ASSERT_TRUE(decodeImage(saved.readAll(), fromRadio.curImage, fromRadio.chTable));
     EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 7), "0123456789ABCD*#");
     EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 8), "9#*");
-    EXPECT_EQ(dtmfCodeText(fromRadio.curImage, 9), "");
 }
 
 } // namespace
