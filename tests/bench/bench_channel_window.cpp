@@ -1,5 +1,6 @@
 // The channel window over the largest document (every ordinary channel in every group): opening
-// it inside the main window, and switching the group it shows as a user does.
+// it inside the main window, switching the group it shows as a user does, and a frequency
+// committed and undone through the document model.
 #include "BenchSupport.h"
 #include "BenchWindows.h"
 #include "channels/ChannelFeature.h"
@@ -90,5 +91,26 @@ int main(int argc, char** argv) {
             emit groups->activated(next);
             QCoreApplication::processEvents();
         });
+
+    // A typed frequency through the document model with the window open (it redraws from the
+    // change event), then the undo of it.
+    int step = 0;
+    const EditName name{QStringLiteral("Frequency"), QStringLiteral("Frequency")};
+    measure(
+        "frequency commit", 1000, [&] { ++step; },
+        [&] {
+            ctx.model.setFrequency({0, 1, 1 + step % 40},
+                                   QStringLiteral("28.%1").arg(1000 + step % 9000, 4, 10, u'0'),
+                                   name);
+        });
+    measure(
+        "undo of a commit", 1000,
+        [&] {
+            ++step;
+            ctx.model.setFrequency({0, 1, 1 + step % 40},
+                                   QStringLiteral("28.%1").arg(1000 + step % 9000, 4, 10, u'0'),
+                                   name);
+        },
+        [&] { ctx.model.undo(); });
     return 0;
 }

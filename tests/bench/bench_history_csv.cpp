@@ -34,14 +34,14 @@ constexpr int kSteps = 200;
 
 // 200 steps of one kind: frequency entries (each changes the table) or option changes (each
 // changes only the record, so the table is shared).
-void fillHistory(Document& doc, DocumentEvents& events, bool channels) {
+void fillHistory(Document& doc, EditHistory& history, bool channels) {
     for (int i = 0; i < kSteps; ++i) {
         if (channels)
             doc.chTable.at(i % 2, 1 + i % 46, 1 + i % 10)
                 .rxFreq.assign(QStringLiteral("28%1").arg(1000 + i));
         else
             setOptionValue(doc.curImage, OptionId::MicLevel, 1 + i % 36);
-        emit events.edited(EditName{QStringLiteral("step"), QStringLiteral("step")});
+        history.record(EditName{QStringLiteral("step"), QStringLiteral("step")}, {}, {});
     }
 }
 
@@ -70,8 +70,8 @@ void mainWindowUndo() {
     for (ChildKind kind : {ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep})
         window.showChild(kind);
     QCoreApplication::processEvents();
-    fillHistory(ctx.doc, ctx.events, true);
     EditHistory& history = window.history();
+    fillHistory(ctx.doc, history, true);
     std::printf("main window: %d steps hold %.2f MB\n", history.undoCount(),
                 double(history.storedBytes()) / (1024.0 * 1024.0));
     bool down = true;
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         writeBuiltInDefaults(doc, settings, 1, QDate(2026, 1, 1));
         fillEveryGroup(doc);
         EditHistory history(doc, events);
-        fillHistory(doc, events, channels);
+        fillHistory(doc, history, channels);
         std::printf("%s: %d steps hold %.2f MB\n", channels ? "channel edits" : "option edits",
                     history.undoCount(), double(history.storedBytes()) / (1024.0 * 1024.0));
         bool down = true;

@@ -14,8 +14,14 @@ public:
         QObject::connect(&events, &DocumentEvents::groupChecked, [this](int m, int g) {
             lines << QStringLiteral("groupChecked %1 %2").arg(m).arg(g);
         });
-        QObject::connect(&events, &DocumentEvents::channelRowChanged, [this](int m, int g, int r) {
-            lines << QStringLiteral("channelRowChanged %1 %2 %3").arg(m).arg(g).arg(r);
+        QObject::connect(&events, &DocumentEvents::changed, [this](const DocumentChange& c) {
+            static const char* const kinds[] = {"Whole", "WorkMode", "Channel", "ChannelSet",
+                                                "Group", "Option",   "Dtmf",    "RogerBeep"};
+            lines << QStringLiteral("changed %1 %2 %3 %4")
+                         .arg(QLatin1String(kinds[int(c.kind)]))
+                         .arg(c.mode)
+                         .arg(c.group)
+                         .arg(c.chNo);
         });
         QObject::connect(&events, &DocumentEvents::dtmfReferencesChanged,
                          [this] { lines << QStringLiteral("dtmfReferencesChanged"); });

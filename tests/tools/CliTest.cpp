@@ -160,8 +160,9 @@ TEST(CliShow, PrintsTheWholeDocumentStably) {
         text.startsWith("band: \"25.6150 - 30.1050 MHz\"\nworkMode: 0\nworkModeText: CB\n"));
     EXPECT_TRUE(text.contains("      name: Shop\n"));
     EXPECT_TRUE(
-        text.contains("        7: ch=1 rx=28.1150 tx=28.1150 mode=USB tsq=D023N encode=88.5 "
-                      "scan=Add hiCut=OFF nbAnl=ON echo=OFF add10K=OFF busy=OFF rep=- "));
+        text.contains("        7: ch=1 flag=1 scan=Add rx=28.1150 tx=28.1150 spare1=0 spare2=0 "
+                      "tsq=D023N encode=88.5 mode=USB hiCut=OFF nbAnl=ON echo=OFF add10K=OFF "
+                      "busy=OFF roger=0 rep=- "));
     EXPECT_TRUE(text.contains("  MicLevel: text=30 value=30\n"));
     EXPECT_TRUE(text.contains("  BattMax: text=16.8 value=168\n"));
     EXPECT_TRUE(text.contains("  2: 123#\n"));

@@ -1,8 +1,9 @@
 #include "DocumentReport.h"
 
+#include "channels/ChannelFields.h"
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"
-#include "channels/FrequencyCodec.h"
+#include "channels/Frequency.h"
 #include "channels/ModeCodec.h"
 #include "channels/ToneCodec.h"
 #include "common/NumericText.h"
@@ -97,38 +98,51 @@ template <std::size_t N> QString rawText(const FixedText<N>& text) {
 }
 
 // The shown frequency; stored text that is no frequency is shown as it is, marked with "?".
-template <std::size_t N> QString frequencyText(const FixedText<N>& stored, int workMode) {
+template <std::size_t N> QString frequencyText(const FixedText<N>& stored) {
     const QString s = cleanFixedText(stored.raw()).trimmed();
-    if (!s.isEmpty() && s != QStringLiteral("FFFFFFFF") && !isNumericText(s))
-        return QStringLiteral("?") + escapedText(s);
-    return storedToFreqText(stored.raw(), bandLimitsOf(workMode), MessageTarget{});
+    if (s.isEmpty() || s == QStringLiteral("FFFFFFFF"))
+        return {};
+    const auto frequency = Frequency::fromStored(s);
+    return frequency ? frequency->text() : QStringLiteral("?") + escapedText(s);
 }
 
-Node channelNode(const ChannelRec& r, int slot, int workMode) {
+QString fieldText(const ChannelRec& r, const ChannelFieldInfo& f) {
+    if (f.text)
+        return frequencyText(r.*f.text);
+    const int v = r.*f.number;
+    switch (f.choice) {
+    case ChannelChoice::Switch:
+        return switchText(v);
+    case ChannelChoice::LongTone:
+    case ChannelChoice::ShortTone:
+        return toneText(v);
+    case ChannelChoice::RepShift:
+        return repText(v);
+    case ChannelChoice::ScanDelAdd:
+        return label(v, v == 0 || v == 1, v == 1 ? QStringLiteral("Add") : QStringLiteral("Del"));
+    case ChannelChoice::Mode:
+        return modeText(v);
+    case ChannelChoice::None:
+        return f.id == ChannelField::ChNo ? channelName(v) : QString::number(v);
+    case ChannelChoice::RogerRef:
+    case ChannelChoice::DtmfRef:
+    case ChannelChoice::Frequency:
+        break;
+    }
+    return QString::number(v);
+}
+
+Node channelNode(const ChannelRec& r, int slot) {
     Node n = object(QString::number(slot), true);
-    n.add(QStringLiteral("ch"), channelName(r.chNo))
-        .add(QStringLiteral("rx"), frequencyText(r.rxFreq, workMode))
-        .add(QStringLiteral("tx"), frequencyText(r.txFreq, workMode))
-        .add(QStringLiteral("mode"), modeText(r.mode))
-        .add(QStringLiteral("tsq"), toneText(r.decodeTone))
-        .add(QStringLiteral("encode"), toneText(r.encodeTone))
-        .add(QStringLiteral("scan"),
-             label(r.scanAdd, r.scanAdd == 0 || r.scanAdd == 1,
-                   r.scanAdd == 1 ? QStringLiteral("Add") : QStringLiteral("Del")))
-        .add(QStringLiteral("hiCut"), switchText(r.hiCut))
-        .add(QStringLiteral("nbAnl"), switchText(r.nbAnl))
-        .add(QStringLiteral("echo"), switchText(r.echo))
-        .add(QStringLiteral("add10K"), switchText(r.add10K))
-        .add(QStringLiteral("busy"), switchText(r.busyLock))
-        .add(QStringLiteral("rep"), repText(r.repShift))
-        .add(QStringLiteral("public"), switchText(r.publicCh))
-        .add(QStringLiteral("roger"), r.rogerTone)
-        .add(QStringLiteral("bot"), r.botCode)
-        .add(QStringLiteral("eot"), r.eotCode)
-        .add(QStringLiteral("call"), r.callCode)
-        .add(QStringLiteral("flag"), r.chFlag)
-        .add(QStringLiteral("spare1"), r.spare1)
-        .add(QStringLiteral("spare2"), r.spare2);
+    for (const ChannelFieldInfo& f : channelFields()) {
+        const bool number =
+            !f.text && (f.choice == ChannelChoice::None || f.choice == ChannelChoice::RogerRef ||
+                        f.choice == ChannelChoice::DtmfRef);
+        if (number && f.id != ChannelField::ChNo)
+            n.add(QString::fromLatin1(f.reportKey), r.*f.number);
+        else
+            n.add(QString::fromLatin1(f.reportKey), fieldText(r, f));
+    }
     return n;
 }
 
@@ -149,7 +163,7 @@ Node groupNode(const MemoryImage& m, const ChTable& table, int mode, int group) 
     Node& channels = n.add(array(QStringLiteral("channels")));
     const int used = usedSlots(m, mode, group);
     for (int slot = 1; slot <= used; ++slot)
-        channels.add(channelNode(table.at(mode, slot, group), slot, mode));
+        channels.add(channelNode(table.at(mode, slot, group), slot));
     return n;
 }
 

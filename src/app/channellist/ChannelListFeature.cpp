@@ -53,13 +53,9 @@ void ChannelListFeature::importFrom(const QString& path) {
         prompter_.error(DataFileTexts::fileError.in(lang()));
         return;
     }
-    const CsvImportResult result =
-        channelsFromCsv(file.readAll(), ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
-    if (result.taken > 0) {
-        const BiText& step = ChannelListTexts::importStep;
-        emit ctx_.events.edited(EditName{step.in(kLangEnglish), step.in(kLangChinese)});
-        emit ctx_.events.documentReloaded();
-    }
+    const BiText& step = ChannelListTexts::importStep;
+    const CsvImportResult result = ctx_.model.importChannels(
+        file.readAll(), EditName{step.in(kLangEnglish), step.in(kLangChinese)});
     if (!result.problems.isEmpty())
         (new ImportReport(result, lang(), &window_))->open();
 }

@@ -1,8 +1,12 @@
 #include "ChannelGrid.h"
 
+#include "ChannelGridModel.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace r5k27 {
 namespace {
@@ -18,19 +22,51 @@ bool isPasteOrCopy(const QKeyEvent* event) {
 
 } // namespace
 
+// Makes the grid's entry and leaves committing to the grid, which may refuse and keep the
+// entry open; the view's own key and focus handling of editors is not used.
+class FrequencyDelegate : public QStyledItemDelegate {
+public:
+    explicit FrequencyDelegate(ChannelGrid& grid)
+        : QStyledItemDelegate(&grid)
+        , grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* entry = new FrequencyEditor(parent);
+        grid_.entryCreated(entry);
+        return entry;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* entry = static_cast<FrequencyEditor*>(editor);
+        if (grid_.firstText_.isEmpty()) {
+            entry->setText(index.data(Qt::EditRole).toString());
+            entry->selectAll();
+        } else {
+            entry->setText(grid_.firstText_);
+            entry->end(false);
+        }
+    }
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+protected:
+    bool eventFilter(QObject*, QEvent*) override { return false; }
+
+private:
+    ChannelGrid& grid_;
+};
+
 FrequencyEditor::FrequencyEditor(QWidget* parent)
     : QLineEdit(parent) {
-    setObjectName(QStringLiteral("Text1"));
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setObjectName(QStringLiteral("Text1"));
     setAlignment(Qt::AlignCenter);
     setFrame(false);
     // Whatever slips past the key filter still cannot hold anything else.
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
-    hide();
 }
 
 void FrequencyEditor::keyPressEvent(QKeyEvent* event) {
@@ -83,11 +119,13 @@ void FrequencyEditor::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-ChannelGrid::ChannelGrid(QWidget* parent)
-    : QTableWidget(parent) {
+ChannelGrid::ChannelGrid(ChannelGridModel& model, QWidget* parent)
+    : QTableView(parent)
+    , model_(model) {
     setObjectName(QStringLiteral("MSFlexGrid1"));
-    setColumnCount(2);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setModel(&model);
+    setItemDelegateForColumn(kFrequencyColumn, new FrequencyDelegate(*this));
+    setEditTriggers(QAbstractItemView::DoubleClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
@@ -99,35 +137,27 @@ ChannelGrid::ChannelGrid(QWidget* parent)
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     // The channel column only names the rows; the cursor stays in the frequency column.
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        if (row >= 0 && column == 0)
-            setCurrentCell(row, kFrequencyColumn);
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& now, const QModelIndex& before) {
+                if (now.isValid() && now.column() == 0) {
+                    setCurrentCell(now.row(), kFrequencyColumn);
+                    return;
+                }
+                if (now.row() != before.row() || !before.isValid())
+                    emit currentRowChanged(now.isValid() ? now.row() + 1 : 0);
+            });
 }
 
-void ChannelGrid::setRows(const QStringList& names) {
-    clearContents();
-    setRowCount(int(names.size()));
-    for (int row = 0; row < names.size(); ++row) {
-        auto* name = new QTableWidgetItem(names.at(row));
-        name->setTextAlignment(Qt::AlignCenter);
-        name->setFlags(Qt::ItemIsEnabled);
-        setItem(row, 0, name);
-        auto* freq = new QTableWidgetItem;
-        freq->setTextAlignment(Qt::AlignCenter);
-        freq->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        setItem(row, kFrequencyColumn, freq);
-    }
+int ChannelGrid::rowCount() const {
+    return model_.rowCount();
 }
 
-void ChannelGrid::setFrequency(int row, const QString& text) {
-    if (QTableWidgetItem* cell = item(row - 1, kFrequencyColumn))
-        cell->setText(text);
+QString ChannelGrid::name(int row) const {
+    return model_.index(row - 1, 0).data().toString();
 }
 
 QString ChannelGrid::frequency(int row) const {
-    const QTableWidgetItem* cell = item(row - 1, kFrequencyColumn);
-    return cell ? cell->text() : QString();
+    return model_.index(row - 1, kFrequencyColumn).data().toString();
 }
 
 void ChannelGrid::setCurrentGridRow(int row) {
@@ -135,10 +165,78 @@ void ChannelGrid::setCurrentGridRow(int row) {
         setCurrentCell(row - 1, kFrequencyColumn);
 }
 
+void ChannelGrid::setCurrentCell(int row, int column) {
+    setCurrentIndex(model_.index(row, column));
+}
+
+void ChannelGrid::startEntry(const QString& firstText) {
+    const QModelIndex index = model_.index(currentIndex().row(), kFrequencyColumn);
+    if (!index.isValid())
+        return;
+    firstText_ = firstText;
+    edit(index);
+    firstText_.clear();
+}
+
+void ChannelGrid::entryCreated(FrequencyEditor* entry) {
+    entry_ = entry;
+    entryRow_ = currentGridRow();
+    connect(entry, &FrequencyEditor::enterPressed, this, [this] {
+        if (commitEntry())
+            nextLine();
+    });
+    connect(entry, &FrequencyEditor::escapePressed, this, [this] {
+        if (entry_)
+            closeEditor(entry_, QAbstractItemDelegate::RevertModelCache);
+        setFocus(Qt::OtherFocusReason);
+    });
+    connect(entry, &FrequencyEditor::focusLost, this, [this] {
+        if (!committing_)
+            commitEntry();
+    });
+    emit entryStarted(entryRow_);
+}
+
+bool ChannelGrid::commitEntry() {
+    if (!entry_ || committing_)
+        return true;
+    committing_ = true;
+    const bool taken = !commit_ || commit_(entryRow_, entry_->text());
+    committing_ = false;
+    if (!entry_)
+        return taken;
+    if (taken) {
+        const bool hadFocus = entry_->hasFocus();
+        closeEditor(entry_, QAbstractItemDelegate::NoHint);
+        if (hadFocus)
+            setFocus(Qt::OtherFocusReason);
+    } else {
+        // The message took the focus; the typed text waits to be corrected.
+        QTimer::singleShot(0, entry_.data(), [entry = entry_] {
+            if (entry)
+                entry->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    return taken;
+}
+
+void ChannelGrid::nextLine() {
+    const int row = currentGridRow();
+    setCurrentGridRow(row >= rowCount() ? 1 : row + 1);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // The editor is deleted later; from now on no entry is open.
+    if (editor == entry_)
+        entry_ = nullptr;
+    QTableView::closeEditor(editor, hint);
+}
+
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
-    if (currentRow() >= 0) {
+    if (currentIndex().isValid() && !entry_) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            emit editRequested(QString());
+            startEntry();
             return;
         }
         if (event->key() == Qt::Key_Delete) {
@@ -148,11 +246,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
         const QString text = event->text();
         if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
             text.size() == 1 && isFrequencyChar(text.at(0))) {
-            emit editRequested(text);
+            startEntry(text);
             return;
         }
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace r5k27

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QPointer>
+#include <QTableView>
+#include <functional>
 
 namespace r5k27 {
 
-// Text1: the box laid over a frequency cell while it is edited. Only digits and "." get in:
+class ChannelGridModel;
+
+// The entry laid over a frequency cell while it is edited. Only digits and "." get in:
 // typing, pasting (keys, middle button, drag and drop) and input methods cannot bring anything
 // else, and it has no context menu.
 class FrequencyEditor : public QLineEdit {
@@ -27,29 +31,55 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
-// MSFlexGrid1: channel names in column 0, frequencies in column 1; rows and columns are counted
-// from 1 as the data cells of the grid (the header is row 0).
-class ChannelGrid : public QTableWidget {
+// The channel grid: channel names in column 0, frequencies in column 1, edited in place. Rows
+// are counted from 1 as the grid's data rows. The entry is the view's own editor, so it stays
+// on its cell when the grid scrolls or the window is resized.
+class ChannelGrid : public QTableView {
     Q_OBJECT
 public:
     static constexpr int kFrequencyColumn = 1;
+    // Takes a typed frequency for a row; false when it was refused (the entry stays open so it
+    // can be corrected).
+    using CommitHandler = std::function<bool(int row, const QString& text)>;
 
-    explicit ChannelGrid(QWidget* parent = nullptr);
+    ChannelGrid(ChannelGridModel& model, QWidget* parent = nullptr);
 
-    // Rows with the given channel names and empty frequencies.
-    void setRows(const QStringList& names);
-    void setFrequency(int row, const QString& text);
+    void setCommitHandler(CommitHandler handler) { commit_ = std::move(handler); }
+    int rowCount() const;
+    QString name(int row) const;
     QString frequency(int row) const;
-    int currentGridRow() const { return currentRow() + 1; }
+    int currentGridRow() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
     void setCurrentGridRow(int row);
+    void setCurrentCell(int row, int column);
+
+    // Opens the entry on the current row with firstText, or with the cell's text selected.
+    void startEntry(const QString& firstText = {});
+    FrequencyEditor* entry() const { return entry_; }
+    // Hands the entry being typed to the commit handler; false when it was refused.
+    bool commitEntry();
 
 signals:
-    // Enter, or a digit or "." typed on a cell (the text to start the entry with).
-    void editRequested(const QString& firstText);
+    // An entry was opened on the row (the row last entered in its group).
+    void entryStarted(int row);
     void clearRequested();
+    void currentRowChanged(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    friend class FrequencyDelegate;
+    void entryCreated(FrequencyEditor* entry);
+    void finishEntry(bool moveOn);
+    void nextLine();
+
+    ChannelGridModel& model_;
+    CommitHandler commit_;
+    QPointer<FrequencyEditor> entry_;
+    QString firstText_;
+    int entryRow_ = 0;
+    bool committing_ = false;
 };
 
 } // namespace r5k27

@@ -16,7 +16,7 @@ constexpr int kRowsPerColumn = 8;
 
 } // namespace
 
-DetailPanel::DetailPanel(int lang, QWidget* parent)
+DetailPanel::DetailPanel(int lang, const QString& noSetting, QWidget* parent)
     : QGroupBox(parent)
     , lang_(lang) {
     setObjectName(QStringLiteral("Frame3"));
@@ -42,50 +42,38 @@ DetailPanel::DetailPanel(int lang, QWidget* parent)
                 [this, i](int position) { emit chosen(i, position); });
         lists_[std::size_t(i)] = combo;
         labels_[std::size_t(i)] = label;
+        if (!detailField(i)) {
+            combo->setEnabled(false);
+            combo->setToolTip(noSetting);
+            label->setEnabled(false);
+            label->setToolTip(noSetting);
+        }
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-}
-
-void DetailPanel::fill(int index, const QStringList& entries, int shown) {
-    QComboBox* combo = list(index);
-    const QSignalBlocker block(combo);
-    if (entries_[std::size_t(index)] != entries) {
-        combo->clear();
-        combo->addItems(entries);
-        entries_[std::size_t(index)] = entries;
-    }
-    combo->setCurrentIndex(shown);
-}
-
-void DetailPanel::refill(int index, const QStringList& entries) {
-    fill(index, entries, selectListText(entries, list(index)->currentText()));
 }
 
 void DetailPanel::showChannel(const QString& caption, const ChannelRec& rec,
                               const MemoryImage& image, bool memView) {
     setTitle(caption);
     for (int i = 0; i < kDetailCount; ++i) {
-        const QStringList entries = detailList(i, image, lang_, memView);
-        // The two lists that hold nothing keep the user's last choice.
-        const bool keeps = (i == 1 || i == 8) && entries == entries_[std::size_t(i)];
-        fill(i, entries, keeps ? list(i)->currentIndex() : detailShownIndex(i, rec, entries));
+        DetailChoices choices = detailChoices(i, rec, image, lang_, memView);
+        QComboBox* combo = list(i);
+        const QSignalBlocker block(combo);
+        if (choices_[std::size_t(i)].entries != choices.entries) {
+            combo->clear();
+            combo->addItems(choices.entries);
+        }
+        combo->setCurrentIndex(choices.shown);
+        choices_[std::size_t(i)] = std::move(choices);
     }
     applyPublicRule(rec.publicCh == 1);
 }
 
-void DetailPanel::refreshDtmfLists(const MemoryImage& image) {
-    for (int i = kDetailFirstDtmf; i <= kDetailLastDtmf; ++i)
-        refill(i, detailList(i, image, lang_, false));
-}
-
-void DetailPanel::refreshRogerList(const MemoryImage& image) {
-    refill(kDetailRoger, detailList(kDetailRoger, image, lang_, false));
-}
-
-void DetailPanel::refreshModeList(const ChannelRec& rec, const MemoryImage& image, bool memView) {
-    const QStringList entries = detailList(kDetailMode, image, lang_, memView);
-    fill(kDetailMode, entries, detailShownIndex(kDetailMode, rec, entries));
+std::optional<int> DetailPanel::chosenValue(int index, int position) const {
+    if (index < 0 || index >= kDetailCount)
+        return std::nullopt;
+    return detailValue(index, choices_[std::size_t(index)], position);
 }
 
 void DetailPanel::applyPublicRule(bool isPublic) {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -72,7 +73,17 @@ DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
     applyCaptions();
     showData();
 
-    connect(&ctx.events, &DocumentEvents::documentReloaded, this, &DtmfWindow::showData);
+    connect(&ctx.events, &DocumentEvents::changed, this, [this](const DocumentChange& change) {
+        if (change.kind == DocumentChange::Kind::Whole)
+            showData();
+    });
+    connect(&ctx.events, &DocumentEvents::revealed, this, [this](const DocumentChange& change) {
+        // Undo or redo of a code: its row comes into view.
+        if (change.kind == DocumentChange::Kind::Dtmf && change.item >= 1) {
+            tabs_->setCurrentIndex(AutodialPage);
+            grid_->setCurrentCell(change.item - 1, kCodeColumn);
+        }
+    });
 }
 
 int DtmfWindow::lang() const {
@@ -129,7 +140,7 @@ QWidget* DtmfWindow::buildAutodialPage() {
     editor_ = new DtmfCodeEditor(grid_->viewport());
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this, &DtmfWindow::commitCodeEdit);
-    connect(editor_, &QLineEdit::editingFinished, &ctx_.events, &DocumentEvents::editEnded);
+    connect(editor_, &QLineEdit::editingFinished, this, [this] { ctx_.model.endEdit(); });
 
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { enterCell(row); });
     // The row that is current when the window opens raises no cell change: a click on it has
@@ -160,14 +171,23 @@ void DtmfWindow::applyCaptions() {
 }
 
 void DtmfWindow::showData() {
-    MemoryImage& image = ctx_.doc.curImage;
+    const MemoryImage& image = ctx_.model.image();
     for (std::size_t i = 0; i < kDtmfTimings.size(); ++i) {
-        const int index = dtmfTimingIndex(image, kDtmfTimings[i], lang());
-        timingLists_[i]->setCurrentIndex(index);
-        setDtmfTimingIndex(image, kDtmfTimings[i], index, lang());
+        // A stored value the list has no entry for is shown as itself, and stays as it is.
+        QComboBox* list = timingLists_[i];
+        const QSignalBlocker quiet(list);
+        const QStringList entries = dtmfTimingList(kDtmfTimings[i], lang());
+        list->clear();
+        list->addItems(entries);
+        int index = dtmfTimingIndex(image, kDtmfTimings[i], lang());
+        if (index < 0) {
+            list->addItem(dtmfTimingStoredText(image, kDtmfTimings[i]));
+            index = int(entries.size());
+        }
+        list->setCurrentIndex(index);
     }
+    const QSignalBlocker quiet(display_);
     display_->setChecked(dtmfDisplayOn(image));
-    setDtmfDisplayOn(image, display_->isChecked());
 
     editRow_ = 0;
     editor_->hide();
@@ -180,7 +200,7 @@ void DtmfWindow::enterCell(int row) {
         return;
     if (editRow_ > 0)
         commitCodeEdit();
-    emit ctx_.events.editEnded();
+    ctx_.model.endEdit();
     editRow_ = row + 1;
     editor_->setText(grid_->item(row, kCodeColumn)->text());
     placeEditor();
@@ -198,29 +218,21 @@ void DtmfWindow::commitCodeEdit() {
         return;
     const QString text = editor_->text();
     grid_->item(editRow_ - 1, kCodeColumn)->setText(text);
-    MemoryImage& image = ctx_.doc.curImage;
-    // Leaving a code as it was must not count as a change of the document.
-    if (dtmfCodeText(image, editRow_) == cleanFixedText(text))
-        return;
-    storeDtmfCode(image, editRow_, text);
-    setDtmfList(image, ctx_.doc.chTable, &ctx_.events);
     const QString number = QString::number(editRow_);
-    emit ctx_.events.edited(EditName{QString::fromUtf8(C::codeEdit.en).arg(number),
-                                     QString::fromUtf8(C::codeEdit.zh).arg(number)},
-                            QStringLiteral("dtmf-code-") + number);
+    ctx_.model.setDtmfCode(editRow_, text,
+                           EditName{QString::fromUtf8(C::codeEdit.en).arg(number),
+                                    QString::fromUtf8(C::codeEdit.zh).arg(number)},
+                           QStringLiteral("dtmf-code-") + number);
 }
 
 void DtmfWindow::chooseTiming(DtmfTiming timing, int index) {
-    MemoryImage& image = ctx_.doc.curImage;
-    const int before = dtmfTimingIndex(image, timing, lang());
-    setDtmfTimingIndex(image, timing, index, lang());
-    if (index != before)
-        emit ctx_.events.edited(editNameOf(dtmfTimingCaption(timing)));
+    // The entry after the list's own is the stored value itself: nothing to store.
+    if (index < int(dtmfTimingList(timing, lang()).size()))
+        ctx_.model.setDtmfTiming(timing, index, lang(), editNameOf(dtmfTimingCaption(timing)));
 }
 
 void DtmfWindow::tickDisplay(bool on) {
-    setDtmfDisplayOn(ctx_.doc.curImage, on);
-    emit ctx_.events.edited(editNameOf(kDtmfDisplayCaption));
+    ctx_.model.setDtmfDisplay(on, editNameOf(kDtmfDisplayCaption));
 }
 
 } // namespace r5k27

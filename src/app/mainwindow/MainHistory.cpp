@@ -11,22 +11,27 @@
 
 namespace r5k27 {
 
+EditHistory& MainWindow::history() {
+    return ctx_.model.history();
+}
+
 void MainWindow::undo() {
     emit commitPendingEdits();
-    history_.undo();
+    ctx_.model.undo();
 }
 
 void MainWindow::redo() {
     emit commitPendingEdits();
-    history_.redo();
+    ctx_.model.redo();
 }
 
 void MainWindow::documentReplaced() {
-    history_.reset();
+    history().reset();
 }
 
-void MainWindow::showReloadedDocument() {
-    refreshCaption();
+void MainWindow::followDocument(const DocumentChange& change) {
+    if (change.kind == DocumentChange::Kind::Whole || change.kind == DocumentChange::Kind::WorkMode)
+        refreshCaption();
 }
 
 void MainWindow::refreshUndoItems() {
@@ -40,8 +45,8 @@ void MainWindow::refreshUndoItems() {
         button->setToolTip(withoutAccelerator(caption));
         button->setEnabled(possible);
     };
-    show(MenuItem::EditUndo, undoButton_, history_.canUndo(), history_.undoName());
-    show(MenuItem::EditRedo, redoButton_, history_.canRedo(), history_.redoName());
+    show(MenuItem::EditUndo, undoButton_, history().canUndo(), history().undoName());
+    show(MenuItem::EditRedo, redoButton_, history().canRedo(), history().redoName());
 }
 
 void MainWindow::documentFileUsed(const QString& path) {

@@ -38,7 +38,6 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     , services_(services)
     , mdiArea_(new QMdiArea)
     , children_(*mdiArea_)
-    , history_(ctx.doc, ctx.events)
     , recentFiles_(services.userSettings) {
     setObjectName(QStringLiteral("frmMain"));
     commands_ = std::make_unique<DocumentCommands>(
@@ -49,9 +48,8 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     timerReNew_.setSingleShot(true);
     timerReNew_.setInterval(200);
     connect(&timerReNew_, &QTimer::timeout, this, &MainWindow::loadNewDoc);
-    connect(&history_, &EditHistory::changed, this, &MainWindow::refreshUndoItems);
-    connect(&ctx_.events, &DocumentEvents::documentReloaded, this,
-            &MainWindow::showReloadedDocument);
+    connect(&history(), &EditHistory::changed, this, &MainWindow::refreshUndoItems);
+    connect(&ctx_.events, &DocumentEvents::changed, this, &MainWindow::followDocument);
 
     placeWindow();
     buildLayout();
@@ -61,7 +59,6 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     updateAvailability();
     applyLanguageTexts();
     buildTree();
-    connect(&ctx_.events, &DocumentEvents::workModeChanged, this, &MainWindow::refreshCaption);
     qApp->installEventFilter(new EditorUndoKeys(
         *mdiArea_, *action(MenuItem::EditUndo), *action(MenuItem::EditRedo), [this] { undo(); },
         [this] { redo(); }, this));
@@ -188,7 +185,7 @@ void MainWindow::loadNewDocSoon() {
 void MainWindow::startShowData() {
     closeAllChildren();
     // The radio's document starts a history of its own.
-    history_.reset();
+    history().reset();
     applyLanguageTexts();
     showChannelWindow();
     refreshCaption();

@@ -64,7 +64,7 @@ public:
     // Edit › Undo and Redo: open windows first commit the edit in progress.
     void undo();
     void redo();
-    EditHistory& history() { return history_; }
+    EditHistory& history();
     // A file of File › Recent Files; a file that is gone is dropped from the list.
     void openRecentFile(const QString& path);
 
@@ -104,14 +104,13 @@ private:
     void refreshUndoItems();
     void refreshRecentFiles();
     // Caption and band panel after the document's values were replaced in place.
-    void showReloadedDocument();
+    void followDocument(const DocumentChange& change);
     const QString& text(const CaptionTable& table) const;
 
     AppContext& ctx_;
     MainWindowServices services_;
     QMdiArea* mdiArea_;
     ChildWindows children_;
-    EditHistory history_;
     RecentFiles recentFiles_;
     QMenu* recentMenu_ = nullptr;
     QAction* undoButton_ = nullptr;

@@ -55,11 +55,16 @@ FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
     reShowData();
     // After the field's own store: typing into it again later is a step of its own.
     for (OptionTextField* field : findChildren<OptionTextField*>())
-        connect(field, &OptionTextField::leaving, &ctx_.events, &DocumentEvents::editEnded);
+        connect(field, &OptionTextField::leaving, this, [this] { ctx_.model.endEdit(); });
 
-    connect(&ctx_.events, &DocumentEvents::dtmfReferencesChanged, this, &FrmOptFeatures::showDtmf);
-    connect(&ctx_.events, &DocumentEvents::rogerReferencesChanged, this, &FrmOptFeatures::showRb);
-    connect(&ctx_.events, &DocumentEvents::documentReloaded, this, &FrmOptFeatures::reShowData);
+    connect(&ctx_.events, &DocumentEvents::changed, this, [this](const DocumentChange& change) {
+        if (change.kind == DocumentChange::Kind::Whole)
+            reShowData();
+        if (change.dtmfReferences)
+            showDtmf();
+        if (change.rogerReferences)
+            showRb();
+    });
 }
 
 FrmOptFeatures::~FrmOptFeatures() {
@@ -279,98 +284,67 @@ void FrmOptFeatures::showRb() {
 
 // --- storing ----------------------------------------------------------------------------------
 
-void FrmOptFeatures::announce(const BiText& change, const QString& mergeKey) {
-    announce(EditName{change.in(kLangEnglish), change.in(kLangChinese)}, mergeKey);
-}
-
-void FrmOptFeatures::announce(const EditName& change, const QString& mergeKey) {
-    if (loaded_)
-        emit ctx_.events.edited(change, mergeKey);
+EditName FrmOptFeatures::editName(const BiText& change) {
+    return EditName{change.in(kLangEnglish), change.in(kLangChinese)};
 }
 
 void FrmOptFeatures::listChosen(const ListControl& list) {
-    if (!loaded_)
-        return;
-    MemoryImage& image = ctx_.doc.curImage;
-    const int before = optionValue(image, list.id);
-    setOptionFromText(image, list.id, list.box->currentText(), lang_);
-    if (optionValue(image, list.id) != before)
-        announce(list.text.change);
+    if (loaded_)
+        ctx_.model.setOptionFromText(list.id, list.box->currentText(), lang_,
+                                     editName(list.text.change));
 }
 
 void FrmOptFeatures::switchClicked(const SwitchControl& control, bool on) {
     if (!loaded_)
         return;
-    MemoryImage& image = ctx_.doc.curImage;
     if (control.mode < 0) {
-        const int before = optionValue(image, control.id);
-        setOptionTicked(image, control.id, on);
-        if (optionValue(image, control.id) != before)
-            announce(control.text.change);
+        ctx_.model.setOptionTicked(control.id, on, editName(control.text.change));
         return;
     }
-    if (!setModeEnable(image, ctx_.doc.chTable, control.mode, on, &ctx_.events)) {
+    if (!ctx_.model.setModeEnable(control.mode, on, editName(control.text.change))) {
         // The last of FM, AM, USB and LSB stays on, silently.
         const QSignalBlocker quiet(control.box);
         control.box->setChecked(true);
         return;
     }
     refill(OptionList::PubMode);
-    announce(control.text.change);
 }
 
 void FrmOptFeatures::storeSwrMax() {
-    if (!loaded_)
-        return;
-    const int before = optionValue(ctx_.doc.curImage, OptionId::SwrMax);
-    swrMax_->showStored(
-        setOptionFromText(ctx_.doc.curImage, OptionId::SwrMax, swrMax_->text(), lang_));
-    if (optionValue(ctx_.doc.curImage, OptionId::SwrMax) != before)
-        announce(T::swrMax.change, QStringLiteral("option-SwrMax"));
+    if (loaded_)
+        swrMax_->showStored(ctx_.model.setOptionFromText(OptionId::SwrMax, swrMax_->text(), lang_,
+                                                         editName(T::swrMax.change),
+                                                         QStringLiteral("option-SwrMax")));
 }
 
 void FrmOptFeatures::storeBattery() {
     if (!loaded_)
         return;
-    MemoryImage& image = ctx_.doc.curImage;
-    const auto limits = [&image] {
-        return std::pair(optionValue(image, OptionId::BattMin),
-                         optionValue(image, OptionId::BattMax));
-    };
-    const auto before = limits();
-    const BatteryTexts shown = setBatteryFromTexts(image, battMin_->text(), battMax_->text());
+    const BatteryTexts shown =
+        ctx_.model.setBattery(battMin_->text(), battMax_->text(), editName(T::battMin.change),
+                              QStringLiteral("option-battery"));
     battMin_->showStored(shown.lower);
     battMax_->showStored(shown.upper);
-    if (limits() != before)
-        announce(T::battMin.change, QStringLiteral("option-battery"));
 }
 
 void FrmOptFeatures::storeTxOffset() {
-    if (!loaded_)
-        return;
-    MemoryImage& image = ctx_.doc.curImage;
-    const int before = optionValue(image, OptionId::ExtFreq);
-    txOffset_->showStored(setOptionFromText(image, OptionId::ExtFreq, txOffset_->text(), lang_));
-    if (optionValue(image, OptionId::ExtFreq) != before)
-        announce(T::txOffset.change, QStringLiteral("option-ExtFreq"));
+    if (loaded_)
+        txOffset_->showStored(ctx_.model.setOptionFromText(OptionId::ExtFreq, txOffset_->text(),
+                                                           lang_, editName(T::txOffset.change),
+                                                           QStringLiteral("option-ExtFreq")));
 }
 
 void FrmOptFeatures::storeRssiPoint(int k) {
     if (!loaded_)
         return;
-    MemoryImage& image = ctx_.doc.curImage;
-    OptionTextField* field = rssi_[std::size_t(k)];
-    const QString before = rssiPointText(image, k);
-    const QString shown = setRssiPointFromText(image, k, field->text());
-    field->showStored(shown);
-    if (shown == before)
-        return;
     const bool fmAm = k < kRssiGroup;
     const BiText& frame = fmAm ? T::fmAmRssi : T::usbLsbRssi;
     const QString point = QString::fromLatin1(T::rssiPoints[k % kRssiGroup]);
     const auto name = [&](int lang) { return T::rssiChange.in(lang).arg(frame.in(lang), point); };
-    announce(EditName{name(kLangEnglish), name(kLangChinese)},
-             QStringLiteral("option-rssi-%1").arg(k));
+    OptionTextField* field = rssi_[std::size_t(k)];
+    field->showStored(ctx_.model.setRssiPoint(k, field->text(),
+                                              EditName{name(kLangEnglish), name(kLangChinese)},
+                                              QStringLiteral("option-rssi-%1").arg(k)));
 }
 
 void FrmOptFeatures::commitPendingEdits() {

@@ -81,8 +81,7 @@ private:
     void showTextFields();
 
     // Tells the undo history about a finished change; nothing while the window fills.
-    void announce(const BiText& change, const QString& mergeKey = QString());
-    void announce(const EditName& change, const QString& mergeKey);
+    static EditName editName(const BiText& change);
 
     AppContext& ctx_;
     // The language of the settings when the window opened: a change of language closes it.

@@ -3,6 +3,7 @@
 #include "CardPainter.h"
 #include "PrintTexts.h"
 #include "channels/BandLimits.h"
+#include "channels/ChannelFields.h"
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyCodec.h"
@@ -54,23 +55,20 @@ private:
                  date_.toString(Qt::ISODate));
     }
 
+    // The switches that are on and the references that are set, in record order.
     QString switchesOn(const ChannelRec& rec) const {
         QStringList on;
-        const std::pair<std::int16_t, const char*> switches[] = {
-            {rec.hiCut, "HI-CUT"},  {rec.nbAnl, "NB/ANL"},  {rec.echo, "ECHO"},
-            {rec.add10K, "+10KHz"}, {rec.busyLock, "BUSY"}, {rec.publicCh, "Public"}};
-        for (const auto& [value, name] : switches)
-            if (value == 1)
-                on << QString::fromLatin1(name);
-        if (rec.repShift == 1 || rec.repShift == 2)
-            on << (rec.repShift == 1 ? QStringLiteral("REP+") : QStringLiteral("REP-"));
-        const std::pair<std::int16_t, const char*> references[] = {{rec.rogerTone, "RB"},
-                                                                   {rec.botCode, "BOT"},
-                                                                   {rec.eotCode, "EOT"},
-                                                                   {rec.callCode, "Call"}};
-        for (const auto& [value, name] : references)
-            if (value > 0)
-                on << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
+        for (const ChannelFieldInfo& f : channelFields()) {
+            const int v = f.number ? rec.*f.number : 0;
+            const QString caption = t(f.caption);
+            if (f.choice == ChannelChoice::Switch && v == 1)
+                on << caption;
+            else if (f.choice == ChannelChoice::RepShift && (v == 1 || v == 2))
+                on << caption + (v == 1 ? u'+' : u'-');
+            else if ((f.choice == ChannelChoice::RogerRef || f.choice == ChannelChoice::DtmfRef) &&
+                     v > 0)
+                on << QStringLiteral("%1 %2").arg(caption).arg(v);
+        }
         return on.join(u' ');
     }
 

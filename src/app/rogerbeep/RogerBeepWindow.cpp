@@ -51,7 +51,17 @@ RogerBeepWindow::RogerBeepWindow(AppContext& ctx, ToneSink& sink, QWidget* paren
     showSequence();
     updatePlayButton();
 
-    connect(&ctx.events, &DocumentEvents::documentReloaded, this, &RogerBeepWindow::showSequence);
+    connect(&ctx.events, &DocumentEvents::changed, this, [this](const DocumentChange& change) {
+        if (change.kind == DocumentChange::Kind::Whole ||
+            (change.kind == DocumentChange::Kind::RogerBeep && change.item == curTone_))
+            showSequence();
+    });
+    connect(&ctx.events, &DocumentEvents::revealed, this, [this](const DocumentChange& change) {
+        // Undo or redo of a sequence shows its tab.
+        if (change.kind == DocumentChange::Kind::RogerBeep && change.item != curTone_ &&
+            change.item >= 1 && change.item <= kToneSeqCount)
+            tabs_->setCurrentIndex(change.item - 1);
+    });
     connect(&sink, &ToneSink::finished, this, [this] {
         playing_ = false;
         updatePlayButton();
@@ -67,8 +77,8 @@ int RogerBeepWindow::lang() const {
     return ctx_.settings.langIndex;
 }
 
-ToneSeq& RogerBeepWindow::sequence() {
-    return ctx_.doc.curImage.rbTone.tone(curTone_);
+const ToneSeq& RogerBeepWindow::sequence() const {
+    return ctx_.model.image().rbTone.tone(curTone_);
 }
 
 void RogerBeepWindow::buildControls() {
@@ -160,8 +170,9 @@ void RogerBeepWindow::applyCaptions() {
 }
 
 void RogerBeepWindow::showSequence() {
-    ToneSeq& seq = sequence();
-    // The step lists cannot show codes below 400 Hz: showing them stores "None".
+    // The step lists cannot show codes below 400 Hz: they show "None", and the stored code
+    // stays until a step is chosen.
+    ToneSeq seq = sequence();
     normalizeShownFrequencies(seq);
     repeatList_->setCurrentIndex(selectListIndex(repeatCountList(lang()), seq.repeatCount));
     interList_->setCurrentIndex(selectListIndex(interTimeList(), seq.interTime));
@@ -182,54 +193,33 @@ void RogerBeepWindow::refreshPicture() {
 }
 
 void RogerBeepWindow::chooseRepeatCount(int index) {
-    ToneSeq& seq = sequence();
-    if (index == seq.repeatCount)
-        return;
-    if (!setRepeatCount(ctx_.doc.curImage, curTone_, index)) {
-        repeatList_->setCurrentIndex(selectListIndex(repeatCountList(lang()), seq.repeatCount));
-        return;
-    }
-    recheckRogerTones(ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
-    announce(C::repeatEdit);
+    if (!ctx_.model.setRogerRepeatCount(curTone_, index, editName(C::repeatEdit)))
+        repeatList_->setCurrentIndex(
+            selectListIndex(repeatCountList(lang()), sequence().repeatCount));
 }
 
 void RogerBeepWindow::chooseInterTime(int index) {
-    ToneSeq& seq = sequence();
-    if (index == seq.interTime)
-        return;
-    seq.interTime = std::int16_t(index);
-    announce(C::interEdit);
+    ctx_.model.setRogerInterTime(curTone_, index, editName(C::interEdit));
 }
 
 void RogerBeepWindow::chooseFrequency(int step, const QString& text) {
-    const std::optional<int> code = frequencyCodeOfText(text, lang());
-    ToneStep& target = sequence().steps[std::size_t(step - 1)];
-    if (!code || *code == target.freqCode)
-        return;
-    target.freqCode = std::int16_t(*code);
-    refreshPicture();
-    announce(C::stepFrequencyEdit, step);
+    if (const std::optional<int> code = frequencyCodeOfText(text, lang()))
+        ctx_.model.setRogerStepFrequency(curTone_, step, *code,
+                                         editName(C::stepFrequencyEdit, step));
 }
 
 void RogerBeepWindow::chooseLength(int step, int index) {
-    const ToneStep& target = sequence().steps[std::size_t(step - 1)];
-    if (index == target.durCode)
-        return;
-    if (!setStepLength(ctx_.doc.curImage, curTone_, step, index)) {
-        lengthLists_[step - 1]->setCurrentIndex(selectListIndex(stepLengthList(), target.durCode));
-        return;
-    }
-    refreshPicture();
-    recheckRogerTones(ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
-    announce(C::stepLengthEdit, step);
+    if (!ctx_.model.setRogerStepLength(curTone_, step, index, editName(C::stepLengthEdit, step)))
+        lengthLists_[step - 1]->setCurrentIndex(
+            selectListIndex(stepLengthList(), sequence().steps[std::size_t(step - 1)].durCode));
 }
 
-void RogerBeepWindow::announce(const BiText& name, int step) {
+EditName RogerBeepWindow::editName(const BiText& name, int step) const {
     auto text = [&](const char* pattern) {
         QString s = QString::fromUtf8(pattern).arg(curTone_);
         return step > 0 ? s.arg(step) : s;
     };
-    emit ctx_.events.edited(EditName{text(name.en), text(name.zh)});
+    return EditName{text(name.en), text(name.zh)};
 }
 
 void RogerBeepWindow::play() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DocumentEvents.h"
 #include "image/MemoryImage.h"
 
 #include <QWidget>
@@ -45,8 +46,8 @@ private:
     void chooseInterTime(int index);
     void chooseFrequency(int step, const QString& text);
     void chooseLength(int step, int index);
-    void announce(const BiText& name, int step = 0);
-    ToneSeq& sequence();
+    EditName editName(const BiText& name, int step = 0) const;
+    const ToneSeq& sequence() const;
     int lang() const;
 
     AppContext& ctx_;

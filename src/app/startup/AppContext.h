@@ -3,6 +3,7 @@
 #include "InstallPaths.h"
 #include "common/AppSettings.h"
 #include "common/DocumentEvents.h"
+#include "document/DocumentModel.h"
 #include "image/Document.h"
 #include "image/VersionList.h"
 #include "lang/CaptionTables.h"
@@ -17,8 +18,10 @@ struct AppContext {
     VersionList versions = VersionList::builtIn();
     Document doc;
     CaptionTables captions;
-    // Editors announce their changes here and hear about each other's.
+    // The document model announces every change here; windows redraw from it.
     DocumentEvents events;
+    // The only way an editor changes the document.
+    DocumentModel model{doc, events};
 };
 
 } // namespace r5k27

@@ -1,8 +1,10 @@
 #include "ChannelCsv.h"
 
 #include "BandLimits.h"
+#include "ChannelFields.h"
 #include "ChannelNames.h"
 #include "ChannelTable.h"
+#include "Frequency.h"
 #include "FrequencyCodec.h"
 #include "ModeCodec.h"
 #include "ToneCodec.h"
@@ -37,25 +39,17 @@ const QStringList kCommonColumns = {
     QStringLiteral("DtcsPolarity"), QStringLiteral("Mode"),      QStringLiteral("TStep"),
     QStringLiteral("Skip"),         QStringLiteral("Comment")};
 
-// The switches of a channel in the order of our own columns.
-struct SwitchColumn {
-    const char* name;
-    std::int16_t ChannelRec::*field;
-};
-constexpr SwitchColumn kSwitches[] = {
-    {"HiCut", &ChannelRec::hiCut},   {"NbAnl", &ChannelRec::nbAnl},
-    {"Echo", &ChannelRec::echo},     {"Add10K", &ChannelRec::add10K},
-    {"Busy", &ChannelRec::busyLock}, {"Public", &ChannelRec::publicCh}};
-
-struct ReferenceColumn {
-    const char* name;
-    std::int16_t ChannelRec::*field;
-    int max;
-};
-constexpr ReferenceColumn kReferences[] = {{"Roger", &ChannelRec::rogerTone, kToneSeqCount},
-                                           {"BOT", &ChannelRec::botCode, kDtmfCodeCount},
-                                           {"EOT", &ChannelRec::eotCode, kDtmfCodeCount},
-                                           {"Call", &ChannelRec::callCode, kDtmfCodeCount}};
+// This radio's own columns: its switches, then its references, each in record order.
+bool isSwitchColumn(const ChannelFieldInfo& f) {
+    return f.csvColumn && f.choice == ChannelChoice::Switch;
+}
+bool isReferenceColumn(const ChannelFieldInfo& f) {
+    return f.csvColumn &&
+           (f.choice == ChannelChoice::RogerRef || f.choice == ChannelChoice::DtmfRef);
+}
+int referenceMax(const ChannelFieldInfo& f) {
+    return f.choice == ChannelChoice::RogerRef ? kToneSeqCount : kDtmfCodeCount;
+}
 
 const QString kOff = QStringLiteral("OFF");
 const QString kOn = QStringLiteral("ON");
@@ -64,25 +58,21 @@ const QString kWorkModeTexts[kModeCount] = {QStringLiteral("CB"), QStringLiteral
 QStringList ownColumns() {
     QStringList names{QStringLiteral("WorkMode"), QStringLiteral("Group"),
                       QStringLiteral("Channel"), QStringLiteral("R5K27Mode")};
-    for (const auto& s : kSwitches)
-        names << QString::fromLatin1(s.name);
-    for (const auto& r : kReferences)
-        names << QString::fromLatin1(r.name);
+    for (const ChannelFieldInfo& f : channelFields())
+        if (isSwitchColumn(f))
+            names << QString::fromLatin1(f.csvColumn);
+    for (const ChannelFieldInfo& f : channelFields())
+        if (isReferenceColumn(f))
+            names << QString::fromLatin1(f.csvColumn);
     return names;
 }
 
 // --- export ---------------------------------------------------------------------------------
 
-// MHz with six decimals from stored digits (two of MHz, then the fraction); empty for none.
-QString storedToMhz6(const QString& stored) {
-    const auto parts = storedMhzAndFraction(stored);
-    if (!parts)
-        return {};
-    return QString::number(parts->first) + u'.' + parts->second.leftJustified(6, u'0', true);
-}
-
-QString hzText(qint64 hz) {
-    return QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QChar(u'0'));
+// MHz with six decimals; empty for no frequency.
+QString frequencyText6(const QString& stored) {
+    const auto frequency = Frequency::fromStored(stored);
+    return frequency ? frequency->text6() : QString();
 }
 
 QString tenthsText(int tenths) {
@@ -106,11 +96,11 @@ QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int
 
     QStringList row{QString::number(locationOf(mode, group, rec.chNo)),
                     getChName(rec.chNo),
-                    storedToMhz6(rec.rxFreq.clean()),
+                    frequencyText6(rec.rxFreq.raw()),
                     rec.repShift == 1   ? QStringLiteral("+")
                     : rec.repShift == 2 ? QStringLiteral("-")
                                         : QString(),
-                    hzText(shifted ? qint64(image.extFreq) * 100 : 0),
+                    Frequency::fromHz(shifted ? qint64(image.extFreq) * 100 : 0).text6(),
                     ctcss ? QStringLiteral("TSQL")
                     : dcs ? QStringLiteral("DTCS")
                           : QString(),
@@ -126,11 +116,14 @@ QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int
                     memory ? groupTextFromNumber(kMemGroup) : groupTextFromNumber(group),
                     getChName(rec.chNo),
                     modeTextFromCode(rec.mode)};
-    for (const auto& s : kSwitches)
-        row << (rec.*s.field == 1 ? kOn : kOff);
-    for (const auto& r : kReferences) {
-        const int n = rec.*r.field;
-        row << (n >= 1 && n <= r.max ? QString::number(n) : kOff);
+    for (const ChannelFieldInfo& f : channelFields())
+        if (isSwitchColumn(f))
+            row << (rec.*f.number == 1 ? kOn : kOff);
+    for (const ChannelFieldInfo& f : channelFields()) {
+        if (!isReferenceColumn(f))
+            continue;
+        const int n = rec.*f.number;
+        row << (n >= 1 && n <= referenceMax(f) ? QString::number(n) : kOff);
     }
     return row;
 }
@@ -238,17 +231,14 @@ private:
     std::optional<CsvProblem> readFrequency(const Place& place, ChannelRec& out) const {
         const QString text = field("Frequency");
         const BandLimits limits = bandLimitsOf(place.mode);
-        const auto mhz = parseNumber(text);
-        const double checked = mhz ? checkFrequency(*mhz, limits, false, {}) : 0;
-        if (checked == 0) {
+        const auto frequency = Frequency::parse(text);
+        if (!frequency || !frequency->isWithin(limits)) {
             const QString band = bandTextOfWorkMode(place.mode);
             return problem(text, QStringLiteral("frequency outside the band %1").arg(band),
                            QStringLiteral("频率超出频段 %1").arg(band));
         }
-        const qint64 hz = std::llround(checked * 1e6);
-        const QString stored = QStringLiteral("%1%2")
-                                   .arg(hz / 1000000, 2, 10, QChar(u'0'))
-                                   .arg(hz % 1000000, 6, 10, QChar(u'0'));
+        // Every digit the list gives is kept: the radio holds 10 Hz steps.
+        const QString stored = frequency->snapped(limits).storedDigitsExact();
         out.rxFreq.assign(stored);
         out.txFreq.assign(stored);
         return std::nullopt;
@@ -318,22 +308,22 @@ private:
     }
 
     std::optional<CsvProblem> readOwnSwitches(ChannelRec& out) const {
-        for (const auto& s : kSwitches) {
-            if (!has(s.name))
+        for (const ChannelFieldInfo& f : channelFields()) {
+            if (!isSwitchColumn(f) || !has(f.csvColumn))
                 continue;
-            const QString text = field(s.name).toUpper();
+            const QString text = field(f.csvColumn).toUpper();
             if (text != kOn && text != kOff)
-                return badValue(s.name);
-            out.*s.field = text == kOn ? 1 : 0;
+                return badValue(f.csvColumn);
+            out.*f.number = text == kOn ? 1 : 0;
         }
-        for (const auto& r : kReferences) {
-            if (!has(r.name))
+        for (const ChannelFieldInfo& f : channelFields()) {
+            if (!isReferenceColumn(f) || !has(f.csvColumn))
                 continue;
-            const QString text = field(r.name).toUpper();
+            const QString text = field(f.csvColumn).toUpper();
             const auto n = text == kOff ? std::optional<long long>(0) : parseInteger(text);
-            if (!n || *n < 0 || *n > r.max)
-                return badValue(r.name);
-            out.*r.field = std::int16_t(*n);
+            if (!n || *n < 0 || *n > referenceMax(f))
+                return badValue(f.csvColumn);
+            out.*f.number = std::int16_t(*n);
         }
         return std::nullopt;
     }

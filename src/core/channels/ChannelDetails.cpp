@@ -7,38 +7,35 @@
 #include "image/MemoryImage.h"
 #include "options/OptionLists.h"
 
-#include <algorithm>
 #include <array>
 
 namespace r5k27 {
 namespace {
 
-// How a list maps to its channel field.
-enum class Store { Position, Number, ModeText, Nothing };
+using F = ChannelField;
 
+// Panel order; the two lists without a setting carry their own caption.
 struct DetailRow {
-    BiText caption;
-    std::int16_t ChannelRec::*field; // null for the lists that store nothing
-    Store store;
+    std::optional<ChannelField> field;
+    BiText ownCaption;
 };
-
-constexpr std::array<DetailRow, kDetailCount> kRows{{
-    {{"TSQ", "TSQ"}, &ChannelRec::decodeTone, Store::Position},
-    {{"QT/DQT Enc", "编码"}, nullptr, Store::Nothing},
-    {{"HI-CUT", "HI-CUT"}, &ChannelRec::hiCut, Store::Position},
-    {{"NB/ANL", "NB/ANL"}, &ChannelRec::nbAnl, Store::Position},
-    {{"ECHO", "ECHO"}, &ChannelRec::echo, Store::Position},
-    {{"+10KHz", "+10KHz"}, &ChannelRec::add10K, Store::Position},
-    {{"BUSY", "BUSY"}, &ChannelRec::busyLock, Store::Position},
-    {{"REP", "REP"}, &ChannelRec::repShift, Store::Position},
-    {{"TSQ", "TSQ"}, nullptr, Store::Nothing},
-    {{"Public", "公共信道"}, &ChannelRec::publicCh, Store::Position},
-    {{"Scan", "扫描"}, &ChannelRec::scanAdd, Store::Position},
-    {{"Roger", "RB音"}, &ChannelRec::rogerTone, Store::Number},
-    {{"Mode", "模式"}, &ChannelRec::mode, Store::ModeText},
-    {{"BOT", "BOT"}, &ChannelRec::botCode, Store::Number},
-    {{"EOT", "EOT"}, &ChannelRec::eotCode, Store::Number},
-    {{"Call", "CALL"}, &ChannelRec::callCode, Store::Number},
+const std::array<DetailRow, kDetailCount> kRows{{
+    {F::DecodeTone, {}},
+    {std::nullopt, {"QT/DQT Enc", "编码"}},
+    {F::HiCut, {}},
+    {F::NbAnl, {}},
+    {F::Echo, {}},
+    {F::Add10K, {}},
+    {F::BusyLock, {}},
+    {F::RepShift, {}},
+    {std::nullopt, {"TSQ", "TSQ"}},
+    {F::PublicCh, {}},
+    {F::ScanAdd, {}},
+    {F::RogerTone, {}},
+    {F::Mode, {}},
+    {F::BotCode, {}},
+    {F::EotCode, {}},
+    {F::CallCode, {}},
 }};
 
 constexpr BiText kOff{"OFF", "关"};
@@ -47,78 +44,108 @@ bool valid(int index) {
     return index >= 0 && index < kDetailCount;
 }
 
+ChannelChoice choiceOf(int index) {
+    const auto field = detailField(index);
+    return field ? channelFieldInfo(*field).choice : ChannelChoice::None;
+}
+
+// Lists whose entries are the values' numbers as text rather than positions.
+bool byText(ChannelChoice choice) {
+    return choice == ChannelChoice::RogerRef || choice == ChannelChoice::DtmfRef ||
+           choice == ChannelChoice::Mode;
+}
+
+QString entryTextOf(ChannelChoice choice, int value) {
+    if (choice == ChannelChoice::Mode)
+        return modeTextFromCode(value);
+    return QString::number(value);
+}
+
 } // namespace
 
+std::optional<ChannelField> detailField(int index) {
+    return valid(index) ? kRows[std::size_t(index)].field : std::nullopt;
+}
+
 BiText detailCaption(int index) {
-    return valid(index) ? kRows[std::size_t(index)].caption : BiText{"", ""};
+    if (!valid(index))
+        return {"", ""};
+    const DetailRow& row = kRows[std::size_t(index)];
+    return row.field ? channelFieldInfo(*row.field).caption : row.ownCaption;
 }
 
 QStringList detailList(int index, const MemoryImage& image, int lang, bool memView) {
-    switch (index) {
-    case 0:
-        return longToneList(lang);
-    case 1:
+    if (index == 1)
         return shortToneList(lang);
-    case 7:
-        return {kOff.in(lang), QStringLiteral("+"), QStringLiteral("-")};
-    case 8:
+    if (index == 8)
         return {BiText{"Disable", "不使用"}.in(lang), BiText{"Enable", "使用"}.in(lang)};
-    case 10:
+    switch (choiceOf(index)) {
+    case ChannelChoice::LongTone:
+        return longToneList(lang);
+    case ChannelChoice::RepShift:
+        return {kOff.in(lang), QStringLiteral("+"), QStringLiteral("-")};
+    case ChannelChoice::ScanDelAdd:
         return {BiText{"Del", "删除"}.in(lang), BiText{"Add", "添加"}.in(lang)};
-    case kDetailRoger:
+    case ChannelChoice::RogerRef:
         return optionList(OptionList::RogerRef, image, lang);
-    case kDetailMode:
+    case ChannelChoice::Mode:
         return fillModeList(image.optFeat.modeEnable, memView);
-    case 13:
-    case 14:
-    case 15:
+    case ChannelChoice::DtmfRef:
         return optionList(OptionList::DtmfRef, image, lang);
-    default:
-        return valid(index) ? optionList(OptionList::OffOn, image, lang) : QStringList{};
+    case ChannelChoice::Switch:
+        return optionList(OptionList::OffOn, image, lang);
+    case ChannelChoice::ShortTone:
+    case ChannelChoice::None:
+    case ChannelChoice::Frequency:
+        break;
     }
+    return {};
 }
 
-int detailShownIndex(int index, const ChannelRec& rec, const QStringList& list) {
-    if (!valid(index))
-        return -1;
-    const DetailRow& row = kRows[std::size_t(index)];
-    switch (row.store) {
-    case Store::Position:
-        return selectListIndex(list, rec.*row.field);
-    case Store::Number:
-        return selectListText(list, QString::number(rec.*row.field));
-    case Store::ModeText:
-        return selectListText(list, modeTextFromCode(rec.*row.field));
-    case Store::Nothing:
-        break;
+DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, int lang,
+                            bool memView) {
+    DetailChoices choices;
+    choices.entries = detailList(index, image, lang, memView);
+    choices.offered = int(choices.entries.size());
+    const auto field = detailField(index);
+    if (!field) {
+        choices.shown = choices.entries.isEmpty() ? -1 : 0;
+        return choices;
     }
-    return selectListIndex(list, 0);
+    const ChannelChoice choice = channelFieldInfo(*field).choice;
+    const int value = channelValue(rec, *field);
+    int at = -1;
+    if (!byText(choice))
+        at = value >= 0 && value < choices.offered ? value : -1;
+    else if (value == 0 && choice != ChannelChoice::Mode)
+        at = choices.entries.isEmpty() ? -1 : 0; // no reference: the off entry, which comes first
+    else
+        at = int(choices.entries.indexOf(entryTextOf(choice, value)));
+    if (at >= 0) {
+        choices.shown = at;
+        return choices;
+    }
+    choices.entries << channelValueText(rec, *field, lang);
+    choices.shown = choices.offered;
+    return choices;
 }
 
-bool storeDetail(int index, ChannelRec& rec, const QStringList& list, int position) {
-    if (!valid(index) || kRows[std::size_t(index)].store == Store::Nothing)
-        return false;
-    const DetailRow& row = kRows[std::size_t(index)];
-    const QString text = position >= 0 && position < list.size() ? list.at(position) : QString();
-    switch (row.store) {
-    case Store::Position:
-        rec.*row.field = std::int16_t(std::max(position, 0));
-        break;
-    case Store::Number:
-        // The first entry is the off entry.
-        rec.*row.field = position >= 1 ? std::int16_t(text.toInt()) : std::int16_t(0);
-        break;
-    case Store::ModeText:
-        rec.*row.field = modeCodeFromText(text);
-        break;
-    case Store::Nothing:
-        break;
-    }
-    return true;
+std::optional<int> detailValue(int index, const DetailChoices& choices, int position) {
+    const auto field = detailField(index);
+    if (!field || position < 0 || position >= choices.offered)
+        return std::nullopt;
+    const ChannelChoice choice = channelFieldInfo(*field).choice;
+    if (!byText(choice))
+        return position;
+    const QString text = choices.entries.at(position);
+    if (choice == ChannelChoice::Mode)
+        return modeCodeFromText(text);
+    return position == 0 ? 0 : text.toInt(); // the first entry is the off entry
 }
 
 bool isGreyedWhenPublic(int index) {
-    return (index >= 2 && index <= 5) || (index >= kDetailRoger && index <= kDetailLastDtmf);
+    const auto field = detailField(index);
+    return field && channelFieldInfo(*field).greyedWhenPublic;
 }
 
 } // namespace r5k27

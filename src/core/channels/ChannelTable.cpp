@@ -1,11 +1,11 @@
 #include "ChannelTable.h"
 
+#include "ChannelFields.h"
 #include "FrequencyCodec.h"
 #include "GroupSettings.h"
 #include "ModeCodec.h"
 #include "ToneCodec.h"
 #include "common/DocumentEvents.h"
-#include "common/NumericText.h"
 #include "image/MemoryImage.h"
 #include "options/GroupCheck.h"
 
@@ -14,66 +14,28 @@
 namespace r5k27 {
 namespace {
 
-constexpr int kMemRows = 6;
 constexpr int kLastHFGroup = 9; // HF group "J" cannot be edited and takes no part in counts
-
-void fillNewChannel(ChannelRec& rec, int chNo, const QString& stored) {
-    // Spare1/Spare2 keep whatever the slot held before.
-    rec.chNo = std::int16_t(chNo);
-    rec.chFlag = 1;
-    rec.scanAdd = 1;
-    rec.rxFreq.assign(stored);
-    rec.txFreq.assign(stored);
-    rec.decodeTone = kNewChannelTone;
-    rec.encodeTone = kNewChannelTone;
-    rec.mode = 0;
-    rec.hiCut = 0;
-    rec.nbAnl = 1;
-    rec.echo = 0;
-    rec.add10K = 0;
-    rec.busyLock = 0;
-    rec.rogerTone = 0;
-    rec.repShift = 0;
-    rec.publicCh = 0;
-    rec.botCode = 0;
-    rec.eotCode = 0;
-    rec.callCode = 0;
-}
 
 bool isOrdinary(int chNo) {
     return chNo >= 1 && chNo <= kOrdinaryChannels;
 }
 
-void deleteAndCheck(MemoryImage& image, ChTable& table, int slot, int mode, int group,
-                    DocumentEvents* events) {
-    deleteChannel(image, table, slot, mode, group);
-    groupCheck(image, table, mode, group, events);
-}
-
-void commitToGroup(MemoryImage& image, ChTable& table, int mode, int group, int chNo,
-                   const QString& text, DocumentEvents* events) {
-    const int slot = findChannel(image, table, mode, group, chNo);
-    if (slot == 0) {
-        if (!text.isEmpty()) {
-            addChannel(image, table, chNo, mode, group, text);
-            groupCheck(image, table, mode, group, events);
-        }
-        return;
-    }
-    if (!text.isEmpty()) {
-        setChannelRxFreq(table.at(mode, slot, group), text);
-        return;
-    }
-    if (!isOrdinary(chNo) || countOrdinaryChannels(image, table, mode, group) >= 2) {
-        deleteAndCheck(image, table, slot, mode, group, events);
-        return;
+EntryEffect clearChannel(MemoryImage& image, ChTable& table, const ChannelKey& key, int slot) {
+    const auto deleteAndCheck = [&] {
+        deleteChannel(image, table, slot, key.mode, key.group);
+        groupCheck(image, table, key.mode, key.group, nullptr);
+    };
+    if (!isOrdinary(key.chNo) || countOrdinaryChannels(image, table, key.mode, key.group) >= 2) {
+        deleteAndCheck();
+        return EntryEffect::Deleted;
     }
     // The group's last ordinary channel: it goes only if another valid group keeps one.
-    if (countOtherOrdinaryChannels(image, table, mode, group, chNo) > 0) {
-        image.optFeat.groupValid(mode, group) = 0;
-        repairWorkGroup(image, mode);
-        deleteAndCheck(image, table, slot, mode, group, events);
-    }
+    if (countOtherOrdinaryChannels(image, table, key.mode, key.group, key.chNo) == 0)
+        return EntryEffect::KeptLastChannel;
+    image.optFeat.groupValid(key.mode, key.group) = 0;
+    repairWorkGroup(image, key.mode);
+    deleteAndCheck();
+    return EntryEffect::GroupSwitchedOff;
 }
 
 } // namespace
@@ -104,7 +66,10 @@ void addChannel(MemoryImage& image, ChTable& table, int chNo, int mode, int grou
         findChannel(image, table, mode, group, chNo) != 0)
         return;
     const QString stored = freqTextToStored(freqText, bandLimitsOf(image.workMode));
-    fillNewChannel(table.at(mode, used + 1, group), chNo, stored);
+    ChannelRec& rec = table.at(mode, used + 1, group);
+    fillNewChannel(rec, chNo, stored);
+    // FM may be switched off: a new channel must not hold a mode the radio cannot use.
+    rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
     image.chCount(mode, group) = std::int16_t(used + 1);
 }
 
@@ -117,32 +82,32 @@ void deleteChannel(MemoryImage& image, ChTable& table, int slot, int mode, int g
     image.chCount(mode, group) = std::int16_t(used - 1);
 }
 
-void setChannelRxFreq(ChannelRec& rec, const QString& freqText) {
-    if (!isNumericText(freqText))
-        return;
-    // Numeric text never needs the band's substitute, so any limits give the same digits.
-    rec.rxFreq.assign(freqTextToStored(freqText, BandLimits{}));
+void setChannelFrequency(ChannelRec& rec, const Frequency& frequency) {
+    rec.rxFreq.assign(frequency.storedDigits());
+    rec.txFreq = rec.rxFreq;
 }
 
-void commitFrequencyEntry(MemoryImage& image, ChTable& table, int row, const QString& text,
-                          const MessageTarget& messages, DocumentEvents* events) {
-    const int mode = image.workMode == 0 ? 0 : 1;
-    const int group = image.curGroup[std::size_t(mode)];
-    const bool memView = group == kMemGroup;
-    if (!(memView || isEditableGroup(mode, group)) || row < 1 ||
-        row > (memView ? kMemRows : kOrdinaryChannels))
-        return;
-
-    QString entry = text;
-    if (!entry.isEmpty())
-        entry = formatFrequencyEntry(entry, bandLimitsOf(image.workMode), false, messages);
-
-    if (memView)
-        commitToGroup(image, table, mode, 1, row + kOrdinaryChannels, entry, events);
-    else
-        commitToGroup(image, table, mode, group, row, entry, events);
-    if (events)
-        emit events->channelRowChanged(mode, group, row);
+EntryEffect enterFrequency(MemoryImage& image, ChTable& table, const ChannelKey& key,
+                           const std::optional<Frequency>& frequency) {
+    if (!isEditableGroup(key.mode, key.group) || key.chNo < 1 || key.chNo > kSlotCount)
+        return EntryEffect::Unchanged;
+    const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+    if (!frequency)
+        return slot == 0 ? EntryEffect::Unchanged : clearChannel(image, table, key, slot);
+    if (slot == 0) {
+        const int before = usedSlots(image, key.mode, key.group);
+        addChannel(image, table, key.chNo, key.mode, key.group, frequency->text());
+        if (usedSlots(image, key.mode, key.group) == before)
+            return EntryEffect::Unchanged;
+        groupCheck(image, table, key.mode, key.group, nullptr);
+        return EntryEffect::Added;
+    }
+    ChannelRec& rec = table.at(key.mode, slot, key.group);
+    const auto stored = Frequency::fromStored(rec.rxFreq.raw());
+    if (stored && stored->shownValue() == frequency->shownValue())
+        return EntryEffect::Unchanged;
+    setChannelFrequency(rec, *frequency);
+    return EntryEffect::Changed;
 }
 
 int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group) {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "ChannelRec.h"
-#include "common/MessageTarget.h"
+#include "Frequency.h"
 
 #include <QString>
+#include <optional>
 
 namespace r5k27 {
 
@@ -30,16 +31,26 @@ void addChannel(MemoryImage& image, ChTable& table, int chNo, int mode, int grou
                 const QString& freqText);
 // Removes the record of slot 1..ChCount; later slots move down, keeping their order.
 void deleteChannel(MemoryImage& image, ChTable& table, int slot, int mode, int group);
-// Stores a shown frequency ("28.0850") as the receive frequency. Text that is not a frequency
-// leaves the record as it was: a record carries no band to take a substitute from.
-void setChannelRxFreq(ChannelRec& rec, const QString& freqText);
+// Stores a frequency as the channel's receive and transmit frequency: the radio has only one.
+void setChannelFrequency(ChannelRec& rec, const Frequency& frequency);
 
-// The whole effect of a frequency typed into grid row 1..40 (1..6 in the "MEM" view) of the
-// group shown for the current work mode: add, change or delete the channel. The last ordinary
-// channel of the last valid group is never deleted; the last one of any other group switches
-// the group off instead.
-void commitFrequencyEntry(MemoryImage& image, ChTable& table, int row, const QString& text,
-                          const MessageTarget& messages, DocumentEvents* events);
+// One channel of the document: channels 1..40 of groups 1..10, and the memory channels 41..46,
+// which are edited in group 1 (the "MEM" view).
+struct ChannelKey {
+    int mode = 0;
+    int group = 1;
+    int chNo = 0;
+    bool operator==(const ChannelKey&) const = default;
+};
+// What a frequency given to a channel did.
+enum class EntryEffect { Unchanged, Added, Changed, Deleted, GroupSwitchedOff, KeptLastChannel };
+
+// The whole effect of a checked frequency given to a channel, or of an emptied entry (nothing):
+// add, change or delete the channel and repair the group's references. A frequency equal to
+// the shown one changes nothing. The last ordinary channel of the last valid group is never
+// deleted; the last one of any other group switches the group off instead.
+EntryEffect enterFrequency(MemoryImage& image, ChTable& table, const ChannelKey& key,
+                           const std::optional<Frequency>& frequency);
 
 // Used records with a channel number 1..40.
 int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group);

@@ -85,7 +85,7 @@ bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool
     }
     image.optFeat.groupValid(mode, group) = on ? 1 : 0;
     if (on && countOrdinaryChannels(image, table, mode, group) == 0) {
-        resetGroupFirstChannel(image, table, mode, group, events);
+        resetGroupFirstChannel(image, table, mode, group);
         // The group's references were emptied with its last channel; let them name channel 1.
         groupCheck(image, table, mode, group, events);
     }

@@ -1,20 +1,12 @@
 #include "DocumentCompare.h"
 
+#include "channels/ChannelFields.h"
 #include "channels/ChannelTable.h"
 #include "options/GroupFields.h"
 #include "options/OptionValues.h"
 
 namespace r5k27 {
 namespace {
-
-bool sameChannel(const ChannelRec& a, const ChannelRec& b) {
-    return a.chNo == b.chNo && a.chFlag == b.chFlag && a.scanAdd == b.scanAdd &&
-           a.rxFreq == b.rxFreq && a.decodeTone == b.decodeTone && a.encodeTone == b.encodeTone &&
-           a.mode == b.mode && a.hiCut == b.hiCut && a.nbAnl == b.nbAnl && a.echo == b.echo &&
-           a.add10K == b.add10K && a.busyLock == b.busyLock && a.repShift == b.repShift &&
-           a.publicCh == b.publicCh && a.botCode == b.botCode && a.eotCode == b.eotCode &&
-           a.callCode == b.callCode;
-}
 
 // The working record that corresponds to a saved one: the same slot when its number matches,
 // else the first used slot with that number.
@@ -38,7 +30,7 @@ bool channelsDiffer(const MemoryImage& image, const ChTable& table, const Memory
             for (int slot = 1; slot <= used; ++slot) {
                 const ChannelRec& old = savedTable.at(mode, slot, group);
                 const ChannelRec* now = matchingRecord(table, mode, group, used, slot, old.chNo);
-                if (!now || !sameChannel(*now, old))
+                if (!now || !sameComparedFields(*now, old))
                     return true;
             }
         }

@@ -8,7 +8,6 @@ EditHistory::EditHistory(Document& doc, DocumentEvents& events, QObject* parent)
     : QObject(parent)
     , doc_(doc)
     , events_(events) {
-    connect(&events_, &DocumentEvents::edited, this, &EditHistory::record);
     connect(&events_, &DocumentEvents::editEnded, this, [this] { mergeOpen_ = false; });
     reset();
 }
@@ -35,16 +34,16 @@ void EditHistory::reset() {
     emit changed();
 }
 
-void EditHistory::record(const EditName& name, const QString& mergeKey) {
-    if (restoring_)
-        return;
+bool EditHistory::record(const EditName& name, const QString& mergeKey,
+                         const DocumentChange& change) {
     State state = snapshot();
     const State& now = states_[current_];
     // A change that changed nothing (a value typed over itself) is no step.
     if (state.image == now.image && state.table == now.table)
-        return;
+        return false;
     state.name = name;
     state.mergeKey = mergeKey;
+    state.change = change;
     states_.erase(states_.begin() + std::ptrdiff_t(current_) + 1, states_.end());
     if (mergeOpen_ && !mergeKey.isEmpty() && current_ > 0 && now.mergeKey == mergeKey) {
         states_[current_] = std::move(state);
@@ -57,7 +56,9 @@ void EditHistory::record(const EditName& name, const QString& mergeKey) {
         }
     }
     mergeOpen_ = true;
+    emit recorded(name, mergeKey);
     emit changed();
+    return true;
 }
 
 EditName EditHistory::undoName() const {
@@ -71,8 +72,9 @@ EditName EditHistory::redoName() const {
 bool EditHistory::undo() {
     if (!canUndo())
         return false;
+    const DocumentChange undone = states_[current_].change;
     --current_;
-    restore(states_[current_]);
+    restore(states_[current_], undone);
     return true;
 }
 
@@ -80,19 +82,19 @@ bool EditHistory::redo() {
     if (!canRedo())
         return false;
     ++current_;
-    restore(states_[current_]);
+    restore(states_[current_], states_[current_].change);
     return true;
 }
 
-void EditHistory::restore(const State& state) {
+void EditHistory::restore(const State& state, const DocumentChange& reveal) {
     // The whole record, the group shown included: the document is exactly as it was after
     // that step, byte for byte.
     doc_.curImage = *state.image;
     doc_.chTable = *state.table;
     mergeOpen_ = false;
-    // The windows re-show every value; anything they announce meanwhile is no user change.
     restoring_ = true;
-    emit events_.documentReloaded();
+    emit events_.changed(DocumentChange{});
+    emit events_.revealed(reveal);
     restoring_ = false;
     emit changed();
 }

@@ -9,12 +9,11 @@
 
 namespace r5k27 {
 
-// Undo and redo over the whole working pair (record and channel table). Every finished user
-// change that an editor announces through DocumentEvents::edited becomes one step holding a
-// snapshot of the document as it then is, so the knock-on changes of the rules (references
-// cleared, modes normalised, group repairs) are part of the step without any editor knowing
-// how to reverse them. Snapshots share the record or the table with the step before when that
-// part did not change.
+// Undo and redo over the whole working pair (record and channel table). Every user change the
+// document model makes becomes one step holding a snapshot of the document as it then is, so the
+// knock-on changes of the rules (references cleared, modes normalised, group repairs) are part of
+// the step without any editor knowing how to reverse them. Snapshots share the record or the table
+// with the step before when that part did not change.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
@@ -35,8 +34,17 @@ public:
     EditName undoName() const;
     EditName redoName() const;
 
-    // Put the document back as it was before / after the step and announce documentReloaded.
-    // False when there is no such step.
+    // Records the document as it now is as the step of a user change. Changes in a row with
+    // the same non-empty mergeKey (keystrokes in one field) become one step. False, and no
+    // step, when the document is as it was.
+    bool record(const EditName& name, const QString& mergeKey, const DocumentChange& change);
+    // True while undo or redo puts a state back and the windows show it: no user change then.
+    bool restoring() const { return restoring_; }
+    // Typing in the field again later is a step of its own, even with the same mergeKey.
+    void endMerge() { mergeOpen_ = false; }
+
+    // Put the document back as it was before / after the step, announce the whole document
+    // changed and reveal what the step changed. False when there is no such step.
     bool undo();
     bool redo();
 
@@ -46,6 +54,8 @@ public:
 signals:
     // The steps or their names changed: the Undo and Redo items follow.
     void changed();
+    // A user change was recorded, as a step of its own or merged into the newest one.
+    void recorded(const r5k27::EditName& name, const QString& mergeKey);
 
 private:
     struct State {
@@ -53,11 +63,11 @@ private:
         std::shared_ptr<const ChTable> table;
         EditName name; // of the step that led to this state; empty for the first state
         QString mergeKey;
+        DocumentChange change; // what the step that led to this state changed
     };
 
-    void record(const EditName& name, const QString& mergeKey);
     State snapshot() const;
-    void restore(const State& state);
+    void restore(const State& state, const DocumentChange& reveal);
 
     Document& doc_;
     DocumentEvents& events_;

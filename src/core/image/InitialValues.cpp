@@ -128,12 +128,9 @@ bool loadDefaultFile(Document& doc, AppSettings& settings, const QString& progra
     return readPlainFile(doc, settings, defaultFilePath(programFolder, bandText, kind));
 }
 
-void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group,
-                            DocumentEvents* events) {
+void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group) {
     if (isEditableGroup(mode, group))
         addChannel(image, table, 1, mode, group, firstChannelFreq(group));
-    if (events)
-        emit events->channelRowChanged(mode, group, 1);
 }
 
 } // namespace r5k27

@@ -33,7 +33,6 @@ bool loadDefaultFile(Document& doc, AppSettings& settings, const QString& progra
 
 // Gives a group of mode 0..1 and group 1..10 its channel 1 at the group's default frequency
 // (unless it has one), then asks for row 1 of that group to be redrawn.
-void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group,
-                            DocumentEvents* events);
+void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group);
 
 } // namespace r5k27

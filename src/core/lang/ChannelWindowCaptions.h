@@ -18,6 +18,7 @@ struct ChannelWindowCaptions {
     BiText channelColumn{"CH No.", "信道"};
     BiText frequencyColumn{"Frequency", "频率"};
     BiText moreInformation{"More Information -- CH ", "更多信息 -- 信道 "};
+    BiText noSuchSetting{"The radio has no such setting.", "对讲机没有此设置。"};
     BiText groupNameSingleByte{"A group name can hold only letters, digits and signs of the "
                                "radio's own character set.",
                                "组名称只能使用对讲机字符集中的字母、数字和符号。"};

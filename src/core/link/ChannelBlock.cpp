@@ -1,5 +1,6 @@
 #include "ChannelBlock.h"
 
+#include "channels/ChannelFields.h"
 #include "channels/ToneCodec.h"
 
 #include <algorithm>
@@ -7,26 +8,6 @@
 namespace r5k27 {
 namespace {
 
-// The channel fields that sit in a block as they are; places are relative to the block.
-struct BlockField {
-    const char* name;
-    std::int16_t ChannelRec::*member;
-    RadioSlot radio;
-};
-constexpr BlockField kBlockFields[] = {
-    {"Mode", &ChannelRec::mode, byteAt(6)},
-    {"HiCut", &ChannelRec::hiCut, bitAt(9, 0)},
-    {"NbAnl", &ChannelRec::nbAnl, bitAt(9, 1)},
-    {"Echo", &ChannelRec::echo, bitAt(9, 2)},
-    {"Add10K", &ChannelRec::add10K, bitAt(9, 3)},
-    {"BusyLock", &ChannelRec::busyLock, bitAt(9, 4)},
-    {"RogerTone", &ChannelRec::rogerTone, byteAt(10)},
-    {"RepShift", &ChannelRec::repShift, bitAt(11, 0, 2)},
-    {"PublicCh", &ChannelRec::publicCh, bitAt(11, 7)},
-    {"BotCode", &ChannelRec::botCode, byteAt(12)},
-    {"EotCode", &ChannelRec::eotCode, byteAt(13)},
-    {"CallCode", &ChannelRec::callCode, byteAt(14)},
-};
 // DecodeTone: a tone type (0 none, 1 CTCSS, 2 DCS) and the tone's number in its list.
 constexpr RadioSlot kToneType = bitAt(11, 4, 2);
 constexpr RadioSlot kToneValue = byteAt(5);
@@ -61,10 +42,12 @@ void encodeChannelBlock(SlotWriter& w, int block, const ChannelRec& r, const Fie
     encodeRxFreq(w, block, r.rxFreq);
     for (int zero : kZeroBytes)
         w.raw(block + zero, 0);
-    for (const BlockField& f : kBlockFields)
-        clearPackedByte(w.buf(), inBlock(f.radio, block));
-    for (const BlockField& f : kBlockFields)
-        w.put(inBlock(f.radio, block), r.*f.member, {f.name, at.mode, at.group, at.channel});
+    for (const ChannelFieldInfo& f : channelFields())
+        if (f.radioForm == ChannelRadio::InBlock)
+            clearPackedByte(w.buf(), inBlock(f.radio, block));
+    for (const ChannelFieldInfo& f : channelFields())
+        if (f.radioForm == ChannelRadio::InBlock)
+            w.put(inBlock(f.radio, block), r.*f.number, {f.name, at.mode, at.group, at.channel});
 
     const FieldPlace tone{"DecodeTone", at.mode, at.group, at.channel};
     const int type = r.decodeTone <= 0 ? 0 : r.decodeTone <= kCtcssCount ? 1 : 2;
@@ -96,8 +79,9 @@ ChannelRec decodeChannelBlock(const QByteArray& buf, int block, const QString& r
     r.rxFreq.assign(rxFreq);
     r.txFreq = r.rxFreq;
     r.encodeTone = kNewChannelTone;
-    for (const BlockField& f : kBlockFields)
-        r.*f.member = std::int16_t(getSlot(buf, inBlock(f.radio, block)));
+    for (const ChannelFieldInfo& f : channelFields())
+        if (f.radioForm == ChannelRadio::InBlock)
+            r.*f.number = std::int16_t(getSlot(buf, inBlock(f.radio, block)));
     // A tone number outside its list would go back to the radio as another tone.
     const long long type = getSlot(buf, inBlock(kToneType, block));
     const long long value = getSlot(buf, inBlock(kToneValue, block));

@@ -67,8 +67,14 @@ int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang) {
     const int value = optionValue(image, i.id);
     const QStringList list = dtmfTimingList(timing, lang);
     if (i.unitMs == 0)
-        return value >= 0 && value < list.size() ? value : 0;
-    return std::max(0, int(list.indexOf(QString::number(value * i.unitMs))));
+        return value >= 0 && value < list.size() ? value : -1;
+    return int(list.indexOf(QString::number(value * i.unitMs)));
+}
+
+QString dtmfTimingStoredText(const MemoryImage& image, DtmfTiming timing) {
+    const TimingInfo& i = info(timing);
+    const int value = optionValue(image, i.id);
+    return QString::number(i.unitMs == 0 ? value : value * i.unitMs);
 }
 
 void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int lang) {

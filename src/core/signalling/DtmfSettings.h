@@ -20,8 +20,10 @@ inline constexpr BiText kDtmfDisplayCaption{"DTMF DISP", "DTMF 显示"};
 BiText dtmfTimingCaption(DtmfTiming timing);
 QStringList dtmfTimingList(DtmfTiming timing, int lang);
 
-// The list position that shows the stored value; a value without an entry shows the first one.
+// The list position that shows the stored value; -1 for a value the list has no entry for.
 int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang);
+// The stored value as the list would show it ("550" for a send time of 55).
+QString dtmfTimingStoredText(const MemoryImage& image, DtmfTiming timing);
 // Stores the value of the entry at position index; a position outside the list changes nothing.
 void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int lang);
 

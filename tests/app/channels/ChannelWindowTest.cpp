@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ class ChannelWindowTest : public ::testing::Test, protected test::MainWindowHarn
 protected:
     ChannelWindowTest() {
         writeBuiltInDefaults(ctx.doc, ctx.settings, kHF, QDate(2024, 5, 1));
-        QObject::connect(&ctx.events, &DocumentEvents::edited,
+        QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString&) { edits << name.english; });
     }
 
@@ -100,7 +101,7 @@ TEST_F(ChannelWindowTest, OpensWithTheDocumentsGroupsAndFollowsTheWorkMode) {
 
     choose("Combo6", "MEM");
     EXPECT_EQ(grid().rowCount(), 6);
-    EXPECT_EQ(grid().item(1, 0)->text(), "M2");
+    EXPECT_EQ(grid().name(2), "M2");
     EXPECT_EQ(grid().frequency(2), "28.1450");
     EXPECT_FALSE(control<QGroupBox>("Frame2")->isVisible());
 }
@@ -160,8 +161,13 @@ TEST_F(ChannelWindowTest, OnlyDigitsAndPointReachTheEditorAndEntriesAreFormatted
     QTest::keyClick(editor(), Qt::Key_Return);
     EXPECT_EQ(grid().frequency(6), "28.6100");
     EXPECT_EQ(channel(1, 7), nullptr);
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"Frequency is out of range.\nA7: 28.0000 - 29.6990 MHz"}));
+    // The entry stays open on what was typed, so it can be corrected.
+    ASSERT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "31");
+    QTest::keyClick(editor(), Qt::Key_Escape);
     EXPECT_EQ(grid().frequency(7), "");
-    EXPECT_EQ(prompter.texts(), QStringList({"Frequency is out of range."}));
 
     // A double click opens the cell's text for editing.
     const QRect cell = grid().visualRect(grid().model()->index(4, ChannelGrid::kFrequencyColumn));
@@ -180,6 +186,38 @@ TEST_F(ChannelWindowTest, OnlyDigitsAndPointReachTheEditorAndEntriesAreFormatted
     QTest::keyClick(&grid(), Qt::Key_Delete);
     EXPECT_EQ(channel(1, 6), nullptr);
     EXPECT_EQ(grid().frequency(6), "");
+}
+
+TEST_F(ChannelWindowTest, TheEntryStaysOnItsCellAndUndoShowsTheChannelItTookBack) {
+    open();
+    choose("Combo6", "C");
+    typeOnRow(25, "28.25");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ASSERT_NE(channel(3, 25), nullptr);
+
+    // The entry is the grid's own: it follows its cell through a resize and a scroll.
+    typeOnRow(30, "28.3");
+    const auto cell = [this] { return grid().visualRect(grid().model()->index(29, 1)); };
+    QWidget* frame = channels()->parentWidget();
+    frame->resize(frame->width() + 120, frame->height() - 90);
+    QApplication::processEvents();
+    EXPECT_EQ(editor()->geometry(), cell());
+    grid().verticalScrollBar()->setValue(grid().verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_EQ(editor()->geometry(), cell());
+    QTest::keyClick(editor(), Qt::Key_Escape);
+
+    // Undo from another group brings back the group and the channel it took back.
+    choose("Combo6", "A");
+    window->undo();
+    EXPECT_EQ(channel(3, 25), nullptr);
+    EXPECT_EQ(control<QComboBox>("Combo6")->currentText(), "C");
+    EXPECT_EQ(grid().currentGridRow(), 25);
+    choose("Combo6", "B");
+    window->redo();
+    EXPECT_EQ(control<QComboBox>("Combo6")->currentText(), "C");
+    EXPECT_EQ(grid().currentGridRow(), 25);
+    EXPECT_EQ(grid().frequency(25), "28.2500");
 }
 
 TEST_F(ChannelWindowTest, DetailListsStoreTheirFieldsAndPublicGreysWithoutChangingValues) {
@@ -215,8 +253,7 @@ TEST_F(ChannelWindowTest, DetailListsStoreTheirFieldsAndPublicGreysWithoutChangi
                                   "BOT of channel A1"}));
 
     // Another window emptying the code rebuilds the list.
-    storeDtmfCode(ctx.doc.curImage, 3, "");
-    emit ctx.events.dtmfReferencesChanged();
+    ctx.model.setDtmfCode(3, "", {}, {});
     EXPECT_EQ(entries(control<QComboBox>("Combo8_14")), QStringList({"OFF"}));
 }
 
@@ -226,8 +263,7 @@ TEST_F(ChannelWindowTest, MemoryViewNeverOffersPA) {
     goToRow(1);
     EXPECT_EQ(entries(control<QComboBox>("Combo8_12")), QStringList({"FM", "AM", "USB", "LSB"}));
     // Switching a mode off elsewhere rebuilds the list, still without PA.
-    ctx.doc.curImage.optFeat.modeEnable[1] = 0;
-    emit ctx.events.modesNormalized();
+    ctx.model.setModeEnable(1, false, {});
     EXPECT_EQ(entries(control<QComboBox>("Combo8_12")), QStringList({"FM", "USB", "LSB"}));
     choose("Combo6", "B");
     goToRow(1);
@@ -300,7 +336,7 @@ TEST_F(ChannelWindowTest, AReloadShowsTheDocumentAgain) {
 
     ctx.doc.curImage.workMode = 0;
     ctx.doc.curImage.curGroup[0] = 2;
-    emit ctx.events.documentReloaded();
+    emit ctx.events.changed(DocumentChange{});
     EXPECT_EQ(control<QComboBox>("Combo2")->currentIndex(), 0);
     EXPECT_TRUE(window->windowTitle().contains("[25.6150 - 30.1050 MHz]"));
     EXPECT_EQ(control<QComboBox>("Combo6")->currentText(), "B");

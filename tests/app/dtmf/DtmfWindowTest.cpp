@@ -27,7 +27,7 @@ protected:
         writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2024, 5, 1));
         window = makeWindow();
         registerDtmfWindow(ctx, *window);
-        QObject::connect(&ctx.events, &DocumentEvents::edited,
+        QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString& key) {
                              edits << name.english + " | " + name.chinese + " | " + key;
                          });
@@ -73,7 +73,7 @@ TEST_F(DtmfWindowTest, NewDocumentShowsEmptyCodesAndFirstEntries) {
     EXPECT_FALSE(w->findChild<QTabWidget*>("SSTab1")->isTabEnabled(1));
     EXPECT_TRUE(edits.isEmpty());
 
-    // Stored values without an entry are stored as the entry shown; the fill is no user edit.
+    // Stored values without an entry are shown as themselves; opening changes nothing.
     window->children().closeAll();
     QApplication::processEvents();
     OptFeatRec& o = ctx.doc.curImage.optFeat;
@@ -83,15 +83,16 @@ TEST_F(DtmfWindowTest, NewDocumentShowsEmptyCodesAndFirstEntries) {
     o.starHashTime = 5;
     o.dCodeAssign = 17;
     o.dtmfDisplay = 2;
+    const MemoryImage before = ctx.doc.curImage;
     w = open();
-    EXPECT_EQ(shownLists(w), QStringList({"10", "1000", "100", "500", "D Code"}));
-    EXPECT_EQ(o.dtmfSendTime, 1);
-    EXPECT_EQ(o.firstDigitTime, 10);
-    EXPECT_EQ(o.firstDigitDelay, 1);
-    EXPECT_EQ(o.starHashTime, 5);
-    EXPECT_EQ(o.dCodeAssign, 0);
-    EXPECT_EQ(o.dtmfDisplay, 0);
+    EXPECT_EQ(shownLists(w), QStringList({"550", "1000", "0", "500", "17"}));
+    EXPECT_TRUE(ctx.doc.curImage == before);
     EXPECT_TRUE(edits.isEmpty());
+    // Choosing the shown value again stores nothing; another entry is stored.
+    emit list(w, 0)->activated(list(w, 0)->count() - 1);
+    EXPECT_EQ(o.dtmfSendTime, 55);
+    emit list(w, 0)->activated(0);
+    EXPECT_EQ(o.dtmfSendTime, 1);
 }
 
 TEST_F(DtmfWindowTest, EncodeChoicesAreStoredAsTheirCodes) {
@@ -199,7 +200,7 @@ TEST_F(DtmfWindowTest, ReloadedDocumentIsShownAgain) {
     storeDtmfCode(ctx.doc.curImage, 6, "#1");
     ctx.doc.curImage.optFeat.firstDigitDelay = 25;
     edits.clear();
-    emit ctx.events.documentReloaded();
+    emit ctx.events.changed(DocumentChange{});
     EXPECT_EQ(grid(w)->item(4, 1)->text(), "");
     EXPECT_EQ(grid(w)->item(5, 1)->text(), "#1");
     EXPECT_EQ(list(w, 2)->currentText(), "2500");

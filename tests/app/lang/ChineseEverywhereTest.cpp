@@ -181,9 +181,9 @@ TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
                       dir.write("car.dat", "x");
                       dialogs.openAnswers << file;
                       window->findChild<QAction*>("mnuFileOpen")->trigger();
-                      ctx.doc.curImage.optFeat.micLevel = std::int16_t(10 + lang);
-                      emit ctx.events.edited(
-                          {QStringLiteral("Frequency A12"), QStringLiteral("频率 A12")}, {});
+                      ctx.model.setOptionFromText(
+                          OptionId::MicLevel, QString::number(10 + lang), lang,
+                          {QStringLiteral("Frequency A12"), QStringLiteral("频率 A12")});
                       test::ShownTexts texts = shownTexts(*window);
                       EXPECT_TRUE(texts.values().join(u' ').contains(u"A12"));
                       QFile::remove(file);

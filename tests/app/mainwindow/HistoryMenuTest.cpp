@@ -24,9 +24,9 @@ protected:
         return a;
     }
     void typeFrequency(int row, const QString& text) {
-        commitFrequencyEntry(ctx.doc.curImage, ctx.doc.chTable, row, text, {}, &ctx.events);
-        emit ctx.events.edited(
-            {QStringLiteral("Frequency A%1").arg(row), QStringLiteral("频率 A%1").arg(row)}, {});
+        ctx.model.setFrequency(
+            {0, 1, row}, text,
+            {QStringLiteral("Frequency A%1").arg(row), QStringLiteral("频率 A%1").arg(row)});
     }
     QString frequency(int chNo) {
         const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, chNo);
@@ -55,7 +55,9 @@ TEST_F(HistoryMenuTest, UndoAndRedoNameTheStepCommitTheEditInProgressAndRestore)
         window.get(), &MainWindow::commitPendingEdits, window.get(),
         [this] { typeFrequency(13, QStringLiteral("28.3150")); }, Qt::SingleShotConnection);
     int reloads = 0;
-    QObject::connect(&ctx.events, &DocumentEvents::documentReloaded, [&] { ++reloads; });
+    QObject::connect(&ctx.events, &DocumentEvents::changed, [&](const DocumentChange& change) {
+        reloads += change.kind == DocumentChange::Kind::Whole ? 1 : 0;
+    });
     undo->trigger();
     EXPECT_EQ(reloads, 1);
     EXPECT_EQ(frequency(12), "283050");

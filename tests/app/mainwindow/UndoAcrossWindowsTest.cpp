@@ -75,8 +75,12 @@ protected:
         EXPECT_EQ(window->history().undoCount(), int(states.size()) - 1) << "one step per edit";
     }
 
-    // Every value the four windows show; the channel window's detail lists describe row 1.
+    // Every value the four windows show; the channel window shows the group the record names
+    // (undo shows the group it changed) and its detail lists describe row 1.
     QStringList shownValues() {
+        const MemoryImage& image = ctx.doc.curImage;
+        chooseInChannels("Combo6",
+                         groupTextFromNumber(image.curGroup[image.workMode == 0 ? 0 : 1]));
         channels->grid().setCurrentCell(0, ChannelGrid::kFrequencyColumn);
         // A frame put away (the group settings in the "MEM" view) shows nothing.
         auto inHiddenFrame = [](const QWidget* control) {
@@ -98,10 +102,10 @@ protected:
                 if (field->objectName() != "Text1" && field->objectName() != "Text3" &&
                     !inHiddenFrame(field))
                     values << field->objectName() + '=' + field->text();
-            for (const QTableWidget* grid : w->findChildren<QTableWidget*>())
-                for (int row = 0; row < grid->rowCount(); ++row)
+            for (const QTableView* grid : w->findChildren<QTableView*>())
+                for (int row = 0; row < grid->model()->rowCount(); ++row)
                     values << grid->objectName() + QString::number(row) + '=' +
-                                  grid->item(row, 1)->text();
+                                  grid->model()->index(row, 1).data().toString();
         }
         return values;
     }
@@ -124,7 +128,7 @@ protected:
         // history's guard, so a window announcing one would add a step).
         int announced = 0;
         const QMetaObject::Connection counting =
-            QObject::connect(&ctx.events, &DocumentEvents::edited, [&] { ++announced; });
+            QObject::connect(&ctx.model.history(), &EditHistory::recorded, [&] { ++announced; });
         auto expectStep = [&](int i) {
             EXPECT_TRUE(ctx.doc.curImage == states[i]->image) << "record at step " << i;
             EXPECT_TRUE(ctx.doc.chTable == states[i]->table) << "channels at step " << i;
@@ -228,11 +232,9 @@ TEST_F(UndoAcrossWindowsTest, ChannelEditsIncludingOneStillBeingTyped) {
     stepDone();
 
     undoAndRedoEveryStep([this](int step) {
-        // The window shows the group the restored record names, the one it commits into.
-        const MemoryImage& image = states[step]->image;
-        const int group = image.curGroup[image.workMode == 0 ? 0 : 1];
-        EXPECT_EQ(channels->shownGroup(), group);
-        EXPECT_EQ(channelControl<QComboBox>("Combo6")->currentText(), groupTextFromNumber(group));
+        // The grid commits into the group the list shows.
+        EXPECT_EQ(channelControl<QComboBox>("Combo6")->currentText(),
+                  groupTextFromNumber(channels->shownGroup()));
         EXPECT_TRUE(
             window->windowTitle().contains(bandTextOfWorkMode(states[step]->image.workMode)));
     });

@@ -54,7 +54,7 @@ protected:
     }
 
     std::unique_ptr<MainWindow> main;
-    test::EditLog edits{ctx.events};
+    test::EditLog edits{ctx.model.history()};
 };
 
 TEST_F(FrmOptFeaturesTest, OpensOnTheDocumentWithoutStoringAndChoicesStore) {
@@ -212,7 +212,7 @@ TEST_F(FrmOptFeaturesTest, ReloadedDocumentIsShownAndDropsTypedText) {
     image().optFeat.modeEnable[4] = 0;
     image().optFeat.pubBotCode = 2;
     storeDtmfCode(image(), 2, QStringLiteral("55"));
-    emit ctx.events.documentReloaded();
+    emit ctx.events.changed(DocumentChange{});
     EXPECT_EQ(field("Text2_0")->text(), "4.5");
     EXPECT_FALSE(check("Check1_9")->isChecked());
     EXPECT_FALSE(entries(list("Combo1_18")).contains("PA"));

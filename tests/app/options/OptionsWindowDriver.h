@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/DocumentEvents.h"
+#include "image/EditHistory.h"
 #include "options/FrmOptFeatures.h"
 #include "options/OptionTextField.h"
 
@@ -49,8 +50,8 @@ struct OptionsWindowDriver {
 
 // The Undo names announced, with their merge keys.
 struct EditLog {
-    explicit EditLog(DocumentEvents& events) {
-        QObject::connect(&events, &DocumentEvents::edited,
+    explicit EditLog(EditHistory& history) {
+        QObject::connect(&history, &EditHistory::recorded,
                          [this](const EditName& name, const QString& key) {
                              names << name.english;
                              keys << key;

@@ -24,7 +24,7 @@ protected:
         writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2024, 5, 1));
         window = makeWindow();
         registerRogerBeepWindow(ctx, *window, &sink);
-        QObject::connect(&ctx.events, &DocumentEvents::edited,
+        QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString&) {
                              edits << name.english + " | " + name.chinese;
                          });
@@ -170,7 +170,7 @@ TEST_F(RogerBeepWindowTest, LowFrequencyCodeShowsNoneAndIsStoredSo) {
     EXPECT_EQ(edits, QStringList({"RB Tone 1 step 3 frequency | RB音 1 第 3 个音频率"}));
 
     seq(1).steps[3].freqCode = 300; // no such entry either
-    emit ctx.events.documentReloaded();
+    emit ctx.events.changed(DocumentChange{});
     EXPECT_EQ(seq(1).steps[3].freqCode, 0);
     EXPECT_EQ(edits.size(), 1);
 }

@@ -1,6 +1,7 @@
 #include "channels/ChannelTable.h"
 
 #include "common/DocumentEvents.h"
+#include "document/DocumentModel.h"
 #include "image/MemoryImage.h"
 #include "support/EventRecorder.h"
 #include "support/ScriptedPrompter.h"
@@ -32,18 +33,26 @@ protected:
             out << table.at(kHFMode, slot, group).chNo;
         return out;
     }
+    // A frequency typed into grid row 1..40 (1..6 in the "MEM" view) of the group shown.
     void commit(int row, const QString& text) {
-        commitFrequencyEntry(image, table, row, text, {&prompter, kLangEnglish}, &events);
+        const int mode = image.workMode;
+        const int group = image.curGroup[std::size_t(mode)];
+        const ChannelKey key =
+            group == 11 ? ChannelKey{mode, 1, row + 40} : ChannelKey{mode, group, row};
+        if (const auto refusal = model.setFrequency(key, text, {}))
+            prompter.warn(refusal->english);
     }
     const ChannelRec* channel(int group, int chNo) const {
         const int slot = findChannel(image, table, kHFMode, group, chNo);
         return slot ? &table.at(kHFMode, slot, group) : nullptr;
     }
 
-    MemoryImage image;
-    ChTable table;
+    Document doc;
+    MemoryImage& image = doc.curImage;
+    ChTable& table = doc.chTable;
     test::ScriptedPrompter prompter;
     DocumentEvents events;
+    DocumentModel model{doc, events};
 };
 
 TEST_F(ChannelTableTest, NewChannelsGoLastWithNewChannelValuesAndKeepTheSpares) {
@@ -74,6 +83,14 @@ TEST_F(ChannelTableTest, NewChannelsGoLastWithNewChannelValuesAndKeepTheSpares) 
     EXPECT_EQ(image.chCount(kHFMode, 2), 46);
 }
 
+TEST_F(ChannelTableTest, ANewChannelGetsTheFirstModeSwitchedOn) {
+    image.optFeat.modeEnable = {0, 0, 1, 1, 1};
+    addChannels(1, {1});
+    commit(2, "28.2");
+    EXPECT_EQ(channel(1, 1)->mode, 2);
+    EXPECT_EQ(channel(1, 2)->mode, 2);
+}
+
 TEST_F(ChannelTableTest, DeletingMovesLaterSlotsDownInOrder) {
     addChannels(1, {41, 42, 1, 2, 3, 4, 5});
     deleteChannel(image, table, 3, kHFMode, 1);
@@ -93,27 +110,35 @@ TEST_F(ChannelTableTest, DamagedCountsNeverReachOutsideTheTable) {
     EXPECT_EQ(findChannel(image, table, kHFMode, 11, 0), 0);
 }
 
-TEST_F(ChannelTableTest, ChangingAFrequencyKeepsTheTransmitFrequency) {
+TEST_F(ChannelTableTest, ATypedFrequencyIsAlsoTheTransmitFrequencyAndTheSameOneChangesNothing) {
     addChannels(1, {1, 2});
     commit(2, "29.5");
     EXPECT_EQ(channel(1, 2)->rxFreq.clean(), "295000");
-    EXPECT_EQ(channel(1, 2)->txFreq.clean(), "281000");
+    EXPECT_EQ(channel(1, 2)->txFreq.clean(), "295000");
+    EXPECT_EQ(model.history().undoCount(), 1);
 
-    ChannelRec rec = *channel(1, 2);
-    setChannelRxFreq(rec, "not a number");
-    setChannelRxFreq(rec, "");
-    EXPECT_EQ(rec.rxFreq.clean(), "295000");
+    // The shown value accepted again, whatever digits the file holds, is no change.
+    table.at(kHFMode, 1, 1).rxFreq.assign("28100000");
+    const ChTable before = table;
+    test::EventRecorder recorder(events);
+    for (const char* same : {"28.1", "28.1000", "28.10004"})
+        commit(1, same);
+    commit(2, "29.50000");
+    EXPECT_TRUE(table == before);
+    EXPECT_EQ(model.history().undoCount(), 1);
+    EXPECT_TRUE(recorder.lines.isEmpty());
 }
 
-TEST_F(ChannelTableTest, OutOfRangeEntryWarnsAndDeletesTheChannel) {
+TEST_F(ChannelTableTest, AnEntryOutsideTheBandOrNoNumberIsRefusedAndKeepsTheChannel) {
     addChannels(1, {1, 2});
+    const ChTable before = table;
     commit(2, "27.0");
-    EXPECT_EQ(prompter.texts(), QStringList{"Frequency is out of range."});
-    EXPECT_EQ(channel(1, 2), nullptr);
-    // In an empty row the bad entry creates nothing.
+    commit(2, "29.6995");
     commit(7, "abc");
-    EXPECT_EQ(channel(1, 7), nullptr);
-    EXPECT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(table == before);
+    const QString a2 = "Frequency is out of range.\nA2: 28.0000 - 29.6990 MHz";
+    EXPECT_EQ(prompter.texts(),
+              QStringList({a2, a2, "Frequency is out of range.\nA7: 28.0000 - 29.6990 MHz"}));
 }
 
 TEST_F(ChannelTableTest, LastOrdinaryChannelOfAGroupSwitchesTheGroupOff) {
@@ -143,7 +168,7 @@ TEST_F(ChannelTableTest, DeletingOneOfSeveralChannelsRepairsTheGroupReferences) 
     commit(2, "");
     EXPECT_EQ(channelNumbers(1), QList<int>({1, 3}));
     EXPECT_EQ(image.optFeat.workCh(kHFMode, 1), 1);
-    EXPECT_EQ(recorder.lines, QStringList({"groupChecked 1 1", "channelRowChanged 1 1 2"}));
+    EXPECT_EQ(recorder.lines, QStringList({"changed ChannelSet 1 1 2"}));
 }
 
 TEST_F(ChannelTableTest, MemViewEditsTheMemoryChannelsOfGroupA) {
@@ -164,8 +189,8 @@ TEST_F(ChannelTableTest, MemViewEditsTheMemoryChannelsOfGroupA) {
     EXPECT_EQ(channelNumbers(1), QList<int>{1});
     // No memory channel is left, so the reference to it cannot stay.
     EXPECT_EQ(image.optFeat.dwCh(kHFMode, 1, 1), 0);
-    EXPECT_EQ(recorder.lines.last(), "channelRowChanged 1 11 2");
-    EXPECT_EQ(recorder.lines.count("groupChecked 1 1"), 2);
+    EXPECT_EQ(recorder.lines, QStringList({"changed ChannelSet 1 1 42", "changed Channel 1 1 42",
+                                           "changed ChannelSet 1 1 42"}));
 
     // The view has six rows only.
     commit(7, "28.2");

@@ -54,7 +54,7 @@ TEST_F(GroupSettingsTest, AGroupSwitchedOnWithoutChannelsGetsChannelOneAndItsRef
     EXPECT_EQ(table.at(kCB, 2, 5).chNo, 1);
     EXPECT_EQ(table.at(kCB, 2, 5).rxFreq.clean(), "28055000");
     EXPECT_EQ(image.optFeat.workCh(kCB, 5), 1);
-    EXPECT_EQ(recorder.lines, QStringList({"channelRowChanged 0 5 1", "groupChecked 0 5"}));
+    EXPECT_EQ(recorder.lines, QStringList({"groupChecked 0 5"}));
     EXPECT_EQ(ordinaryChannelNames(image, table, kCB, 5), QStringList({"1"}));
 
     // A group that has a channel is only switched on.
@@ -77,36 +77,36 @@ TEST_F(GroupSettingsTest, TheWorkGroupLeavesAGroupThatIsSwitchedOff) {
     addChannel(image, table, 1, kHF, 4, "28.1000");
     setGroupValid(image, table, kHF, 2, true, &events);
     ASSERT_EQ(countOrdinaryChannels(image, table, kHF, 4), 1);
-    test::ScriptedPrompter prompter;
-    commitFrequencyEntry(image, table, 1, "", {&prompter, kLangEnglish}, &events);
+    enterFrequency(image, table, {kHF, 4, 1}, std::nullopt);
     EXPECT_EQ(image.optFeat.groupValid(kHF, 4), 0);
     EXPECT_EQ(image.optFeat.workGroup[kHF], 2);
 }
 
-TEST_F(GroupSettingsTest, DetailListsMapToTheirFields) {
+TEST_F(GroupSettingsTest, DetailListsShowStoredValuesTheyHaveNoEntryForAsThemselves) {
     ChannelRec rec;
-    rec.repShift = 7;  // no such entry: the first one shows
+    rec.repShift = 7;  // no such entry
     rec.rogerTone = 5; // not a defined sequence
-    rec.mode = 4;
-    const QStringList rep = detailList(7, image, kLangChinese, false);
-    EXPECT_EQ(rep, QStringList({"关", "+", "-"}));
-    EXPECT_EQ(detailShownIndex(7, rec, rep), 0);
-    const QStringList roger = detailList(kDetailRoger, image, kLangEnglish, false);
-    EXPECT_EQ(roger, QStringList({"OFF"}));
-    EXPECT_EQ(detailShownIndex(kDetailRoger, rec, roger), 0);
-    EXPECT_TRUE(storeDetail(kDetailRoger, rec, roger, 0));
-    EXPECT_EQ(rec.rogerTone, 0);
+    rec.mode = 4;      // PA, which the "MEM" view does not offer
+    const DetailChoices rep = detailChoices(7, rec, image, kLangChinese, false);
+    EXPECT_EQ(rep.entries, QStringList({"关", "+", "-", "7"}));
+    EXPECT_EQ(rep.shown, 3);
+    EXPECT_EQ(detailValue(7, rep, 3), std::nullopt); // choosing it again stores nothing
+    EXPECT_EQ(detailValue(7, rep, 2), 2);
 
-    const QStringList memModes = detailList(kDetailMode, image, kLangEnglish, true);
-    EXPECT_EQ(memModes.size(), 4);
-    EXPECT_EQ(detailShownIndex(kDetailMode, rec, memModes), 0); // PA is not offered there
-    EXPECT_TRUE(storeDetail(kDetailMode, rec, memModes, 3));
-    EXPECT_EQ(rec.mode, 3);
+    const DetailChoices roger = detailChoices(kDetailRoger, rec, image, kLangEnglish, false);
+    EXPECT_EQ(roger.entries, QStringList({"OFF", "5"}));
+    EXPECT_EQ(roger.shown, 1);
+    EXPECT_EQ(detailValue(kDetailRoger, roger, 0), 0);
 
-    const ChannelRec before = rec;
-    EXPECT_FALSE(storeDetail(1, rec, detailList(1, image, kLangEnglish, false), 20));
-    EXPECT_FALSE(storeDetail(8, rec, detailList(8, image, kLangEnglish, false), 1));
-    EXPECT_TRUE(rec == before);
+    const DetailChoices memModes = detailChoices(kDetailMode, rec, image, kLangEnglish, true);
+    EXPECT_EQ(memModes.entries, QStringList({"FM", "AM", "USB", "LSB", "PA"}));
+    EXPECT_EQ(memModes.shown, 4);
+    EXPECT_EQ(detailValue(kDetailMode, memModes, 3), 3);
+    EXPECT_EQ(detailValue(kDetailMode, memModes, 4), std::nullopt);
+
+    // The two lists without a setting in the radio store nothing.
+    EXPECT_EQ(detailValue(1, detailChoices(1, rec, image, kLangEnglish, false), 20), std::nullopt);
+    EXPECT_EQ(detailValue(8, detailChoices(8, rec, image, kLangEnglish, false), 1), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "image/DocumentCompare.h"
 
 #include "DocumentSamples.h"
+#include "channels/ChannelFields.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -120,6 +121,23 @@ TEST(IsModified, EveryComparedFieldCounts) {
         ASSERT_FALSE(isModified(doc));
         edit.apply(doc);
         EXPECT_TRUE(isModified(doc)) << edit.name;
+    }
+}
+
+// Each channel field changed on its own counts exactly when its table row says it is compared.
+TEST(IsModified, EachChannelFieldCountsAsItsRowSays) {
+    for (const ChannelFieldInfo& field : channelFields()) {
+        Document doc = savedDocument(13);
+        doc.curImage.chCount(1, 4) = std::max<std::int16_t>(doc.curImage.chCount(1, 4), 1);
+        doc.fileImage.chCount = doc.curImage.chCount;
+        doc.fileChTable = doc.chTable;
+        ChannelRec& rec = doc.chTable.at(1, 1, 4);
+        if (field.text)
+            (rec.*field.text)
+                .assign((rec.*field.text).raw() == "29000000" ? "29100000" : "29000000");
+        else
+            rec.*field.number = std::int16_t(rec.*field.number + 1);
+        EXPECT_EQ(isModified(doc), field.compared) << field.name;
     }
 }
 

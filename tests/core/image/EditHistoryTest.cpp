@@ -3,6 +3,7 @@
 #include "channels/BandLimits.h"
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"
+#include "document/DocumentModel.h"
 #include "image/ChannelFile.h"
 #include "image/DataFile.h"
 #include "image/DocumentCompare.h"
@@ -18,8 +19,7 @@
 namespace r5k27 {
 namespace {
 
-// Changes the document the way the editor windows do: through the model's functions, then one
-// announcement per finished change.
+// Changes the document the way the editor windows do: one model call per user change.
 class EditHistoryTest : public ::testing::Test {
 protected:
     EditHistoryTest() {
@@ -30,19 +30,16 @@ protected:
         history.reset();
     }
 
-    void announce(const QString& name, const QString& key = {}) {
-        emit events.edited(EditName{name, name}, key);
-    }
+    static EditName named(const QString& name) { return {name, name}; }
     void typeFrequency(int row, const QString& text) {
-        commitFrequencyEntry(doc.curImage, doc.chTable, row, text, {}, &events);
-        announce(QStringLiteral("Frequency %1%2")
-                     .arg(groupTextFromNumber(doc.curImage.curGroup[0]))
-                     .arg(row));
+        const int group = doc.curImage.curGroup[0];
+        model.setFrequency(
+            {0, group, row}, text,
+            named(QStringLiteral("Frequency %1%2").arg(groupTextFromNumber(group)).arg(row)));
     }
     void typeDtmfCode(int n, const QString& text) {
-        storeDtmfCode(doc.curImage, n, text);
-        setDtmfList(doc.curImage, doc.chTable, &events);
-        announce(QStringLiteral("DTMF code %1").arg(n), QStringLiteral("dtmf-code-%1").arg(n));
+        model.setDtmfCode(n, text, named(QStringLiteral("DTMF code %1").arg(n)),
+                          QStringLiteral("dtmf-code-%1").arg(n));
     }
     ChannelRec& channel(int group, int chNo) {
         return doc.chTable.at(0, findChannel(doc.curImage, doc.chTable, 0, group, chNo), group);
@@ -54,7 +51,8 @@ protected:
     Document doc;
     AppSettings settings;
     DocumentEvents events;
-    EditHistory history{doc, events};
+    DocumentModel model{doc, events};
+    EditHistory& history = model.history();
 };
 
 TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
@@ -68,39 +66,25 @@ TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
     // Channel window: a new channel, a changed one, a deleted one, the detail panel.
     step([&] { typeFrequency(12, QStringLiteral("28.3050")); });
     step([&] { typeFrequency(1, QStringLiteral("27.1234")); });
-    step([&] {
-        channel(1, 12).botCode = 2;
-        announce(QStringLiteral("BOT A12"));
-    });
+    step([&] { model.setChannelValue({0, 1, 12}, ChannelField::BotCode, 2, named("BOT A12")); });
     step([&] { typeFrequency(12, QString()); });
     // The user turns to group B, whose last ordinary channel goes: the group is switched off.
     // Undo shows the document as it was after the step before, the group shown included.
-    doc.curImage.curGroup[0] = 2;
+    model.setShownGroup(0, 2);
     step([&] { typeFrequency(1, QString()); });
     // Options window: a mode switched off moves every channel off it.
-    step([&] {
-        channel(1, 1).mode = 1;
-        announce(QStringLiteral("Mode A1"));
-    });
-    step([&] {
-        setModeEnable(doc.curImage, doc.chTable, 1, false, &events);
-        announce(QStringLiteral("AM switched off"));
-    });
+    step([&] { model.setChannelValue({0, 1, 1}, ChannelField::Mode, 1, named("Mode A1")); });
+    step([&] { model.setModeEnable(1, false, named("AM switched off")); });
     step([&] {
         const QStringList choices = optionChoices(doc.curImage, OptionId::Tot, kLangEnglish);
-        setOptionFromText(doc.curImage, OptionId::Tot, choices.last(), kLangEnglish);
-        announce(QStringLiteral("TOT"));
+        model.setOptionFromText(OptionId::Tot, choices.last(), kLangEnglish, named("TOT"));
     });
     // DTMF window (three keystrokes, one step) and roger-beep window.
     step([&] {
         for (const char* text : {"9", "98", "987"})
             typeDtmfCode(5, QString::fromLatin1(text));
     });
-    step([&] {
-        doc.curImage.rbTone.tone(2).repeatCount = 0;
-        recheckRogerTones(doc.curImage, doc.chTable, &events);
-        announce(QStringLiteral("Roger beep 2"));
-    });
+    step([&] { model.setRogerRepeatCount(2, 0, named("Roger beep 2")); });
     ASSERT_EQ(history.undoCount(), 10);
     EXPECT_EQ(doc.curImage.optFeat.groupValid(0, 2), 0);
 
@@ -121,13 +105,15 @@ TEST_F(EditHistoryTest, UndoingAClearedDtmfCodeBringsBackEveryReferenceItCleared
     channel(1, 1).eotCode = 2;
     channel(3, 1).callCode = 2;
     doc.curImage.optFeat.pubBotCode = 2;
-    announce(QStringLiteral("references"));
+    history.reset();
     typeDtmfCode(2, QString());
     ASSERT_EQ(channel(1, 1).eotCode, 0);
     ASSERT_EQ(doc.curImage.optFeat.pubBotCode, 0);
 
     int reloads = 0;
-    QObject::connect(&events, &DocumentEvents::documentReloaded, [&] { ++reloads; });
+    QObject::connect(&events, &DocumentEvents::changed, [&](const DocumentChange& change) {
+        reloads += change.kind == DocumentChange::Kind::Whole ? 1 : 0;
+    });
     history.undo();
     EXPECT_EQ(reloads, 1);
     EXPECT_EQ(dtmfCodeText(doc.curImage, 2), "122");
@@ -152,10 +138,10 @@ TEST_F(EditHistoryTest, KeystrokesInOneFieldMergeUntilSomethingElseHappens) {
     history.undo();
     EXPECT_EQ(dtmfCodeText(doc.curImage, 4), "12");
 
-    // A change that changes nothing is no step; nor is anything a window announces while it
+    // A change that changes nothing is no step; nor is anything a window asks for while it
     // shows the restored values.
-    announce(QStringLiteral("nothing"));
-    QObject::connect(&events, &DocumentEvents::documentReloaded,
+    typeDtmfCode(4, QStringLiteral("12"));
+    QObject::connect(&events, &DocumentEvents::changed,
                      [&] { typeDtmfCode(9, QStringLiteral("0")); });
     history.undo();
     EXPECT_EQ(history.undoCount(), 0);
@@ -164,8 +150,7 @@ TEST_F(EditHistoryTest, KeystrokesInOneFieldMergeUntilSomethingElseHappens) {
 
 TEST_F(EditHistoryTest, UndoBackToTheSavedStateIsNoLongerModified) {
     typeFrequency(5, QStringLiteral("28.5000"));
-    doc.curImage.workMode = 1; // the band follows the work mode back and forth
-    announce(QStringLiteral("Work mode"));
+    model.setWorkMode(1, named("Work mode")); // the band follows the work mode back and forth
     EXPECT_TRUE(isModified(doc));
     history.undo();
     EXPECT_EQ(bandTextOfWorkMode(doc.curImage.workMode), kBandTextCB);

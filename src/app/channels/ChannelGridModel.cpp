@@ -1,0 +1,99 @@
+#include "ChannelGridModel.h"
+
+#include "channels/ChannelNames.h"
+#include "document/DocumentModel.h"
+#include "image/MemoryImage.h"
+
+namespace r5k27 {
+namespace {
+
+constexpr int kMemRows = 6;
+
+} // namespace
+
+ChannelGridModel::ChannelGridModel(const DocumentModel& model, QObject* parent)
+    : QAbstractTableModel(parent)
+    , model_(model) {}
+
+void ChannelGridModel::showGroup(int mode, int viewGroup) {
+    beginResetModel();
+    mode_ = mode;
+    viewGroup_ = viewGroup;
+    endResetModel();
+}
+
+void ChannelGridModel::setHeaders(const QStringList& headers) {
+    headers_ = headers;
+    emit headerDataChanged(Qt::Horizontal, 0, int(headers.size()) - 1);
+}
+
+void ChannelGridModel::refresh() {
+    if (rows() > 0)
+        emit dataChanged(index(0, 0), index(rows() - 1, kFrequencyColumn));
+}
+
+void ChannelGridModel::refreshRow(int row) {
+    if (row >= 1 && row <= rows())
+        emit dataChanged(index(row - 1, 0), index(row - 1, kFrequencyColumn));
+}
+
+bool ChannelGridModel::memView() const {
+    return viewGroup_ == kMemGroup;
+}
+
+int ChannelGridModel::rows() const {
+    return memView() ? kMemRows : kOrdinaryChannels;
+}
+
+ChannelKey ChannelGridModel::keyOfRow(int row) const {
+    return memView() ? ChannelKey{mode_, 1, row + kOrdinaryChannels}
+                     : ChannelKey{mode_, viewGroup_, row};
+}
+
+int ChannelGridModel::rowOfChannel(int group, int chNo) const {
+    const int row = memView() ? chNo - kOrdinaryChannels : chNo;
+    const bool shown = memView() ? group == 1 && chNo > kOrdinaryChannels
+                                 : group == viewGroup_ && chNo <= kOrdinaryChannels;
+    return shown && row >= 1 && row <= rows() ? row : 0;
+}
+
+QString ChannelGridModel::label(int row) const {
+    return memView() ? getChName(row + kOrdinaryChannels)
+                     : groupTextFromNumber(viewGroup_) + QString::number(row);
+}
+
+int ChannelGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows();
+}
+
+int ChannelGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    const ChannelKey key = keyOfRow(index.row() + 1);
+    if (index.column() == 0)
+        return getChName(key.chNo);
+    const ChannelRec* rec = model_.channel(key);
+    return rec ? channelValueText(*rec, ChannelField::RxFreq, kLangEnglish) : QString();
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return headers_.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
+    if (index.column() == kFrequencyColumn)
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    return Qt::ItemIsEnabled;
+}
+
+} // namespace r5k27

@@ -1,0 +1,339 @@
+#include "DocumentModel.h"
+
+#include "ChannelValueRules.h"
+#include "channels/BandLimits.h"
+#include "channels/ChannelNames.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/GroupSettings.h"
+#include "options/ModeEnable.h"
+#include "signalling/DtmfReferences.h"
+#include "signalling/RogerTones.h"
+#include "signalling/ToneEditing.h"
+
+namespace r5k27 {
+namespace {
+
+using Kind = DocumentChange::Kind;
+
+DocumentChange changeOf(Kind kind, int mode = -1, int group = 0, int chNo = 0, int item = -1) {
+    DocumentChange change;
+    change.kind = kind;
+    change.mode = mode;
+    change.group = group;
+    change.chNo = chNo;
+    change.item = item;
+    return change;
+}
+
+// "A12" for an ordinary channel, "M3" for a memory channel.
+QString channelLabel(const ChannelKey& key) {
+    return key.chNo > kOrdinaryChannels
+               ? getChName(key.chNo)
+               : groupTextFromNumber(key.group) + QString::number(key.chNo);
+}
+
+Refusal outOfBand(const ChannelKey& key) {
+    const QString where = channelLabel(key) + QStringLiteral(": ") + bandTextOfWorkMode(key.mode);
+    return {QString::fromUtf8(kFreqOutOfRangeText.en) + u'\n' + where,
+            QString::fromUtf8(kFreqOutOfRangeText.zh) + u'\n' + where};
+}
+
+} // namespace
+
+DocumentModel::DocumentModel(Document& doc, DocumentEvents& events, QObject* parent)
+    : QObject(parent)
+    , doc_(doc)
+    , events_(events)
+    , history_(doc, events) {}
+
+template <class Apply>
+bool DocumentModel::edit(const EditName& name, DocumentChange change, Apply&& apply,
+                         const QString& mergeKey) {
+    // Windows showing a restored state ask for nothing; if one did, it would be no user change.
+    if (history_.restoring() || !apply(change))
+        return false;
+    if (!history_.record(name, mergeKey, change))
+        return false;
+    emit events_.changed(change);
+    return true;
+}
+
+ChannelRec* DocumentModel::findRecord(const ChannelKey& key) {
+    const int slot = findChannel(doc_.curImage, doc_.chTable, key.mode, key.group, key.chNo);
+    return slot ? &doc_.chTable.at(key.mode, slot, key.group) : nullptr;
+}
+
+const ChannelRec* DocumentModel::channel(const ChannelKey& key) const {
+    return const_cast<DocumentModel*>(this)->findRecord(key);
+}
+
+// --- channels -----------------------------------------------------------------------------
+
+std::optional<Refusal> DocumentModel::setFrequency(const ChannelKey& key, const QString& typed,
+                                                   const EditName& name) {
+    if (typed.trimmed().isEmpty()) {
+        clearChannel(key, name);
+        return std::nullopt;
+    }
+    const BandLimits limits = bandLimitsOf(key.mode);
+    const std::optional<Frequency> frequency = Frequency::parse(typed);
+    if (!frequency || !frequency->isWithin(limits))
+        return outOfBand(key);
+    edit(name, changeOf(Kind::Channel, key.mode, key.group, key.chNo, int(ChannelField::RxFreq)),
+         [&](DocumentChange& change) {
+             const EntryEffect effect =
+                 enterFrequency(doc_.curImage, doc_.chTable, key, frequency->snapped(limits));
+             if (effect == EntryEffect::Added)
+                 change.kind = Kind::ChannelSet;
+             return effect != EntryEffect::Unchanged;
+         });
+    return std::nullopt;
+}
+
+bool DocumentModel::clearChannel(const ChannelKey& key, const EditName& name) {
+    return edit(
+        name, changeOf(Kind::ChannelSet, key.mode, key.group, key.chNo), [&](DocumentChange&) {
+            const EntryEffect effect =
+                enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt);
+            return effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
+        });
+}
+
+bool DocumentModel::setChannelValue(const ChannelKey& key, ChannelField field, int value,
+                                    const EditName& name) {
+    ChannelRec* rec = findRecord(key);
+    if (!rec || channelValue(*rec, field) == value ||
+        !isAllowedChannelValue(doc_.curImage, key, field, value))
+        return false;
+    return edit(name, changeOf(Kind::Channel, key.mode, key.group, key.chNo, int(field)),
+                [&](DocumentChange&) {
+                    r5k27::setChannelValue(*rec, field, value);
+                    return true;
+                });
+}
+
+// --- groups and the work mode -------------------------------------------------------------
+
+bool DocumentModel::setGroupValid(int mode, int group, bool on, const EditName& name) {
+    if (!isEditableGroup(mode, group) || (doc_.curImage.optFeat.groupValid(mode, group) == 1) == on)
+        return false;
+    bool refused = false;
+    edit(name, changeOf(Kind::Group, mode, group), [&](DocumentChange&) {
+        refused = !r5k27::setGroupValid(doc_.curImage, doc_.chTable, mode, group, on, nullptr);
+        return !refused;
+    });
+    return !refused;
+}
+
+bool DocumentModel::setGroupReference(int mode, int group, GroupReference which, int chNo,
+                                      const EditName& name) {
+    if (!isEditableGroup(mode, group))
+        return false;
+    OptFeatRec& opt = doc_.curImage.optFeat;
+    std::int16_t& value = which == GroupReference::Emergency1   ? opt.emergencyCh(mode, group, 0)
+                          : which == GroupReference::Emergency2 ? opt.emergencyCh(mode, group, 1)
+                          : which == GroupReference::DualWatch1 ? opt.dwCh(mode, group, 0)
+                                                                : opt.dwCh(mode, group, 1);
+    if (value == chNo || findChannel(doc_.curImage, doc_.chTable, mode, group, chNo) == 0)
+        return false;
+    return edit(name, changeOf(Kind::Group, mode, group), [&](DocumentChange&) {
+        value = std::int16_t(chNo);
+        return true;
+    });
+}
+
+bool DocumentModel::setGroupName(int mode, int group, const QString& text, const EditName& name,
+                                 const QString& mergeKey) {
+    if (!isEditableGroup(mode, group) || !isSingleByteText(text))
+        return false;
+    return edit(
+        name, changeOf(Kind::Group, mode, group),
+        [&](DocumentChange&) {
+            r5k27::setGroupName(doc_.curImage, mode, group, text);
+            return true;
+        },
+        mergeKey);
+}
+
+bool DocumentModel::setWorkGroup(int mode, int group, const EditName& name) {
+    if (!isEditableGroup(mode, group) || doc_.curImage.optFeat.groupValid(mode, group) != 1)
+        return false;
+    return edit(name, changeOf(Kind::Group, mode, group), [&](DocumentChange&) {
+        doc_.curImage.optFeat.workGroup[std::size_t(mode)] = std::int16_t(group);
+        return true;
+    });
+}
+
+bool DocumentModel::setWorkMode(int mode, const EditName& name) {
+    if (mode < 0 || mode >= kModeCount || doc_.curImage.workMode == mode)
+        return false;
+    return edit(name, changeOf(Kind::WorkMode, mode), [&](DocumentChange&) {
+        r5k27::setWorkMode(doc_.curImage, mode);
+        return true;
+    });
+}
+
+void DocumentModel::setShownGroup(int mode, int group) {
+    if (mode >= 0 && mode < kModeCount && group >= 1 && group <= kMemGroup)
+        doc_.curImage.curGroup[std::size_t(mode)] = std::int16_t(group);
+}
+
+void DocumentModel::setShownRow(int mode, int group, int row) {
+    if (mode >= 0 && mode < kModeCount && group >= 1 && group <= kMemGroup)
+        doc_.curImage.groupWorkCh(mode, group) = std::int16_t(row);
+}
+
+// --- options ------------------------------------------------------------------------------
+
+QString DocumentModel::setOptionFromText(OptionId id, const QString& text, int lang,
+                                         const EditName& name, const QString& mergeKey) {
+    QString shown;
+    edit(
+        name, changeOf(Kind::Option, -1, 0, 0, int(id)),
+        [&](DocumentChange&) {
+            shown = r5k27::setOptionFromText(doc_.curImage, id, text, lang);
+            return true;
+        },
+        mergeKey);
+    return shown;
+}
+
+bool DocumentModel::setOptionTicked(OptionId id, bool ticked, const EditName& name) {
+    return edit(name, changeOf(Kind::Option, -1, 0, 0, int(id)), [&](DocumentChange&) {
+        r5k27::setOptionTicked(doc_.curImage, id, ticked);
+        return true;
+    });
+}
+
+bool DocumentModel::setModeEnable(int mode, bool on, const EditName& name) {
+    bool refused = false;
+    DocumentChange change = changeOf(Kind::Option, -1, 0, 0, int(OptionId::FmEnable) + mode);
+    change.modesNormalized = true;
+    edit(name, change, [&](DocumentChange&) {
+        refused = !r5k27::setModeEnable(doc_.curImage, doc_.chTable, mode, on, nullptr);
+        return !refused;
+    });
+    return !refused;
+}
+
+BatteryTexts DocumentModel::setBattery(const QString& lower, const QString& upper,
+                                       const EditName& name, const QString& mergeKey) {
+    BatteryTexts shown;
+    edit(
+        name, changeOf(Kind::Option, -1, 0, 0, int(OptionId::BattMin)),
+        [&](DocumentChange&) {
+            shown = setBatteryFromTexts(doc_.curImage, lower, upper);
+            return true;
+        },
+        mergeKey);
+    return shown;
+}
+
+QString DocumentModel::setRssiPoint(int k, const QString& text, const EditName& name,
+                                    const QString& mergeKey) {
+    QString shown;
+    edit(
+        name, changeOf(Kind::Option),
+        [&](DocumentChange& change) {
+            change.kind = Kind::Option;
+            shown = setRssiPointFromText(doc_.curImage, k, text);
+            return true;
+        },
+        mergeKey);
+    return shown;
+}
+
+// --- DTMF and roger beep ------------------------------------------------------------------
+
+bool DocumentModel::setDtmfCode(int n, const QString& text, const EditName& name,
+                                const QString& mergeKey) {
+    // Leaving a code as it was must not count as a change of the document.
+    if (dtmfCodeText(doc_.curImage, n) == cleanFixedText(text))
+        return false;
+    DocumentChange change = changeOf(Kind::Dtmf, -1, 0, 0, n);
+    change.dtmfReferences = true;
+    return edit(
+        name, change,
+        [&](DocumentChange&) {
+            storeDtmfCode(doc_.curImage, n, text);
+            setDtmfList(doc_.curImage, doc_.chTable, nullptr);
+            return true;
+        },
+        mergeKey);
+}
+
+bool DocumentModel::setDtmfTiming(DtmfTiming timing, int index, int lang, const EditName& name) {
+    return edit(name, changeOf(Kind::Dtmf, -1, 0, 0, 0), [&](DocumentChange&) {
+        setDtmfTimingIndex(doc_.curImage, timing, index, lang);
+        return true;
+    });
+}
+
+bool DocumentModel::setDtmfDisplay(bool on, const EditName& name) {
+    return edit(name, changeOf(Kind::Dtmf, -1, 0, 0, 0), [&](DocumentChange&) {
+        setDtmfDisplayOn(doc_.curImage, on);
+        return true;
+    });
+}
+
+bool DocumentModel::setRogerRepeatCount(int t, int count, const EditName& name) {
+    bool refused = false;
+    DocumentChange change = changeOf(Kind::RogerBeep, -1, 0, 0, t);
+    change.rogerReferences = true;
+    edit(name, change, [&](DocumentChange&) {
+        refused = !setRepeatCount(doc_.curImage, t, count);
+        if (!refused)
+            recheckRogerTones(doc_.curImage, doc_.chTable, nullptr);
+        return !refused;
+    });
+    return !refused;
+}
+
+bool DocumentModel::setRogerInterTime(int t, int index, const EditName& name) {
+    if (t < 1 || t > kToneSeqCount)
+        return false;
+    return edit(name, changeOf(Kind::RogerBeep, -1, 0, 0, t), [&](DocumentChange&) {
+        doc_.curImage.rbTone.tone(t).interTime = std::int16_t(index);
+        return true;
+    });
+}
+
+bool DocumentModel::setRogerStepFrequency(int t, int step, int code, const EditName& name) {
+    if (t < 1 || t > kToneSeqCount || step < 1 || step > kToneStepCount)
+        return false;
+    return edit(name, changeOf(Kind::RogerBeep, -1, 0, 0, t), [&](DocumentChange&) {
+        doc_.curImage.rbTone.tone(t).steps[std::size_t(step - 1)].freqCode = std::int16_t(code);
+        return true;
+    });
+}
+
+bool DocumentModel::setRogerStepLength(int t, int step, int durCode, const EditName& name) {
+    bool refused = false;
+    DocumentChange change = changeOf(Kind::RogerBeep, -1, 0, 0, t);
+    change.rogerReferences = true;
+    edit(name, change, [&](DocumentChange&) {
+        refused = !setStepLength(doc_.curImage, t, step, durCode);
+        if (!refused)
+            recheckRogerTones(doc_.curImage, doc_.chTable, nullptr);
+        return !refused;
+    });
+    return !refused;
+}
+
+// --- the whole document -------------------------------------------------------------------
+
+CsvImportResult DocumentModel::importChannels(const QByteArray& csv, const EditName& name) {
+    CsvImportResult result;
+    edit(name, DocumentChange{}, [&](DocumentChange&) {
+        result = channelsFromCsv(csv, doc_.curImage, doc_.chTable, nullptr);
+        return result.taken > 0;
+    });
+    return result;
+}
+
+void DocumentModel::documentReplaced() {
+    history_.reset();
+    emit events_.changed(DocumentChange{});
+}
+
+} // namespace r5k27
