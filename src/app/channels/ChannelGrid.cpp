@@ -36,15 +36,15 @@ public:
         grid_.entryCreated(entry);
         return entry;
     }
+    // Fills a new entry once; the view also calls this whenever the document changes while
+    // the entry is open, which must not take what is being typed.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         auto* entry = static_cast<FrequencyEditor*>(editor);
-        if (grid_.firstText_.isEmpty()) {
-            entry->setText(index.data(Qt::EditRole).toString());
-            entry->selectAll();
-        } else {
-            entry->setText(grid_.firstText_);
-            entry->end(false);
-        }
+        if (entry->property(kFilled).toBool())
+            return;
+        entry->setProperty(kFilled, true);
+        entry->setText(index.data(Qt::EditRole).toString());
+        entry->selectAll();
     }
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
@@ -52,6 +52,7 @@ protected:
     bool eventFilter(QObject*, QEvent*) override { return false; }
 
 private:
+    static constexpr const char* kFilled = "r5k27Filled";
     ChannelGrid& grid_;
 };
 
@@ -173,9 +174,12 @@ void ChannelGrid::startEntry(const QString& firstText) {
     const QModelIndex index = model_.index(currentIndex().row(), kFrequencyColumn);
     if (!index.isValid())
         return;
-    firstText_ = firstText;
     edit(index);
-    firstText_.clear();
+    // A key typed on the cell starts the entry with that key.
+    if (entry_ && !firstText.isEmpty()) {
+        entry_->setText(firstText);
+        entry_->end(false);
+    }
 }
 
 void ChannelGrid::entryCreated(FrequencyEditor* entry) {
@@ -227,9 +231,11 @@ void ChannelGrid::nextLine() {
 }
 
 void ChannelGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    // The editor is deleted later; from now on no entry is open.
+    // The editor is deleted later; from now on no entry is open, and the closed one no longer
+    // answers to the entry's name.
     if (editor == entry_)
         entry_ = nullptr;
+    editor->setObjectName(QString());
     QTableView::closeEditor(editor, hint);
 }
 

@@ -77,7 +77,6 @@ private:
     ChannelGridModel& model_;
     CommitHandler commit_;
     QPointer<FrequencyEditor> entry_;
-    QString firstText_;
     int entryRow_ = 0;
     bool committing_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "ChannelGrid.h"
 #include "ChannelGridModel.h"
+#include "ControlHelpers.h"
 #include "DetailPanel.h"
 #include "GroupFrame.h"
 #include "channels/BandLimits.h"
@@ -33,20 +34,6 @@ constexpr int kVisibleRows = 20;
 
 const ChannelWindowCaptions& texts() {
     return channelWindowCaptions();
-}
-
-void showEntries(QComboBox* combo, const QStringList& entries, int index) {
-    const QSignalBlocker block(combo);
-    combo->clear();
-    combo->addItems(entries);
-    combo->setCurrentIndex(index);
-}
-
-QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(control);
-    return label;
 }
 
 QGroupBox* framed(QWidget* parent, const char* name, QComboBox* list, QLabel* label) {

@@ -1,5 +1,6 @@
 #include "GroupFrame.h"
 
+#include "ControlHelpers.h"
 #include "channels/ChannelNames.h"
 #include "channels/GroupSettings.h"
 #include "channels/ListHelpers.h"
@@ -29,25 +30,6 @@ constexpr GroupReference kReferences[] = {GroupReference::Emergency1, GroupRefer
 
 const ChannelWindowCaptions& texts() {
     return channelWindowCaptions();
-}
-
-void showIn(QComboBox* combo, const QStringList& entries, int index) {
-    const QSignalBlocker block(combo);
-    QStringList now;
-    for (int i = 0; i < combo->count(); ++i)
-        now << combo->itemText(i);
-    if (now != entries) {
-        combo->clear();
-        combo->addItems(entries);
-    }
-    combo->setCurrentIndex(index);
-}
-
-QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(control);
-    return label;
 }
 
 } // namespace
@@ -115,9 +97,11 @@ void GroupFrame::showGroup(int mode, int group) {
                                    opt.workCh(mode, group), opt.dwCh(mode, group, 0),
                                    opt.dwCh(mode, group, 1)};
     for (int list = 0; list <= 4; ++list)
-        showIn(lists_[std::size_t(list)], names, selectListText(names, getChName(values[list])));
+        showEntries(lists_[std::size_t(list)], names,
+                    selectListText(names, getChName(values[list])));
     const QStringList offOn = optionList(OptionList::OffOn, image, lang_);
-    showIn(lists_[kGroupValidList], offOn, selectListIndex(offOn, opt.groupValid(mode, group)));
+    showEntries(lists_[kGroupValidList], offOn,
+                selectListIndex(offOn, opt.groupValid(mode, group)));
     if (!name_->hasFocus())
         name_->setText(opt.groupName(mode, group).clean());
 }

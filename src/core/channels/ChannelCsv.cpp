@@ -157,10 +157,8 @@ public:
         row_ = rec.number;
         if (auto p = readPlace(place))
             return p;
-        out.chNo = std::int16_t(place.chNo);
-        out.chFlag = 1;
-        out.nbAnl = 1;
-        out.encodeTone = kNewChannelTone;
+        // What the list does not say is what a new channel holds.
+        fillNewChannel(out, place.chNo, QString());
         if (auto p = readFrequency(place, out))
             return p;
         if (auto p = readMode(place, out))

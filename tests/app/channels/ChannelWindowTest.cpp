@@ -54,7 +54,9 @@ protected:
         return found;
     }
     ChannelGrid& grid() { return channels()->grid(); }
+    // The frequency entry while it is open.
     QLineEdit* editor() { return control<QLineEdit>("Text1"); }
+    bool editing() { return grid().entry() && grid().entry()->isVisible(); }
 
     // What a user's choice in a list does.
     void choose(const char* list, const QString& text) {
@@ -68,7 +70,7 @@ protected:
     void typeOnRow(int row, const QString& text) {
         goToRow(row);
         QTest::keyClick(&grid(), text.at(0).toLatin1());
-        ASSERT_TRUE(editor()->isVisible());
+        ASSERT_TRUE(editing());
         QTest::keyClicks(editor(), text.mid(1));
     }
     const ChannelRec* channel(int group, int chNo) const {
@@ -114,14 +116,14 @@ TEST_F(ChannelWindowTest, EnterInAnEmptyEditorOnTheLastRowWrapsAndDeletesOnlyTha
 
     goToRow(40);
     QTest::keyClick(&grid(), Qt::Key_Return);
-    ASSERT_TRUE(editor()->isVisible());
+    ASSERT_TRUE(editing());
     EXPECT_EQ(editor()->selectedText(), "28.4000");
     QTest::keyClick(editor(), Qt::Key_Backspace);
     QTest::keyClick(editor(), Qt::Key_Return);
 
     EXPECT_EQ(grid().currentGridRow(), 1);
     EXPECT_TRUE(grid().hasFocus());
-    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_FALSE(editing());
     EXPECT_EQ(channel(1, 40), nullptr);
     EXPECT_NE(channel(1, 39), nullptr);
     EXPECT_NE(channel(1, 1), nullptr);
@@ -157,14 +159,15 @@ TEST_F(ChannelWindowTest, OnlyDigitsAndPointReachTheEditorAndEntriesAreFormatted
     // Typing on through a group without the mouse; an entry outside the band is refused.
     typeOnRow(6, "28.61");
     QTest::keyClick(editor(), Qt::Key_Return);
-    QTest::keyClicks(&grid(), "31");
+    QTest::keyClick(&grid(), '3');
+    QTest::keyClicks(editor(), "1");
     QTest::keyClick(editor(), Qt::Key_Return);
     EXPECT_EQ(grid().frequency(6), "28.6100");
     EXPECT_EQ(channel(1, 7), nullptr);
     EXPECT_EQ(prompter.texts(),
               QStringList({"Frequency is out of range.\nA7: 28.0000 - 29.6990 MHz"}));
     // The entry stays open on what was typed, so it can be corrected.
-    ASSERT_TRUE(editor()->isVisible());
+    ASSERT_TRUE(editing());
     EXPECT_EQ(editor()->text(), "31");
     QTest::keyClick(editor(), Qt::Key_Escape);
     EXPECT_EQ(grid().frequency(7), "");
@@ -173,11 +176,11 @@ TEST_F(ChannelWindowTest, OnlyDigitsAndPointReachTheEditorAndEntriesAreFormatted
     const QRect cell = grid().visualRect(grid().model()->index(4, ChannelGrid::kFrequencyColumn));
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, cell.center());
-    ASSERT_TRUE(editor()->isVisible());
+    ASSERT_TRUE(editing());
     EXPECT_EQ(editor()->selectedText(), "28.5000");
     QTest::keyClick(editor(), Qt::Key_Backspace);
     QTest::keyClick(editor(), Qt::Key_Escape);
-    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_FALSE(editing());
     EXPECT_TRUE(grid().hasFocus());
     EXPECT_NE(channel(1, 5), nullptr);
 

@@ -125,7 +125,7 @@ TEST_F(DtmfWindowTest, TypedCodeIsStoredAndBecomesReferable) {
     // One step per keystroke that changed the code, all merging into one undo step.
     EXPECT_EQ(edits.size(), 7);
     EXPECT_EQ(edits.last(), "DTMF code 3 | DTMF 码 3 | dtmf-code-3");
-    EXPECT_EQ(events.lines.count("dtmfReferencesChanged"), 7);
+    EXPECT_EQ(events.lines.count("changed Dtmf -1 0 0"), 7);
 
     // Sixteen characters fit whole; a seventeenth does not get in.
     clickRow(w, 16);

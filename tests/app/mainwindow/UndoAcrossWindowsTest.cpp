@@ -65,6 +65,12 @@ protected:
         roger = test::openChild<RogerBeepWindow>(*window, ChildKind::RogerBeep);
         ASSERT_TRUE(channels && options.options && dtmf && roger);
         ASSERT_FALSE(store.isModified());
+        // Every user change is one step and one change event, whichever window made it.
+        // (Undo and redo announce the whole document, and are no user change.)
+        QObject::connect(&ctx.events, &DocumentEvents::changed, [this](const DocumentChange& c) {
+            changes += c.kind == DocumentChange::Kind::Whole ? 0 : 1;
+        });
+        QObject::connect(&ctx.model.history(), &EditHistory::recorded, [this] { ++recorded; });
         stepDone();
     }
 
@@ -73,6 +79,8 @@ protected:
         states.push_back(std::make_unique<DocState>(DocState{ctx.doc.curImage, ctx.doc.chTable}));
         shown.push_back(shownValues());
         EXPECT_EQ(window->history().undoCount(), int(states.size()) - 1) << "one step per edit";
+        EXPECT_EQ(changes, recorded) << "one change event per recorded change";
+        changes = recorded = 0;
     }
 
     // Every value the four windows show; the channel window shows the group the record names
@@ -99,8 +107,8 @@ protected:
                 values << box->objectName() + (box->isChecked() ? "=on" : "=off");
             // The in-place editors of the grids show only while a cell is edited.
             for (const QLineEdit* field : w->findChildren<QLineEdit*>())
-                if (field->objectName() != "Text1" && field->objectName() != "Text3" &&
-                    !inHiddenFrame(field))
+                if (!field->objectName().isEmpty() && field->objectName() != "Text1" &&
+                    field->objectName() != "Text3" && !inHiddenFrame(field))
                     values << field->objectName() + '=' + field->text();
             for (const QTableView* grid : w->findChildren<QTableView*>())
                 for (int row = 0; row < grid->model()->rowCount(); ++row)
@@ -188,6 +196,8 @@ protected:
     test::OptionsWindowDriver options;
     DtmfWindow* dtmf = nullptr;
     RogerBeepWindow* roger = nullptr;
+    int changes = 0;
+    int recorded = 0;
     std::vector<std::unique_ptr<DocState>> states;
     std::vector<QStringList> shown;
 };

@@ -130,23 +130,23 @@ TEST_F(FrmOptFeaturesTest, ReferenceListsFollowTheDtmfCodesAndRogerTones) {
     EXPECT_EQ(entries(list("Combo2_6")), QStringList({"OFF", "1", "3", "7"}));
     EXPECT_EQ(list("Combo2_6")->currentText(), "3");
 
-    storeDtmfCode(image(), 3, QString());
-    setDtmfList(image(), ctx.doc.chTable, &ctx.events);
+    // Another editor's changes, through the document model.
+    const EditName other{QStringLiteral("other"), QStringLiteral("other")};
+    ctx.model.setDtmfCode(3, QString(), other, {});
     EXPECT_EQ(image().optFeat.pubBotCode, 0);
     EXPECT_EQ(list("Combo2_6")->currentText(), "OFF");
     EXPECT_EQ(entries(list("Combo2_8")), QStringList({"OFF", "1", "7"}));
     EXPECT_EQ(list("Combo2_7")->currentText(), "7");
-    storeDtmfCode(image(), 12, QStringLiteral("9"));
-    setDtmfList(image(), ctx.doc.chTable, &ctx.events);
+    ctx.model.setDtmfCode(12, QStringLiteral("9"), other, {});
     EXPECT_EQ(entries(list("Combo2_7")), QStringList({"OFF", "1", "7", "12"}));
 
     for (int t = 1; t <= kToneSeqCount; ++t)
         if (t != 2 && t != 5)
-            image().rbTone.tone(t).repeatCount = 0;
-    recheckRogerTones(image(), ctx.doc.chTable, &ctx.events);
+            ctx.model.setRogerRepeatCount(t, 0, other);
     EXPECT_EQ(entries(list("Combo2_5")), QStringList({"OFF", "2", "5"}));
     EXPECT_EQ(list("Combo2_5")->currentText(), "5");
-    EXPECT_TRUE(edits.names.isEmpty()); // the other editors name their own changes
+    // The other editors name their own changes; the options window adds none.
+    EXPECT_EQ(edits.names.count("other"), edits.names.size());
 }
 
 TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {

@@ -135,7 +135,7 @@ TEST_F(RogerBeepWindowTest, SequenceWithoutLengthLosesItsReferences) {
     EXPECT_EQ(ctx.doc.chTable.at(0, 1, 1).rogerTone, 0);
     EXPECT_EQ(ctx.doc.chTable.at(0, 2, 1).rogerTone, 3);
     EXPECT_EQ(ctx.doc.curImage.optFeat.pubRogerTone, 0);
-    EXPECT_EQ(events.lines.count("rogerReferencesChanged"), 14);
+    EXPECT_EQ(events.lines.count("changed RogerBeep -1 0 0"), 14);
     EXPECT_EQ(edits.size(), 14);
     EXPECT_EQ(edits.last(), "RB Tone 2 step 14 length | RB音 2 第 14 个音音长");
 }
@@ -158,12 +158,12 @@ TEST_F(RogerBeepWindowTest, TheLastPlayableSequenceStaysOn) {
     EXPECT_TRUE(edits.size() == 1);
 }
 
-TEST_F(RogerBeepWindowTest, LowFrequencyCodeShowsNoneAndIsStoredSo) {
+TEST_F(RogerBeepWindowTest, LowFrequencyCodeShowsNoneAndIsKeptUntilAStepIsChosen) {
     seq(1).steps[1].freqCode = 30;
     seq(1).steps[2].freqCode = 45;
     auto* w = open();
     EXPECT_EQ(find<QComboBox>(w, "Combo3_1")->currentText(), "None");
-    EXPECT_EQ(seq(1).steps[1].freqCode, 0);
+    EXPECT_EQ(seq(1).steps[1].freqCode, 30); // showing a window changes nothing
     EXPECT_EQ(find<QComboBox>(w, "Combo3_2")->currentText(), "450");
     choose(w, "Combo3_2", 1);
     EXPECT_EQ(seq(1).steps[2].freqCode, 40);
@@ -171,7 +171,8 @@ TEST_F(RogerBeepWindowTest, LowFrequencyCodeShowsNoneAndIsStoredSo) {
 
     seq(1).steps[3].freqCode = 300; // no such entry either
     emit ctx.events.changed(DocumentChange{});
-    EXPECT_EQ(seq(1).steps[3].freqCode, 0);
+    EXPECT_EQ(find<QComboBox>(w, "Combo3_3")->currentText(), "None");
+    EXPECT_EQ(seq(1).steps[3].freqCode, 300);
     EXPECT_EQ(edits.size(), 1);
 }
 

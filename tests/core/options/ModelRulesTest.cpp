@@ -1,5 +1,6 @@
 #include "channels/ChannelTable.h"
 #include "image/MemoryImage.h"
+#include "lang/Language.h"
 #include "options/GroupCheck.h"
 #include "options/ModeEnable.h"
 #include "options/OptionText.h"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QWidget;
+
+namespace r5k27 {
+
+// A right-aligned caption whose mnemonic moves the focus to control.
+QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent);
+// Shows entries in a list (refilled only when they differ) with index chosen, without the
+// list's signals reaching anyone.
+void showEntries(QComboBox* combo, const QStringList& entries, int index);
+
+} // namespace r5k27
