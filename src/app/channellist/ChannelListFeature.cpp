@@ -3,6 +3,7 @@
 #include "ChannelListTexts.h"
 #include "ImportReport.h"
 #include "channels/ChannelCsv.h"
+#include "common/CsvText.h"
 #include "common/FileCommit.h"
 #include "image/DataFile.h"
 #include "mainwindow/MainWindow.h"
@@ -49,12 +50,17 @@ void ChannelListFeature::importChannels() {
 
 void ChannelListFeature::importFrom(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: opening a FIFO would wait for a writer forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         prompter_.error(DataFileTexts::fileError.in(lang()));
         return;
     }
     const CsvImportResult result =
-        channelsFromCsv(file.readAll(), ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
+        channelsFromCsv(file, ctx_.doc.curImage, ctx_.doc.chTable, &ctx_.events);
+    if (result.tooLarge) {
+        prompter_.error(kCsvTooLarge.in(lang()));
+        return;
+    }
     if (result.taken > 0) {
         const BiText& step = ChannelListTexts::importStep;
         emit ctx_.events.edited(EditName{step.in(kLangEnglish), step.in(kLangChinese)});
