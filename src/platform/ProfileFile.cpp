@@ -20,15 +20,15 @@ std::optional<QByteArray> readAll(const QString& path) {
     return file.readAll();
 }
 
-} // namespace
-
-bool ProfileFile::exists() const {
-    return QFileInfo(path_).isFile();
+// A byte-order mark of UTF-16 text, or a NUL in its first two bytes as UTF-16 text without one
+// has (a NUL later on can be a stored value's end).
+bool isUtf16(const QByteArray& content) {
+    return content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF") ||
+           content.left(2).contains('\0');
 }
 
-QString ProfileFile::read(const QString& section, const QString& key,
-                          const QString& defaultValue) const {
-    const auto content = readAll(path_);
+QString valueIn(const std::optional<QByteArray>& content, const QString& section,
+                const QString& key, const QString& defaultValue) {
     if (!content)
         return defaultValue;
     const auto value = ProfileText::lookup(*content, section.toLatin1(), key.toLatin1());
@@ -38,10 +38,37 @@ QString ProfileFile::read(const QString& section, const QString& key,
     return QString::fromLatin1(nul < 0 ? *value : value->left(nul));
 }
 
+} // namespace
+
+bool ProfileFile::exists() const {
+    return QFileInfo(path_).isFile();
+}
+
+QString ProfileFile::read(const QString& section, const QString& key,
+                          const QString& defaultValue) const {
+    return valueIn(readAll(path_), section, key, defaultValue);
+}
+
+ProfileFile::Snapshot ProfileFile::snapshot() const {
+    Snapshot snapshot;
+    snapshot.content_ = readAll(path_);
+    return snapshot;
+}
+
+QString ProfileFile::Snapshot::read(const QString& section, const QString& key,
+                                    const QString& defaultValue) const {
+    return valueIn(content_, section, key, defaultValue);
+}
+
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
     const auto content = readAll(path_);
     if (!content)
         return false;
+    if (isUtf16(*content)) {
+        qWarning("%s holds UTF-16 text; the setting %s was not saved in it.", qPrintable(path_),
+                 qPrintable(key));
+        return false;
+    }
     const QByteArray updated =
         ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
     return !writeFileChecked(path_, updated);
