@@ -154,8 +154,15 @@ public:
         if (fs_.kindOf(markerPath) != FileKind::Missing)
             if (const auto content = fs_.readOwnFile(markerPath, kMarkerMaxBytes))
                 marked = parseCommitMarker(*content, names);
-        if (marked)
-            return rollForward(markerPath, *marked);
+        if (marked) {
+            if (auto failure = rollForward(markerPath, *marked))
+                return failure;
+            // A temporary the marker does not name is no part of that save.
+            for (const QString& name : std::as_const(names))
+                if (!marked->contains(name))
+                    removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
+            return std::nullopt;
+        }
         for (const QString& name : names)
             removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
         removeOwn(markerPath);

@@ -25,18 +25,20 @@ namespace r5k27 {
 // one, so the files are then either all old or all new.
 //
 // Against other processes and planted files:
-// - A save holds an exclusive advisory lock on a lock file beside its main file (kLockSuffix)
-//   from before it looks at any temporary until the marker is gone; a second saver of the same
-//   file waits up to saveLockWait() and then fails with kBeingSaved. Recovery on open takes the
-//   same lock whenever anything of a save is present. Programs that ignore the lock are not
-//   held back.
+// - Every write (one file or a set) holds an exclusive advisory lock on a lock file beside its
+//   main file (kLockSuffix, removed afterwards) from before it looks at any temporary until the
+//   marker is gone; a second writer of the same file waits up to saveLockWait() and then fails
+//   with kBeingSaved. Recovery on open takes the same lock whenever anything of a save is
+//   present, so it never takes away a running save's temporaries. Programs that ignore the lock
+//   are not held back; without a lock file of its own (a read-only folder) a write goes on.
 // - A temporary is always created new (never opened when it exists, never through a link), so a
-//   link or a FIFO planted at its name is not followed: the save fails naming the temporary. A
+//   link or a FIFO planted at its name is not followed: the write fails naming the temporary. A
 //   leftover temporary or marker is removed only when it is a regular file of this user with
 //   no other name.
 // - A marker names files only within its own folder, and recovery accepts only the names of
 //   the set it is asked about; a marker naming anything else, or not this user's, is removed
-//   with the set's own temporaries and nothing else is touched.
+//   with the set's own temporaries and nothing else is touched. Other outputs of a commit
+//   (alsoWrite) are never in the marker.
 // - An output that is a folder, a FIFO or a device, or a link to one, is refused. A link to a
 //   regular file is replaced by the new file; the file it led to is left alone.
 
