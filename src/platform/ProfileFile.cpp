@@ -27,15 +27,10 @@ bool isUtf16(const QByteArray& content) {
            content.left(2).contains('\0');
 }
 
-QString valueIn(const std::optional<QByteArray>& content, const QString& section,
-                const QString& key, const QString& defaultValue) {
-    if (!content)
-        return defaultValue;
-    const auto value = ProfileText::lookup(*content, section.toLatin1(), key.toLatin1());
-    if (!value)
-        return defaultValue;
-    const qsizetype nul = value->indexOf('\0');
-    return QString::fromLatin1(nul < 0 ? *value : value->left(nul));
+// The value up to its first NUL.
+QString valueText(const QByteArray& value) {
+    const qsizetype nul = value.indexOf('\0');
+    return QString::fromLatin1(nul < 0 ? value : value.left(nul));
 }
 
 } // namespace
@@ -46,18 +41,23 @@ bool ProfileFile::exists() const {
 
 QString ProfileFile::read(const QString& section, const QString& key,
                           const QString& defaultValue) const {
-    return valueIn(readAll(path_), section, key, defaultValue);
+    const auto content = readAll(path_);
+    const auto value =
+        content ? ProfileText::lookup(*content, section.toLatin1(), key.toLatin1()) : std::nullopt;
+    return value ? valueText(*value) : defaultValue;
 }
 
 ProfileFile::Snapshot ProfileFile::snapshot() const {
     Snapshot snapshot;
-    snapshot.content_ = readAll(path_);
+    if (const auto content = readAll(path_))
+        snapshot.values_ = ProfileText::index(*content);
     return snapshot;
 }
 
 QString ProfileFile::Snapshot::read(const QString& section, const QString& key,
                                     const QString& defaultValue) const {
-    return valueIn(content_, section, key, defaultValue);
+    const auto value = values_.constFind(ProfileText::indexKey(section.toLatin1(), key.toLatin1()));
+    return value == values_.cend() ? defaultValue : valueText(*value);
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {

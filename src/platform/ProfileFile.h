@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
-#include <optional>
 
 namespace r5k27 {
 
@@ -21,7 +21,7 @@ public:
                  const QString& defaultValue = {}) const;
     bool write(const QString& section, const QString& key, const QString& value) const;
 
-    // The file as it is now, for reading many keys at the cost of one read.
+    // The file as it is now, read and indexed once, for reading many keys (the version list).
     class Snapshot {
     public:
         QString read(const QString& section, const QString& key,
@@ -29,7 +29,7 @@ public:
 
     private:
         friend class ProfileFile;
-        std::optional<QByteArray> content_;
+        QHash<QByteArray, QByteArray> values_;
     };
     Snapshot snapshot() const;
 
