@@ -17,7 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The program's own files are always accepted, whatever the list says.
     if (!versions.isCompatiblePair(kDataVersionTag, kDataVersionTag))
         std::abort();
-    (void)ProfileText::lookup(content, "language", "CurrentLanguage");
+    // The one-pass index agrees with lookup.
+    const auto values = ProfileText::index(content);
+    for (const char* key : {"CurrentLanguage", "comPort"}) {
+        const auto value = ProfileText::lookup(content, "language", key);
+        const auto found = values.constFind(ProfileText::indexKey("language", key));
+        if (value != (found == values.cend() ? std::nullopt : std::optional(*found)))
+            std::abort();
+    }
 
     // A key just written reads back as written, and a second write of it changes nothing more.
     const QByteArray written = ProfileText::assign(content, "language", "comPort", "7");

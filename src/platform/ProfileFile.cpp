@@ -20,6 +20,19 @@ std::optional<QByteArray> readAll(const QString& path) {
     return file.readAll();
 }
 
+// A byte-order mark of UTF-16 text, or a NUL in its first two bytes as UTF-16 text without one
+// has (a NUL later on can be a stored value's end).
+bool isUtf16(const QByteArray& content) {
+    return content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF") ||
+           content.left(2).contains('\0');
+}
+
+// The value up to its first NUL.
+QString valueText(const QByteArray& value) {
+    const qsizetype nul = value.indexOf('\0');
+    return QString::fromLatin1(nul < 0 ? value : value.left(nul));
+}
+
 } // namespace
 
 bool ProfileFile::exists() const {
@@ -29,19 +42,33 @@ bool ProfileFile::exists() const {
 QString ProfileFile::read(const QString& section, const QString& key,
                           const QString& defaultValue) const {
     const auto content = readAll(path_);
-    if (!content)
-        return defaultValue;
-    const auto value = ProfileText::lookup(*content, section.toLatin1(), key.toLatin1());
-    if (!value)
-        return defaultValue;
-    const qsizetype nul = value->indexOf('\0');
-    return QString::fromLatin1(nul < 0 ? *value : value->left(nul));
+    const auto value =
+        content ? ProfileText::lookup(*content, section.toLatin1(), key.toLatin1()) : std::nullopt;
+    return value ? valueText(*value) : defaultValue;
+}
+
+ProfileFile::Snapshot ProfileFile::snapshot() const {
+    Snapshot snapshot;
+    if (const auto content = readAll(path_))
+        snapshot.values_ = ProfileText::index(*content);
+    return snapshot;
+}
+
+QString ProfileFile::Snapshot::read(const QString& section, const QString& key,
+                                    const QString& defaultValue) const {
+    const auto value = values_.constFind(ProfileText::indexKey(section.toLatin1(), key.toLatin1()));
+    return value == values_.cend() ? defaultValue : valueText(*value);
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const {
     const auto content = readAll(path_);
     if (!content)
         return false;
+    if (isUtf16(*content)) {
+        qWarning("%s holds UTF-16 text; the setting %s was not saved in it.", qPrintable(path_),
+                 qPrintable(key));
+        return false;
+    }
     const QByteArray updated =
         ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
     return !writeFileChecked(path_, updated);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 namespace r5k27 {
 
-// One private-profile file on disk. Every call reads the file afresh and a write changes one key
-// in place, written atomically, so a failed write leaves the previous file.
+// One private-profile file on disk. Every call reads the file afresh (a snapshot reads it once
+// for many keys) and a write changes one key in place, written atomically, so a failed write
+// leaves the previous file. A file of UTF-16 text is never written: its keys are not ASCII.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path)
@@ -17,6 +20,18 @@ public:
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = {}) const;
     bool write(const QString& section, const QString& key, const QString& value) const;
+
+    // The file as it is now, read and indexed once, for reading many keys (the version list).
+    class Snapshot {
+    public:
+        QString read(const QString& section, const QString& key,
+                     const QString& defaultValue = {}) const;
+
+    private:
+        friend class ProfileFile;
+        QHash<QByteArray, QByteArray> values_;
+    };
+    Snapshot snapshot() const;
 
 private:
     QString path_;

@@ -1,6 +1,7 @@
 #include "ProfileText.h"
 
 #include <QList>
+#include <QSet>
 
 namespace r5k27::ProfileText {
 namespace {
@@ -93,6 +94,15 @@ QByteArray lineEndingOf(const QByteArray& content) {
     return "\n";
 }
 
+// The value of a "key=value" line: trimmed, one pair of matching quotes taken off.
+QByteArray valueOf(const QByteArray& text) {
+    QByteArray value = text.mid(text.indexOf('=') + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
 } // namespace
 
 std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,
@@ -101,12 +111,33 @@ std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& se
     const Found found = find(content, lines, section, key);
     if (found.keyLine < 0)
         return std::nullopt;
-    const QByteArray text = textOf(content, lines[found.keyLine]);
-    QByteArray value = text.mid(text.indexOf('=') + 1).trimmed();
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.mid(1, value.size() - 2);
-    return value;
+    return valueOf(textOf(content, lines[found.keyLine]));
+}
+
+QByteArray indexKey(const QByteArray& section, const QByteArray& key) {
+    return section.trimmed().toLower() + '\n' + key.trimmed().toLower();
+}
+
+QHash<QByteArray, QByteArray> index(const QByteArray& content) {
+    QHash<QByteArray, QByteArray> values;
+    QSet<QByteArray> sectionsSeen;
+    std::optional<QByteArray> section; // only the first section of a name counts
+    for (const Line& line : splitLines(content)) {
+        const QByteArray text = textOf(content, line);
+        if (const auto name = sectionName(text)) {
+            const QByteArray folded = name->toLower();
+            section = sectionsSeen.contains(folded) ? std::nullopt : std::optional(folded);
+            sectionsSeen.insert(folded);
+            continue;
+        }
+        const qsizetype eq = text.indexOf('=');
+        if (!section || eq < 0 || isComment(text))
+            continue;
+        const QByteArray key = indexKey(*section, text.left(eq));
+        if (!values.contains(key))
+            values.insert(key, valueOf(text));
+    }
+    return values;
 }
 
 QByteArray assign(const QByteArray& content, const QByteArray& section, const QByteArray& key,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <optional>
 
 namespace r5k27 {
@@ -13,6 +14,11 @@ namespace ProfileText {
 
 std::optional<QByteArray> lookup(const QByteArray& content, const QByteArray& section,
                                  const QByteArray& key);
+// Every value lookup would find, read in one pass, keyed by indexKey: for files too large to
+// search once per key.
+QHash<QByteArray, QByteArray> index(const QByteArray& content);
+QByteArray indexKey(const QByteArray& section, const QByteArray& key);
+
 QByteArray assign(const QByteArray& content, const QByteArray& section, const QByteArray& key,
                   const QByteArray& value);
 

@@ -38,6 +38,28 @@ TEST(ProfileFile, ValueIsCutAtItsFirstNul) {
     EXPECT_EQ(file.read("s", "k"), "12");
 }
 
+// UTF-16 text (saved so by an editor) is left as it is rather than given ASCII keys; a snapshot
+// reads what the file held when it was taken.
+TEST(ProfileFile, Utf16FilesAreNotWrittenAndSnapshotsReadOnce) {
+    test::TempDir dir;
+    const QString text = "[language]\r\ncomPort=3\r\n";
+    for (const QByteArray& bom : {QByteArray("\xFF\xFE"), QByteArray()}) {
+        QByteArray utf16 = bom;
+        for (const QChar c : text)
+            utf16 += QByteArray(1, char(c.unicode())) + '\0';
+        const QString path = dir.write("u.ini", utf16);
+        EXPECT_FALSE(ProfileFile(path).write("language", "comPort", "4"));
+        EXPECT_EQ(dir.read("u.ini"), utf16);
+    }
+
+    const ProfileFile file(dir.write("a.ini", "[s]\nk=1\n"));
+    const ProfileFile::Snapshot before = file.snapshot();
+    ASSERT_TRUE(file.write("s", "k", "2"));
+    EXPECT_EQ(before.read("s", "k"), "1");
+    EXPECT_EQ(file.snapshot().read("s", "k"), "2");
+    EXPECT_EQ(file.snapshot().read("s", "none", "dflt"), "dflt");
+}
+
 TEST(ProfileFile, FailedWriteLeavesTheOldFile) {
     test::TempDir dir;
     // The target is a folder: nothing can be written there, and nothing may be destroyed.

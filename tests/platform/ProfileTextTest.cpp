@@ -24,6 +24,20 @@ TEST(ProfileText, LookupIgnoresCaseBlanksCommentsAndLaterDuplicates) {
     EXPECT_FALSE(lookup(ini, "language", "StopBit").has_value());
     EXPECT_FALSE(lookup(ini, "nosuch", "comPort").has_value());
     EXPECT_EQ(lookup("[a]\nk=", "a", "k"), QByteArray(""));
+
+    // The index read in one pass finds exactly what lookup finds.
+    const auto values = ProfileText::index(ini);
+    for (const auto& [section, key] : {std::pair{"language", "comPort"},
+                                       {"Other", "COMPORT"},
+                                       {"language", "quoted"},
+                                       {"language", "StopBit"},
+                                       {"nosuch", "comPort"},
+                                       {"LANGUAGE", ";comPort"}}) {
+        const auto found = values.constFind(ProfileText::indexKey(section, key));
+        EXPECT_EQ(found == values.cend() ? std::nullopt : std::optional(*found),
+                  lookup(ini, section, key))
+            << section << ' ' << key;
+    }
 }
 
 TEST(ProfileText, WritingChangesOneLineAndKeepsEverythingElse) {

@@ -146,6 +146,9 @@ TEST(CliFiles, OutputsThatAreInputsAreRefusedAndKept) {
         {"copy", dir.path("a.dat"), dir.path("link.dat")},
         {"read", "--port", "/nonexistent/port", dir.path("r.dat"), "--image", dir.path("r.fre")},
         {"read", "--port", "/nonexistent/port", dir.path("r.dat"), "--image", dir.path("r.dat")},
+        {"read", "--port", "/nonexistent/port", dir.path("r.dat"), "--trace", dir.path("r.fre")},
+        {"write", "--port", "/nonexistent/port", dir.path("a.dat"), "--trace", dir.path("a.dat")},
+        {"write", "--port", "/nonexistent/port", dir.path("a.dat"), "--trace", dir.path("a.fre")},
     };
     QDir().mkpath(dir.path("sub"));
     for (const QStringList& args : cases) {

@@ -5,7 +5,9 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 using namespace r5k27;
 using namespace r5k27::test;
@@ -177,4 +179,58 @@ TEST(CliLink, LostBlockWithRetryStartsOverAndCompletes) {
     EXPECT_EQ(run.err, kCheck);
     EXPECT_EQ(run.out, "Read Data Completed.\n");
     EXPECT_EQ(dir.read("r.dat").size(), 1344);
+}
+
+// Ctrl+C stops as closing the progress window does: a read at once, a write once its blocks are
+// out; either way the radio gets its end request (the sim saves its memory on each one) and the
+// tool ends with 130.
+TEST(CliLink, InterruptEndsTheRadiosProgrammingModeAndExits130) {
+    TempDir dir;
+    const QString known = knownDocument(dir, "known.dat");
+    QDir().mkpath(dir.path("sub"));
+    for (const char* verb : {"read", "write"}) {
+        // About 2 s of blocks at this rate: time enough to interrupt in the middle.
+        SimProcess sim({"--save", dir.path("ended.img"), "--pace", "115200"});
+        QFile::remove(dir.path("ended.img"));
+        const QString trace = dir.path(QString(verb) + ".log");
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(R5K27_CLI_PATH, {verb, "--port", sim.device(), "--trace", trace,
+                                       verb == QString("read") ? "sub/r.dat" : known});
+        ASSERT_TRUE(process.waitForStarted(5000));
+        // Interrupted once a few blocks have gone either way.
+        bool interrupted = false;
+        for (int wait = 0; wait < 400 && !interrupted; ++wait) {
+            process.waitForFinished(25);
+            interrupted = dir.read(QString(verb) + ".log").count('\n') > 40;
+            if (interrupted)
+                ::kill(pid_t(process.processId()), SIGINT);
+        }
+        ASSERT_TRUE(interrupted) << verb;
+        ASSERT_TRUE(process.waitForFinished(20000)) << verb;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << verb;
+        EXPECT_EQ(process.exitCode(), 130) << verb;
+        EXPECT_EQ(countLines(QString::fromUtf8(dir.read(QString(verb) + ".log")), " TX 45 4E 44"),
+                  1)
+            << verb;
+        EXPECT_EQ(dir.read("ended.img").size(), kRadioBufSize) << verb;
+    }
+    // The read was stopped: no document; the write ran to its end.
+    EXPECT_EQ(QDir(dir.path("sub")).entryList(QDir::Files), QStringList());
+    ASSERT_EQ(cli({"encode", known, dir.path("known.img")}).status, 0);
+    EXPECT_EQ(dir.read("ended.img").left(0x3F40), dir.read("known.img").left(0x3F40));
+}
+
+// A relative document path through a folder, as every writer of the tool takes it.
+TEST(CliLink, ReadIntoARelativePathThroughAFolder) {
+    TempDir dir;
+    QDir().mkpath(dir.path("sub"));
+    SimProcess sim;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(R5K27_CLI_PATH, {"read", "--port", sim.device(), "sub/r.dat"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(dir.path("sub")).entryList(QDir::Files), QStringList({"r.dat", "r.fre"}));
+    EXPECT_EQ(cli({"show", dir.path("sub/r.dat")}).status, 0);
 }

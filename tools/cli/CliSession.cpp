@@ -13,8 +13,11 @@ VersionList loadVersions(const QString& programFolder) {
     const ProfileFile file(QFileInfo(programFolder).dir().filePath(QStringLiteral("Version.ini")));
     if (!file.exists())
         return VersionList::builtIn();
-    return VersionList::load(
-        [&file](const QString& section, const QString& key) { return file.read(section, key); });
+    // Read once: the list has a key per version, and the file may be large.
+    const ProfileFile::Snapshot content = file.snapshot();
+    return VersionList::load([&content](const QString& section, const QString& key) {
+        return content.read(section, key);
+    });
 }
 
 } // namespace

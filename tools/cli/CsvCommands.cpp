@@ -1,7 +1,9 @@
 #include "CsvCommands.h"
 
+#include "DocumentReport.h"
 #include "FileRoles.h"
 #include "channels/ChannelCsv.h"
+#include "common/CsvText.h"
 #include "common/FileCommit.h"
 #include "image/DataFile.h"
 
@@ -39,10 +41,15 @@ int importChannels(Session& s, const CliArgs& args) {
         s.fail(DataFileTexts::fileError.in(s.lang()));
         return 1;
     }
-    const CsvImportResult result =
-        channelsFromCsv(in.readAll(), s.doc.curImage, s.doc.chTable, nullptr);
+    const CsvImportResult result = channelsFromCsv(in, s.doc.curImage, s.doc.chTable, nullptr);
+    if (result.tooLarge) {
+        s.fail(kCsvTooLarge.in(s.lang()));
+        return 1;
+    }
     for (const CsvProblem& p : result.problems)
-        s.err << QStringLiteral("row %1: %2: %3\n").arg(p.row).arg(p.value, p.reason(s.lang()));
+        s.err << QStringLiteral("row %1: %2: %3\n")
+                     .arg(p.row)
+                     .arg(escapedText(p.value), p.reason(s.lang()));
     if (result.taken == 0)
         return 1;
     if (!saveDataFile(s.files, args.files[2]))

@@ -77,8 +77,8 @@ QString repText(int v) {
     return label(v, v >= 0 && v <= 2, texts.value(v));
 }
 
-// Control characters (NUL included) and the backslash escaped, so nothing is hidden and no
-// stored text can add a line of its own.
+} // namespace
+
 QString escapedText(const QString& text) {
     QString out;
     for (QChar c : text) {
@@ -91,6 +91,8 @@ QString escapedText(const QString& text) {
     }
     return out;
 }
+
+namespace {
 
 // Raw field bytes, escaped.
 template <std::size_t N> QString rawText(const FixedText<N>& text) {

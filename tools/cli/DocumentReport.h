@@ -10,6 +10,9 @@ namespace r5k27::cli {
 // its settings and channels, the options with their text forms, DTMF codes and roger-beep
 // sequences. Two documents can be compared with diff.
 QString documentText(const MemoryImage& image, const ChTable& table);
+// text with control characters (NUL included) and the backslash escaped, so nothing is hidden
+// and no stored or imported text can add a line of its own.
+QString escapedText(const QString& text);
 // The same content as an indented JSON document.
 QByteArray documentJson(const MemoryImage& image, const ChTable& table);
 

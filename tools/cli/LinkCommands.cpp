@@ -29,6 +29,11 @@ bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra) {
     return true;
 }
 
+// The trace file is an output too: it must not land on the command's files.
+FileRoles& withTrace(FileRoles& roles, const CliArgs& args) {
+    return args.has(kTrace) ? roles.writes(args.value(kTrace)) : roles;
+}
+
 } // namespace
 
 int listPorts(Session& s, const CliArgs& args) {
@@ -46,6 +51,8 @@ int identifyRadio(Session& s, const CliArgs& args) {
     if (!run.open(args.value(kPort), args.value(kTrace)))
         return 1;
     const LinkOutcome identified = run.run([](RadioLink& link) { link.startIdentify(); });
+    if (run.interrupted())
+        return kInterruptedStatus;
     if (!identified.success)
         return 1;
     s.out << "model: " << identified.identity.model << '\n'
@@ -60,7 +67,7 @@ int readRadio(Session& s, const CliArgs& args) {
     roles.writesDocument(args.files[0]);
     if (args.has(kImage))
         roles.writes(args.value(kImage));
-    if (!outputsAreSeparate(s, roles))
+    if (!outputsAreSeparate(s, withTrace(roles, args)))
         return kFilesRefused;
     // The read lands on the document the program starts with, as a read in the program does.
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
@@ -68,6 +75,8 @@ int readRadio(Session& s, const CliArgs& args) {
     if (!run.open(args.value(kPort), args.value(kTrace)))
         return 1;
     const LinkOutcome read = run.run([](RadioLink& link) { link.startRead(); });
+    if (run.interrupted())
+        return kInterruptedStatus;
     if (!read.success)
         return 1;
     const QByteArray& image = read.image;
@@ -85,6 +94,9 @@ int writeRadio(Session& s, const CliArgs& args) {
     std::optional<int> groupSize;
     if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
         return -1;
+    FileRoles roles;
+    if (!outputsAreSeparate(s, withTrace(roles.readsDocument(args.files[0]), args)))
+        return kFilesRefused;
     if (!openDataFile(s.files, args.files[0]))
         return 1;
     // A document the radio cannot hold is refused before the port is touched.
@@ -100,6 +112,8 @@ int writeRadio(Session& s, const CliArgs& args) {
         else
             link.startWrite(*image);
     });
+    if (run.interrupted())
+        return kInterruptedStatus;
     return written.success ? 0 : 1;
 }
 

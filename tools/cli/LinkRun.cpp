@@ -18,6 +18,8 @@ LinkRun::LinkRun(Session& session)
     , link_(session.settings, session.versions) {
     link_.engine.setObserver(this);
     session_.prompter.setBeforeMessage([this] { clearProgressLine(); });
+    QObject::connect(&stopSignals_, &StopSignals::stopRequested, &stopSignals_,
+                     [this] { onStopSignal(); });
 }
 
 LinkRun::~LinkRun() {
@@ -54,6 +56,18 @@ void LinkRun::progress(int percent) {
 
 void LinkRun::radioCompleted(int radiosDone) {
     radio_ = radiosDone + 1;
+    if (stopAfterRadio_)
+        // Once the engine has finished its own step.
+        QTimer::singleShot(0, &stopSignals_, [this] { link_.engine.stop(); });
+}
+
+void LinkRun::onStopSignal() {
+    RadioLink& engine = link_.engine;
+    if (stopSignals_.count() == 1 && engine.isRunning() && !engine.mayStopNow()) {
+        stopAfterRadio_ = engine.group().active();
+        return;
+    }
+    engine.stop();
 }
 
 void LinkRun::closeProgress() {

@@ -2,6 +2,7 @@
 
 #include "CliSession.h"
 #include "platform/SerialLink.h"
+#include "platform/StopSignals.h"
 
 #include <QEventLoop>
 #include <functional>
@@ -10,7 +11,9 @@ namespace r5k27::cli {
 
 // One link operation of the engine on the serial port, run by a local event loop until the
 // engine reports its end. Questions go to the session's prompter; progress goes to standard
-// error when that is a terminal.
+// error when that is a terminal. Ctrl+C or SIGTERM stops the operation as closing the progress
+// window does (a write whose blocks are going out runs to its end, a group write ends after the
+// radio in progress); a second one stops it at once. Either way the radio gets its end request.
 class LinkRun : public LinkObserver {
 public:
     explicit LinkRun(Session& session);
@@ -20,6 +23,8 @@ public:
     bool open(const QString& portName, const QString& tracePath);
     // Starts the operation with start and waits for its end; the outcome was already told.
     LinkOutcome run(const std::function<void(RadioLink&)>& start);
+    // A stop signal came while the operation ran.
+    bool interrupted() const { return stopSignals_.count() > 0; }
 
     void progress(int percent) override;
     void radioCompleted(int radiosDone) override;
@@ -29,6 +34,7 @@ public:
 
 private:
     void clearProgressLine();
+    void onStopSignal();
 
     Session& session_;
     SerialLink link_;
@@ -38,7 +44,12 @@ private:
     bool progressShown_ = false;
     // 0 outside a group write; otherwise the radio being written.
     int radio_ = 0;
+    StopSignals stopSignals_;
+    bool stopAfterRadio_ = false;
 };
+
+// Exit status of a command ended by a stop signal, as a shell reports one.
+inline constexpr int kInterruptedStatus = 130;
 
 // Opens the trace file on port; reports "file error." when it cannot be written.
 bool startTrace(Session& session, SerialLinkPort& port, const QString& tracePath);

@@ -3,6 +3,7 @@
 #include "ChannelListTexts.h"
 #include "ImportReport.h"
 #include "channels/ChannelCsv.h"
+#include "common/CsvText.h"
 #include "common/FileCommit.h"
 #include "image/DataFile.h"
 #include "mainwindow/MainWindow.h"
@@ -49,13 +50,18 @@ void ChannelListFeature::importChannels() {
 
 void ChannelListFeature::importFrom(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: opening a FIFO would wait for a writer forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         prompter_.error(DataFileTexts::fileError.in(lang()));
         return;
     }
     const BiText& step = ChannelListTexts::importStep;
-    const CsvImportResult result = ctx_.model.importChannels(
-        file.readAll(), EditName{step.in(kLangEnglish), step.in(kLangChinese)});
+    const CsvImportResult result =
+        ctx_.model.importChannels(file, EditName{step.in(kLangEnglish), step.in(kLangChinese)});
+    if (result.tooLarge) {
+        prompter_.error(kCsvTooLarge.in(lang()));
+        return;
+    }
     if (!result.problems.isEmpty())
         (new ImportReport(result, lang(), &window_))->open();
 }

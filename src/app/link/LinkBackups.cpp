@@ -54,9 +54,10 @@ bool LinkBackups::writeSet(const QString& setName, const QByteArray& radioImage,
     const QString dataPath = dir.filePath(setName + QStringLiteral(".dat"));
     QList<FileOutput> files{{companionPath(dataPath), serializeChannelFile(stamped, table)},
                             {dataPath, serializeImage(stamped)}};
+    QList<FileOutput> alsoWrite;
     if (!radioImage.isEmpty())
-        files.append({dir.filePath(setName + QStringLiteral(".img")), radioImage});
-    return !commitFileSet(commitMarkerPath(dataPath), files);
+        alsoWrite.append({dir.filePath(setName + QStringLiteral(".img")), radioImage});
+    return !commitFileSet(commitMarkerPath(dataPath), files, alsoWrite);
 }
 
 bool LinkBackups::saveRead(const QByteArray& radioImage, const MemoryImage& image,

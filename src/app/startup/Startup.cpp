@@ -10,9 +10,11 @@ namespace r5k27 {
 
 void loadVersionList(AppContext& ctx) {
     const ProfileFile file(ctx.paths.versionListFile());
+    // Read once: the list has a key per version, and the file may be large.
+    const ProfileFile::Snapshot content = file.snapshot();
     ctx.versions = file.exists()
-                       ? VersionList::load([&file](const QString& section, const QString& key) {
-                             return file.read(section, key);
+                       ? VersionList::load([&content](const QString& section, const QString& key) {
+                             return content.read(section, key);
                          })
                        : VersionList::builtIn();
     ctx.doc.curImage.verTag.assign(kDataVersionTag);

@@ -15,6 +15,7 @@
 #include "signalling/DtmfReferences.h"
 #include "signalling/RogerTones.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <cmath>
 #include <map>
@@ -387,22 +388,26 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
     return out.toUtf8();
 }
 
-CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
+CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table,
                                 DocumentEvents* events) {
     CsvImportResult result;
-    const QList<CsvRecord> records = parseCsv(data);
-    if (records.isEmpty() || records[0].malformed ||
-        !RowReader(records[0].fields, image).usable()) {
-        result.problems << CsvProblem{1, records.isEmpty() ? QString() : records[0].raw,
+    if (!csvWithinLimits(in)) {
+        result.tooLarge = true;
+        return result;
+    }
+    CsvReader records(in);
+    const std::optional<CsvRecord> head = records.next();
+    if (!head || head->malformed || !RowReader(head->fields, image).usable()) {
+        result.problems << CsvProblem{1, head ? head->raw : QString(),
                                       QStringLiteral("no Location and Frequency columns"),
                                       QStringLiteral("没有 Location 和 Frequency 列")};
         return result;
     }
-    const RowReader reader(records[0].fields, image);
+    const RowReader reader(head->fields, image);
     std::map<Place, ChannelRec> taken;
-    for (qsizetype i = 1; i < records.size(); ++i) {
-        const CsvRecord& rec = records[i];
-        if (rec.malformed || rec.fields.size() != records[0].fields.size()) {
+    while (const std::optional<CsvRecord> next = records.next()) {
+        const CsvRecord& rec = *next;
+        if (rec.malformed || rec.fields.size() != head->fields.size()) {
             result.problems << CsvProblem{rec.number, rec.raw, QStringLiteral("malformed line"),
                                           QStringLiteral("格式错误的行")};
             continue;
@@ -438,6 +443,14 @@ CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTa
     setDtmfList(image, table, events);
     recheckRogerTones(image, table, events);
     return result;
+}
+
+CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
+                                DocumentEvents* events) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return channelsFromCsv(buffer, image, table, events);
 }
 
 } // namespace r5k27

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 namespace r5k27 {
 
 class DocumentEvents;
@@ -24,6 +26,8 @@ struct CsvProblem {
 struct CsvImportResult {
     int taken = 0;
     QList<CsvProblem> problems;
+    // Refused unread beyond the size limits of common/CsvText.h (kCsvTooLarge).
+    bool tooLarge = false;
 };
 
 // The used channels of both work modes as a comma-separated channel list (UTF-8, header row):
@@ -37,6 +41,9 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table);
 // the list's channels; the rest of the document stays. Rows go through the rules of typing
 // (band limits, 10 Hz grid, enabled modes, group check, group switched on) and rows that cannot
 // be taken are reported. When no row can be taken, nothing changes.
+// The file is read a record at a time, after a scan for the size limits.
+CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table,
+                                DocumentEvents* events);
 CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
                                 DocumentEvents* events);
 

@@ -1,71 +1,137 @@
 #include "CsvText.h"
 
+#include <QBuffer>
+
 namespace r5k27 {
+namespace {
 
-QList<CsvRecord> parseCsv(const QByteArray& data) {
-    QString text = QString::fromUtf8(data);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+constexpr qint64 kChunkBytes = 64 * 1024;
 
-    QList<CsvRecord> records;
+// One record as it is read: the fields so far and the one being read.
+struct RecordBuilder {
     CsvRecord record;
     QString field;
+    qsizetype chars = 0;
+    bool fieldStarted = false;
+
+    // Every character of the record as written, quotes and commas included.
+    void see(QChar c) {
+        if (record.raw.size() < kCsvMaxRawChars)
+            record.raw += c;
+    }
+    void add(QChar c) {
+        if (++chars > kCsvMaxRecordChars)
+            record.malformed = true;
+        else
+            field += c;
+    }
+    void endField() {
+        record.fields << field;
+        field.clear();
+    }
+    bool empty() const { return record.fields.isEmpty() && !fieldStarted && field.isEmpty(); }
+};
+
+} // namespace
+
+bool csvWithinLimits(QIODevice& in) {
+    if (!in.isSequential() && in.size() > kCsvMaxBytes)
+        return false;
+    qint64 bytes = 0;
+    qint64 lines = 0;
+    char last = 0;
+    QByteArray chunk;
+    while (!(chunk = in.read(kChunkBytes)).isEmpty()) {
+        bytes += chunk.size();
+        for (const char c : std::as_const(chunk)) {
+            lines += c == '\n' ? last != '\r' : c == '\r';
+            last = c;
+        }
+        if (bytes > kCsvMaxBytes || lines > kCsvMaxLines)
+            return false;
+    }
+    return in.seek(0);
+}
+
+CsvReader::CsvReader(QIODevice& in)
+    : in_(in) {}
+
+bool CsvReader::ensure(qsizetype n) {
+    while (text_.size() - pos_ < n) {
+        const QByteArray chunk = in_.read(kChunkBytes);
+        if (chunk.isEmpty())
+            return false;
+        text_.remove(0, pos_);
+        pos_ = 0;
+        text_ += decoder_.decode(chunk);
+        if (!started_ && !text_.isEmpty()) {
+            started_ = true;
+            if (text_.startsWith(QChar(0xFEFF)))
+                text_.remove(0, 1);
+        }
+    }
+    return true;
+}
+
+std::optional<CsvRecord> CsvReader::next() {
+    RecordBuilder b;
     bool quoted = false;     // inside a quoted field
     bool afterQuote = false; // a quoted field has closed; only a separator may follow
-    bool fieldStarted = false;
-    int number = 0;
-    qsizetype start = 0;
-
-    auto endRecord = [&](qsizetype end) {
-        const bool empty = record.fields.isEmpty() && !fieldStarted && field.isEmpty();
-        record.fields << field;
-        record.raw = text.mid(start, end - start);
-        if (!empty || record.malformed) {
-            record.number = ++number;
-            records << record;
-        }
-        record = CsvRecord{};
-        field.clear();
-        afterQuote = fieldStarted = false;
-    };
-
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+    while (ensure(1)) {
+        const QChar c = text_.at(pos_++);
+        if (!(c == u'\r' || c == u'\n') || quoted)
+            b.see(c);
         if (quoted) {
-            if (c != u'"')
-                field += c;
-            else if (i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else {
+            if (c != u'"') {
+                b.add(c);
+            } else if (ensure(1) && text_.at(pos_) == u'"') {
+                b.see(c);
+                b.add(text_.at(pos_++));
+            } else {
                 quoted = false;
                 afterQuote = true;
             }
             continue;
         }
         if (c == u',') {
-            record.fields << field;
-            field.clear();
+            b.endField();
             afterQuote = false;
-            fieldStarted = true;
+            b.fieldStarted = true;
+            b.chars++;
         } else if (c == u'\r' || c == u'\n') {
-            endRecord(i);
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        } else if (c == u'"' && field.isEmpty() && !afterQuote) {
+            if (c == u'\r' && ensure(1) && text_.at(pos_) == u'\n')
+                ++pos_;
+            if (!b.empty() || b.record.malformed)
+                break;
+            b = RecordBuilder{};
+            afterQuote = false;
+        } else if (c == u'"' && b.field.isEmpty() && !afterQuote) {
             quoted = true;
-            fieldStarted = true;
+            b.fieldStarted = true;
         } else {
             if (afterQuote || c == u'"')
-                record.malformed = true;
-            field += c;
-            fieldStarted = true;
+                b.record.malformed = true;
+            b.add(c);
+            b.fieldStarted = true;
         }
     }
     if (quoted)
-        record.malformed = true;
-    if (quoted || fieldStarted || !field.isEmpty() || !record.fields.isEmpty())
-        endRecord(text.size());
+        b.record.malformed = true;
+    if (b.empty() && !b.record.malformed)
+        return std::nullopt;
+    b.endField();
+    b.record.number = ++number_;
+    return std::move(b.record);
+}
+
+QList<CsvRecord> parseCsv(const QByteArray& data) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    CsvReader reader(buffer);
+    QList<CsvRecord> records;
+    while (auto record = reader.next())
+        records << std::move(*record);
     return records;
 }
 

@@ -1,163 +1,222 @@
 #include "FileCommit.h"
 
+#include "CommitMarker.h"
+#include "FileLock.h"
 #include "lang/Language.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <cerrno>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace r5k27 {
 namespace {
 
-const QByteArray kMarkerHead = "r5k27 file set\n";
-const QByteArray kMarkerEnd = "end\n";
+constexpr BiText kBeingSavedText{"%1 is being saved by another program.",
+                                 "%1 正在被另一个程序保存。"};
 
-#ifdef Q_OS_WIN
+// Anything larger is no marker of ours.
+constexpr qint64 kMarkerMaxBytes = 64 * 1024;
 
-int openForWrite(const QString& path, const QString&) {
-    return _wopen(reinterpret_cast<const wchar_t*>(path.utf16()),
-                  _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
-}
-int writeSome(int fd, const char* data, qint64 size) {
-    return _write(fd, data, unsigned(qMin<qint64>(size, 1 << 30)));
-}
-int syncFile(int fd) {
-    return _commit(fd);
-}
-int closeFile(int fd) {
-    return _close(fd);
-}
-void syncFolderOf(const QString&) {}
-int renameOver(const QString& from, const QString& to) {
-    if (MoveFileExW(reinterpret_cast<const wchar_t*>(from.utf16()),
-                    reinterpret_cast<const wchar_t*>(to.utf16()),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    switch (GetLastError()) {
-    case ERROR_DISK_FULL:
-        return ENOSPC;
-    case ERROR_ACCESS_DENIED:
-        return EACCES;
-    default:
-        return EIO;
-    }
+std::chrono::milliseconds lockWait{5000};
+
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
 }
 
-#else
-
-// A replaced file keeps the permissions of the file it replaces.
-int openForWrite(const QString& path, const QString& finalPath) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    struct stat old {};
-    if (fd >= 0 && ::stat(QFile::encodeName(finalPath).constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    return fd;
-}
-ssize_t writeSome(int fd, const char* data, qint64 size) {
-    return ::write(fd, data, size_t(size));
-}
-int syncFile(int fd) {
-    return ::fsync(fd);
-}
-int closeFile(int fd) {
-    return ::close(fd);
-}
-// A rename is durable only once its folder is synced. Not every file system can sync a folder;
-// that is no reason to call a written file lost.
-void syncFolderOf(const QString& path) {
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-int renameOver(const QString& from, const QString& to) {
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
-               ? 0
-               : errno;
+QString mainPathOf(const QString& markerPath) {
+    return markerPath.endsWith(kMarkerSuffix) ? markerPath.chopped(kMarkerSuffix.size())
+                                              : markerPath;
 }
 
-#endif
-
-// Writes bytes to path and syncs them; the system error number on failure (the file may then
-// be partly written).
-int writeSynced(const QString& path, const QByteArray& bytes, const QString& finalPath) {
-    if (QFileInfo(finalPath).isDir())
-        return EISDIR;
-    const int fd = openForWrite(path, finalPath);
-    if (fd < 0)
-        return errno;
-    int error = 0;
-    qint64 done = 0;
-    while (done < bytes.size() && !error) {
-        const auto n = writeSome(fd, bytes.constData() + done, bytes.size() - done);
-        if (n > 0)
-            done += n;
-        else if (n == 0)
-            error = EIO;
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (!error && syncFile(fd) != 0)
-        error = errno;
-    if (closeFile(fd) != 0 && !error)
-        error = errno;
-    return error;
-}
-
-QString markerLine(const QString& markerPath, const QString& path) {
-    return QString::fromLatin1(
-        QUrl::toPercentEncoding(QFileInfo(markerPath).dir().relativeFilePath(path), "/"));
-}
-
-struct Marker {
-    bool complete = false;
+QStringList pathsOf(const QList<FileOutput>& files) {
     QStringList paths;
-};
+    for (const FileOutput& file : files)
+        paths << file.path;
+    return paths;
+}
 
-std::optional<Marker> readMarker(const QString& markerPath) {
-    QFile file(markerPath);
-    if (!file.exists())
+// One save or recovery of the files beside one main file, under that file's lock.
+class FileSet {
+public:
+    FileSet(FileSystemCalls& fs, const QString& mainPath)
+        : fs_(fs)
+        , mainPath_(mainPath) {}
+
+    // The set's lock; a failure when another program holds it or something else is in the way
+    // of its file. A folder that takes no new file fails the save at its first temporary, with
+    // the file's name.
+    std::optional<WriteFailure> lock() {
+        int error = 0;
+        lock_ = FileLock::acquire(mainPath_ + kLockSuffix, lockWait, error);
+        if (error == EWOULDBLOCK)
+            return WriteFailure{mainPath_, kBeingSaved};
+        if (error == EEXIST)
+            return WriteFailure{mainPath_ + kLockSuffix, EEXIST};
         return std::nullopt;
-    // Anything but a regular file is no marker of ours (and a FIFO would block the open).
-    Marker marker;
-    if (!QFileInfo(markerPath).isFile() || !file.open(QIODevice::ReadOnly))
-        return marker;
-    const QByteArray content = file.readAll();
-    if (!content.startsWith(kMarkerHead))
-        return marker;
-    marker.complete = content.endsWith(kMarkerEnd);
-    const QDir dir = QFileInfo(markerPath).dir();
-    const QList<QByteArray> lines = content.mid(kMarkerHead.size()).split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.isEmpty() || line == "end")
-            continue;
-        marker.paths << QDir::cleanPath(
-            dir.filePath(QString::fromUtf8(QByteArray::fromPercentEncoding(line))));
     }
-    return marker;
-}
 
-void removeTemporaries(const QStringList& paths) {
-    for (const QString& path : paths)
-        QFile::remove(temporaryPathOf(path));
-}
+    // Refuses an output that no rename could rightly replace.
+    std::optional<WriteFailure> checkOutput(const QString& path) {
+        FileKind kind = fs_.kindOf(path);
+        if (kind == FileKind::Link)
+            kind = fs_.targetKindOf(path);
+        if (kind == FileKind::Directory)
+            return WriteFailure{path, EISDIR};
+        if (kind == FileKind::Other)
+            return WriteFailure{path, kNotRegularFile};
+        return std::nullopt;
+    }
+
+    // Writes and syncs bytes as a new file at path, first removing our own leftover there.
+    std::optional<WriteFailure> writeNew(const QString& path, const QByteArray& bytes,
+                                         const QString& finalPath) {
+        if (fs_.kindOf(path) != FileKind::Missing) {
+            if (!fs_.isOwnFile(path))
+                return WriteFailure{path, EEXIST};
+            fs_.remove(path);
+        }
+        int fd = -1;
+        // Only something in the way of the temporary is the temporary's fault.
+        if (const int error = fs_.createNew(path, finalPath, fd))
+            return WriteFailure{error == EEXIST || error == ELOOP ? path : finalPath,
+                                error == ELOOP ? EEXIST : error};
+        created_ << path;
+        int error = fs_.writeAll(fd, bytes);
+        if (!error)
+            error = fs_.sync(fd);
+        if (const int closed = fs_.close(fd); closed && !error)
+            error = closed;
+        if (error)
+            return WriteFailure{finalPath, error};
+        return std::nullopt;
+    }
+
+    std::optional<WriteFailure> writeTemporaries(const QList<FileOutput>& files) {
+        for (const FileOutput& file : files) {
+            if (auto failure = checkOutput(file.path))
+                return failure;
+            if (auto failure = writeNew(temporaryPathOf(file.path), file.bytes, file.path))
+                return failure;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<WriteFailure> renameTemporaries(const QStringList& paths) {
+        for (const QString& path : paths) {
+            if (const int error = fs_.rename(temporaryPathOf(path), path))
+                return WriteFailure{path, error};
+            created_.removeOne(temporaryPathOf(path));
+        }
+        return std::nullopt;
+    }
+
+    // Removes what this save created and did not rename; the failure passes through.
+    WriteFailure undo(const WriteFailure& failure) {
+        for (const QString& path : std::as_const(created_))
+            fs_.remove(path);
+        created_.clear();
+        return failure;
+    }
+
+    // Removes the temporaries of paths that this save made.
+    void discard(const QStringList& paths) {
+        for (const QString& path : paths)
+            if (created_.removeOne(temporaryPathOf(path)))
+                fs_.remove(temporaryPathOf(path));
+    }
+
+    // A removal that cannot harm another's file: only our own regular files go.
+    void removeOwn(const QString& path) {
+        if (fs_.isOwnFile(path))
+            fs_.remove(path);
+    }
+
+    // Whether anything of an earlier save may be there: only then is recovery worth the lock.
+    bool anyTrace(const QString& markerPath, const QStringList& paths) {
+        QStringList traces{markerPath, mainPath_ + kLockSuffix};
+        for (const QString& path : paths)
+            traces << temporaryPathOf(path);
+        for (const QString& trace : traces)
+            if (fs_.kindOf(trace) != FileKind::Missing)
+                return true;
+        return false;
+    }
+
+    // Recovery with the lock held (or not to be had).
+    std::optional<WriteFailure> recover(const QString& markerPath, const QStringList& paths) {
+        const QString folder = folderOf(markerPath);
+        QStringList names;
+        for (const QString& path : paths)
+            if (folderOf(path) == folder)
+                names << QFileInfo(path).fileName();
+        std::optional<QStringList> marked;
+        if (fs_.kindOf(markerPath) != FileKind::Missing)
+            if (const auto content = fs_.readOwnFile(markerPath, kMarkerMaxBytes))
+                marked = parseCommitMarker(*content, names);
+        if (marked) {
+            if (auto failure = rollForward(markerPath, *marked))
+                return failure;
+            // A temporary the marker does not name is no part of that save.
+            for (const QString& name : std::as_const(names))
+                if (!marked->contains(name))
+                    removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
+            return std::nullopt;
+        }
+        for (const QString& name : names)
+            removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
+        removeOwn(markerPath);
+        return std::nullopt;
+    }
+
+    // Renames what a complete marker names; a temporary already gone was renamed before.
+    std::optional<WriteFailure> rollForward(const QString& markerPath, const QStringList& names) {
+        const QDir folder(folderOf(markerPath));
+        for (const QString& name : names) {
+            const QString path = folder.filePath(name);
+            const QString temporary = temporaryPathOf(path);
+            if (fs_.kindOf(temporary) == FileKind::Missing)
+                continue;
+            if (!fs_.isOwnFile(temporary))
+                return WriteFailure{temporary, EEXIST};
+            if (auto failure = checkOutput(path))
+                return failure;
+            if (const int error = fs_.rename(temporary, path))
+                return WriteFailure{path, error};
+        }
+        fs_.syncFolder(folder.absolutePath());
+        fs_.remove(markerPath);
+        fs_.syncFolder(folder.absolutePath());
+        return std::nullopt;
+    }
+
+    // Every temporary and the complete marker, synced; nothing is left on a failure.
+    std::optional<WriteFailure> stage(const QString& markerPath, const QList<FileOutput>& files,
+                                      const QList<FileOutput>& alsoWrite) {
+        const QString folder = folderOf(markerPath);
+        QStringList names;
+        for (const FileOutput& file : files) {
+            if (folderOf(file.path) != folder)
+                return WriteFailure{file.path, EINVAL};
+            names << QFileInfo(file.path).fileName();
+        }
+        if (auto failure = recover(markerPath, pathsOf(files)))
+            return failure;
+        if (auto failure = writeTemporaries(files + alsoWrite))
+            return undo(*failure);
+        if (auto failure = writeNew(markerPath, commitMarkerText(names), markerPath))
+            return undo(*failure);
+        fs_.syncFolder(folder);
+        return std::nullopt;
+    }
+
+private:
+    FileSystemCalls& fs_;
+    QString mainPath_;
+    std::optional<FileLock> lock_;
+    // Temporaries and marker made by this save and not yet renamed.
+    QStringList created_;
+};
 
 } // namespace
 
@@ -165,83 +224,74 @@ QString temporaryPathOf(const QString& path) {
     return path + kTemporarySuffix;
 }
 
-std::optional<WriteFailure> writeFileChecked(const QString& path, const QByteArray& bytes) {
-    const QString temporary = temporaryPathOf(path);
-    int error = writeSynced(temporary, bytes, path);
-    if (!error)
-        error = renameOver(temporary, path);
-    if (error) {
-        QFile::remove(temporary);
-        return WriteFailure{path, error};
-    }
-    syncFolderOf(path);
-    return std::nullopt;
+QString markerPathOf(const QString& path) {
+    return path + kMarkerSuffix;
 }
 
-std::optional<WriteFailure> stageFileSet(const QString& markerPath,
-                                         const QList<FileOutput>& files) {
-    QStringList written;
-    const auto fail = [&](const QString& path, int error) {
-        removeTemporaries(written);
-        QFile::remove(markerPath);
-        return WriteFailure{path, error};
-    };
-    QByteArray marker = kMarkerHead;
-    for (const FileOutput& file : files) {
-        written << file.path;
-        if (const int error = writeSynced(temporaryPathOf(file.path), file.bytes, file.path))
-            return fail(file.path, error);
-        marker += markerLine(markerPath, file.path).toLatin1() + '\n';
-    }
-    marker += kMarkerEnd;
-    if (const int error = writeSynced(markerPath, marker, markerPath))
-        return fail(markerPath, error);
-    for (const FileOutput& file : files)
-        syncFolderOf(file.path);
-    syncFolderOf(markerPath);
-    return std::nullopt;
+std::chrono::milliseconds saveLockWait() {
+    return lockWait;
 }
 
-std::optional<WriteFailure> finishFileSet(const QString& markerPath) {
-    const auto marker = readMarker(markerPath);
-    if (!marker || !marker->complete)
-        return WriteFailure{markerPath, EIO};
-    for (const QString& path : marker->paths) {
-        const QString temporary = temporaryPathOf(path);
-        // Already renamed before an interruption.
-        if (!QFileInfo::exists(temporary))
-            continue;
-        if (const int error = renameOver(temporary, path))
-            return WriteFailure{path, error};
-    }
-    for (const QString& path : marker->paths)
-        syncFolderOf(path);
-    QFile::remove(markerPath);
-    syncFolderOf(markerPath);
-    return std::nullopt;
+void setSaveLockWait(std::chrono::milliseconds wait) {
+    lockWait = wait;
 }
 
-std::optional<WriteFailure> commitFileSet(const QString& markerPath,
-                                          const QList<FileOutput>& files) {
-    QStringList paths;
-    for (const FileOutput& file : files)
-        paths << file.path;
-    recoverFileSet(markerPath, paths);
-    if (auto failure = stageFileSet(markerPath, files))
+std::optional<WriteFailure> writeFileChecked(const QString& path, const QByteArray& bytes,
+                                             FileSystemCalls& fs) {
+    FileSet set(fs, path);
+    if (auto failure = set.lock())
         return failure;
-    return finishFileSet(markerPath);
+    if (auto failure = set.writeTemporaries({{path, bytes}}))
+        return set.undo(*failure);
+    if (auto failure = set.renameTemporaries({path}))
+        return set.undo(*failure);
+    fs.syncFolder(folderOf(path));
+    return std::nullopt;
 }
 
-bool recoverFileSet(const QString& markerPath, const QStringList& paths) {
-    const auto marker = readMarker(markerPath);
-    if (marker && marker->complete)
-        return !finishFileSet(markerPath);
-    removeTemporaries(paths);
-    if (marker) {
-        removeTemporaries(marker->paths);
-        QFile::remove(markerPath);
+std::optional<WriteFailure> stageFileSet(const QString& markerPath, const QList<FileOutput>& files,
+                                         FileSystemCalls& fs) {
+    FileSet set(fs, mainPathOf(markerPath));
+    if (auto failure = set.lock())
+        return failure;
+    return set.stage(markerPath, files, {});
+}
+
+std::optional<WriteFailure> commitFileSet(const QString& markerPath, const QList<FileOutput>& files,
+                                          const QList<FileOutput>& alsoWrite, FileSystemCalls& fs) {
+    FileSet set(fs, mainPathOf(markerPath));
+    if (auto failure = set.lock())
+        return failure;
+    if (auto failure = set.stage(markerPath, files, alsoWrite))
+        return failure;
+    // From here the marker stands: a failed rename is finished by the next recovery.
+    const QString folder = folderOf(markerPath);
+    if (auto failure = set.renameTemporaries(pathsOf(files))) {
+        set.discard(pathsOf(alsoWrite));
+        return failure;
     }
-    return true;
+    fs.syncFolder(folder);
+    fs.remove(markerPath);
+    fs.syncFolder(folder);
+    if (auto failure = set.renameTemporaries(pathsOf(alsoWrite))) {
+        set.discard(pathsOf(alsoWrite));
+        return failure;
+    }
+    for (const FileOutput& file : alsoWrite)
+        fs.syncFolder(folderOf(file.path));
+    return std::nullopt;
+}
+
+std::optional<WriteFailure> recoverFileSet(const QString& markerPath, const QStringList& paths,
+                                           FileSystemCalls& fs) {
+    FileSet set(fs, mainPathOf(markerPath));
+    if (!set.anyTrace(markerPath, paths))
+        return std::nullopt;
+    // Without a lock file of its own (a read-only folder, something in its way) recovery goes on:
+    // what it could not finish it reports.
+    if (auto failure = set.lock(); failure && failure->error == kBeingSaved)
+        return failure;
+    return set.recover(markerPath, paths);
 }
 
 QString writeErrorText(int error, int lang) {
@@ -263,6 +313,9 @@ QString writeErrorText(int error, int lang) {
         {EISDIR, {"Is a directory", "是一个文件夹"}},
         {EIO, {"Input/output error", "输入/输出错误"}},
         {ENAMETOOLONG, {"File name too long", "文件名过长"}},
+        {EEXIST,
+         {"A file of another owner or a link is in the way", "已有他人的文件或链接占用此名"}},
+        {kNotRegularFile, {"Not a regular file", "不是普通文件"}},
     };
     for (const Entry& entry : kTexts)
         if (entry.error == error)
@@ -271,6 +324,8 @@ QString writeErrorText(int error, int lang) {
 }
 
 QString writeFailureMessage(const QString& message, const WriteFailure& failure, int lang) {
+    if (failure.error == kBeingSaved)
+        return kBeingSavedText.in(lang).arg(QDir::toNativeSeparators(failure.path));
     return message + u'\n' + QDir::toNativeSeparators(failure.path) + QStringLiteral(": ") +
            writeErrorText(failure.error, lang);
 }

@@ -322,7 +322,7 @@ bool DocumentModel::setRogerStepLength(int t, int step, int durCode, const EditN
 
 // --- the whole document -------------------------------------------------------------------
 
-CsvImportResult DocumentModel::importChannels(const QByteArray& csv, const EditName& name) {
+CsvImportResult DocumentModel::importChannels(QIODevice& csv, const EditName& name) {
     CsvImportResult result;
     edit(name, DocumentChange{}, [&](DocumentChange&) {
         result = channelsFromCsv(csv, doc_.curImage, doc_.chTable, nullptr);

@@ -86,7 +86,7 @@ public:
     bool setRogerStepLength(int t, int step, int durCode, const EditName& name);
 
     // --- the whole document ---------------------------------------------------------------
-    CsvImportResult importChannels(const QByteArray& csv, const EditName& name);
+    CsvImportResult importChannels(QIODevice& csv, const EditName& name);
     // The document was replaced (new, open, initial setting, radio read): nothing to undo.
     void documentReplaced();
     bool undo() { return history_.undo(); }

@@ -95,8 +95,9 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
     };
 
     // A save cut short by a crash is finished or undone before anything is read.
-    if (!recoverFileSet(commitMarkerPath(path), {path, companionPath(path)}))
-        return fail(DataFileTexts::fileError.in(lang), Icon::Error);
+    if (const auto failure = recoverFileSet(commitMarkerPath(path), {path, companionPath(path)}))
+        return fail(writeFailureMessage(DataFileTexts::fileError.in(lang), *failure, lang),
+                    Icon::Error);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return fail(DataFileTexts::fileError.in(lang), Icon::Error);
@@ -134,7 +135,7 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
 }
 
 QString commitMarkerPath(const QString& dataPath) {
-    return dataPath + QStringLiteral(".r5k27-commit");
+    return markerPathOf(dataPath);
 }
 
 bool saveDataFile(DataFileContext& ctx, const QString& path, const QList<FileOutput>& alsoWrite) {
@@ -151,11 +152,9 @@ bool saveDataFile(DataFileContext& ctx, const QString& path, const QList<FileOut
         ctx.prompter.ask(DataFileTexts::fileError.in(lang), Buttons::Ok, Icon::Error);
         return false;
     }
-    const QList<FileOutput> files =
-        QList<FileOutput>{{channelPath, serializeChannelFile(image, doc.chTable)},
-                          {path, serializeImage(image)}} +
-        alsoWrite;
-    if (const auto failure = commitFileSet(commitMarkerPath(path), files)) {
+    const QList<FileOutput> files{{channelPath, serializeChannelFile(image, doc.chTable)},
+                                  {path, serializeImage(image)}};
+    if (const auto failure = commitFileSet(commitMarkerPath(path), files, alsoWrite)) {
         ctx.prompter.ask(writeFailureMessage(DataFileTexts::fileError.in(lang), *failure, lang),
                          Buttons::Ok, Icon::Error);
         return false;

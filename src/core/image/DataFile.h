@@ -12,7 +12,8 @@
 // Opening and saving a document: the data file and its channel file beside it.
 //
 // Crash guarantee of a save: both files (and any further outputs of the same command) are
-// written and synced under temporary names, then a commit marker beside the data file is
+// written and synced under temporary names, under a lock that makes other savers of the same
+// file wait (see common/FileCommit.h), then a commit marker beside the data file is
 // written and synced, then the files are renamed into place and the marker removed (see
 // common/FileCommit.h). openDataFile first finishes a save whose marker is complete and
 // discards temporaries without one. So whenever the process or the machine stops, the next
@@ -20,7 +21,7 @@
 // save's channel file, and no temporary or marker is left after it. A save that fails before
 // the renames (a full disk, say) leaves the old files byte for byte as they were; should a
 // rename itself fail after another succeeded, the marker stays and the next open completes the
-// new pair.
+// new pair. Further outputs are renamed after the pair and are not rolled forward.
 
 namespace r5k27 {
 
@@ -48,8 +49,9 @@ struct DataFileContext {
 bool openDataFile(DataFileContext& ctx, const QString& path);
 
 // Saves the document as path and its channel file, with alsoWrite (other outputs of the same
-// command) in the same set: all are replaced or none. The saved copy, DocPath and DocUntitled
-// change only when all were written. A failure is reported with the file and the reason.
+// command): all are replaced or none, short of a crash during the renames. The saved copy, DocPath
+// and DocUntitled change only when all were written. A failure is reported with the file and the
+// reason.
 bool saveDataFile(DataFileContext& ctx, const QString& path,
                   const QList<FileOutput>& alsoWrite = {});
 

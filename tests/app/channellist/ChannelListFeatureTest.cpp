@@ -3,14 +3,18 @@
 #include "../mainwindow/MainWindowHarness.h"
 #include "channels/ChannelCsv.h"
 #include "channels/ChannelTable.h"
+#include "common/CsvText.h"
 #include "image/ChannelFile.h"
 #include "image/InitialValues.h"
+#include "support/ChildProcess.h"
 
 #include <QAction>
 #include <QDate>
 #include <QDialog>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace r5k27 {
 namespace {
@@ -62,6 +66,25 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOut) 
     EXPECT_FALSE(window->history().canUndo());
     feature->importFrom(dir.path("missing.csv"));
     EXPECT_EQ(prompter.texts().last(), "file error.");
+}
+
+// A FIFO is refused without waiting for a writer; a file far beyond any channel list is refused
+// with the reason.
+TEST_F(ChannelListFeatureTest, ImportRefusesFifosAndHugeFiles) {
+    const QString fifo = dir.path("fifo.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString report = test::runInChild([&]() -> QString {
+        ::alarm(20);
+        feature->importFrom(fifo);
+        return prompter.texts().join(u'|');
+    });
+    EXPECT_EQ(report, "file error.");
+
+    const QByteArray before = bytes();
+    feature->importFrom(
+        dir.write("many.csv", "Location,Frequency\n" + QByteArray("5,27.0\n").repeated(100'001)));
+    EXPECT_EQ(prompter.texts().last(), QString::fromUtf8(kCsvTooLarge.en));
+    EXPECT_TRUE(bytes() == before);
 }
 
 TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {

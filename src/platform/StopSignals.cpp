@@ -1,0 +1,45 @@
+#include "StopSignals.h"
+
+#include <atomic>
+#include <csignal>
+
+namespace r5k27 {
+namespace {
+
+// A handler may only set a lock-free atomic; the event loop looks at it often.
+std::atomic<int> arrived{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+constexpr int kPollMs = 20;
+
+extern "C" void noteStop(int) {
+    arrived.fetch_add(1);
+}
+
+using Handler = void (*)(int);
+Handler formerInt = SIG_DFL;
+Handler formerTerm = SIG_DFL;
+
+} // namespace
+
+StopSignals::StopSignals() {
+    arrived = 0;
+    formerInt = std::signal(SIGINT, noteStop);
+    formerTerm = std::signal(SIGTERM, noteStop);
+    connect(&timer_, &QTimer::timeout, this, &StopSignals::poll);
+    timer_.start(kPollMs);
+}
+
+StopSignals::~StopSignals() {
+    std::signal(SIGINT, formerInt);
+    std::signal(SIGTERM, formerTerm);
+}
+
+void StopSignals::poll() {
+    for (const int now = arrived.load(); seen_ < now;) {
+        ++seen_;
+        emit stopRequested();
+    }
+}
+
+} // namespace r5k27

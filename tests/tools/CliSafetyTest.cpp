@@ -1,0 +1,132 @@
+// The command-line writers as a careless or hostile user meets them: relative paths, two saves
+// of one pair at once, outputs that are no files, control bytes in an imported list.
+#include "CliCommands.h"
+#include "support/ChildProcess.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace r5k27 {
+namespace {
+
+int runCli(const QStringList& args, QString* err = nullptr) {
+    QString out;
+    QString errText;
+    QTextStream outStream(&out);
+    QTextStream errStream(&errText);
+    const int status = cli::runCli(args, R5K27_PROGRAM_DIR, outStream, errStream);
+    if (err)
+        *err = errText;
+    return status;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+}
+
+// Every writer given an output through a folder, relative to the working folder: the files land
+// there, whole, and open again.
+TEST(CliSafety, RelativeOutputPathsThroughAFolderAreSaved) {
+    test::TempDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    QDir().mkpath("in");
+    QDir().mkpath("sub");
+    QStringList failed;
+    const QList<QStringList> steps{
+        {"new", "in/a.dat"},
+        {"encode", "in/a.dat", "sub/a.img"},
+        {"csv-export", "in/a.dat", "sub/a.csv"},
+        {"new", "sub/new.dat"},
+        {"copy", "in/a.dat", "sub/copy.dat"},
+        {"decode", "sub/a.img", "sub/decoded.dat"},
+        {"csv-import", "in/a.dat", "sub/a.csv", "sub/imported.dat"},
+    };
+    for (const QStringList& step : steps) {
+        QString err;
+        if (runCli(step, &err) != 0)
+            failed << step.join(' ') + ": " + err;
+    }
+    for (const char* name : {"new", "copy", "decoded", "imported"})
+        if (runCli({"show", "sub/" + QString(name) + ".dat"}) != 0)
+            failed << QString(name) + " does not open";
+    QDir::setCurrent(previous);
+    EXPECT_EQ(failed, QStringList());
+    EXPECT_EQ(filesIn(dir.path("sub")),
+              QStringList({"a.csv", "a.img", "copy.dat", "copy.fre", "decoded.dat", "decoded.fre",
+                           "imported.dat", "imported.fre", "new.dat", "new.fre"}));
+}
+
+// Two copies into one pair at the same time, over and over: the pair is always one input's
+// whole pair; a copy that does not wait its turn says so.
+TEST(CliSafety, TwoSimultaneousSavesOfOnePairNeverMixIt) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"new", dir.path("cb.dat")}), 0);
+    dir.write("hf.csv", "Location,Frequency,Mode\n501,28.5,FM\n502,28.6,FM\n");
+    ASSERT_EQ(runCli({"csv-import", dir.path("cb.dat"), dir.path("hf.csv"), dir.path("hf.dat")}),
+              0);
+    const QByteArray cbPair = dir.read("cb.dat") + dir.read("cb.fre");
+    const QByteArray hfPair = dir.read("hf.dat") + dir.read("hf.fre");
+    ASSERT_NE(cbPair, hfPair);
+    for (int round = 0; round < 40; ++round) {
+        QProcess first;
+        QProcess second;
+        first.start(R5K27_CLI_PATH, {"copy", dir.path("cb.dat"), dir.path("out.dat")});
+        second.start(R5K27_CLI_PATH, {"copy", dir.path("hf.dat"), dir.path("out.dat")});
+        ASSERT_TRUE(first.waitForFinished(30000) && second.waitForFinished(30000));
+        for (QProcess* p : {&first, &second}) {
+            const QString err = QString::fromUtf8(p->readAllStandardError());
+            EXPECT_TRUE(p->exitCode() == 0 ||
+                        err == dir.path("out.dat") + " is being saved by another program.\n")
+                << round << ": " << err.toStdString();
+        }
+        const QByteArray out = dir.read("out.dat") + dir.read("out.fre");
+        ASSERT_TRUE(out == cbPair || out == hfPair) << "mixed pair in round " << round;
+    }
+    EXPECT_EQ(filesIn(dir.path()), QStringList({"cb.dat", "cb.fre", "hf.csv", "hf.dat", "hf.fre",
+                                                "out.dat", "out.fre"}));
+}
+
+// A FIFO or a link to a device as an output is refused at once and stays what it was.
+TEST(CliSafety, OutputsThatAreNoFilesAreRefusedWithoutWaiting) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"new", dir.path("a.dat")}), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path("fifo")).constData(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/null", QFile::encodeName(dir.path("null.csv")).constData()), 0);
+    const QString report = test::runInChild([&]() -> QString {
+        ::alarm(20);
+        QString seen;
+        const QList<QStringList> cases{{"encode", dir.path("a.dat"), dir.path("fifo")},
+                                       {"csv-export", dir.path("a.dat"), dir.path("null.csv")},
+                                       {"copy", dir.path("a.dat"), dir.path("null.csv")}};
+        for (const QStringList& args : cases) {
+            QString err;
+            const int status = runCli(args, &err);
+            if (status != 1 || !err.endsWith(": Not a regular file\n"))
+                seen += args[0] + QStringLiteral(": %1 %2; ").arg(status).arg(err);
+        }
+        return seen;
+    });
+    EXPECT_EQ(report, QString());
+    EXPECT_EQ(QFileInfo(dir.path("null.csv")).symLinkTarget(), "/dev/null");
+    EXPECT_FALSE(QFileInfo(dir.path("fifo")).isFile());
+}
+
+TEST(CliSafety, RejectedRowsShowControlBytesEscaped) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"new", dir.path("a.dat")}), 0);
+    dir.write("bad.csv", "Location,Frequency,Mode\n12,27.185,AM\n13,9\x1b[2J9,FM\n");
+    QString err;
+    EXPECT_EQ(
+        runCli({"csv-import", dir.path("a.dat"), dir.path("bad.csv"), dir.path("b.dat")}, &err), 1);
+    EXPECT_TRUE(err.startsWith("row 3: 9\\x1b[2J9: ")) << err.toStdString();
+}
+
+} // namespace
+} // namespace r5k27
