@@ -42,6 +42,8 @@ void MainWindow::refreshUndoItems() {
     };
     show(MenuItem::EditUndo, undoButton_, history_.canUndo(), history_.undoName());
     show(MenuItem::EditRedo, redoButton_, history_.canRedo(), history_.redoName());
+    // Every edit, undo and redo passes here.
+    refreshModifiedPanel();
 }
 
 void MainWindow::documentFileUsed(const QString& path) {

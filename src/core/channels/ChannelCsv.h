@@ -24,6 +24,8 @@ struct CsvProblem {
 struct CsvImportResult {
     int taken = 0;
     QList<CsvProblem> problems;
+    // Rows taken with a value the document could not hold as given, and what it became.
+    QList<CsvProblem> changed;
 };
 
 // The used channels of both work modes as a comma-separated channel list (UTF-8, header row):
