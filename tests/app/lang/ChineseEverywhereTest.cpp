@@ -106,10 +106,15 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
         {"mnuComm", trigger("mnuComm")},
         {"mnuLanguage", trigger("mnuLanguage")},
         {"mnuHelpAbout", trigger("mnuHelpAbout")},
-        {"open file", [&] { fileDialogs.openFileName(window->commands().dialogFilter(), "x"); }},
+        {"open file",
+         [&] {
+             fileDialogs.openFileName(window->commands().dialogFilter(),
+                                      window->commands().dialogTitle(MenuItem::FileOpen));
+         }},
         {"save file",
          [&] {
-             fileDialogs.saveFileName(window->commands().dialogFilter(), dir.path("new.dat"), "x");
+             fileDialogs.saveFileName(window->commands().dialogFilter(), dir.path("new.dat"),
+                                      window->commands().dialogTitle(MenuItem::FileSaveAs));
          }},
         {"group size", [&] { question.ask(1); }},
         {"export channels", [&] { channelList.exportChannels(); }},
