@@ -108,8 +108,8 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
         return rows;
     };
     const auto english = rowsOf(kLangEnglish);
-    EXPECT_EQ(english.keys(), QStringList({"DTMF", "DTMF codes", "Mode Enable", "Options",
-                                           "Public", "RSSI", "Roger Beep"}));
+    EXPECT_EQ(english.keys(), QStringList({"DTMF", "DTMF codes", "Mode Enable", "Options", "Public",
+                                           "RSSI", "Roger Beep"}));
     EXPECT_EQ(english["RSSI"]["FM/AM RSSI"], "1 4 11 15 25 36");
     EXPECT_EQ(english["DTMF"].size(), 6);
     EXPECT_TRUE(english["DTMF"].contains("DTMF Send Time[ms]"));
