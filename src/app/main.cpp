@@ -16,6 +16,7 @@
 #include "rogerbeep/RogerBeepFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
+#include "startup/ProgramExit.h"
 #include "startup/Startup.h"
 #include "startup/StartupArguments.h"
 #include "startup/StartupSettings.h"
@@ -93,5 +94,5 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     r5k27::runStartup(ctx, steps);
-    return QApplication::exec();
+    r5k27::endProgram(QApplication::exec());
 }

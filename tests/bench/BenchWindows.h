@@ -21,8 +21,8 @@ struct NoStore : DocumentStore {
 };
 
 struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // CPU time of this thread: on a shared machine the wall clock also counts other programs.

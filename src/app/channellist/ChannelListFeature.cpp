@@ -33,17 +33,25 @@ int ChannelListFeature::lang() const {
 void ChannelListFeature::exportChannels() {
     emit window_.commitPendingEdits();
     const QString preset = QFileInfo(ctx_.doc.docPath).completeBaseName() + QStringLiteral(".csv");
-    const QString path = dialogs_.saveFileName(ChannelListTexts::csvFilter.in(lang()), preset);
+    const QString path = dialogs_.saveFileName(ChannelListTexts::csvFilter.in(lang()), preset,
+                                               ChannelListTexts::exportTitle.in(lang()));
     if (path.isEmpty())
         return;
-    if (const auto failure =
-            writeFileChecked(path, channelsToCsv(ctx_.doc.curImage, ctx_.doc.chTable)))
+    const QByteArray csv = channelsToCsv(ctx_.doc.curImage, ctx_.doc.chTable);
+    if (const auto failure = writeFileChecked(path, csv)) {
         prompter_.error(writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
+        return;
+    }
+    // One line per channel after the header; names and comments hold no line breaks.
+    const auto channels = csv.count('\n') - 1;
+    window_.showStatus(
+        ChannelListTexts::exported.in(lang()).arg(channels).arg(QFileInfo(path).fileName()));
 }
 
 void ChannelListFeature::importChannels() {
     emit window_.commitPendingEdits();
-    const QString path = dialogs_.openFileName(ChannelListTexts::csvFilter.in(lang()));
+    const QString path = dialogs_.openFileName(ChannelListTexts::csvFilter.in(lang()),
+                                               ChannelListTexts::reportTitle.in(lang()));
     if (!path.isEmpty())
         importFrom(path);
 }
@@ -62,7 +70,15 @@ void ChannelListFeature::importFrom(const QString& path) {
         prompter_.error(kCsvTooLarge.in(lang()));
         return;
     }
-    if (!result.problems.isEmpty())
+    const QString name = QFileInfo(path).fileName();
+    if (result.taken > 0)
+        window_.showStatus(result.changed.isEmpty()
+                               ? ChannelListTexts::imported.in(lang()).arg(result.taken).arg(name)
+                               : ChannelListTexts::importedChanged.in(lang())
+                                     .arg(result.taken)
+                                     .arg(name)
+                                     .arg(result.changed.size()));
+    if (!result.problems.isEmpty() || !result.changed.isEmpty())
         (new ImportReport(result, lang(), &window_))->open();
 }
 

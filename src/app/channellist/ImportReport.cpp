@@ -17,18 +17,20 @@ ImportReport::ImportReport(const CsvImportResult& result, int lang, QWidget* par
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(reportTitle.in(lang));
 
+    const QList<CsvProblem> rows = result.problems + result.changed;
+    const BiText& some = result.changed.isEmpty() ? reportSome : reportChanged;
     auto* summary =
-        new QLabel(result.taken > 0 ? reportSome.in(lang).arg(result.taken) : reportNone.in(lang));
+        new QLabel(result.taken > 0 ? some.in(lang).arg(result.taken) : reportNone.in(lang));
     summary->setObjectName(QStringLiteral("Summary"));
-    auto* table = new QTableWidget(int(result.problems.size()), 3);
+    auto* table = new QTableWidget(int(rows.size()), 3);
     table->setObjectName(QStringLiteral("Problems"));
     table->setHorizontalHeaderLabels(
         {rowColumn.in(lang), valueColumn.in(lang), reasonColumn.in(lang)});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
-    for (int i = 0; i < result.problems.size(); ++i) {
-        const CsvProblem& p = result.problems[i];
+    for (int i = 0; i < rows.size(); ++i) {
+        const CsvProblem& p = rows[i];
         table->setItem(i, 0, new QTableWidgetItem(QString::number(p.row)));
         table->setItem(i, 1, new QTableWidgetItem(p.value));
         table->setItem(i, 2, new QTableWidgetItem(p.reason(lang)));

@@ -5,10 +5,13 @@
 namespace r5k27 {
 
 void closeChildWindow(QWidget& window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
-        sub->close();
-    else
-        window.close();
+    // The editor sits in a scroll area inside the sub-window.
+    for (QWidget* up = window.parentWidget(); up; up = up->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
+            sub->close();
+            return;
+        }
+    window.close();
 }
 
 } // namespace r5k27

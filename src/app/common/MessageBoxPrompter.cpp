@@ -4,8 +4,10 @@
 #include "common/AppSettings.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace r5k27 {
 
@@ -79,6 +81,18 @@ void useChineseTexts(QMessageBox& box) {
             b->setText(QString::fromUtf8(label));
 }
 
+// A short text would size the box below its title, and the window manager cuts the title.
+void widenForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    // Room for the title bar's icon and buttons beside the text.
+    constexpr int kTitleBarControls = 140;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 MessageBoxPrompter::MessageBoxPrompter(const AppSettings& settings)
@@ -89,6 +103,7 @@ Answer MessageBoxPrompter::ask(const QString& text, Buttons buttons, Icon icon) 
                     standardButtons(buttons), QApplication::activeWindow());
     if (settings_.langIndex == kLangChinese)
         useChineseTexts(box);
+    widenForTitle(box);
     return answerOf(box.exec(), buttons);
 }
 

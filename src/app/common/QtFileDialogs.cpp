@@ -28,17 +28,18 @@ QString defaultSuffixOf(const QString& pairedFilter) {
     return QStringLiteral("dat");
 }
 
-QString QtFileDialogs::openFileName(const QString& filter) {
+QString QtFileDialogs::openFileName(const QString& filter, const QString& title) {
     const QString path =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), title,
                                      memory_ ? memory_->folder() : QString(), qtFileFilter(filter));
     if (memory_)
         memory_->remember(path);
     return path;
 }
 
-QString QtFileDialogs::saveFileName(const QString& filter, const QString& preset) {
-    QFileDialog dialog(QApplication::activeWindow(), QString(),
+QString QtFileDialogs::saveFileName(const QString& filter, const QString& preset,
+                                    const QString& title) {
+    QFileDialog dialog(QApplication::activeWindow(), title,
                        memory_ ? memory_->startPath(preset) : preset, qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -18,8 +18,9 @@ class QtFileDialogs : public FileDialogs {
 public:
     void setFolderMemory(FolderMemory* memory) { memory_ = memory; }
 
-    QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter, const QString& preset) override;
+    QString openFileName(const QString& filter, const QString& title) override;
+    QString saveFileName(const QString& filter, const QString& preset,
+                         const QString& title) override;
 
 private:
     FolderMemory* memory_ = nullptr;

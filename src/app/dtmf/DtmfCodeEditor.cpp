@@ -36,7 +36,7 @@ DtmfCodeEditor::DtmfCodeEditor(QWidget* parent)
 
 void DtmfCodeEditor::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
+        emit enterPressed();
         event->accept();
         return;
     }

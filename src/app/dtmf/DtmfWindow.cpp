@@ -141,6 +141,12 @@ QWidget* DtmfWindow::buildAutodialPage() {
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this, &DtmfWindow::commitCodeEdit);
     connect(editor_, &QLineEdit::editingFinished, this, [this] { ctx_.model.endEdit(); });
+    // Enter stores the code and goes on to the next one, so codes can be typed one after another.
+    connect(editor_, &DtmfCodeEditor::enterPressed, this, [this] {
+        commitCodeEdit();
+        if (editRow_ < kDtmfCodeCount)
+            grid_->setCurrentCell(editRow_, kCodeColumn);
+    });
 
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { enterCell(row); });
     // The row that is current when the window opens raises no cell change: a click on it has

@@ -117,7 +117,9 @@ void RadioCommands::runWrite(int groupSize) {
     }
     stopAfterRadio_ = false;
     auto* window = new GroupProgressWindow(
-        caption, completion, RadioTexts::radioNumberLabel.in(lang()), groupSize, s_.shell.window());
+        {caption, completion, RadioTexts::radioNumberLabel.in(lang()),
+         RadioTexts::connectNextRadio.in(lang()), ctx_.captions.buttons.cancel.text(lang())},
+        groupSize, s_.shell.window());
     groupWindow_ = window;
     runProgressWindow(
         window, [this, radioBuf, groupSize] { link_.engine.startGroupWrite(radioBuf, groupSize); });
@@ -167,7 +169,9 @@ void RadioCommands::onCloseRequested() {
 }
 
 void RadioCommands::progress(int percent) {
-    if (window_ && window_->isVisible())
+    if (groupWindow_ && groupWindow_->isVisible())
+        groupWindow_->showBlockProgress(percent);
+    else if (window_ && window_->isVisible())
         window_->setProgressValue(percent);
 }
 

@@ -9,6 +9,7 @@ inline constexpr BiText writeConfirm{"Write data to radio.", "向对讲机写入
 inline constexpr BiText continueQuestion{"Do you wish continue?", "是否继续？"};
 
 inline constexpr BiText radioNumberLabel{"WritingRadio's ID is:", "当前在写的台数："};
+inline constexpr BiText connectNextRadio{"Connect the next radio", "请连接下一台对讲机"};
 inline constexpr BiText stoppingAfterRadio{"Stopping after this radio...",
                                            "写完当前对讲机后停止……"};
 

@@ -1,12 +1,32 @@
 #include "ChildWindows.h"
 
+#include "ScrollingChild.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace r5k27 {
 
 ChildWindows::ChildWindows(QMdiArea& area)
-    : area_(area) {}
+    : area_(area) {
+    area_.installEventFilter(this);
+}
+
+bool ChildWindows::eventFilter(QObject* watched, QEvent* event) {
+    // Windows cascaded before the main window was shown, or a window made smaller.
+    if (watched != &area_)
+        return false;
+    if (event->type() == QEvent::Show) {
+        fitToArea();
+    } else if (event->type() == QEvent::Resize && area_.isVisible()) {
+        // Sent before the area lays out its viewport.
+        const int frame = 2 * area_.frameWidth();
+        fitInto(static_cast<QResizeEvent*>(event)->size() - QSize(frame, frame));
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void ChildWindows::setFactory(ChildKind kind, Factory factory) {
     factories_[index(kind)] = std::move(factory);
@@ -32,7 +52,9 @@ QMdiSubWindow* ChildWindows::show(ChildKind kind) {
     QWidget* content = factories_[index(kind)]();
     if (!content)
         return nullptr;
-    QMdiSubWindow* sub = area_.addSubWindow(content);
+    if (opened_)
+        opened_(kind, content);
+    QMdiSubWindow* sub = area_.addSubWindow(new ScrollingChild(content));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     open_[index(kind)] = sub;
     sub->show();
@@ -45,8 +67,35 @@ void ChildWindows::closeAll() {
     area_.closeAllSubWindows();
 }
 
+QWidget* ChildWindows::editor(ChildKind kind) const {
+    QMdiSubWindow* sub = openWindow(kind);
+    return sub ? editorOf(sub->widget()) : nullptr;
+}
+
 void ChildWindows::cascade() {
     area_.cascadeSubWindows();
+    // Before the main window is shown the area has no size of its own yet.
+    if (area_.isVisible())
+        fitToArea();
+}
+
+void ChildWindows::fitToArea() {
+    fitInto(area_.viewport()->size());
+}
+
+void ChildWindows::fitInto(QSize size) {
+    // Cascading sizes each window by its content; on a small screen that reaches past the
+    // area, where the lower buttons could not be reached. The content scrolls instead.
+    const QRect room(QPoint(0, 0), size);
+    for (QMdiSubWindow* sub : area_.subWindowList()) {
+        if (sub->isMinimized() || sub->isMaximized())
+            continue;
+        QRect r = sub->geometry();
+        r.setRight(std::min(r.right(), room.right()));
+        r.setBottom(std::min(r.bottom(), room.bottom()));
+        if (r != sub->geometry())
+            sub->setGeometry(r.intersected(room).isEmpty() ? room : r);
+    }
 }
 
 } // namespace r5k27

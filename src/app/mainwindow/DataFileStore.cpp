@@ -3,7 +3,30 @@
 #include "image/DocumentCompare.h"
 #include "startup/AppContext.h"
 
+#include <QFileInfo>
+
 namespace r5k27 {
+
+namespace {
+
+// Puts the file's name before each refusal, so the user knows which file was turned down.
+class FileNamingPrompter : public Prompter {
+public:
+    FileNamingPrompter(Prompter& inner, const QString& path)
+        : inner_(inner)
+        , name_(QFileInfo(path).fileName()) {}
+
+    Answer ask(const QString& text, Buttons buttons, Icon icon) override {
+        return inner_.ask(buttons == Buttons::Ok ? name_ + QStringLiteral(": ") + text : text,
+                          buttons, icon);
+    }
+
+private:
+    Prompter& inner_;
+    QString name_;
+};
+
+} // namespace
 
 DataFileStore::DataFileStore(AppContext& ctx, Prompter& prompter)
     : ctx_(ctx)
@@ -18,7 +41,10 @@ bool DataFileStore::isModified() const {
 }
 
 bool DataFileStore::open(const QString& path) {
-    return openDataFile(files_, path);
+    FileNamingPrompter naming(files_.prompter, path);
+    DataFileContext files{files_.doc, files_.settings, files_.versions, naming,
+                          files_.startVersionProgram};
+    return openDataFile(files, path);
 }
 
 bool DataFileStore::save(const QString& path) {

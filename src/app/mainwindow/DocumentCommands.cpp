@@ -19,10 +19,32 @@ QString DocumentCommands::dialogFilter() const {
     return text(captions_.messages.dataFileFilter);
 }
 
+QString DocumentCommands::dialogTitle(MenuItem command) const {
+    return withoutAccelerator(captions_.menuText(command, settings_.langIndex));
+}
+
 void DocumentCommands::newFromMenu() {
-    if (s_.prompter.ask(text(captions_.messages.allDataCleared), Buttons::OkCancel,
-                        Icon::Warning) == Answer::Ok)
-        loadNewDoc();
+    newDocument(true);
+}
+
+void DocumentCommands::newFromToolbar() {
+    newDocument(false);
+}
+
+void DocumentCommands::newDocument(bool askWhenUnchanged) {
+    s_.shell.commitEditsInProgress();
+    if (s_.store.isModified()) {
+        // One question: what will go, and the chance to keep it.
+        const QString question = text(captions_.messages.allDataCleared) + u'\n' +
+                                 text(captions_.messages.fileModifiedSaveNow);
+        if (!askToSave(question))
+            return;
+    } else if (askWhenUnchanged &&
+               s_.prompter.ask(text(captions_.messages.allDataCleared), Buttons::OkCancel,
+                               Icon::Warning) != Answer::Ok) {
+        return;
+    }
+    loadNewDoc();
 }
 
 void DocumentCommands::loadNewDoc() {
@@ -49,7 +71,7 @@ void DocumentCommands::openRecent(const QString& path) {
 }
 
 void DocumentCommands::openFileCommand() {
-    const QString path = s_.dialogs.openFileName(dialogFilter());
+    const QString path = s_.dialogs.openFileName(dialogFilter(), dialogTitle(MenuItem::FileOpen));
     if (!path.isEmpty())
         openPath(path);
 }
@@ -57,11 +79,12 @@ void DocumentCommands::openFileCommand() {
 bool DocumentCommands::openPath(const QString& path) {
     const QString previous = doc_.docPath;
     doc_.docPath = path;
-    s_.shell.closeAllChildren();
+    // A file that cannot be read leaves the document, and so the windows showing it, as it was.
     if (!s_.store.open(path)) {
         doc_.docPath = previous;
         return false;
     }
+    s_.shell.closeAllChildren();
     doc_.docUntitled = false;
     s_.shell.documentReplaced();
     s_.shell.documentFileUsed(path);
@@ -86,7 +109,8 @@ void DocumentCommands::save() {
 
 bool DocumentCommands::saveAs() {
     s_.shell.commitEditsInProgress();
-    const QString path = s_.dialogs.saveFileName(dialogFilter(), doc_.docPath);
+    const QString path =
+        s_.dialogs.saveFileName(dialogFilter(), doc_.docPath, dialogTitle(MenuItem::FileSaveAs));
     if (path.isEmpty())
         return false;
     const QString previous = doc_.docPath;
@@ -133,8 +157,11 @@ bool DocumentCommands::mayReplaceDocument() {
     s_.shell.commitEditsInProgress();
     if (!s_.store.isModified())
         return true;
-    switch (s_.prompter.ask(text(captions_.messages.fileModifiedSaveNow), Buttons::YesNoCancel,
-                            Icon::Warning)) {
+    return askToSave(text(captions_.messages.fileModifiedSaveNow));
+}
+
+bool DocumentCommands::askToSave(const QString& question) {
+    switch (s_.prompter.ask(question, Buttons::YesNoCancel, Icon::Warning)) {
     case Answer::Yes:
         return saveBeforeLeaving();
     case Answer::No:

@@ -22,8 +22,11 @@ public:
     DocumentCommands(Document& doc, const AppSettings& settings, const CaptionTables& captions,
                      const Services& services);
 
-    void newFromMenu(); // asks first
-    void loadNewDoc();  // no question (toolbar, start)
+    // New asks before unsaved changes go (Yes saves first); from the menu it also asks when
+    // there are none, as the data is cleared all the same.
+    void newFromMenu();
+    void newFromToolbar();
+    void loadNewDoc(); // no question (start, after a radio operation)
     void open();
     // Open without the dialog and without asking first (a file named at start); every check
     // and message of Open applies. False leaves the document as it was.
@@ -38,6 +41,8 @@ public:
     bool confirmExit();
 
     QString dialogFilter() const;
+    // A file dialog is titled by the command that shows it.
+    QString dialogTitle(MenuItem command) const;
 
 private:
     const QString& text(const CaptionTable& table) const;
@@ -46,6 +51,9 @@ private:
     bool saveBeforeLeaving();
     // The unsaved-changes question (Yes saves first); false when the user backs out.
     bool mayReplaceDocument();
+    // Yes/No/Cancel on unsaved changes; Yes saves first. False when the user backs out.
+    bool askToSave(const QString& question);
+    void newDocument(bool askWhenUnchanged);
     bool saveToDocPath();
     void openFileCommand();
 

@@ -26,9 +26,10 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // filter: "label (*.dat)|*.dat"
-    virtual QString openFileName(const QString& filter) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& preset) = 0;
+    // filter: "label (*.dat)|*.dat"; title: what the dialog is for ("Export Channels")
+    virtual QString openFileName(const QString& filter, const QString& title) = 0;
+    virtual QString saveFileName(const QString& filter, const QString& preset,
+                                 const QString& title) = 0;
 };
 
 // What the commands ask of the window around the document.

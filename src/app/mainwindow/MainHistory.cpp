@@ -47,6 +47,8 @@ void MainWindow::refreshUndoItems() {
     };
     show(MenuItem::EditUndo, undoButton_, history().canUndo(), history().undoName());
     show(MenuItem::EditRedo, redoButton_, history().canRedo(), history().redoName());
+    // Every edit, undo and redo passes here.
+    refreshModifiedPanel();
 }
 
 void MainWindow::documentFileUsed(const QString& path) {

@@ -33,7 +33,6 @@ void MainWindow::buildMenus() {
     using enum MenuItem;
     auto command = [this](MenuItem item) { return [this, item] { runCommand(item); }; };
     auto child = [this](ChildKind kind) { return [this, kind] { showChild(kind); }; };
-    const auto nothing = [] {};
 
     QMenu* file = addMenu(nullptr, File);
     fileMenu_ = file;
@@ -50,10 +49,10 @@ void MainWindow::buildMenus() {
     addItem(file, FileExit, [this] { close(); });
 
     QMenu* model = addMenu(nullptr, Model);
-    addItem(model, ModelInfo, nothing);
+    addItem(model, ModelInfo, [this] { showModelInformation(); });
     QMenu* band = addMenu(model, Band);
-    addItem(band, CheckRadioBand, nothing);
-    addItem(band, FrequencyCheck, nothing);
+    addItem(band, CheckRadioBand);
+    addItem(band, FrequencyCheck);
 
     QMenu* edit = addMenu(nullptr, Edit);
     addItem(edit, EditUndo, [this] { undo(); })->setShortcut(QKeySequence::Undo);
@@ -64,9 +63,9 @@ void MainWindow::buildMenus() {
     addItem(edit, ChannelInfo, child(ChildKind::Channel));
     addItem(edit, OptFeature, child(ChildKind::Options));
     addItem(edit, ToneTips, child(ChildKind::RogerBeep));
-    addItem(edit, KeyAssignm, nothing);
-    addItem(edit, ScanInfo, nothing);
-    addItem(edit, Dtmf, child(ChildKind::Dtmf))->setVisible(false);
+    addItem(edit, Dtmf, child(ChildKind::Dtmf));
+    addItem(edit, KeyAssignm);
+    addItem(edit, ScanInfo);
     addItem(edit, TestFre)->setVisible(false);
     addItem(edit, EmbeddedMsg)->setVisible(false);
     addItem(edit, Emg)->setVisible(false);
@@ -79,7 +78,7 @@ void MainWindow::buildMenus() {
     QMenu* tools = addMenu(program, Tools);
     tools->menuAction()->setVisible(false);
     addItem(tools, RadioInfo, command(RadioInfo));
-    addItem(tools, SetRadioInfo, nothing);
+    addItem(tools, SetRadioInfo)->setEnabled(false);
 
     QMenu* setup = addMenu(nullptr, Set);
     addItem(setup, Comm, command(Comm));
@@ -111,8 +110,14 @@ void MainWindow::buildMenus() {
     addItem(window, CloseAll, [this] { children_.closeAll(); });
 
     QMenu* help = addMenu(nullptr, Help);
-    addItem(help, HelpTopic, nothing);
+    addItem(help, HelpTopic, [this] {
+        showHelp(activeHelpSection());
+    })->setShortcut(QKeySequence::HelpContents);
     addItem(help, HelpAbout, [this] { showAbout(); });
+
+    // The greyed commands say why in their tool tip.
+    for (QMenu* menu : {model, band, edit})
+        menu->setToolTipsVisible(true);
 }
 
 void MainWindow::buildToolbar() {
@@ -134,7 +139,8 @@ void MainWindow::buildToolbar() {
     };
     auto command = [this](MenuItem item) { return [this, item] { runCommand(item); }; };
 
-    add("新建", QStyle::SP_FileIcon, "document-new", FileNew, [this] { loadNewDoc(); });
+    add("新建", QStyle::SP_FileIcon, "document-new", FileNew,
+        [this] { commands_->newFromToolbar(); });
     add("打开", QStyle::SP_DialogOpenButton, "document-open", FileOpen,
         [this] { commands_->open(); });
     add("保存", QStyle::SP_DialogSaveButton, "document-save", FileSave,

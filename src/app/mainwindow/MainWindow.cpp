@@ -50,6 +50,8 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
     connect(&timerReNew_, &QTimer::timeout, this, &MainWindow::loadNewDoc);
     connect(&history(), &EditHistory::changed, this, &MainWindow::refreshUndoItems);
     connect(&ctx_.events, &DocumentEvents::changed, this, &MainWindow::followDocument);
+    children_.setOpenedHandler(
+        [this](ChildKind kind, QWidget* editor) { editorOpened(kind, editor); });
 
     placeWindow();
     buildLayout();
@@ -74,8 +76,17 @@ const QString& MainWindow::text(const CaptionTable& table) const {
 void MainWindow::placeWindow() {
     QRect rect = readMainWindowPlacement(services_.userSettings).inPixels();
     // A position from another screen layout would put the window out of reach.
-    if (!QGuiApplication::screenAt(rect.topLeft() + QPoint(20, 20)))
+    QScreen* screen = QGuiApplication::screenAt(rect.topLeft() + QPoint(20, 20));
+    if (!screen) {
         rect = WindowPlacement{}.inPixels();
+        screen = QGuiApplication::primaryScreen();
+    }
+    // Window frame and title bar, which the stored rectangle leaves out.
+    constexpr int kFrame = 8;
+    constexpr int kTitleBar = 32;
+    if (screen)
+        rect = fittedToScreen(
+            rect, screen->availableGeometry().adjusted(0, 0, -2 * kFrame, -kTitleBar - kFrame));
     move(rect.topLeft());
     resize(rect.size());
 }
@@ -114,6 +125,11 @@ void MainWindow::buildStatusBar() {
         panel->setObjectName(QStringLiteral("sbStatusBar_Panel%1").arg(i + 1));
         statusPanels_[i] = panel;
         statusBar()->addPermanentWidget(panel, i == 0 ? 1 : 0);
+        if (i == 0) {
+            modifiedPanel_ = new QLabel(this);
+            modifiedPanel_->setObjectName(QStringLiteral("sbModified"));
+            statusBar()->addPermanentWidget(modifiedPanel_);
+        }
     }
 }
 
@@ -147,6 +163,7 @@ void MainWindow::applyLanguageTexts() {
     for (const auto& [button, item] : std::as_const(toolbarTips_))
         button->setToolTip(withoutAccelerator(ctx_.captions.menuText(item, lang)));
     treePane_->setCloseToolTip(withoutAccelerator(text(ctx_.captions.buttons.close)));
+    explainUnavailableCommands();
     refreshUndoItems();
     refreshRecentFiles();
 }
@@ -165,6 +182,7 @@ void MainWindow::refreshCaption() {
     setWindowTitle(mainWindowCaption(ctx_.settings, workMode, ctx_.doc.docPath));
     // The band panel names the same band as the caption.
     statusPanels_[1]->setText(bandStatusText(ctx_.settings, workMode));
+    refreshModifiedPanel();
 }
 
 void MainWindow::loadBackgroundPicture() {

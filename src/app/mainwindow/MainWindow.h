@@ -60,6 +60,10 @@ public:
                             std::function<void()> handler, bool separated = true);
     // The status bar's port panel after the port choice changed.
     void refreshPortStatus();
+    // Says in the status bar what a command did; the text stays until the next one.
+    void showStatus(const QString& text);
+    // The built-in help (later the user guide) at a section of HelpCaptions.
+    void showHelp(const QString& sectionId);
 
     // Edit › Undo and Redo: open windows first commit the edit in progress.
     void undo();
@@ -79,6 +83,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A status tip from an editor (a typed value changed to fit) goes to the message panel.
+    bool event(QEvent* event) override;
 
 private:
     void closeAllChildren() override;
@@ -101,6 +107,14 @@ private:
     void runCommand(MenuItem item);
     void updateAvailability();
     void showAbout();
+    void showModelInformation();
+    // The help section of the window in front, or of the main window.
+    QString activeHelpSection() const;
+    // Connects a new editor's Help button to its section.
+    void editorOpened(ChildKind kind, QWidget* editor);
+    // Commands the radio has nothing for stay greyed and say why in their tool tip.
+    void explainUnavailableCommands();
+    void refreshModifiedPanel();
     void refreshUndoItems();
     void refreshRecentFiles();
     // Caption and band panel after the document's values were replaced in place.
@@ -120,6 +134,7 @@ private:
     TreeSplitterBar* splitter_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
+    QLabel* modifiedPanel_ = nullptr;
     std::array<QAction*, kMenuItemCount> actions_{};
     std::array<std::function<void()>, kMenuItemCount> commandHandlers_;
     QList<std::pair<QAction*, MenuItem>> toolbarTips_;

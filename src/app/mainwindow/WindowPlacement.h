@@ -17,6 +17,10 @@ struct WindowPlacement {
     static WindowPlacement fromPixels(const QRect& rect);
 };
 
+// A window rectangle kept from a larger or another screen, shrunk and moved so all of it lies
+// within the available part of the current one.
+QRect fittedToScreen(const QRect& wanted, const QRect& available);
+
 WindowPlacement readMainWindowPlacement(const UserSettingsStore& store);
 void writeMainWindowPlacement(UserSettingsStore& store, const WindowPlacement& placement);
 

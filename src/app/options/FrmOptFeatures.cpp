@@ -2,6 +2,7 @@
 
 #include "OptionTextField.h"
 #include "common/CloseChildWindow.h"
+#include "lang/LimitCaptions.h"
 #include "options/ModeEnable.h"
 #include "options/OptionCaptions.h"
 #include "options/OptionText.h"
@@ -113,10 +114,27 @@ void FrmOptFeatures::addSwitch(QGridLayout* grid, int row, const char* name, Opt
             [this, index](bool on) { switchClicked(switches_[index], on); });
 }
 
+void FrmOptFeatures::explainLimits(OptionTextField* field, const QString& caption,
+                                   const QString& limits) {
+    field->setLimits(LimitCaptions::allowed.in(lang_).arg(limits),
+                     caption + QStringLiteral(": ") +
+                         LimitCaptions::changed.in(lang_).arg(QStringLiteral("%1"),
+                                                              QStringLiteral("%2"), limits));
+}
+
 OptionTextField* FrmOptFeatures::addTextField(QGridLayout* grid, int row, const char* name,
-                                              const OptionControlText& text) {
+                                              OptionId id, const OptionControlText& text) {
     auto* field = new OptionTextField(OptionTextField::Accepts::Decimal);
     field->setObjectName(QString::fromLatin1(name));
+    const OptionInfo& info = optionInfo(id);
+    const bool megahertz = info.form == OptionForm::TxOffset;
+    const double unit = megahertz ? 10000.0 : 10.0;
+    const int decimals = megahertz ? 4 : 1;
+    explainLimits(field, textOf(text.change),
+                  QStringLiteral("%1 - %2%3")
+                      .arg(info.minValue / unit, 0, 'f', decimals)
+                      .arg(info.maxValue / unit, 0, 'f', decimals)
+                      .arg(megahertz ? QStringLiteral(" MHz") : QString()));
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000.0000")));
     grid->addWidget(captionLabel(textOf(text.caption), labelNameFor(name), field), row, 0,
                     Qt::AlignRight);
@@ -141,7 +159,7 @@ QWidget* FrmOptFeatures::buildLeftColumn() {
     addList(grid, "Combo1_23", OptionId::ExtSwitch, T::freqCh);
 
     const int row = grid->rowCount();
-    txOffset_ = addTextField(grid, row, "Text4_12", T::txOffset);
+    txOffset_ = addTextField(grid, row, "Text4_12", OptionId::ExtFreq, T::txOffset);
     // The unit sits right of the field, inside the list column.
     auto* withUnit = new QHBoxLayout;
     withUnit->addWidget(txOffset_);
@@ -165,6 +183,8 @@ QGroupBox* FrmOptFeatures::buildRssiFrame(const BiText& caption, int firstPoint)
         field->setObjectName(QStringLiteral("Text4_%1").arg(k));
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
         field->setAlignment(Qt::AlignCenter);
+        explainLimits(field, textOf(caption) + u' ' + QString::fromLatin1(T::rssiPoints[i]),
+                      textOf(LimitCaptions::rssiPoint));
         grid->addWidget(new QLabel(QString::fromLatin1(T::rssiPoints[i])), 0, i, Qt::AlignHCenter);
         grid->addWidget(field, 1, i);
         rssi_[std::size_t(k)] = field;
@@ -179,10 +199,10 @@ QWidget* FrmOptFeatures::buildMiddleColumn() {
     grid->setContentsMargins(0, 0, 0, 0);
     addSwitch(grid, 0, "Check1_2", OptionId::BeepOn, T::beep);
     addSwitch(grid, 1, "Check1_3", OptionId::SwrProtect, T::swrProtect);
-    swrMax_ = addTextField(grid, 2, "Text2_0", T::swrMax);
+    swrMax_ = addTextField(grid, 2, "Text2_0", OptionId::SwrMax, T::swrMax);
     addSwitch(grid, 3, "Check1_4", OptionId::BattProtect, T::battProtect);
-    battMin_ = addTextField(grid, 4, "Text2_1", T::battMin);
-    battMax_ = addTextField(grid, 5, "Text2_2", T::battMax);
+    battMin_ = addTextField(grid, 4, "Text2_1", OptionId::BattMin, T::battMin);
+    battMax_ = addTextField(grid, 5, "Text2_2", OptionId::BattMax, T::battMax);
     connect(swrMax_, &OptionTextField::leaving, this, &FrmOptFeatures::storeSwrMax);
     connect(battMin_, &OptionTextField::leaving, this, &FrmOptFeatures::storeBattery);
     connect(battMax_, &OptionTextField::leaving, this, &FrmOptFeatures::storeBattery);

@@ -64,7 +64,9 @@ private:
     void addList(QGridLayout* grid, const char* name, OptionId id, const OptionControlText& text);
     void addSwitch(QGridLayout* grid, int row, const char* name, OptionId id,
                    const OptionControlText& text, int mode = -1);
-    OptionTextField* addTextField(QGridLayout* grid, int row, const char* name,
+    // Tool tip and change note of a number field from the limits its value keeps.
+    void explainLimits(OptionTextField* field, const QString& caption, const QString& limits);
+    OptionTextField* addTextField(QGridLayout* grid, int row, const char* name, OptionId id,
                                   const OptionControlText& text);
 
     void fillList(const ListControl& list);

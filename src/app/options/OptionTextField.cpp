@@ -1,7 +1,10 @@
 #include "OptionTextField.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QStatusTipEvent>
 #include <QTimer>
+#include <utility>
 
 namespace r5k27 {
 
@@ -18,8 +21,19 @@ OptionTextField::OptionTextField(Accepts accepts, QWidget* parent)
 }
 
 void OptionTextField::showStored(const QString& text) {
+    const QString typed = this->text();
+    const bool wasTyped = std::exchange(pending_, false);
     setText(text);
-    pending_ = false;
+    if (!wasTyped || changedNote_.isEmpty() || typed.toDouble() == text.toDouble())
+        return;
+    // Travels up to the main window, which shows it in its status bar.
+    QStatusTipEvent note(changedNote_.arg(typed.isEmpty() ? QStringLiteral("\"\"") : typed, text));
+    QCoreApplication::sendEvent(this, &note);
+}
+
+void OptionTextField::setLimits(const QString& toolTip, const QString& changedNote) {
+    setToolTip(toolTip);
+    changedNote_ = changedNote;
 }
 
 bool OptionTextField::accepts(QChar c) const {

@@ -18,8 +18,12 @@ public:
 
     // The text was typed since the field last showed a stored value.
     bool isPending() const { return pending_; }
-    // Shows a stored value's text; the field has nothing pending afterwards.
+    // Shows a stored value's text; the field has nothing pending afterwards. When that is not
+    // the number typed, the change is said in the main window's status bar.
     void showStored(const QString& text);
+    // The tool tip naming the limits, and the note that says a typed value was changed to keep
+    // them (%1 typed, %2 kept).
+    void setLimits(const QString& toolTip, const QString& changedNote);
 
 signals:
     void leaving();
@@ -35,6 +39,7 @@ private:
 
     Accepts accepts_;
     bool pending_ = false;
+    QString changedNote_;
 };
 
 } // namespace r5k27

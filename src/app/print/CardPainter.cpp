@@ -93,12 +93,17 @@ int CardPainter::layOut(QPagedPaintDevice& device, QPainter* painter, int sheets
         for (const CardSection& section : page.sections) {
             const QList<qreal> widths = columnWidths(section, boldMetrics, box.width(), pad);
             auto heads = [&] {
-                text(QRectF(0, y, box.width(), row * 1.4), section.heading, bold_, Qt::AlignLeft);
-                y += row * 1.6;
+                text(QRectF(0, y, box.width(), row * 1.2), section.heading, bold_, Qt::AlignLeft);
+                y += row * 1.3;
                 if (!section.columns.isEmpty())
                     tableRow(section.columns, widths, bold_);
             };
-            if (y + row * 4 > bottom)
+            // A table goes whole on the next sheet when it would fit there but not here; one
+            // longer than a sheet starts wherever a few of its rows still fit.
+            const qreal headsHeight = row * 1.3 + (section.columns.isEmpty() ? 0 : row);
+            const qreal whole = headsHeight + row * qreal(section.rows.size());
+            const qreal top = row * 1.5;
+            if ((y + whole > bottom && top + whole <= bottom) || y + row * 4 > bottom)
                 startSheet(page.header);
             heads();
             for (const QStringList& cells : section.rows) {
@@ -108,7 +113,7 @@ int CardPainter::layOut(QPagedPaintDevice& device, QPainter* painter, int sheets
                 }
                 tableRow(cells, widths, font_);
             }
-            y += row;
+            y += row * 0.5;
         }
     }
     return sheet;

@@ -7,13 +7,19 @@
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyCodec.h"
+#include "channels/ListHelpers.h"
 #include "channels/ModeCodec.h"
 #include "channels/ToneCodec.h"
 #include "common/AppSettings.h"
 #include "image/Document.h"
+#include "lang/DtmfWindowCaptions.h"
+#include "lang/OptionWindowCaptions.h"
+#include "lang/RogerBeepCaptions.h"
 #include "options/OptionCaptions.h"
 #include "options/OptionText.h"
 #include "signalling/DtmfReferences.h"
+#include "signalling/DtmfSettings.h"
+#include "signalling/TonePlayback.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -35,11 +41,16 @@ public:
         , date_(date) {}
 
     QList<CardPage> pages() {
+        // A page per work mode holds all its groups; the painter puts as many on a sheet as
+        // fit whole, so small groups share one.
         for (int mode = 0; mode < kModeCount; ++mode) {
+            CardPage page{header(mode), {}};
             for (int group = 1; group <= kGroupCount; ++group)
                 if (doc_.curImage.optFeat.groupValid(mode, group) == 1)
-                    groupPage(mode, group, false);
-            groupPage(mode, 1, true);
+                    groupTable(page, mode, group, false);
+            groupTable(page, mode, 1, true);
+            if (!page.sections.isEmpty())
+                pages_ << page;
         }
         optionsPage();
         return pages_;
@@ -72,7 +83,7 @@ private:
         return on.join(u' ');
     }
 
-    void groupPage(int mode, int group, bool memory) {
+    void groupTable(CardPage& page, int mode, int group, bool memory) {
         std::vector<const ChannelRec*> channels;
         const int used = usedSlots(doc_.curImage, mode, group);
         for (int slot = 1; slot <= used; ++slot) {
@@ -105,7 +116,15 @@ private:
                 tones.value(rec->decodeTone, tones.first()),
                 t(rec->scanAdd == 0 ? PrintTexts::scanDel : PrintTexts::scanAdd),
                 switchesOn(*rec)};
-        pages_ << CardPage{header(mode), {table}};
+        page.sections << table;
+    }
+
+    // Caption and value pairs two to a row, so the options page stays one sheet.
+    static QList<QStringList> pairedRows(const QList<QStringList>& pairs) {
+        QList<QStringList> rows;
+        for (qsizetype i = 0; i < pairs.size(); i += 2)
+            rows << (i + 1 < pairs.size() ? pairs[i] + pairs[i + 1] : pairs[i]);
+        return rows;
     }
 
     void optionsPage() {
@@ -113,20 +132,71 @@ private:
         // The options as the options window shows them, under its captions and frames.
         QList<CardSection> sections;
         for (const OptionFrame& frame : optionWindowFrames()) {
-            CardSection section{t(frame.caption ? *frame.caption : PrintTexts::options), {}, {}};
+            QList<QStringList> pairs;
             for (const CaptionedOption& option : frame.options)
-                section.rows << QStringList{optionCaption(option, lang_),
-                                            optionText(image, option.id, lang_)};
-            sections << section;
+                pairs << QStringList{optionCaption(option, lang_),
+                                     optionText(image, option.id, lang_)};
+            sections << CardSection{
+                t(frame.caption ? *frame.caption : PrintTexts::options), {}, pairedRows(pairs)};
         }
+        sections << rssiSection() << dtmfTimingSection();
         CardSection codes{t(PrintTexts::dtmfCodes), {}, {}};
         for (int n = 1; n <= kDtmfCodeCount; ++n)
             if (const QString code = dtmfCodeText(image, n); !code.isEmpty())
                 codes.rows << QStringList{QString::number(n), code};
         if (codes.rows.isEmpty())
             codes.rows << QStringList{t(PrintTexts::none)};
-        sections << codes;
+        sections << codes << rogerBeepSection();
         pages_ << CardPage{header(image.workMode), sections};
+    }
+
+    CardSection rssiSection() const {
+        CardSection section{t(PrintTexts::rssi), {QString()}, {}};
+        for (const char* point : OptionWindowText::rssiPoints)
+            section.columns << QStringLiteral("S") + QLatin1String(point);
+        for (const auto& [caption, first] :
+             {std::pair{&OptionWindowText::fmAmRssi, 0}, {&OptionWindowText::usbLsbRssi, 6}}) {
+            QStringList row{t(*caption)};
+            for (int k = 0; k < 6; ++k)
+                row << rssiPointText(doc_.curImage, first + k);
+            section.rows << row;
+        }
+        return section;
+    }
+
+    CardSection dtmfTimingSection() const {
+        const MemoryImage& image = doc_.curImage;
+        QList<QStringList> pairs;
+        for (const DtmfTiming timing : kDtmfTimings)
+            pairs << QStringList{
+                t(dtmfTimingCaption(timing)),
+                listTextAt(dtmfTimingList(timing, lang_), dtmfTimingIndex(image, timing, lang_))};
+        pairs << QStringList{
+            t(kDtmfDisplayCaption),
+            t(dtmfDisplayOn(image) ? PrintTexts::switchesOn : PrintTexts::switchOff)};
+        return {t(DtmfWindowCaptions::window), {}, pairedRows(pairs)};
+    }
+
+    // One row per sequence: repeat, pause, and the steps that sound as frequency/length.
+    CardSection rogerBeepSection() const {
+        namespace C = RogerBeepCaptions;
+        CardSection section{t(C::window),
+                            {QString(), t(C::repeatCount), t(C::interTime), t(PrintTexts::steps)},
+                            {}};
+        const QStringList frequencies = fullFrequencyList(lang_);
+        const QStringList lengths = stepLengthList();
+        for (int tone = 1; tone <= kToneSeqCount; ++tone) {
+            const ToneSeq& seq = doc_.curImage.rbTone.tone(tone);
+            QStringList steps;
+            for (const ToneStep& step : seq.steps)
+                if (step.durCode > 0)
+                    steps << listTextAt(frequencies, step.freqCode) + u'/' +
+                                 listTextAt(lengths, step.durCode);
+            section.rows << QStringList{
+                QString::number(tone), listTextAt(repeatCountList(lang_), seq.repeatCount),
+                listTextAt(interTimeList(), seq.interTime), steps.join(u' ')};
+        }
+        return section;
     }
 
     const Document& doc_;

@@ -27,9 +27,10 @@ struct CardPage {
     QList<CardSection> sections;
 };
 
-// The printed form of a document: per work mode a page for each group in use (its name and a
-// table of its channels with frequency, mode, tone, scan and the switches that are on) and one
-// for the "MEM" channels, then a page with the options and DTMF codes.
+// The printed form of a document: per work mode a page with a table for each group in use (its
+// name and its channels with frequency, mode, tone, scan and the switches that are on) and one
+// for the "MEM" channels, then a page with the options and DTMF codes. Tables are kept whole
+// on a sheet where they fit one.
 QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, int lang,
                                  const QDate& date);
 

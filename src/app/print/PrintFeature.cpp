@@ -53,16 +53,20 @@ void PrintFeature::print() {
 void PrintFeature::exportPdf() {
     emit window_.commitPendingEdits();
     const QString preset = QFileInfo(ctx_.doc.docPath).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = dialogs_.saveFileName(PrintTexts::pdfFilter.in(lang()), preset);
+    const QString path = dialogs_.saveFileName(PrintTexts::pdfFilter.in(lang()), preset,
+                                               PrintTexts::exportPdfTitle.in(lang()));
     if (!path.isEmpty())
         writePdf(path);
 }
 
 bool PrintFeature::writePdf(const QString& path) {
-    const auto failure =
-        writeFileChecked(path, channelCardPdf(cardPages(), lang(), defaultPageSize()));
+    const QList<CardPage> pages = cardPages();
+    const auto failure = writeFileChecked(path, channelCardPdf(pages, lang(), defaultPageSize()));
     if (failure)
         prompter_.error(writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
+    else
+        window_.showStatus(
+            PrintTexts::pdfWritten.in(lang()).arg(pages.size()).arg(QFileInfo(path).fileName()));
     return !failure;
 }
 

@@ -4,7 +4,10 @@
 
 namespace r5k27::PrintTexts {
 
-inline constexpr BiText exportPdf{"Export PDF…", "导出 PDF…"};
+inline constexpr BiText exportPdf{"Export P&DF…", "导出 PDF(&D)…"};
+inline constexpr BiText exportPdfTitle{"Export PDF", "导出 PDF"};
+// %1 page count, %2 file name
+inline constexpr BiText pdfWritten{"%1 pages exported to %2", "已将 %1 页导出到 %2"};
 inline constexpr BiText pdfFilter{"PDF Document (*.pdf)|*.pdf", "PDF 文档 (*.pdf)|*.pdf"};
 inline constexpr BiText title{"Channel Card", "信道卡"};
 inline constexpr BiText file{"File", "文件"};
@@ -19,6 +22,9 @@ inline constexpr BiText scan{"Scan", "扫描"};
 inline constexpr BiText scanAdd{"Add", "加入"};
 inline constexpr BiText scanDel{"Del", "删除"};
 inline constexpr BiText switchesOn{"On", "开启"};
+inline constexpr BiText switchOff{"Off", "关闭"};
+inline constexpr BiText rssi{"RSSI", "RSSI"};
+inline constexpr BiText steps{"Steps [Hz/ms]", "各音 [Hz/ms]"};
 inline constexpr BiText options{"Options", "可选功能"};
 inline constexpr BiText dtmfCodes{"DTMF codes", "DTMF 编码"};
 inline constexpr BiText none{"none", "无"};

@@ -151,11 +151,14 @@ public:
     }
 
     bool usable() const { return has("Frequency") && (ownPlace_ || has("Location")); }
+    // What the last row read had changed, if anything.
+    const std::optional<CsvProblem>& change() const { return change_; }
 
     // The record and its place, or the problem that keeps the row out.
     std::optional<CsvProblem> read(const CsvRecord& rec, Place& place, ChannelRec& out) const {
         fields_ = &rec.fields;
         row_ = rec.number;
+        change_.reset();
         if (auto p = readPlace(place))
             return p;
         // What the list does not say is what a new channel holds.
@@ -254,6 +257,12 @@ private:
         if (place.memory())
             switches[kModePA] = 0; // memory channels are never offered PA
         out.mode = normalizeMode(modeCodeFromText(text), switches);
+        if (out.mode != modeCodeFromText(text)) {
+            const QString taken = modeTextFromCode(out.mode);
+            change_ =
+                problem(text, QStringLiteral("taken as %1: %2 is switched off").arg(taken, text),
+                        QStringLiteral("已按 %1 导入：%2 已关闭").arg(taken, text));
+        }
         return std::nullopt;
     }
 
@@ -333,6 +342,7 @@ private:
     bool ownPlace_ = false;
     mutable const QStringList* fields_ = nullptr;
     mutable int row_ = 0;
+    mutable std::optional<CsvProblem> change_;
 };
 
 // Puts the imported channels of one group in place of those of the same kind (ordinary or
@@ -422,6 +432,8 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
                 QStringLiteral("duplicate location"), QStringLiteral("重复的位置")};
         } else {
             taken.emplace(place, channel);
+            if (reader.change())
+                result.changed << *reader.change();
         }
     }
     result.taken = int(taken.size());

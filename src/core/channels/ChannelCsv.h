@@ -28,6 +28,8 @@ struct CsvImportResult {
     QList<CsvProblem> problems;
     // Refused unread beyond the size limits of common/CsvText.h (kCsvTooLarge).
     bool tooLarge = false;
+    // Rows taken with a value the document could not hold as given, and what it became.
+    QList<CsvProblem> changed;
 };
 
 // The used channels of both work modes as a comma-separated channel list (UTF-8, header row):

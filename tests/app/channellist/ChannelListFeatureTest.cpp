@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDate>
 #include <QDialog>
+#include <QLabel>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -31,11 +32,15 @@ protected:
                serializeChannelFile(ctx.doc.curImage, ctx.doc.chTable);
     }
 
+    QString status() const { return window->findChild<QLabel*>("sbStatusBar_Panel1")->text(); }
+
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ChannelListFeature> feature;
 };
 
-TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOut) {
+TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOrChanged) {
+    ctx.doc.curImage.optFeat.modeEnable[1] = 0; // AM
+    window->history().reset();
     const QByteArray before = bytes();
     int reloads = 0;
     QObject::connect(&ctx.events, &DocumentEvents::changed, [&](const DocumentChange& change) {
@@ -51,9 +56,12 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOut) 
     auto* report = window->findChild<QDialog*>("ImportReport");
     ASSERT_NE(report, nullptr);
     const auto* table = report->findChild<QTableWidget*>("Problems");
-    ASSERT_EQ(table->rowCount(), 1);
+    ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(0, 0)->text(), "3");
     EXPECT_EQ(table->item(0, 1)->text(), "40.0");
+    EXPECT_EQ(table->item(1, 0)->text(), "2"); // the AM row, taken as FM
+    EXPECT_EQ(table->item(1, 2)->text(), "taken as FM: AM is switched off");
+    EXPECT_EQ(status(), "1 channels imported from in.csv, 1 of them changed");
     report->close();
 
     window->undo();
@@ -92,6 +100,10 @@ TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
     window->findChild<QAction*>("mnuExportChannels")->trigger();
     EXPECT_EQ(dialogs.savePresets, QStringList{"new.csv"});
     EXPECT_TRUE(dir.read("out.csv") == channelsToCsv(ctx.doc.curImage, ctx.doc.chTable));
+    EXPECT_EQ(dialogs.titles, QStringList{"Export Channels"});
+    EXPECT_EQ(
+        status(),
+        QStringLiteral("%1 channels exported to out.csv").arg(dir.read("out.csv").count('\n') - 1));
     dialogs.saveAnswers << dir.path("no/such/folder/out.csv");
     feature->exportChannels();
     // The program's message, then which file and why.

@@ -180,9 +180,15 @@ TEST_F(DtmfWindowTest, FirstClickOnRowOneEditsItAndEnterMovesOn) {
     ASSERT_TRUE(editor(w)->hasFocus());
     QTest::keyClicks(editor(w), "5");
     QTest::keyClick(editor(w), Qt::Key_Return);
-    EXPECT_FALSE(editor(w)->hasFocus());
     EXPECT_EQ(code(1), "5");
     EXPECT_EQ(grid(w)->item(0, 1)->text(), "5");
+    // Enter goes on to the next code, and a second Enter does not close the window.
+    EXPECT_EQ(w->editRow(), 2);
+    EXPECT_TRUE(editor(w)->hasFocus());
+    QTest::keyClicks(editor(w), "6");
+    QTest::keyClick(editor(w), Qt::Key_Return);
+    EXPECT_EQ(code(2), "6");
+    EXPECT_TRUE(w->isVisible());
 
     // A text the editor holds without an edit (set by a program) is stored before a write.
     clickRow(w, 1);

@@ -106,9 +106,16 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
         {"mnuComm", trigger("mnuComm")},
         {"mnuLanguage", trigger("mnuLanguage")},
         {"mnuHelpAbout", trigger("mnuHelpAbout")},
-        {"open file", [&] { fileDialogs.openFileName(window->commands().dialogFilter()); }},
+        {"open file",
+         [&] {
+             fileDialogs.openFileName(window->commands().dialogFilter(),
+                                      window->commands().dialogTitle(MenuItem::FileOpen));
+         }},
         {"save file",
-         [&] { fileDialogs.saveFileName(window->commands().dialogFilter(), dir.path("new.dat")); }},
+         [&] {
+             fileDialogs.saveFileName(window->commands().dialogFilter(), dir.path("new.dat"),
+                                      window->commands().dialogTitle(MenuItem::FileSaveAs));
+         }},
         {"group size", [&] { question.ask(1); }},
         {"export channels", [&] { channelList.exportChannels(); }},
         {"import channels", [&] { channelList.importChannels(); }},
@@ -151,7 +158,7 @@ TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
                       [&](int lang) {
                           setLanguage(lang);
                           window->showChild(kind);
-                          QWidget* editor = window->children().openWindow(kind)->widget();
+                          QWidget* editor = window->children().editor(kind);
                           auto* tabs = editor->findChild<QTabWidget*>();
                           if (!tabs)
                               return shownTexts(*editor);

@@ -23,8 +23,7 @@ TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
     registerDtmfWindow(ctx, *window);
     window->show();
     ASSERT_TRUE(window->showChild(ChildKind::Dtmf));
-    auto* dtmf =
-        qobject_cast<DtmfWindow*>(window->children().openWindow(ChildKind::Dtmf)->widget());
+    auto* dtmf = qobject_cast<DtmfWindow*>(window->children().editor(ChildKind::Dtmf));
     ASSERT_NE(dtmf, nullptr);
     dtmf->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
     auto* grid = dtmf->findChild<QTableWidget*>("MSFlexGrid1");

@@ -35,7 +35,7 @@ TEST_F(OptionsWriteTest, EveryControlChangeReachesTheRadio) {
     registerOptionsWindow(ctx, *window);
     QMdiSubWindow* sub = window->children().show(ChildKind::Options);
     ASSERT_NE(sub, nullptr);
-    options = qobject_cast<FrmOptFeatures*>(sub->widget());
+    options = sub->findChild<FrmOptFeatures*>();
     ASSERT_NE(options, nullptr);
     const MemoryImage before = image;
 

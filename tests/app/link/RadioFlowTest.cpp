@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -257,6 +258,7 @@ TEST_F(RadioFlowTest, GroupWriteProgramsEachNewRadioOnce) {
     // Radio A stays attached for two seconds after it was written, then is swapped for B.
     int step = 0;
     int radioShownAfterA = 0;
+    bool askedForNextRadio = false;
     QElapsedTimer sinceStep;
     QTimer script;
     QObject::connect(&script, &QTimer::timeout, [&] {
@@ -264,6 +266,9 @@ TEST_F(RadioFlowTest, GroupWriteProgramsEachNewRadioOnce) {
         if (step == 0 && radio().link().engine.group().radiosDone() == 1) {
             EXPECT_TRUE(QFile::remove(savedA));
             radioShownAfterA = group ? group->radioNumber() : -1;
+            const auto* next = group ? group->findChild<QLabel*>("lblNextRadio") : nullptr;
+            askedForNextRadio =
+                next && next->isVisible() && next->text() == "Connect the next radio";
             step = 1;
             sinceStep.start();
         } else if (step == 1 && sinceStep.elapsed() > 2000) {
@@ -282,6 +287,7 @@ TEST_F(RadioFlowTest, GroupWriteProgramsEachNewRadioOnce) {
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(step, 3);
     EXPECT_EQ(radioShownAfterA, 2);
+    EXPECT_TRUE(askedForNextRadio);
     EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm, kWriteDone + "\r\nRadios written: 2"}));
     EXPECT_FALSE(QFile::exists(savedA)); // A was not written a second time
     QFile b(savedB);
@@ -289,19 +295,25 @@ TEST_F(RadioFlowTest, GroupWriteProgramsEachNewRadioOnce) {
     EXPECT_EQ(b.readAll().left(kWrittenBytes), radioImageOf(ctx.doc).left(kWrittenBytes));
 }
 
-TEST_F(RadioFlowTest, ClosingTheGroupWindowWhileWaitingStopsAtOnce) {
+TEST_F(RadioFlowTest, ClosingOrCancellingTheGroupWindowWhileWaitingStopsAtOnce) {
     test::RadioSocket socket; // no radio attached
     ctx.settings.comPortName = socket.device();
-    groupSize.answers = {4};
-    QTimer::singleShot(200, [&] {
-        if (auto* w = radio().progressWindow())
-            w->close();
-    });
-    radio().groupWrite();
-    EXPECT_FALSE(timedOut);
-    EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm}));
-    EXPECT_FALSE(radio().link().port.isOpen());
-    EXPECT_FALSE(radio().isBusy());
+    for (const bool byButton : {false, true}) {
+        prompter.shown.clear();
+        groupSize.answers = {4};
+        QTimer::singleShot(200, [&] {
+            auto* w = radio().progressWindow();
+            if (w && byButton)
+                w->findChild<QPushButton*>("cmdCancel")->click();
+            else if (w)
+                w->close();
+        });
+        radio().groupWrite();
+        EXPECT_FALSE(timedOut);
+        EXPECT_EQ(prompter.texts(), QStringList({kWriteConfirm}));
+        EXPECT_FALSE(radio().link().port.isOpen());
+        EXPECT_FALSE(radio().isBusy());
+    }
 }
 
 TEST_F(RadioFlowTest, ProgressWindowsShowNoEnglishInChinese) {

@@ -87,9 +87,16 @@ TEST_F(DataFileStoreTest, FailedOpenKeepsTheDocumentAndItsPath) {
     prompter.answers << Answer::No;
     dialogs.openAnswers << dir.path("short.dat");
     commands.open();
-    EXPECT_EQ(prompter.texts().last(), "Wrong data file length: 100 bytes (1344 expected).");
+    EXPECT_EQ(prompter.texts().last(),
+              "short.dat: Wrong data file length: 100 bytes (1344 expected).");
     EXPECT_EQ(ctx.doc.docPath, car);
     EXPECT_EQ(ctx.doc.curImage, edited);
+
+    dir.write("bad.dat", "XYZW" + QByteArray(1340, '\0'));
+    dialogs.openAnswers << dir.path("bad.dat");
+    prompter.answers << Answer::No;
+    commands.open();
+    EXPECT_EQ(prompter.texts().last(), "bad.dat: Unknown version Of DataFile!");
 }
 
 TEST_F(DataFileStoreTest, DataFileOfAnotherVersionOffersToStartThatVersion) {

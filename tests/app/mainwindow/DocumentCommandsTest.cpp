@@ -57,6 +57,29 @@ TEST_F(DocumentCommandsTest, NewFromTheMenuAsksAndCancelKeepsTheDocument) {
     EXPECT_EQ(store.defaultsLoaded, QList<DefaultFileKind>{DefaultFileKind::New});
 }
 
+TEST_F(DocumentCommandsTest, NewWithUnsavedChangesOffersToSaveFromMenuAndToolbar) {
+    openCar();
+    store.modified = true;
+    const QString question = "All data will be cleared.\nFile has been modify,save it now?";
+    prompter.answers << Answer::Cancel << Answer::Cancel;
+    commands.newFromMenu();
+    commands.newFromToolbar();
+    EXPECT_EQ(prompter.texts(), QStringList({question, question}));
+    EXPECT_EQ(prompter.shown[1].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(store.defaultsLoaded.isEmpty());
+    EXPECT_EQ(doc.docPath, "/radios/car.dat");
+
+    prompter.answers << Answer::Yes;
+    commands.newFromToolbar();
+    EXPECT_EQ(store.saved, QStringList{"/radios/car.dat"});
+    EXPECT_EQ(store.defaultsLoaded.size(), 1);
+
+    prompter.shown.clear();
+    commands.newFromToolbar(); // nothing to lose
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(store.defaultsLoaded.size(), 2);
+}
+
 TEST_F(DocumentCommandsTest, SaveAfterNewNeverTouchesThePreviouslyOpenedFile) {
     openCar();
     commands.loadNewDoc();
@@ -123,11 +146,13 @@ TEST_F(DocumentCommandsTest, OpenOfAnUnmodifiedDocumentAsksNothing) {
 
 TEST_F(DocumentCommandsTest, FailedOpenRestoresThePreviousPath) {
     openCar();
+    shell.calls.clear();
     store.openWorks = false;
     dialogs.openAnswers << "/radios/broken.dat";
     commands.open();
     EXPECT_EQ(store.opened, QStringList{"/radios/broken.dat"});
     EXPECT_EQ(doc.docPath, "/radios/car.dat");
+    EXPECT_FALSE(shell.calls.contains("close")); // the windows on the old document stay
     EXPECT_FALSE(doc.docUntitled);
 
     dialogs.openAnswers.clear();

@@ -45,17 +45,21 @@ struct ScriptedFileDialogs : FileDialogs {
     QStringList saveAnswers;
     QStringList filters;
     QStringList savePresets;
+    QStringList titles;
     int openShown = 0;
     int saveShown = 0;
 
-    QString openFileName(const QString& filter) override {
+    QString openFileName(const QString& filter, const QString& title) override {
         ++openShown;
         filters << filter;
+        titles << title;
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
-    QString saveFileName(const QString& filter, const QString& preset) override {
+    QString saveFileName(const QString& filter, const QString& preset,
+                         const QString& title) override {
         ++saveShown;
         filters << filter;
+        titles << title;
         savePresets << preset;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }

@@ -35,8 +35,7 @@ struct MainWindowHarness {
 
 // The content of the open child window of that kind, or null.
 template <class Window> Window* openChild(MainWindow& window, ChildKind kind) {
-    QMdiSubWindow* sub = window.children().openWindow(kind);
-    return sub ? qobject_cast<Window*>(sub->widget()) : nullptr;
+    return qobject_cast<Window*>(window.children().editor(kind));
 }
 
 } // namespace r5k27::test

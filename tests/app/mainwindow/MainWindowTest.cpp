@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -33,7 +34,7 @@ protected:
 TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     auto window = makeWindow();
     for (const char* hidden :
-         {"mnuDTMF", "mnuTestFre", "mnuTest", "mnuEmbeddedMsg", "mnuEMG", "mnuTools",
+         {"mnuTestFre", "mnuTest", "mnuEmbeddedMsg", "mnuEMG", "mnuTools",
           "mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons"})
         EXPECT_FALSE(findAction(*window, hidden)->isVisible()) << hidden;
     EXPECT_TRUE(findAction(*window, "mnuMWriteToRadio")->isVisible());
@@ -78,6 +79,42 @@ TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {
     EXPECT_EQ(store.defaultsLoaded.size(), 3); // not before the event loop runs
     EXPECT_TRUE(QTest::qWaitFor([this] { return store.defaultsLoaded.size() == 4; }, 2000));
     EXPECT_EQ(prompter.shown.size(), 1);
+
+    // Unsaved changes: the toolbar asks as the menu does, and Cancel keeps them.
+    store.modified = true;
+    prompter.answers << Answer::Cancel;
+    findAction(*window, "新建")->trigger();
+    EXPECT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(prompter.shown[1].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(store.defaultsLoaded.size(), 4);
+    EXPECT_TRUE(store.modified);
+}
+
+TEST_F(MainWindowTest, StatusBarSaysModifiedWhileChangesAreUnsaved) {
+    auto window = makeWindow();
+    store.document = &ctx.doc;
+    auto* modified = window->findChild<QLabel*>("sbModified");
+    EXPECT_EQ(modified->text(), "");
+    ctx.doc.curImage.optFeat.micLevel = std::int16_t(ctx.doc.fileImage.optFeat.micLevel + 1);
+    emit ctx.events.edited(EditName{"Mic", "Mic"});
+    EXPECT_EQ(modified->text(), "Modified");
+    ctx.settings.langIndex = kLangChinese;
+    window->changeLanguage();
+    EXPECT_EQ(modified->text(), QStringLiteral("已修改"));
+    window->undo();
+    EXPECT_EQ(modified->text(), "");
+}
+
+TEST_F(MainWindowTest, FailedOpenKeepsTheOpenWindows) {
+    auto window = makeWindow();
+    window->registerChildWindow(ChildKind::Options, [] { return new QWidget; });
+    window->showChild(ChildKind::Options);
+    QMdiSubWindow* options = window->children().openWindow(ChildKind::Options);
+    store.openWorks = false;
+    dialogs.openAnswers << dir.path("car.dat");
+    findAction(*window, "mnuFileOpen")->trigger();
+    EXPECT_EQ(store.opened.size(), 1);
+    EXPECT_EQ(window->children().openWindow(ChildKind::Options), options);
 }
 
 TEST_F(MainWindowTest, CaptionFollowsTheDocument) {
@@ -111,8 +148,12 @@ TEST_F(MainWindowTest, ExitWithChangesAsksAndCancelKeepsWindowAndStoredPosition)
 
 TEST_F(MainWindowTest, PlacedFromTheStoreWithDefaultsInTwips) {
     {
+        // 14500 x 10500 twips is 967 x 700, more than the test screen has: fitted to it.
         auto window = makeWindow();
-        EXPECT_EQ(window->size(), QSize(967, 700)); // 14500 x 10500 twips
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(window->geometry()));
+        // Room left for the frame and title bar the stored rectangle does not include.
+        EXPECT_EQ(window->size(), QSize(967, 700).boundedTo(screen.size() - QSize(16, 40)));
     }
     userSettings.writeInt("Settings", "MainLeft", 600);
     userSettings.writeInt("Settings", "MainTop", 300);

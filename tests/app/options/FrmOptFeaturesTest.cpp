@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ protected:
         main->findChild<QAction*>("mnuOptFeature")->trigger();
         QMdiSubWindow* sub = main->children().openWindow(ChildKind::Options);
         ASSERT_NE(sub, nullptr);
-        options = qobject_cast<FrmOptFeatures*>(sub->widget());
+        options = sub->findChild<FrmOptFeatures*>();
         ASSERT_NE(options, nullptr);
     }
     MemoryImage& image() { return ctx.doc.curImage; }
@@ -52,6 +53,8 @@ protected:
                         return false;
         return true;
     }
+
+    QString status() const { return main->findChild<QLabel*>("sbStatusBar_Panel1")->text(); }
 
     std::unique_ptr<MainWindow> main;
     test::EditLog edits{ctx.model.history()};
@@ -170,6 +173,8 @@ TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {
     EXPECT_EQ(point->text(), "16"); // digits only
     QTest::keyClick(point, Qt::Key_Return);
     EXPECT_EQ(point->text(), "11"); // 16 would pass the next point: kept
+    EXPECT_EQ(status(), "FM/AM RSSI 5: 16 changed to 11 (allowed: 1 - 36, each point above the "
+                        "one on its left)");
     typeOver(point, "12");
     QTest::keyClick(point, Qt::Key_Return);
     EXPECT_EQ(image().extTable[2], 11);
@@ -185,6 +190,7 @@ TEST_F(FrmOptFeaturesTest, TypedNumbersPassTheKeyFilterAndStoreOnLeaving) {
     typeOver(field("Text4_12"), "7");
     control<QPushButton>("CommandClose")->click(); // closing keeps the typed value too
     EXPECT_EQ(image().extFreq, 50000);
+    EXPECT_EQ(status(), "Tx offset: 7 changed to 5.0000 (allowed: 0.0001 - 5.0000 MHz)");
     EXPECT_EQ(main->children().openWindow(ChildKind::Options), nullptr);
     EXPECT_EQ(edits.names, QStringList({"SWR limit", "FM/AM RSSI point 5", "Battery voltage limits",
                                         "Tx offset"}));

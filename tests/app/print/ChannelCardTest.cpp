@@ -58,24 +58,37 @@ TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFreq
             }
     ASSERT_EQ(frequencies.size(), 2 * (10 * 40 + 6));
 
-    // 20 groups, the "MEM" channels of each work mode, the options: each fits its page.
+    // 20 full groups a page each, the "MEM" channels after the last of a work mode, the options.
     for (const auto& [size, name] : {std::pair{QPageSize(QPageSize::A4), "a4.pdf"},
                                      {QPageSize(QPageSize::Letter), "letter.pdf"}}) {
         const QString pdf = writePdf(size, name);
-        EXPECT_EQ(pageCount(pdf), 23) << name;
+        EXPECT_EQ(pageCount(pdf), 21) << name;
         const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
         for (const QString& f : frequencies)
             ASSERT_TRUE(text.contains(f)) << f.toStdString() << " missing in " << name;
         EXPECT_TRUE(text.contains("BRELLOCK R5K27 [25.6150 - 30.1050 MHz]"));
         EXPECT_TRUE(text.contains("Date: 2026-03-01"));
-        EXPECT_TRUE(text.contains("Page 23 of 23"));
+        EXPECT_TRUE(text.contains("Page 21 of 21"));
     }
 
     ctx.doc.curImage.optFeat.groupValid(1, 4) = 0; // a group switched off is not printed
     const QString chinese = writePdf(QPageSize(QPageSize::A4), "zh.pdf", kLangChinese);
-    EXPECT_EQ(pageCount(chinese), 22);
+    EXPECT_EQ(pageCount(chinese), 20);
     const QString text = runTool("pdftotext", {chinese, "-"});
     EXPECT_TRUE(text.contains(QStringLiteral("频率 (MHz)")));
+}
+
+TEST_F(ChannelCardTest, SmallGroupsShareASheet) {
+    // One channel in each group of both work modes, and the "MEM" channels.
+    writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 5));
+    for (const auto& [size, name] : {std::pair{QPageSize(QPageSize::A4), "a4.pdf"},
+                                     {QPageSize(QPageSize::Letter), "letter.pdf"}}) {
+        const QString pdf = writePdf(size, name);
+        EXPECT_LE(pageCount(pdf), 3) << name;
+        const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
+        EXPECT_TRUE(text.contains("Group J")) << name;
+        EXPECT_TRUE(text.contains("Steps [Hz/ms]")) << name;
+    }
 }
 
 TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage) {
@@ -85,12 +98,22 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
         const QList<CardPage> pages =
             channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1));
         for (const CardSection& section : pages.last().sections)
-            for (const QStringList& row : section.rows)
-                rows[section.heading][row.value(0)] = row.value(1);
+            for (const QStringList& row : section.rows) {
+                if (!section.columns.isEmpty()) // a table: its first cell names the row
+                    rows[section.heading][row.value(0)] = row.mid(1).join(u' ');
+                else // caption and value pairs
+                    for (qsizetype i = 0; i < row.size(); i += 2)
+                        rows[section.heading][row[i]] = row.value(i + 1);
+            }
         return rows;
     };
     const auto english = rowsOf(kLangEnglish);
-    EXPECT_EQ(english.keys(), QStringList({"DTMF codes", "Mode Enable", "Options", "Public"}));
+    EXPECT_EQ(english.keys(), QStringList({"DTMF", "DTMF codes", "Mode Enable", "Options", "Public",
+                                           "RSSI", "Roger Beep"}));
+    EXPECT_EQ(english["RSSI"]["FM/AM RSSI"], "1 4 11 15 25 36");
+    EXPECT_EQ(english["DTMF"].size(), 6);
+    EXPECT_TRUE(english["DTMF"].contains("DTMF Send Time[ms]"));
+    EXPECT_EQ(english["Roger Beep"].size(), 8);
     EXPECT_EQ(english["Public"]["HI-CUT"], "ON");
     EXPECT_EQ(english["Options"]["Battery Voltage Protect Max[V]"], "16.8");
     EXPECT_EQ(english["Options"]["SWR Protect Max"], "16.0");

@@ -1,5 +1,7 @@
 #include "image/VersionList.h"
 
+#include "image/ModelInformation.h"
+
 #include <QMap>
 #include <gtest/gtest.h>
 
@@ -68,6 +70,25 @@ TEST(VersionList, IncompatibilityQuestionNamesBothVersions) {
     EXPECT_EQ(incompatibleMessage("V200", "V210", VersionKind::Firmware, kLangChinese),
               QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 "
                              "V2.10\r\n写频软件版本为 V2.00"));
+}
+
+TEST(ModelInformation, NamesTheModelBothBandsAndTheVersionsThisProgramHandles) {
+    const VersionList list = listFrom({{"Version/FirmVersionCount", "4"},
+                                       {"Firm/Firm0", "V200V200"},
+                                       {"Firm/Firm1", "V100V150"},
+                                       {"Firm/Firm2", "V200V210"},
+                                       {"Firm/Firm3", "V200V210"}});
+    EXPECT_EQ(handledVersionTags(list), QStringList({"V200", "V210"}));
+    AppSettings settings;
+    CaptionTables captions;
+    initCaptionTables(captions);
+    EXPECT_EQ(modelInformationText(settings, list, captions),
+              "Model Type: BRELLOCK R5K27\nModel code: ZT6666\n"
+              "Frequency: CB 25.6150 - 30.1050 MHz, HF 28.0000 - 29.6990 MHz\n"
+              "Data file version: V2.00\nData and firmware versions handled: V2.00, V2.10");
+    settings.langIndex = kLangChinese;
+    EXPECT_TRUE(modelInformationText(settings, list, captions)
+                    .startsWith(QStringLiteral("机型类型: BRELLOCK R5K27\n")));
 }
 
 } // namespace

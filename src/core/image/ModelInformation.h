@@ -1,0 +1,18 @@
+#pragma once
+
+#include "VersionList.h"
+#include "common/AppSettings.h"
+#include "lang/CaptionTables.h"
+
+namespace r5k27 {
+
+// The data and firmware version tags this program version handles, as the version list pairs
+// them with the program's own tag, in list order and without repeats.
+QStringList handledVersionTags(const VersionList& versions);
+
+// Model › Model Information: the radio model and its code, both bands, and the data and
+// firmware versions this program handles, one line each.
+QString modelInformationText(const AppSettings& settings, const VersionList& versions,
+                             const CaptionTables& captions);
+
+} // namespace r5k27
