@@ -28,6 +28,8 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     , prompter_(prompter)
     , image_(std::move(image))
     , write_(settings, versions, prompter)
+    , choose_(
+          new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(settings.langIndex), this))
     , ports_(new QListWidget(this))
     , table_(new QTableWidget(0, ColumnCount, this))
     , start_(new QPushButton(T::start.in(settings.langIndex), this))
@@ -55,7 +57,7 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     for (QPushButton* button : {start_, stop_, close_})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(lang), this));
+    layout->addWidget(choose_);
     layout->addWidget(ports_);
     layout->addWidget(table_);
     layout->addLayout(buttons);
@@ -83,6 +85,7 @@ void SeveralRadiosWindow::start() {
             devices << ports_->item(i)->data(Qt::UserRole).toString();
     if (devices.isEmpty() || write_.isRunning())
         return;
+    choose_->hide();
     ports_->hide();
     start_->hide();
     table_->show();

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
@@ -36,6 +37,7 @@ private:
     Prompter& prompter_;
     QByteArray image_;
     MultiPortWrite write_;
+    QLabel* choose_;
     QListWidget* ports_;
     QTableWidget* table_;
     QPushButton* start_;
