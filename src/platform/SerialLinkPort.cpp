@@ -35,6 +35,7 @@ bool SerialLinkPort::open(const QString& portName) {
     serial_.setParity(QSerialPort::NoParity);
     serial_.setStopBits(QSerialPort::OneStop);
     serial_.setFlowControl(QSerialPort::NoFlowControl);
+    trace_.setLabel(portName);
     trace_.note(QStringLiteral("open ") + portName);
     if (!serial_.open(QIODevice::ReadWrite)) {
         openError_ = serial_.error();
@@ -46,6 +47,8 @@ bool SerialLinkPort::open(const QString& portName) {
     serial_.setDataTerminalReady(true);
     serial_.setRequestToSend(true);
     serial_.clearError();
+    if (latencyRequest_)
+        trace_.note(QString::fromLatin1(lowLatencyText(latencyRequest_(serial_.handle()))));
     serial_.clear(QSerialPort::AllDirections);
     gathered_.clear();
     return true;

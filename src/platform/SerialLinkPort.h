@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LowLatency.h"
 #include "SerialTrace.h"
 #include "link/LinkInterfaces.h"
 
@@ -16,6 +17,8 @@ class SerialLinkPort : public QObject, public LinkPort {
     Q_OBJECT
 public:
     using ReceiveHandler = std::function<void(const QByteArray&)>;
+    // Asked for low latency on every open; the trace says what it answered.
+    using LatencyRequest = std::function<LowLatency(qintptr handle)>;
 
     // Starts tracing when R5K27_TRACE names a file.
     explicit SerialLinkPort(QObject* parent = nullptr);
@@ -23,6 +26,7 @@ public:
 
     void setReceiveHandler(ReceiveHandler handler) { handler_ = std::move(handler); }
     bool setTraceFile(const QString& path);
+    void setLatencyRequest(LatencyRequest request) { latencyRequest_ = std::move(request); }
 
     // A system port name (ttyUSB0, COM3) or a device path. Input already waiting is dropped.
     bool open(const QString& portName);
@@ -46,6 +50,7 @@ private:
     QByteArray gathered_;
     int threshold_ = 1;
     ReceiveHandler handler_;
+    LatencyRequest latencyRequest_ = requestLowLatency;
     SerialTrace trace_;
     QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
     QString portName_;

@@ -22,7 +22,9 @@ void SerialTrace::line(const QString& direction, const QString& text) {
     if (!file_.isOpen())
         return;
     const QString stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
-    file_.write((stamp + u' ' + direction + u' ' + text + u'\n').toUtf8());
+    const QString port =
+        label_.isEmpty() ? QString() : QStringLiteral("[") + label_ + QStringLiteral("] ");
+    file_.write((stamp + u' ' + port + direction + u' ' + text + u'\n').toUtf8());
     file_.flush();
 }
 

@@ -16,6 +16,8 @@ public:
     bool open(const QString& path);
     bool isOpen() const { return file_.isOpen(); }
     void close() { file_.close(); }
+    // Names the port on every line, so several ports can share one trace file.
+    void setLabel(const QString& label) { label_ = label; }
 
     void sent(QByteArrayView bytes) { line(QStringLiteral("TX"), hex(bytes)); }
     void received(QByteArrayView bytes) { line(QStringLiteral("RX"), hex(bytes)); }
@@ -28,6 +30,7 @@ private:
     void line(const QString& direction, const QString& text);
 
     QFile file_;
+    QString label_;
 };
 
 } // namespace r5k27

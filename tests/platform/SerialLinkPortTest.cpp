@@ -227,3 +227,31 @@ TEST(SerialPortList, NumbersAndChosenPort) {
     EXPECT_EQ(radioPortName(settings), "");
 #endif
 }
+
+// Every open asks for low latency with the open handle, and the trace says what came of it.
+TEST(SerialLinkPortLatency, EveryOpenAsksAndTheTraceSaysTheAnswer) {
+    TestPty pty;
+    test::TempDir dir;
+    SerialLinkPort port;
+    ASSERT_TRUE(port.setTraceFile(dir.path("t.log")));
+    QList<qintptr> asked;
+    LowLatency answer = LowLatency::Granted;
+    port.setLatencyRequest([&](qintptr handle) {
+        asked << handle;
+        return answer;
+    });
+    ASSERT_TRUE(port.open(pty.path));
+    answer = LowLatency::Refused;
+    ASSERT_TRUE(port.open(pty.path));
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_GE(asked[0], 0);
+
+    const QString trace = QString::fromUtf8(dir.read("t.log"));
+    const QString label = "[" + pty.path + "] -- ";
+    EXPECT_TRUE(trace.contains(label + "low latency: granted")) << trace.toStdString();
+    EXPECT_TRUE(trace.contains(label + "low latency: refused by the port")) << trace.toStdString();
+
+    // A pseudo-terminal has no latency timer: the real request is refused, the port stays usable.
+    EXPECT_EQ(requestLowLatency(pty.device), LowLatency::Refused);
+    EXPECT_EQ(requestLowLatency(-1), LowLatency::Refused);
+}

@@ -253,7 +253,9 @@ TEST(CliUsage, RadioCommandsRefuseMalformedOptions) {
              QStringList{"read", "--port", "p", "--group", "2", "r.dat"},
              QStringList{"write", "--port", "p", "--group", "0", "w.dat"},
              QStringList{"write", "--port", "p", "--retries", "-1", "w.dat"},
-             QStringList{"write", "--port", "p", "--port", "q", "w.dat"},
+             // Several ports are for write only; the same port twice is no second cable.
+             QStringList{"read", "--port", "p", "--port", "q", "r.dat"},
+             QStringList{"write", "--port", "p", "--port", "p", "w.dat"},
              QStringList{"identify", "--port", "p", "extra"},
              QStringList{"encode", "--port", "p", "a.dat", "a.img"},
          }) {

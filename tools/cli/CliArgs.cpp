@@ -6,7 +6,8 @@ namespace {
 const QStringList kValueOptions = {QStringLiteral("--port"), QStringLiteral("--image"),
                                    QStringLiteral("--group"), QStringLiteral("--retries"),
                                    QStringLiteral("--trace")};
-const QStringList kFlags = {QStringLiteral("--json")};
+const QStringList kFlags = {QStringLiteral("--json"), QStringLiteral("--verify")};
+const QStringList kRepeatable = {QStringLiteral("--port")};
 
 } // namespace
 
@@ -26,12 +27,16 @@ std::optional<CliArgs> parseCliArgs(const QStringList& args) {
             parsed.files.append(arg);
             continue;
         }
-        if (parsed.options.contains(arg))
+        if (parsed.options.contains(arg) && !kRepeatable.contains(arg))
             return std::nullopt;
         if (kFlags.contains(arg)) {
             parsed.options.insert(arg, QString());
         } else if (kValueOptions.contains(arg) && i + 1 < args.size()) {
-            parsed.options.insert(arg, args[++i]);
+            const QString& value = args[++i];
+            if (!parsed.options.contains(arg))
+                parsed.options.insert(arg, value);
+            if (kRepeatable.contains(arg))
+                parsed.repeated[arg].append(value);
         } else {
             return std::nullopt;
         }

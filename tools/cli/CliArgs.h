@@ -12,15 +12,18 @@ struct CliArgs {
     QString verb;
     QStringList files;
     QMap<QString, QString> options; // "--port" -> value; a flag maps to an empty text
+    // Every value of an option that may be given more than once (--port), in order.
+    QMap<QString, QStringList> repeated;
 
     bool has(const QString& option) const { return options.contains(option); }
     QString value(const QString& option) const { return options.value(option); }
+    QStringList values(const QString& option) const { return repeated.value(option); }
     // True when every option given is one of allowed.
     bool onlyOptions(const QStringList& allowed) const;
 };
 
-// Options may stand anywhere after the verb. Nullopt for an unknown or repeated option and for
-// an option without its value.
+// Options may stand anywhere after the verb. Nullopt for an unknown option, for an option
+// without its value and for a repeated one other than --port.
 std::optional<CliArgs> parseCliArgs(const QStringList& args);
 
 // A whole decimal number within min..max; nullopt otherwise.

@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "CliSession.h"
 #include "CsvCommands.h"
+#include "DiffCommand.h"
 #include "DocumentReport.h"
 #include "FileRoles.h"
 #include "ImageCommands.h"
@@ -31,6 +32,9 @@ const QString kUsage =
                    "       r5k27-cli identify --port P\n"
                    "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
                    "       r5k27-cli write --port P [--group N] FILE.dat\n"
+                   "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
+                   "       r5k27-cli diff A.dat B.dat\n"
+                   "       r5k27-cli diff A.dat --port P\n"
                    "radio commands also take --retries N (answer Retry to the first N connection\n"
                    "questions; default 0) and --trace FILE (log the serial bytes).\n");
 
@@ -123,6 +127,8 @@ int runCli(const QStringList& args, const QString& programFolder, QTextStream& o
             result = readRadio(session, *parsed);
         else if (verb == QStringLiteral("write"))
             result = writeRadio(session, *parsed);
+        else if (verb == QStringLiteral("diff"))
+            result = diffDocuments(session, *parsed);
     }
     if (result < 0) {
         err << kUsage;

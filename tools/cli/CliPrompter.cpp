@@ -13,8 +13,9 @@ Answer CliPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
     stream << line << '\n';
     stream.flush();
 
-    const bool connectionQuestion = text == LinkTexts::checkConnection.in(kLangEnglish) ||
-                                    text == LinkTexts::checkConnection.in(kLangChinese);
+    // A write to several radios puts the port before the question.
+    const bool connectionQuestion = text.endsWith(LinkTexts::checkConnection.in(kLangEnglish)) ||
+                                    text.endsWith(LinkTexts::checkConnection.in(kLangChinese));
     switch (buttons) {
     case Buttons::YesNo:
     case Buttons::YesNoCancel:

@@ -3,6 +3,7 @@
 #include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkRun.h"
+#include "MultiWriteCommand.h"
 #include "image/InitialValues.h"
 #include "link/MemoryMap.h"
 #include "platform/SerialPortList.h"
@@ -15,10 +16,14 @@ const QString kImage = QStringLiteral("--image");
 const QString kGroup = QStringLiteral("--group");
 const QString kRetries = QStringLiteral("--retries");
 const QString kTrace = QStringLiteral("--trace");
+const QString kVerify = QStringLiteral("--verify");
 
-// The options every radio command takes; false when one of them is unusable.
-bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra) {
+} // namespace
+
+bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra, bool severalPorts) {
     if (!args.has(kPort) || !args.onlyOptions(QStringList{kPort, kRetries, kTrace} + extra))
+        return false;
+    if (!severalPorts && args.values(kPort).size() > 1)
         return false;
     if (args.has(kRetries)) {
         const auto retries = parseCount(args.value(kRetries), 0, 1'000'000);
@@ -28,6 +33,8 @@ bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra) {
     }
     return true;
 }
+
+namespace {
 
 // The trace file is an output too: it must not land on the command's files.
 FileRoles& withTrace(FileRoles& roles, const CliArgs& args) {
@@ -89,6 +96,8 @@ int readRadio(Session& s, const CliArgs& args) {
 }
 
 int writeRadio(Session& s, const CliArgs& args) {
+    if (args.values(kPort).size() > 1 || args.has(kVerify))
+        return writeRadios(s, args);
     if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup}))
         return -1;
     std::optional<int> groupSize;

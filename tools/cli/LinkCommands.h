@@ -12,4 +12,9 @@ int identifyRadio(Session& s, const CliArgs& args);
 int readRadio(Session& s, const CliArgs& args);
 int writeRadio(Session& s, const CliArgs& args);
 
+// Whether the options of a radio command are --port (once, unless severalPorts), --retries,
+// --trace and extra; applies --retries.
+bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra,
+                    bool severalPorts = false);
+
 } // namespace r5k27::cli

@@ -79,7 +79,11 @@ void LinkRun::decide(const LinkDecision& decision) {
 }
 
 void LinkRun::finished(const LinkOutcome& outcome) {
-    tellOutcome(session_.prompter, outcome, session_.lang());
+    if (quietCompletion_ && outcome.success)
+        for (const QString& notice : outcomeNotices(outcome, session_.lang()))
+            session_.prompter.warn(notice);
+    else
+        tellOutcome(session_.prompter, outcome, session_.lang());
     ended_ = true;
     outcome_ = outcome;
     loop_.quit();

@@ -21,6 +21,8 @@ public:
 
     // Starts tracing into tracePath (when not empty) and opens the port. Failures are reported.
     bool open(const QString& portName, const QString& tracePath);
+    // A read that only feeds a comparison keeps its completion line off standard output.
+    void setQuietCompletion(bool quiet) { quietCompletion_ = quiet; }
     // Starts the operation with start and waits for its end; the outcome was already told.
     LinkOutcome run(const std::function<void(RadioLink&)>& start);
     // A stop signal came while the operation ran.
@@ -42,6 +44,7 @@ private:
     bool ended_ = false;
     LinkOutcome outcome_;
     bool progressShown_ = false;
+    bool quietCompletion_ = false;
     // 0 outside a group write; otherwise the radio being written.
     int radio_ = 0;
     StopSignals stopSignals_;

@@ -7,7 +7,7 @@
 namespace r5k27::sim {
 namespace {
 
-const std::array<std::pair<const char*, FaultKind>, 11> kNames = {{
+const std::array<std::pair<const char*, FaultKind>, 12> kNames = {{
     {"drop-handshake", FaultKind::DropHandshake},
     {"drop-identify", FaultKind::DropIdentify},
     {"drop-read", FaultKind::DropRead},
@@ -19,6 +19,7 @@ const std::array<std::pair<const char*, FaultKind>, 11> kNames = {{
     {"silent", FaultKind::Silent},
     {"unplug", FaultKind::Unplug},
     {"no-end-ack", FaultKind::NoEndAck},
+    {"flip-byte", FaultKind::FlipByte},
 }};
 
 } // namespace

@@ -20,6 +20,7 @@ enum class FaultKind {
     Silent,        // answers nothing at all
     Unplug,        // goes silent for good after N data blocks
     NoEndAck,      // leaves the end request unanswered
+    FlipByte,      // stores the byte at address N wrong whenever a write frame covers it
 };
 
 struct Fault {

@@ -157,6 +157,9 @@ std::optional<SimReply> SimRadio::answerWrite(const QByteArray& frame) {
     if (!valid || unplugged() || hits(FaultKind::DropWrite, writes_))
         return std::nullopt;
     memory_.replace(addr, len, frame.mid(4, len));
+    for (const Fault& f : settings_.faults)
+        if (f.kind == FaultKind::FlipByte && f.n >= addr && f.n < addr + len)
+            memory_[f.n] = char(memory_[f.n] ^ 0x01);
     ++blocksServed_;
     return SimReply{QByteArray(1, LinkFrames::kAck), int(frame.size())};
 }

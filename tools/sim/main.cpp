@@ -2,6 +2,7 @@
 // without a radio.
 #include "PseudoTerminal.h"
 #include "SimRadio.h"
+#include "UsbCable.h"
 #include "image/InitialValues.h"
 #include "link/LinkTypes.h"
 #include "link/MemoryMap.h"
@@ -60,6 +61,8 @@ struct Options {
     SimRadioSettings radio;
     QByteArray image;
     int paceBaud = 0;
+    // A USB cable's latency timer; none when the line is a plain serial port.
+    std::optional<std::chrono::microseconds> usbLatency;
 };
 
 std::optional<QString> readOptions(const QCoreApplication& app, Options& options) {
@@ -88,7 +91,12 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
                                    QStringLiteral("Misbehave (repeatable): ") + faultKindsHelp() +
                                        QStringLiteral("; kind:N picks the Nth request."),
                                    QStringLiteral("KIND[:N]"));
-    parser.addOptions({model, firmware, image, save, pace, fault});
+    const QCommandLineOption usbLatency(
+        QStringLiteral("usb-latency"),
+        QStringLiteral("Hold replies as a USB-serial cable does: until its latency timer of MS "
+                       "milliseconds runs out or 62 bytes are waiting."),
+        QStringLiteral("MS"));
+    parser.addOptions({model, firmware, image, save, pace, fault, usbLatency});
     parser.process(app);
 
     options.radio.model = parser.value(model);
@@ -101,6 +109,13 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
         options.paceBaud = parser.value(pace).toInt(&ok);
         if (!ok || options.paceBaud <= 0)
             return QStringLiteral("--pace needs a positive baud rate");
+    }
+    if (parser.isSet(usbLatency)) {
+        bool ok = false;
+        const double ms = parser.value(usbLatency).toDouble(&ok);
+        if (!ok || ms < 0 || ms > 1000)
+            return QStringLiteral("--usb-latency needs 0 to 1000 milliseconds");
+        options.usbLatency = std::chrono::microseconds(std::int64_t(ms * 1000));
     }
     for (const QString& text : parser.values(fault)) {
         const auto parsed = parseFault(text);
@@ -167,16 +182,26 @@ int main(int argc, char** argv) {
     std::deque<Outgoing> outgoing;
     Clock::time_point lastInput = Clock::now();
 
+    std::optional<UsbCable> cable;
+    if (options.usbLatency)
+        cable.emplace(*options.usbLatency);
+    QByteArray toHost;
+
     while (!stopRequested) {
         const Clock::time_point now = Clock::now();
         while (!outgoing.empty() && outgoing.front().due <= now) {
-            QByteArray& bytes = outgoing.front().bytes;
-            const ssize_t n = ::write(terminal.fd(), bytes.constData(), size_t(bytes.size()));
-            if (n < 0)
-                break; // full for now; tried again shortly
-            bytes.remove(0, n);
-            if (bytes.isEmpty())
-                outgoing.pop_front();
+            if (cable)
+                cable->put(outgoing.front().bytes, now);
+            else
+                toHost += outgoing.front().bytes;
+            outgoing.pop_front();
+        }
+        if (cable)
+            toHost += cable->take(now);
+        if (!toHost.isEmpty()) {
+            const ssize_t n = ::write(terminal.fd(), toHost.constData(), size_t(toHost.size()));
+            if (n > 0) // a full terminal takes the rest on a later turn
+                toHost.remove(0, n);
         }
 
         Clock::duration wait = std::chrono::hours(1);
@@ -184,9 +209,14 @@ int main(int argc, char** argv) {
             // A radio's controller never sleeps. A paced sim that did would add an idle core's
             // wake-up time (a good part of a millisecond) to every block it times.
             wait = Clock::duration::zero();
+        else if (!toHost.isEmpty())
+            wait = std::chrono::milliseconds(1);
         else if (!outgoing.empty())
             wait =
                 std::max<Clock::duration>(outgoing.front().due - now, std::chrono::milliseconds(1));
+        if (options.paceBaud == 0 && cable && cable->release())
+            wait = std::min<Clock::duration>(
+                wait, std::max<Clock::duration>(*cable->release() - now, Clock::duration::zero()));
         else if (radio.hasPartialRequest())
             wait = std::max<Clock::duration>(lastInput + kPartialRequestLife - now,
                                              Clock::duration::zero());

@@ -4,12 +4,14 @@
 #include "RadioTexts.h"
 #include "link/LinkMessages.h"
 #include "link/MemoryMap.h"
+#include "link/WriteVerify.h"
 #include "platform/RadioPortOpen.h"
 #include "platform/SerialPortList.h"
 #include "startup/AppContext.h"
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace r5k27 {
 
@@ -76,6 +78,19 @@ void RadioCommands::read() {
                       [this] { link_.engine.startRead(); });
 }
 
+void RadioCommands::readForCompare(const std::function<void(const QByteArray&)>& done) {
+    if (!claimLink() || !openPort())
+        return;
+    comparing_ = true;
+    runProgressWindow(new ProgressWindow(ctx_.captions.progress.caption.text(kCaptionRead, lang()),
+                                         ctx_.captions.progress.completion.text(lang()),
+                                         s_.shell.window()),
+                      [this] { link_.engine.startRead(); });
+    comparing_ = false;
+    if (!comparedImage_.isEmpty())
+        done(std::exchange(comparedImage_, {}));
+}
+
 void RadioCommands::write() {
     if (!claimLink())
         return;
@@ -113,6 +128,8 @@ void RadioCommands::runWrite(int groupSize) {
     if (groupSize <= 0) {
         runProgressWindow(new ProgressWindow(caption, completion, s_.shell.window()),
                           [this, radioBuf] { link_.engine.startWrite(radioBuf); });
+        if (!pendingCompletion_.isEmpty())
+            verifyWrite(radioBuf);
         return;
     }
     stopAfterRadio_ = false;
@@ -218,14 +235,52 @@ void RadioCommands::readSucceeded(const QByteArray& radioImage) {
         s_.prompter.warn(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 }
 
-void RadioCommands::finished(const LinkOutcome& outcome) {
-    messages_.showAll(s_.prompter);
+void RadioCommands::verifyWrite(const QByteArray& sent) {
+    verifying_ = true;
+    verifySent_ = sent;
+    if (openPort())
+        runProgressWindow(new ProgressWindow(VerifyTexts::verifyAfterWriting.in(lang()),
+                                             ctx_.captions.progress.completion.text(lang()),
+                                             s_.shell.window()),
+                          [this] { link_.engine.startRead(); });
+    verifying_ = false;
+    pendingCompletion_.clear();
+}
+
+void RadioCommands::finishVerify(const LinkOutcome& outcome) {
     for (const QString& notice : outcomeNotices(outcome, lang()))
         s_.prompter.warn(notice);
+    if (window_ && window_->isVisible())
+        window_->finish();
+    if (!outcome.success)
+        return;
+    const QStringList mismatches = writeMismatches(verifySent_, outcome.image, lang());
+    if (mismatches.isEmpty())
+        s_.prompter.inform(pendingCompletion_);
+    else
+        s_.prompter.error(verifyFailureText(mismatches, lang()));
+}
+
+void RadioCommands::finished(const LinkOutcome& outcome) {
+    messages_.showAll(s_.prompter);
+    if (verifying_)
+        return finishVerify(outcome);
+    for (const QString& notice : outcomeNotices(outcome, lang()))
+        s_.prompter.warn(notice);
+    if (outcome.success && outcome.op == LinkOp::Read && comparing_) {
+        comparedImage_ = outcome.image;
+        if (window_ && window_->isVisible())
+            window_->finish();
+        return;
+    }
     if (outcome.success && outcome.op == LinkOp::Read)
         readSucceeded(outcome.image);
     const QString count = radiosWrittenLine(outcome.radiosDone);
-    if (const QString done = completionMessage(outcome, lang(), count); !done.isEmpty())
+    const bool verifyNext = outcome.success && outcome.op == LinkOp::Write && !groupWindow_ &&
+                            ctx_.settings.verifyAfterWriting;
+    if (const QString done = completionMessage(outcome, lang(), count); verifyNext)
+        pendingCompletion_ = done;
+    else if (!done.isEmpty())
         s_.prompter.inform(done);
     // Started only now that this operation has let go of the port.
     if (!outcome.versionToStart.isEmpty() && s_.startVersion)

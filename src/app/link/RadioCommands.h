@@ -44,6 +44,9 @@ public:
     void radioInfo();
     // ReadRMGDataFromRadio: the same.
     void readRMGDataFromRadio();
+    // Reads the radio with the read's progress and questions but leaves the document alone;
+    // done gets the radio's image after a successful read.
+    void readForCompare(const std::function<void(const QByteArray&)>& done);
 
     bool isBusy() const;
     SerialLink& link() { return link_; }
@@ -72,6 +75,10 @@ private:
     void runProgressWindow(LinkProgressWindow* window, std::function<void()> start);
     void onCloseRequested();
     QString radiosWrittenLine(int radiosDone) const;
+    // Setup › Verify After Writing: the written radio is read back in a second progress window;
+    // the write's completion box waits for the comparison.
+    void verifyWrite(const QByteArray& sent);
+    void finishVerify(const LinkOutcome& outcome);
 
     AppContext& ctx_;
     Services s_;
@@ -83,6 +90,13 @@ private:
     QPointer<GroupProgressWindow> groupWindow_;
     int groupSize_ = GroupSizeQuestion::kMinRadios;
     bool stopAfterRadio_ = false;
+    // A write's completion text held back until its verify has compared.
+    QString pendingCompletion_;
+    QByteArray verifySent_;
+    bool verifying_ = false;
+    // A read for a comparison: its image is kept here instead of becoming the document.
+    bool comparing_ = false;
+    QByteArray comparedImage_;
 };
 
 } // namespace r5k27

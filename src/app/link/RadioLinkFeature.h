@@ -1,9 +1,11 @@
 #pragma once
 
+#include "CompareFeature.h"
 #include "GroupSizeQuestion.h"
 #include "LinkBackups.h"
 #include "PortWindow.h"
 #include "RadioCommands.h"
+#include "SeveralRadiosFeature.h"
 
 #include <memory>
 
@@ -28,6 +30,8 @@ public:
 
     RadioCommands& commands() { return *commands_; }
     LinkBackups& backups() { return backups_; }
+    SeveralRadiosFeature& severalRadios() { return *severalRadios_; }
+    CompareFeature& compare() { return *compare_; }
     // FrmComSet, modal; the status bar follows an OK.
     void showPortWindow();
     void openBackupFolder();
@@ -43,6 +47,8 @@ private:
     std::unique_ptr<Shell> shell_;
     GroupSizeDialog groupSizeDialog_;
     std::unique_ptr<RadioCommands> commands_;
+    std::unique_ptr<SeveralRadiosFeature> severalRadios_;
+    std::unique_ptr<CompareFeature> compare_;
 };
 
 } // namespace r5k27

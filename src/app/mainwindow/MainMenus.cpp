@@ -175,6 +175,17 @@ QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
     return a;
 }
 
+QAction* MainWindow::addMenuCommand(MenuItem menu, const char* objectName, const BiText& text,
+                                    std::function<void()> handler) {
+    QMenu* parent = action(menu)->menu();
+    auto* a = new QAction(text.in(ctx_.settings.langIndex), parent);
+    a->setObjectName(QString::fromLatin1(objectName));
+    connect(a, &QAction::triggered, this, std::move(handler));
+    parent->addAction(a);
+    featureFileItems_.append({a, text});
+    return a;
+}
+
 void MainWindow::runCommand(MenuItem item) {
     if (const auto& handler = commandHandlers_[static_cast<std::size_t>(item)])
         handler();

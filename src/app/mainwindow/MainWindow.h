@@ -58,6 +58,11 @@ public:
     // separated: a line follows it (entries that belong together leave it out).
     QAction* addFileCommand(const char* objectName, const BiText& text,
                             std::function<void()> handler, bool separated = true);
+    // A feature's own entry at the end of a menu of the bar (Program, Setup), retranslated with
+    // the menus.
+    QAction* addMenuCommand(MenuItem menu, const char* objectName, const BiText& text,
+                            std::function<void()> handler);
+    FileDialogs& dialogs() { return services_.dialogs; }
     // The status bar's port panel after the port choice changed.
     void refreshPortStatus();
     // Says in the status bar what a command did; the text stays until the next one.

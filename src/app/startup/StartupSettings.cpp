@@ -53,6 +53,7 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     settings.comPortName = file.read(kSection, QStringLiteral("comPortName")).trimmed();
     settings.handshakeSetting = integerOr(file.read(kSection, QStringLiteral("Handshaking")), 0);
     settings.stopBitSetting = integerOr(file.read(kSection, QStringLiteral("StopBit")), 1);
+    settings.verifyAfterWriting = isTrue(file.read(kSection, kVerifyAfterWritingKey));
 
     if (isFirstRun) {
         // Answered in the file's own words, so a hand-edited "True" becomes "False".

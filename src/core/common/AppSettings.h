@@ -22,6 +22,8 @@ struct AppSettings {
     QString comPortName; // device chosen outside Windows (ttyUSB0, a typed path)
     int handshakeSetting = 0;
     int stopBitSetting = 1;
+    // Read every written radio back and compare (settings key VerifyAfterWriting).
+    bool verifyAfterWriting = false;
 
     QString modelName = QStringLiteral("BRELLOCK R5K27");
     QString modelCodeText = QStringLiteral("ZT6666");

@@ -9,6 +9,8 @@
 #include "common/QtFileDialogs.h"
 #include "dtmf/DtmfFeature.h"
 #include "lang/LanguageWindow.h"
+#include "link/CompareWindow.h"
+#include "link/SeveralRadiosWindow.h"
 #include "options/OptionLists.h"
 #include "options/OptionsFeature.h"
 #include "platform/ToneSink.h"
@@ -121,6 +123,10 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
         {"import channels", [&] { channelList.importChannels(); }},
         {"export PDF", [&] { printing.exportPdf(); }},
         {"print", [&] { printing.print(); }},
+        {"several radios",
+         [&] { std::unique_ptr<QDialog>(feature->severalRadios().open())->exec(); }},
+        {"compare",
+         [&] { std::unique_ptr<QDialog>(feature->compare().windowFor(ctx.doc, true))->exec(); }},
     };
     for (const Buttons buttons : {Buttons::Ok, Buttons::OkCancel, Buttons::YesNo,
                                   Buttons::YesNoCancel, Buttons::RetryCancel})

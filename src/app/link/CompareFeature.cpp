@@ -1,0 +1,74 @@
+#include "CompareFeature.h"
+
+#include "CompareWindow.h"
+#include "RadioCommands.h"
+#include "image/CompareTexts.h"
+#include "image/DataFile.h"
+#include "link/MemoryMap.h"
+#include "mainwindow/MainWindow.h"
+#include "startup/AppContext.h"
+
+namespace r5k27 {
+
+CompareFeature::CompareFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+                               RadioCommands& commands)
+    : ctx_(ctx)
+    , window_(window)
+    , prompter_(prompter)
+    , commands_(commands) {
+    window.addMenuCommand(MenuItem::Program, "mnuCompareWithRadio", CompareTexts::compareWithRadio,
+                          [this] { compareWithRadio(); });
+    window.addFileCommand("mnuCompareWithFile", CompareTexts::compareWithFile,
+                          [this] { compareWithFile(); });
+}
+
+void CompareFeature::compareWithRadio() {
+    emit window_.commitPendingEdits();
+    commands_.readForCompare([this](const QByteArray& image) {
+        // Decoded onto the document, so values the radio does not hold compare equal.
+        Document radio = ctx_.doc;
+        if (!decodeImage(image, radio.curImage, radio.chTable))
+            return;
+        CompareWindow* w = windowFor(radio, true);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->open();
+    });
+}
+
+void CompareFeature::compareWithFile() {
+    emit window_.commitPendingEdits();
+    const QString path = window_.dialogs().openFileName(
+        ctx_.captions.messages.dataFileFilter.text(ctx_.settings.langIndex));
+    if (path.isEmpty())
+        return;
+    Document file;
+    AppSettings settings = ctx_.settings;
+    DataFileContext files{file, settings, ctx_.versions, prompter_};
+    if (!openDataFile(files, path))
+        return;
+    CompareWindow* w = windowFor(file, false);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->open();
+}
+
+CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
+    const Document& doc = ctx_.doc;
+    auto* w = new CompareWindow(documentDifferences(doc.curImage, doc.chTable, other.curImage,
+                                                    other.chTable, ctx_.settings.langIndex),
+                                radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
+                                ctx_.settings.langIndex, &window_);
+    w->setTake([this, other, radio] { take(other, radio); });
+    if (radio)
+        w->setWrite([this] { commands_.write(); });
+    return w;
+}
+
+void CompareFeature::take(const Document& other, bool radio) {
+    ctx_.doc.curImage = other.curImage;
+    ctx_.doc.chTable = other.chTable;
+    emit ctx_.events.documentReloaded();
+    const BiText& name = radio ? CompareTexts::takeRadioValues : CompareTexts::takeFileValues;
+    emit ctx_.events.edited({name.in(kLangEnglish), name.in(kLangChinese)});
+}
+
+} // namespace r5k27

@@ -1,0 +1,59 @@
+#include "SeveralRadiosFeature.h"
+
+#include "SeveralRadiosWindow.h"
+#include "link/MemoryMap.h"
+#include "link/WriteVerify.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/ProfileFile.h"
+#include "startup/AppContext.h"
+#include "startup/StartupSettings.h"
+
+#include <QAction>
+
+namespace r5k27 {
+
+namespace {
+constexpr BiText kMenuText{"Write to Several Radios…", "写入多台对讲机…"};
+}
+
+SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+                                           PortWindow::PortLister listPorts)
+    : ctx_(ctx)
+    , window_(window)
+    , prompter_(prompter)
+    , listPorts_(std::move(listPorts)) {
+    window.addMenuCommand(MenuItem::Program, "mnuWriteSeveralRadios", kMenuText, [this] {
+        if (SeveralRadiosWindow* w = open()) {
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            w->open();
+        }
+    });
+    // Triggering has already flipped the tick.
+    verifyItem_ = window.addMenuCommand(
+        MenuItem::Set, "mnuVerifyAfterWriting", VerifyTexts::verifyAfterWriting,
+        [this] { setVerifyAfterWriting(verifyItem_->isChecked()); });
+    verifyItem_->setCheckable(true);
+    verifyItem_->setChecked(ctx.settings.verifyAfterWriting);
+}
+
+SeveralRadiosWindow* SeveralRadiosFeature::open() {
+    emit window_.commitPendingEdits();
+    const Document& doc = ctx_.doc;
+    QByteArray image = prepareRadioBuf();
+    if (const auto refusal = encodeImage(doc.curImage, doc.chTable, image)) {
+        prompter_.warn(refusal->message(ctx_.settings.langIndex));
+        return nullptr;
+    }
+    return new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),
+                                   &window_);
+}
+
+void SeveralRadiosFeature::setVerifyAfterWriting(bool on) {
+    ctx_.settings.verifyAfterWriting = on;
+    if (!ctx_.settingsFile.isEmpty())
+        ProfileFile(ctx_.settingsFile)
+            .write(kSettingsSection, kVerifyAfterWritingKey,
+                   on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace r5k27

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PortWindow.h"
+#include "common/Prompter.h"
+
+#include <QPointer>
+
+class QAction;
+
+namespace r5k27 {
+
+struct AppContext;
+class MainWindow;
+class SeveralRadiosWindow;
+
+// Program › Write to Several Radios and Setup › Verify After Writing.
+class SeveralRadiosFeature {
+public:
+    SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+                         PortWindow::PortLister listPorts);
+
+    // Opens the window over the document as the editors show it; null when the document does
+    // not fit the radio (the refusal was shown).
+    SeveralRadiosWindow* open();
+    void setVerifyAfterWriting(bool on);
+
+private:
+    AppContext& ctx_;
+    MainWindow& window_;
+    Prompter& prompter_;
+    PortWindow::PortLister listPorts_;
+    QAction* verifyItem_ = nullptr;
+};
+
+} // namespace r5k27

@@ -1,0 +1,135 @@
+#include "SeveralRadiosWindow.h"
+
+#include "common/AppSettings.h"
+#include "link/MultiWriteTexts.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace r5k27 {
+
+namespace T = MultiWriteTexts;
+
+namespace {
+enum Column { PortColumn, RadioColumn, ProgressColumn, StateColumn, ColumnCount };
+}
+
+SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const VersionList& versions,
+                                         Prompter& prompter, QByteArray image,
+                                         const QList<SerialPortEntry>& ports, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , prompter_(prompter)
+    , image_(std::move(image))
+    , write_(settings, versions, prompter)
+    , choose_(
+          new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(settings.langIndex), this))
+    , ports_(new QListWidget(this))
+    , table_(new QTableWidget(0, ColumnCount, this))
+    , start_(new QPushButton(T::start.in(settings.langIndex), this))
+    , stop_(new QPushButton(T::stop.in(settings.langIndex), this))
+    , close_(new QPushButton(T::close.in(settings.langIndex), this)) {
+    const int lang = settings.langIndex;
+    setWindowTitle(T::title.in(lang));
+    setObjectName(QStringLiteral("frmSeveralRadios"));
+    for (const SerialPortEntry& entry : ports) {
+        auto* item = new QListWidgetItem(portLabel(entry), ports_);
+        item->setData(Qt::UserRole, entry.device);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    table_->setHorizontalHeaderLabels({T::portColumn.in(lang), T::radioColumn.in(lang),
+                                       T::progressColumn.in(lang), T::stateColumn.in(lang)});
+    table_->horizontalHeader()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->hide();
+    stop_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {start_, stop_, close_})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(choose_);
+    layout->addWidget(ports_);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+    resize(560, 300);
+
+    connect(start_, &QPushButton::clicked, this, &SeveralRadiosWindow::start);
+    connect(stop_, &QPushButton::clicked, this, [this] { write_.stop(); });
+    connect(close_, &QPushButton::clicked, this, &SeveralRadiosWindow::reject);
+    write_.setVerify(settings.verifyAfterWriting);
+    write_.setRowChanged([this](int row) { showRow(row); });
+    // The last engine is still unwinding its end; the summary box waits for the next turn.
+    write_.setAllDone([this] { QTimer::singleShot(0, this, &SeveralRadiosWindow::showSummary); });
+}
+
+void SeveralRadiosWindow::tick(const QString& device) {
+    for (int i = 0; i < ports_->count(); ++i)
+        if (ports_->item(i)->data(Qt::UserRole).toString() == device)
+            ports_->item(i)->setCheckState(Qt::Checked);
+}
+
+void SeveralRadiosWindow::start() {
+    QStringList devices;
+    for (int i = 0; i < ports_->count(); ++i)
+        if (ports_->item(i)->checkState() == Qt::Checked)
+            devices << ports_->item(i)->data(Qt::UserRole).toString();
+    if (devices.isEmpty() || write_.isRunning())
+        return;
+    choose_->hide();
+    ports_->hide();
+    start_->hide();
+    table_->show();
+    stop_->show();
+    close_->setEnabled(false);
+    table_->setRowCount(int(devices.size()));
+    for (int row = 0; row < devices.size(); ++row)
+        for (int column = 0; column < ColumnCount; ++column)
+            table_->setItem(row, column, new QTableWidgetItem);
+    write_.start(devices, image_);
+    for (int row = 0; row < devices.size(); ++row)
+        showRow(row);
+}
+
+void SeveralRadiosWindow::reject() {
+    // A radio half written would not start; the window stays until every port has ended.
+    if (!write_.isRunning())
+        QDialog::reject();
+}
+
+void SeveralRadiosWindow::showRow(int row) {
+    if (row >= table_->rowCount() || row >= write_.rows().size())
+        return;
+    const PortRow& r = write_.rows()[row];
+    const int lang = settings_.langIndex;
+    QString radio = r.identity.model;
+    if (!r.identity.firmware.isEmpty())
+        radio += QStringLiteral(" ") + r.identity.firmware;
+    QString state = portStateText(r.state, lang);
+    if (!r.message.isEmpty() && r.state == PortState::Failed)
+        state += QStringLiteral(": ") +
+                 QString(r.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    table_->item(row, PortColumn)->setText(r.port);
+    table_->item(row, RadioColumn)->setText(radio.trimmed());
+    table_->item(row, ProgressColumn)->setText(QString::number(r.percent) + u'%');
+    table_->item(row, StateColumn)->setText(state);
+}
+
+void SeveralRadiosWindow::showSummary() {
+    stop_->hide();
+    close_->setEnabled(true);
+    const bool all = write_.writtenCount() == write_.rows().size();
+    prompter_.ask(portOutcomeLines(write_, settings_.langIndex).join(QStringLiteral("\r\n")),
+                  Buttons::Ok, all ? Icon::Information : Icon::Warning);
+}
+
+} // namespace r5k27

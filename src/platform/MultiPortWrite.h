@@ -1,0 +1,80 @@
+#pragma once
+
+#include "common/Prompter.h"
+#include "link/LinkFrames.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace r5k27 {
+
+struct AppSettings;
+class VersionList;
+
+enum class PortState { Waiting, Writing, Verifying, Written, Failed };
+
+// One cable of a write to several radios at once.
+struct PortRow {
+    QString port;
+    PortState state = PortState::Waiting;
+    int percent = 0;
+    LinkFrames::RadioIdentity identity;
+    // Why it failed, or the completion text; in the user's language.
+    QString message;
+};
+
+// Writes one image through several serial ports at the same time: one engine per port on the
+// caller's event loop, each with the identity check of a single write. A port that fails or
+// waits for an answer holds up none of the others; its questions name it.
+class MultiPortWrite {
+public:
+    MultiPortWrite(const AppSettings& settings, const VersionList& versions, Prompter& prompter);
+    ~MultiPortWrite();
+    MultiPortWrite(const MultiPortWrite&) = delete;
+    MultiPortWrite& operator=(const MultiPortWrite&) = delete;
+
+    // Reads each radio back after its write; a radio counts as written only when it matches.
+    void setVerify(bool verify) { verify_ = verify; }
+    // Every port's lines go to this file, labelled with the port.
+    void setTraceFile(const QString& path) { tracePath_ = path; }
+    void setRowChanged(std::function<void(int row)> changed) { rowChanged_ = std::move(changed); }
+    void setAllDone(std::function<void()> done) { allDone_ = std::move(done); }
+
+    // Starts every port; false (and nothing started) when the trace file cannot be written.
+    bool start(const QStringList& ports, const QByteArray& image);
+    // Stops the ports that can stop without leaving a radio half written.
+    void stop();
+
+    bool isRunning() const;
+    const QList<PortRow>& rows() const { return rows_; }
+    int writtenCount() const;
+
+private:
+    class Port;
+    friend class Port;
+    void update(int row);
+    void portEnded();
+
+    const AppSettings& settings_;
+    const VersionList& versions_;
+    Prompter& prompter_;
+    bool verify_ = false;
+    bool starting_ = false;
+    QString tracePath_;
+    std::function<void(int)> rowChanged_;
+    std::function<void()> allDone_;
+    QList<PortRow> rows_;
+    std::vector<std::unique_ptr<Port>> ports_;
+};
+
+// The row's state as the progress window and the command-line summary show it.
+QString portStateText(PortState state, int lang);
+// "port: state: message" for every row, then "3 of 4 radios written.".
+QStringList portOutcomeLines(const MultiPortWrite& write, int lang);
+
+} // namespace r5k27

@@ -1,0 +1,53 @@
+#include "DiffCommand.h"
+
+#include "ImageCommands.h"
+#include "LinkCommands.h"
+#include "LinkRun.h"
+#include "image/DocumentDiff.h"
+#include "image/InitialValues.h"
+
+namespace r5k27::cli {
+namespace {
+
+constexpr int kNotCompared = 2;
+const QString kPort = QStringLiteral("--port");
+
+// The document the radio holds, made as a read makes it; nullopt when the read failed.
+std::optional<Document> radioDocument(Session& s, const CliArgs& args) {
+    newDocumentAtStart(s.doc, s.settings, s.programFolder);
+    LinkRun run(s);
+    run.setQuietCompletion(true);
+    if (!run.open(args.value(kPort), args.value(QStringLiteral("--trace"))))
+        return std::nullopt;
+    const LinkOutcome read = run.run([](RadioLink& link) { link.startRead(); });
+    if (!read.success)
+        return std::nullopt;
+    decodeIntoDocument(s, read.image);
+    return s.doc;
+}
+
+} // namespace
+
+int diffDocuments(Session& s, const CliArgs& args) {
+    const bool withRadio = args.has(kPort);
+    if (args.files.size() != (withRadio ? 1 : 2) ||
+        (withRadio ? !linkOptionsFit(s, args, {}) : !args.options.isEmpty()))
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return kNotCompared;
+    const Document left = s.doc;
+    std::optional<Document> right;
+    if (withRadio)
+        right = radioDocument(s, args);
+    else if (openDataFile(s.files, args.files[1]))
+        right = s.doc;
+    if (!right)
+        return kNotCompared;
+    const auto differences =
+        documentDifferences(left.curImage, left.chTable, right->curImage, right->chTable, s.lang());
+    for (const FieldDifference& difference : differences)
+        s.out << difference.line() << '\n';
+    return differences.isEmpty() ? 0 : 1;
+}
+
+} // namespace r5k27::cli

@@ -1,0 +1,70 @@
+#include "MultiWriteCommand.h"
+
+#include "ImageCommands.h"
+#include "LinkCommands.h"
+#include "platform/MultiPortWrite.h"
+
+#include <QEventLoop>
+
+namespace r5k27::cli {
+namespace {
+
+const QString kPort = QStringLiteral("--port");
+
+// The percentages of every port on one line, when standard error is a terminal.
+void showProgress(Session& s, const MultiPortWrite& write) {
+    QStringList parts;
+    for (const PortRow& row : write.rows())
+        parts << row.port + u' ' + QString::number(row.percent) + u'%';
+    s.err << '\r' << parts.join(QStringLiteral("  "));
+    s.err.flush();
+}
+
+} // namespace
+
+int writeRadios(Session& s, const CliArgs& args) {
+    if (args.files.size() != 1 ||
+        !linkOptionsFit(s, args, {QStringLiteral("--verify")}, /*severalPorts=*/true))
+        return -1;
+    QStringList ports = args.values(kPort);
+    if (ports.removeDuplicates() > 0)
+        return -1;
+    if (!openDataFile(s.files, args.files[0]))
+        return 1;
+    const auto image = encodedDocument(s);
+    if (!image)
+        return 1;
+
+    MultiPortWrite write(s.settings, s.versions, s.prompter);
+    write.setVerify(args.has(QStringLiteral("--verify")));
+    write.setTraceFile(args.value(QStringLiteral("--trace")));
+    bool progressShown = false;
+    s.prompter.setBeforeMessage([&] {
+        if (std::exchange(progressShown, false))
+            s.err << '\n';
+    });
+    write.setRowChanged([&](int) {
+        if (!s.showProgress)
+            return;
+        showProgress(s, write);
+        progressShown = true;
+    });
+    QEventLoop loop;
+    write.setAllDone([&loop] { loop.quit(); });
+    if (!write.start(ports, *image)) {
+        s.prompter.setBeforeMessage({});
+        s.fail(DataFileTexts::fileError.in(s.lang()));
+        return 1;
+    }
+    if (write.isRunning())
+        loop.exec();
+    s.prompter.setBeforeMessage({});
+    if (progressShown)
+        s.err << '\n';
+
+    for (const QString& line : portOutcomeLines(write, s.lang()))
+        s.out << line << '\n';
+    return write.writtenCount() == write.rows().size() ? 0 : 1;
+}
+
+} // namespace r5k27::cli
