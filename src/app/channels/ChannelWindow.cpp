@@ -97,6 +97,7 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
     connect(grid_, &ChannelGrid::entryStarted, this,
             [this](int row) { model_.setShownRow(mode(), rows_->viewGroup(), row); });
     connect(details_, &DetailPanel::chosen, this, &ChannelWindow::chooseDetail);
+    setTabOrderAsShown(close);
     connect(&ctx_.events, &DocumentEvents::changed, this, &ChannelWindow::follow);
     connect(&ctx_.events, &DocumentEvents::revealed, this, &ChannelWindow::reveal);
     showAll();
@@ -142,6 +143,19 @@ QWidget* ChannelWindow::buildTopRow() {
     return row;
 }
 
+// Tab goes as the eye does: work mode, group, work group, grid, group settings, details, Close.
+void ChannelWindow::setTabOrderAsShown(QWidget* close) {
+    QList<QWidget*> chain{workModeList_, groupList_, workGroupList_, grid_};
+    for (QWidget* control : groupFrame_->findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            chain << control;
+    for (int i = 0; i < kDetailCount; ++i)
+        chain << details_->list(i);
+    chain << close;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
 int ChannelWindow::mode() const {
     return model_.image().workMode == 0 ? 0 : 1;
 }
@@ -170,6 +184,9 @@ void ChannelWindow::showAll() {
 
 void ChannelWindow::showGroup(int viewGroup) {
     rows_->showGroup(mode(), viewGroup);
+    // The limits an entry is checked against.
+    grid_->setToolTip(lang(texts().frequencyColumn) + QStringLiteral(": ") +
+                      bandTextOfWorkMode(mode()));
     groupFrame_->setVisible(!rows_->memView());
     if (!rows_->memView())
         groupFrame_->showGroup(mode(), viewGroup);

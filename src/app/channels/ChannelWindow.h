@@ -41,6 +41,7 @@ private:
     int mode() const;
     QString lang(const BiText& text) const { return text.in(lang_); }
     QWidget* buildTopRow();
+    void setTabOrderAsShown(QWidget* close);
 
     // Shows the document's work mode and the group it showed last.
     void showAll();

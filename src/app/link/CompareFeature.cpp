@@ -37,8 +37,11 @@ void CompareFeature::compareWithRadio() {
 
 void CompareFeature::compareWithFile() {
     emit window_.commitPendingEdits();
-    const QString path = window_.dialogs().openFileName(
-        ctx_.captions.messages.dataFileFilter.text(ctx_.settings.langIndex));
+    const int lang = ctx_.settings.langIndex;
+    QString title = CompareTexts::compareWithFile.in(lang);
+    title.remove(QStringLiteral("…"));
+    const QString path =
+        window_.dialogs().openFileName(ctx_.captions.messages.dataFileFilter.text(lang), title);
     if (path.isEmpty())
         return;
     Document file;
@@ -64,11 +67,9 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
 }
 
 void CompareFeature::take(const Document& other, bool radio) {
-    ctx_.doc.curImage = other.curImage;
-    ctx_.doc.chTable = other.chTable;
-    emit ctx_.events.documentReloaded();
     const BiText& name = radio ? CompareTexts::takeRadioValues : CompareTexts::takeFileValues;
-    emit ctx_.events.edited({name.in(kLangEnglish), name.in(kLangChinese)});
+    ctx_.model.takeValues(other.curImage, other.chTable,
+                          {name.in(kLangEnglish), name.in(kLangChinese)});
 }
 
 } // namespace r5k27

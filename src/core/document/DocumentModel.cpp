@@ -331,6 +331,15 @@ CsvImportResult DocumentModel::importChannels(QIODevice& csv, const EditName& na
     return result;
 }
 
+bool DocumentModel::takeValues(const MemoryImage& image, const ChTable& table,
+                               const EditName& name) {
+    return edit(name, DocumentChange{}, [&](DocumentChange&) {
+        doc_.curImage = image;
+        doc_.chTable = table;
+        return true;
+    });
+}
+
 void DocumentModel::documentReplaced() {
     history_.reset();
     emit events_.changed(DocumentChange{});

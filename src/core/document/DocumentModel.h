@@ -87,6 +87,8 @@ public:
 
     // --- the whole document ---------------------------------------------------------------
     CsvImportResult importChannels(QIODevice& csv, const EditName& name);
+    // Every value of another document (a radio read for comparing, a data file) as one step.
+    bool takeValues(const MemoryImage& image, const ChTable& table, const EditName& name);
     // The document was replaced (new, open, initial setting, radio read): nothing to undo.
     void documentReplaced();
     bool undo() { return history_.undo(); }

@@ -17,10 +17,11 @@ TEST(CompareWithRadio, ListsTheEditsAndTakesTheRadioValuesAsOneStep) {
     test::SimRadioProcess sim(
         {"--image", h.dir.write("radio.img", test::RadioHarness::radioImageOf(written))});
     h.ctx.settings.comPortName = sim.device();
-    std::int16_t& mode = h.ctx.doc.chTable.at(1, 3, 1).mode;
-    mode = std::int16_t(mode == 2 ? 3 : 2);
-    h.ctx.doc.curImage.optFeat.dtmf(5).assign("55");
-    emit h.ctx.events.edited({"edit", "edit"});
+    const ChannelKey third{1, 1, h.ctx.doc.chTable.at(1, 3, 1).chNo};
+    const int mode = h.ctx.doc.chTable.at(1, 3, 1).mode;
+    ASSERT_TRUE(h.ctx.model.setChannelValue(third, ChannelField::Mode, mode == 2 ? 3 : 2,
+                                            {"edit", "edit"}));
+    ASSERT_TRUE(h.ctx.model.setDtmfCode(5, "55", {"edit", "edit"}, {}));
     const Document edited = h.ctx.doc;
 
     h.feature->compare().compareWithRadio();

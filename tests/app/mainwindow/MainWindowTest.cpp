@@ -95,8 +95,9 @@ TEST_F(MainWindowTest, StatusBarSaysModifiedWhileChangesAreUnsaved) {
     store.document = &ctx.doc;
     auto* modified = window->findChild<QLabel*>("sbModified");
     EXPECT_EQ(modified->text(), "");
-    ctx.doc.curImage.optFeat.micLevel = std::int16_t(ctx.doc.fileImage.optFeat.micLevel + 1);
-    emit ctx.events.edited(EditName{"Mic", "Mic"});
+    ctx.model.setOptionFromText(OptionId::MicLevel,
+                                QString::number(ctx.doc.fileImage.optFeat.micLevel + 1),
+                                kLangEnglish, EditName{"Mic", "Mic"});
     EXPECT_EQ(modified->text(), "Modified");
     ctx.settings.langIndex = kLangChinese;
     window->changeLanguage();

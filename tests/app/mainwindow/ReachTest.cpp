@@ -123,6 +123,7 @@ struct Observed {
     bool helpShown, mainShown;
     QByteArray document;
     QString status;
+    QList<bool> ticks; // settings switched from the menus
     bool operator==(const Observed&) const = default;
 };
 
@@ -142,12 +143,16 @@ TEST_F(ReachTest, EveryEnabledCommandDoesSomething) {
                    window->isVisible(),
                    serializeImage(ctx.doc.curImage) +
                        serializeChannelFile(ctx.doc.curImage, ctx.doc.chTable),
-                   window->findChild<QLabel*>("sbStatusBar_Panel1")->text()};
+                   window->findChild<QLabel*>("sbStatusBar_Panel1")->text(),
+                   {}};
         for (QMdiSubWindow* sub : o.windows)
             o.geometries << sub->geometry();
         for (const char* pane : {"Picture1", "tbToolBar"})
             o.panes << window->findChild<QWidget*>(pane)->isVisible();
         o.panes << window->statusBar()->isVisible();
+        for (const QAction* a : window->findChildren<QAction*>())
+            if (a->isCheckable())
+                o.ticks << a->isChecked();
         return o;
     };
 

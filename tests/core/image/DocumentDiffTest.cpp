@@ -56,7 +56,7 @@ TEST(DocumentDiff, ChangesReadAsTheUserSeesThem) {
     EXPECT_TRUE(lines(before, writtenAndRead(before)).isEmpty());
 
     Document after = before;
-    setChannelRxFreq(channel(after, 1, 12), "28.3150");
+    setChannelFrequency(channel(after, 1, 12), *Frequency::parse(u"28.3150"));
     channel(after, 1, 12).mode = 1;
     after.curImage.optFeat.dtmf(3).assign("12AB");
     after.curImage.optFeat.dtmf(4).assign("");
