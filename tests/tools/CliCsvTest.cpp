@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "support/TempDir.h"
 
 #include <QTextStream>
@@ -7,16 +8,7 @@
 namespace r5k27 {
 namespace {
 
-int runCli(const QStringList& args, QString* err = nullptr) {
-    QString out;
-    QString errText;
-    QTextStream outStream(&out);
-    QTextStream errStream(&errText);
-    const int status = cli::runCli(args, R5K27_PROGRAM_DIR, outStream, errStream);
-    if (err)
-        *err = errText;
-    return status;
-}
+using test::runCli;
 
 TEST(CliCsv, ExportImportRoundTripAndRejectedRowsOnStandardError) {
     test::TempDir dir;

@@ -1,6 +1,7 @@
 // The command-line writers as a careless or hostile user meets them: relative paths, two saves
 // of one pair at once, outputs that are no files, control bytes in an imported list.
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
@@ -15,16 +16,7 @@
 namespace r5k27 {
 namespace {
 
-int runCli(const QStringList& args, QString* err = nullptr) {
-    QString out;
-    QString errText;
-    QTextStream outStream(&out);
-    QTextStream errStream(&errText);
-    const int status = cli::runCli(args, R5K27_PROGRAM_DIR, outStream, errStream);
-    if (err)
-        *err = errText;
-    return status;
-}
+using test::runCli;
 
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);

@@ -2,6 +2,7 @@
 
 #include "OptionTextField.h"
 #include "common/CloseChildWindow.h"
+#include "document/EditNames.h"
 #include "lang/LimitCaptions.h"
 #include "options/ModeEnable.h"
 #include "options/OptionCaptions.h"
@@ -304,24 +305,20 @@ void FrmOptFeatures::showRb() {
 
 // --- storing ----------------------------------------------------------------------------------
 
-EditName FrmOptFeatures::editName(const BiText& change) {
-    return EditName{change.in(kLangEnglish), change.in(kLangChinese)};
-}
-
 void FrmOptFeatures::listChosen(const ListControl& list) {
     if (loaded_)
         ctx_.model.setOptionFromText(list.id, list.box->currentText(), lang_,
-                                     editName(list.text.change));
+                                     editNameOf(list.text.change));
 }
 
 void FrmOptFeatures::switchClicked(const SwitchControl& control, bool on) {
     if (!loaded_)
         return;
     if (control.mode < 0) {
-        ctx_.model.setOptionTicked(control.id, on, editName(control.text.change));
+        ctx_.model.setOptionTicked(control.id, on, editNameOf(control.text.change));
         return;
     }
-    if (!ctx_.model.setModeEnable(control.mode, on, editName(control.text.change))) {
+    if (!ctx_.model.setModeEnable(control.mode, on, editNameOf(control.text.change))) {
         // The last of FM, AM, USB and LSB stays on, silently.
         const QSignalBlocker quiet(control.box);
         control.box->setChecked(true);
@@ -333,7 +330,7 @@ void FrmOptFeatures::switchClicked(const SwitchControl& control, bool on) {
 void FrmOptFeatures::storeSwrMax() {
     if (loaded_)
         swrMax_->showStored(ctx_.model.setOptionFromText(OptionId::SwrMax, swrMax_->text(), lang_,
-                                                         editName(T::swrMax.change),
+                                                         editNameOf(T::swrMax.change),
                                                          QStringLiteral("option-SwrMax")));
 }
 
@@ -341,7 +338,7 @@ void FrmOptFeatures::storeBattery() {
     if (!loaded_)
         return;
     const BatteryTexts shown =
-        ctx_.model.setBattery(battMin_->text(), battMax_->text(), editName(T::battMin.change),
+        ctx_.model.setBattery(battMin_->text(), battMax_->text(), editNameOf(T::battMin.change),
                               QStringLiteral("option-battery"));
     battMin_->showStored(shown.lower);
     battMax_->showStored(shown.upper);
@@ -350,7 +347,7 @@ void FrmOptFeatures::storeBattery() {
 void FrmOptFeatures::storeTxOffset() {
     if (loaded_)
         txOffset_->showStored(ctx_.model.setOptionFromText(OptionId::ExtFreq, txOffset_->text(),
-                                                           lang_, editName(T::txOffset.change),
+                                                           lang_, editNameOf(T::txOffset.change),
                                                            QStringLiteral("option-ExtFreq")));
 }
 

@@ -83,7 +83,6 @@ private:
     void showTextFields();
 
     // Tells the undo history about a finished change; nothing while the window fills.
-    static EditName editName(const BiText& change);
 
     AppContext& ctx_;
     // The language of the settings when the window opened: a change of language closes it.

@@ -64,7 +64,8 @@ ChannelRec* DocumentModel::findRecord(const ChannelKey& key) {
 }
 
 const ChannelRec* DocumentModel::channel(const ChannelKey& key) const {
-    return const_cast<DocumentModel*>(this)->findRecord(key);
+    const int slot = findChannel(doc_.curImage, doc_.chTable, key.mode, key.group, key.chNo);
+    return slot ? &doc_.chTable.at(key.mode, slot, key.group) : nullptr;
 }
 
 // --- channels -----------------------------------------------------------------------------
@@ -234,8 +235,7 @@ QString DocumentModel::setRssiPoint(int k, const QString& text, const EditName& 
     QString shown;
     edit(
         name, changeOf(Kind::Option),
-        [&](DocumentChange& change) {
-            change.kind = Kind::Option;
+        [&](DocumentChange&) {
             shown = setRssiPointFromText(doc_.curImage, k, text);
             return true;
         },
