@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What was decoded either encodes again or is refused with a reason; both must hold up.
     QByteArray again = prepareRadioBuf();
     if (const auto refusal = encodeImage(doc.curImage, doc.chTable, again))
-        (void)refusal->message(kLangEnglish);
+        (void)refusal->message(Language::English);
     return 0;
 }

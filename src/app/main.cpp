@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
                 r5k27::startVersionProgram(
                     tag, ctx.versions, ctx.paths,
                     QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                    ctx.settings.langIndex, prompter,
+                    ctx.settings.language, prompter,
                     {.mayExit = [&] { return mainWindow->commands().confirmExit(); },
                      .startProgram = r5k27::startDetachedProgram,
                      .endThisProgram = [] { QCoreApplication::exit(0); }});

@@ -80,7 +80,7 @@ public:
 
 private:
     PortRow& row() { return owner_.rows_[row_]; }
-    int lang() const { return owner_.settings_.langIndex; }
+    Language lang() const { return owner_.settings_.language; }
 
     bool openPort() {
         running_ = true;
@@ -195,7 +195,7 @@ void MultiPortWrite::portEnded() {
         allDone_();
 }
 
-QString portStateText(PortState state, int lang) {
+QString portStateText(PortState state, Language lang) {
     switch (state) {
     case PortState::Waiting:
         return T::waiting.in(lang);
@@ -211,7 +211,7 @@ QString portStateText(PortState state, int lang) {
     return T::failed.in(lang);
 }
 
-QStringList portOutcomeLines(const MultiPortWrite& write, int lang) {
+QStringList portOutcomeLines(const MultiPortWrite& write, Language lang) {
     QStringList lines;
     for (const PortRow& row : write.rows()) {
         QString message = row.message;

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "link/LinkFrames.h"
+#include "lang/Language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -73,8 +74,8 @@ private:
 };
 
 // The row's state as the progress window and the command-line summary show it.
-QString portStateText(PortState state, int lang);
+QString portStateText(PortState state, Language lang);
 // "port: state: message" for every row, then "3 of 4 radios written.".
-QStringList portOutcomeLines(const MultiPortWrite& write, int lang);
+QStringList portOutcomeLines(const MultiPortWrite& write, Language lang);
 
 } // namespace r5k27

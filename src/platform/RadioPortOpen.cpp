@@ -15,10 +15,10 @@
 namespace r5k27 {
 namespace {
 
-constexpr BiText kGroupHint{"Access was refused: the port belongs to the group \"%1\", and your "
+constexpr LocalText kGroupHint{"Access was refused: the port belongs to the group \"%1\", and your "
                             "user account must be a member of it.",
                             "访问被拒绝：该端口属于“%1”组，当前用户必须是该组的成员。"};
-constexpr BiText kInUse{"The port is in use by another program.", "该端口正被其他程序使用。"};
+constexpr LocalText kInUse{"The port is in use by another program.", "该端口正被其他程序使用。"};
 
 QString devicePath(const QString& portName) {
     return portName.startsWith(u'/') ? portName : QStringLiteral("/dev/") + portName;
@@ -75,7 +75,7 @@ PortRefusal portRefusal(const QString& portName, QSerialPort::SerialPortError er
 #endif
 }
 
-QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, int lang) {
+QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, Language lang) {
     QString text = LinkTexts::cannotOpenPort.in(lang);
     if (refusal == PortRefusal::InUse)
         text += QStringLiteral("\r\n") + kInUse.in(lang);
@@ -84,14 +84,14 @@ QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, int 
     return text;
 }
 
-QString portOpenFailureText(const QString& portName, QSerialPort::SerialPortError error, int lang) {
+QString portOpenFailureText(const QString& portName, QSerialPort::SerialPortError error, Language lang) {
     const PortRefusal refusal = portRefusal(portName, error);
     const QString owner =
         refusal == PortRefusal::NotInGroup ? deviceOwnerGroup(portName) : QString();
     return portOpenFailureText(refusal, owner, lang);
 }
 
-bool openRadioPort(SerialLinkPort& port, const QString& portName, Prompter& prompter, int lang) {
+bool openRadioPort(SerialLinkPort& port, const QString& portName, Prompter& prompter, Language lang) {
     if (!portName.isEmpty() && port.open(portName))
         return true;
     const auto error = portName.isEmpty() ? QSerialPort::DeviceNotFoundError : port.openError();

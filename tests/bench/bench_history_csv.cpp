@@ -41,7 +41,7 @@ void fillHistory(Document& doc, EditHistory& history, bool channels) {
                 .rxFreq.assign(QStringLiteral("28%1").arg(1000 + i));
         else
             setOptionValue(doc.curImage, OptionId::MicLevel, 1 + i % 36);
-        history.record(EditName{QStringLiteral("step"), QStringLiteral("step")}, {}, {});
+        history.record(EditName(QStringLiteral("step")), {}, {});
     }
 }
 

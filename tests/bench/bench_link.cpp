@@ -91,7 +91,7 @@ Figures runOnce(LinkOp op, const QStringList& simArgs) {
     struct Refusing : Prompter {
         Answer ask(const QString&, Buttons, Icon) override { return Answer::Cancel; }
     } prompter;
-    if (openRadioPort(link.port, device, prompter, kLangEnglish)) {
+    if (openRadioPort(link.port, device, prompter, Language::English)) {
         QTimer::singleShot(120000, &loop, &QEventLoop::quit);
         clock.start();
         if (op == LinkOp::Read)

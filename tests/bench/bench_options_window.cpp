@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
     window.children().closeAll();
     QCoreApplication::processEvents();
 
-    for (int lang : {kLangEnglish, kLangChinese}) {
-        ctx.settings.langIndex = lang;
+    for (Language lang : {Language::English, Language::Chinese}) {
+        ctx.settings.language = lang;
         std::vector<double> micros;
         std::vector<double> cpuMicros;
         QElapsedTimer timer;
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         std::printf("%-28s runs %6zu  median %9.1f us  p99 %9.1f us  (CPU median %9.1f us)\n",
-                    lang == kLangEnglish ? "open options window (en)" : "open options window (zh)",
+                    lang == Language::English ? "open options window (en)" : "open options window (zh)",
                     micros.size(), bench::percentile(micros, 0.5), bench::percentile(micros, 0.99),
                     bench::percentile(cpuMicros, 0.5));
     }

@@ -18,14 +18,14 @@ int main(int argc, char** argv) {
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
     fillEveryGroup(doc);
     const QDate date(2026, 1, 1);
-    const QList<CardPage> pages = channelCardPages(doc, settings, kLangEnglish, date);
+    const QList<CardPage> pages = channelCardPages(doc, settings, Language::English, date);
     std::printf("card: %lld pages, PDF %lld bytes\n", static_cast<long long>(pages.size()),
                 static_cast<long long>(
-                    channelCardPdf(pages, kLangEnglish, QPageSize(QPageSize::A4)).size()));
+                    channelCardPdf(pages, Language::English, QPageSize(QPageSize::A4)).size()));
     reportTimings("card text", 50,
-                  [&] { return !channelCardPages(doc, settings, kLangEnglish, date).isEmpty(); });
+                  [&] { return !channelCardPages(doc, settings, Language::English, date).isEmpty(); });
     reportTimings("PDF (A4, full document)", 10, [&] {
-        return !channelCardPdf(channelCardPages(doc, settings, kLangEnglish, date), kLangEnglish,
+        return !channelCardPdf(channelCardPages(doc, settings, Language::English, date), Language::English,
                                QPageSize(QPageSize::A4))
                     .isEmpty();
     });

@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     int lines = 0;
     bench::reportTimings("compare two full documents", 200, [&] {
         lines = int(documentDifferences(doc.curImage, doc.chTable, other.curImage, other.chTable,
-                                        kLangEnglish)
+                                        Language::English)
                         .size());
         return true;
     });

@@ -169,7 +169,7 @@ TEST(RadioPortOpen, FailureIsShownAndLeavesThePortClosed) {
     test::ScriptedPrompter prompter;
     SerialLinkPort port;
     for (const QString& name : {QString("/nonexistent/ttyR5K27"), QString()}) {
-        EXPECT_FALSE(openRadioPort(port, name, prompter, kLangChinese));
+        EXPECT_FALSE(openRadioPort(port, name, prompter, Language::Chinese));
         EXPECT_FALSE(port.isOpen());
     }
     ASSERT_EQ(prompter.shown.size(), 2);
@@ -183,26 +183,26 @@ TEST(RadioPortOpen, PortHeldByAnotherProgramIsInUseNotAGroupMatter) {
     ASSERT_TRUE(holder.open(pty.path));
     SerialLinkPort second;
     test::ScriptedPrompter prompter;
-    EXPECT_FALSE(openRadioPort(second, pty.path, prompter, kLangEnglish));
+    EXPECT_FALSE(openRadioPort(second, pty.path, prompter, Language::English));
     EXPECT_EQ(second.openError(), QSerialPort::PermissionError);
     EXPECT_EQ(prompter.texts(), QStringList({"Cannot Open Communication Port.\r\n"
                                              "The port is in use by another program."}));
 
     // Free again once the holder lets go.
     holder.close();
-    EXPECT_TRUE(openRadioPort(second, pty.path, prompter, kLangEnglish));
+    EXPECT_TRUE(openRadioPort(second, pty.path, prompter, Language::English));
 }
 
 TEST(RadioPortOpen, RefusedAccessNamesTheOwningGroup) {
     // A user outside the device's group is told which group to join.
-    const QString text = portOpenFailureText(PortRefusal::NotInGroup, "dialout", kLangEnglish);
+    const QString text = portOpenFailureText(PortRefusal::NotInGroup, "dialout", Language::English);
     EXPECT_TRUE(text.startsWith("Cannot Open Communication Port.\r\n"));
     EXPECT_TRUE(text.contains("\"dialout\""));
-    EXPECT_EQ(portOpenFailureText(PortRefusal::Unknown, "dialout", kLangEnglish),
+    EXPECT_EQ(portOpenFailureText(PortRefusal::Unknown, "dialout", Language::English),
               "Cannot Open Communication Port.");
 
     TestPty pty;
-    EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::DeviceNotFoundError, kLangEnglish),
+    EXPECT_EQ(portOpenFailureText(pty.path, QSerialPort::DeviceNotFoundError, Language::English),
               "Cannot Open Communication Port.");
     // A device this user may open was not refused for lack of access: no group hint.
     ASSERT_EQ(::access(pty.path.toLocal8Bit().constData(), R_OK | W_OK), 0);

@@ -190,7 +190,7 @@ ShownTexts shownTextsOfModal(const std::function<void()>& open) {
     return texts;
 }
 
-QStringList leftInEnglish(const std::function<ShownTexts(int lang)>& textsIn,
+QStringList leftInEnglish(const std::function<ShownTexts(Language lang)>& textsIn,
                           const QStringList& sameInBoth) {
     const ShownTexts english = textsIn(1);
     const ShownTexts chinese = textsIn(2);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -26,9 +28,9 @@ extern const QStringList kSameInBothLanguages;
 // The texts that a window shows in Chinese exactly as in English, i.e. left untranslated, as
 // "where: text". textsIn(lang) shows the window in that language and returns its texts. A text
 // counts only when something other than digits, punctuation and the sameInBoth parts is left.
-// Usage: EXPECT_EQ(test::leftInEnglish([&](int lang) { ...; return test::shownTexts(w); }),
+// Usage: EXPECT_EQ(test::leftInEnglish([&](Language lang) { ...; return test::shownTexts(w); }),
 //                  QStringList());
-QStringList leftInEnglish(const std::function<ShownTexts(int lang)>& textsIn,
+QStringList leftInEnglish(const std::function<ShownTexts(Language lang)>& textsIn,
                           const QStringList& sameInBoth = kSameInBothLanguages);
 
 } // namespace r5k27::test

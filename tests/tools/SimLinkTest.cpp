@@ -109,7 +109,7 @@ TEST_P(SimFault, EndsWithTheRightQuestionOrMessage) {
 
 const QString kWrongModel = "Model type is wrong.";
 const QString kVersionQuestion =
-    incompatibleMessage("V200", "V210", VersionKind::Firmware, kLangEnglish);
+    incompatibleMessage("V200", "V210", VersionKind::Firmware, Language::English);
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SimFault,

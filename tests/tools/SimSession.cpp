@@ -16,7 +16,7 @@ LinkSession::LinkSession() {
 bool LinkSession::start(LinkOp op, const QString& device, int groupSize) {
     ended = succeeded = false;
     outcome = {};
-    if (!openRadioPort(link.port, device, prompter, settings.langIndex))
+    if (!openRadioPort(link.port, device, prompter, settings.language))
         return false;
     RadioLink& engine = link.engine;
     if (op == LinkOp::Read)
@@ -58,7 +58,7 @@ void LinkSession::decide(const LinkDecision& decision) {
 }
 
 void LinkSession::finished(const LinkOutcome& result) {
-    tellOutcome(prompter, result, settings.langIndex);
+    tellOutcome(prompter, result, settings.language);
     outcome = result;
     ended = true;
     succeeded = result.success;

@@ -36,13 +36,13 @@ int main(int argc, char* argv[]) {
     const QString model = QStringLiteral("BRELLOCK R5K27");
     const QString version = QStringLiteral(R5K27_VERSION);
     bool ok = true;
-    for (const int lang : {kLangEnglish, kLangChinese}) {
+    for (const Language lang : kLanguages) {
         const SplashTexts texts{model, splashTitle(lang), versionText(lang, version)};
         ok &= save(paintSplash(texts),
-                   folder.filePath(lang == kLangEnglish ? QStringLiteral("StartE.jpg")
+                   folder.filePath(lang == Language::English ? QStringLiteral("StartE.jpg")
                                                         : QStringLiteral("StartC.jpg")));
         ok &= save(paintBackgroundTile(model),
-                   folder.filePath(QStringLiteral("PIC/BK_%1.jpg").arg(lang)));
+                   folder.filePath(QStringLiteral("PIC/BK_%1.jpg").arg(settingOf(lang))));
     }
     if (argc > 4) {
         // Laid out as an icon theme: <size>x<size>/apps/<name>.png

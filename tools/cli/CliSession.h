@@ -5,6 +5,7 @@
 #include "image/DataFile.h"
 #include "image/Document.h"
 #include "image/VersionList.h"
+#include "lang/Language.h"
 
 #include <QString>
 #include <QTextStream>
@@ -27,7 +28,7 @@ struct Session {
     VersionList versions;
     DataFileContext files{doc, settings, versions, prompter};
 
-    int lang() const { return settings.langIndex; }
+    Language lang() const { return settings.language; }
     // Shows a message of the program (an error box) on standard error.
     void fail(const QString& text) { prompter.error(text); }
 };

@@ -168,7 +168,7 @@ void SimRadio::save() {
     if (settings_.savePath.isEmpty())
         return;
     if (const auto failure = writeFileChecked(settings_.savePath, memory_))
-        saveError_ = writeErrorText(failure->error, kLangEnglish);
+        saveError_ = writeErrorText(failure->error, Language::English);
 }
 
 } // namespace r5k27::sim

@@ -17,8 +17,8 @@ AboutWindow::AboutWindow(const AppContext& ctx, Prompter& prompter, QWidget* par
     : QDialog(parent)
     , ctx_(ctx)
     , prompter_(prompter) {
-    const int lang = ctx.settings.langIndex;
-    const bool chinese = lang == kLangChinese;
+    const Language lang = ctx.settings.language;
+    const bool chinese = lang == Language::Chinese;
     setObjectName(chinese ? QStringLiteral("frmAbout") : QStringLiteral("FrmAbout2"));
     setWindowTitle(withoutAccelerator(ctx.captions.menuText(MenuItem::HelpAbout, lang)));
 
@@ -35,13 +35,13 @@ AboutWindow::AboutWindow(const AppContext& ctx, Prompter& prompter, QWidget* par
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* ok = new QPushButton(ctx.captions.buttons.ok.text(lang), this);
+    auto* ok = new QPushButton(ctx.captions.buttons.ok.in(lang), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(ok);
     if (chinese) {
-        auto* sysInfo = new QPushButton(ctx.captions.messages.systemInfo.text(lang), this);
+        auto* sysInfo = new QPushButton(ctx.captions.messages.systemInfo.in(lang), this);
         sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
         connect(sysInfo, &QPushButton::clicked, this, &AboutWindow::showSystemInformation);
         buttons->addWidget(sysInfo);
@@ -57,11 +57,11 @@ AboutWindow::AboutWindow(const AppContext& ctx, Prompter& prompter, QWidget* par
 }
 
 void AboutWindow::showSystemInformation() {
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
 #ifdef Q_OS_WIN
     const QString tool = systemInformationTool();
     if (tool.isEmpty() || !startDetachedProgram(tool))
-        prompter_.inform(ctx_.captions.messages.systemInfoUnavailable.text(lang));
+        prompter_.inform(ctx_.captions.messages.systemInfoUnavailable.in(lang));
 #else
     prompter_.inform(systemReport(currentSystemFacts(), lang));
 #endif

@@ -21,13 +21,13 @@ SystemFacts currentSystemFacts() {
     return facts;
 }
 
-QString systemReport(const SystemFacts& facts, int lang) {
-    static constexpr BiText system{"System", "系统"};
-    static constexpr BiText qt{"Qt version", "Qt 版本"};
-    static constexpr BiText program{"Program version", "程序版本"};
-    static constexpr BiText ports{"Serial ports", "串口"};
-    static constexpr BiText none{"none found", "未找到"};
-    const QString sep = lang == kLangChinese ? QString::fromUtf8("：") : QStringLiteral(": ");
+QString systemReport(const SystemFacts& facts, Language lang) {
+    static constexpr LocalText system{"System", "系统"};
+    static constexpr LocalText qt{"Qt version", "Qt 版本"};
+    static constexpr LocalText program{"Program version", "程序版本"};
+    static constexpr LocalText ports{"Serial ports", "串口"};
+    static constexpr LocalText none{"none found", "未找到"};
+    const QString sep = lang == Language::Chinese ? QString::fromUtf8("：") : QStringLiteral(": ");
     const QString portList =
         facts.serialPorts.isEmpty() ? none.in(lang) : facts.serialPorts.join(QStringLiteral(", "));
     return system.in(lang) + sep + facts.system + u'\n' + qt.in(lang) + sep + facts.qtVersion +

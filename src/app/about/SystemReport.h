@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ struct SystemFacts {
 
 SystemFacts currentSystemFacts();
 // The short report shown where the system has no information tool of its own.
-QString systemReport(const SystemFacts& facts, int lang);
+QString systemReport(const SystemFacts& facts, Language lang);
 
 // The system information tool of Windows, found as that system registers it; empty elsewhere
 // or when it is not installed.

@@ -27,7 +27,7 @@ ChannelListFeature::ChannelListFeature(AppContext& ctx, MainWindow& window, File
 }
 
 int ChannelListFeature::lang() const {
-    return ctx_.settings.langIndex;
+    return ctx_.settings.language;
 }
 
 void ChannelListFeature::exportChannels() {
@@ -63,9 +63,7 @@ void ChannelListFeature::importFrom(const QString& path) {
         prompter_.error(DataFileTexts::fileError.in(lang()));
         return;
     }
-    const BiText& step = ChannelListTexts::importStep;
-    const CsvImportResult result =
-        ctx_.model.importChannels(file, EditName{step.in(kLangEnglish), step.in(kLangChinese)});
+    const CsvImportResult result = ctx_.model.importChannels(file, ChannelListTexts::importStep);
     if (result.tooLarge) {
         prompter_.error(kCsvTooLarge.in(lang()));
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QString>
 
 namespace r5k27 {
@@ -21,7 +23,7 @@ public:
     void importFrom(const QString& path);
 
 private:
-    int lang() const;
+    Language lang() const;
 
     AppContext& ctx_;
     MainWindow& window_;

@@ -10,7 +10,7 @@
 
 namespace r5k27 {
 
-ImportReport::ImportReport(const CsvImportResult& result, int lang, QWidget* parent)
+ImportReport::ImportReport(const CsvImportResult& result, Language lang, QWidget* parent)
     : QDialog(parent) {
     using namespace ChannelListTexts;
     setObjectName(QStringLiteral("ImportReport"));
@@ -18,7 +18,7 @@ ImportReport::ImportReport(const CsvImportResult& result, int lang, QWidget* par
     setWindowTitle(reportTitle.in(lang));
 
     const QList<CsvProblem> rows = result.problems + result.changed;
-    const BiText& some = result.changed.isEmpty() ? reportSome : reportChanged;
+    const LocalText& some = result.changed.isEmpty() ? reportSome : reportChanged;
     auto* summary =
         new QLabel(result.taken > 0 ? some.in(lang).arg(result.taken) : reportNone.in(lang));
     summary->setObjectName(QStringLiteral("Summary"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/ChannelCsv.h"
+#include "lang/Language.h"
 
 #include <QDialog>
 
@@ -11,7 +12,7 @@ namespace r5k27 {
 class ImportReport : public QDialog {
     Q_OBJECT
 public:
-    ImportReport(const CsvImportResult& result, int lang, QWidget* parent);
+    ImportReport(const CsvImportResult& result, Language lang, QWidget* parent);
 };
 
 } // namespace r5k27

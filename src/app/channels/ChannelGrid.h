@@ -71,7 +71,6 @@ protected:
 private:
     friend class FrequencyDelegate;
     void entryCreated(FrequencyEditor* entry);
-    void finishEntry(bool moveOn);
     void nextLine();
 
     ChannelGridModel& model_;

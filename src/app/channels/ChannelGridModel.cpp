@@ -81,7 +81,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
     if (index.column() == 0)
         return getChName(key.chNo);
     const ChannelRec* rec = model_.channel(key);
-    return rec ? channelValueText(*rec, ChannelField::RxFreq, kLangEnglish) : QString();
+    return rec ? channelValueText(*rec, ChannelField::RxFreq, Language::English) : QString();
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

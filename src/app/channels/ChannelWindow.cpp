@@ -53,7 +53,7 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
     , ctx_(ctx)
     , model_(ctx.model)
     , prompter_(prompter)
-    , lang_(ctx.settings.langIndex) {
+    , lang_(ctx.settings.language) {
     setObjectName(QStringLiteral("frmCommChInfo"));
     setWindowTitle(lang(texts().window));
 
@@ -73,7 +73,7 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
     details_->setSizePolicy(keepPlace);
     groupFrame_ = new GroupFrame(model_, prompter_, lang_, this);
 
-    auto* close = new QPushButton(ctx.captions.buttons.close.text(lang_), this);
+    auto* close = new QPushButton(ctx.captions.buttons.close.in(lang_), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
 

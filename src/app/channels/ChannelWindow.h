@@ -39,7 +39,7 @@ protected:
 
 private:
     int mode() const;
-    QString lang(const BiText& text) const { return text.in(lang_); }
+    QString lang(const LocalText& text) const { return text.in(lang_); }
     QWidget* buildTopRow();
     void setTabOrderAsShown(QWidget* close);
 
@@ -61,7 +61,7 @@ private:
     AppContext& ctx_;
     DocumentModel& model_;
     Prompter& prompter_;
-    int lang_;
+    Language lang_;
 
     QGroupBox* modeFrame_ = nullptr;
     QComboBox* workModeList_ = nullptr;  // Combo2

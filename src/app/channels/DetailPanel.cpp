@@ -16,7 +16,7 @@ constexpr int kRowsPerColumn = 8;
 
 } // namespace
 
-DetailPanel::DetailPanel(int lang, const QString& noSetting, QWidget* parent)
+DetailPanel::DetailPanel(Language lang, const QString& noSetting, QWidget* parent)
     : QGroupBox(parent)
     , lang_(lang) {
     setObjectName(QStringLiteral("Frame3"));

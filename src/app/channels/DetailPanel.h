@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/ChannelDetails.h"
+#include "lang/Language.h"
 
 #include <QGroupBox>
 #include <array>
@@ -19,7 +20,7 @@ class DetailPanel : public QGroupBox {
     Q_OBJECT
 public:
     // noSetting: the tooltip of the two lists the radio has no setting for.
-    DetailPanel(int lang, const QString& noSetting, QWidget* parent = nullptr);
+    DetailPanel(Language lang, const QString& noSetting, QWidget* parent = nullptr);
 
     // Fills every list for the channel and shows its values (nothing is stored).
     void showChannel(const QString& caption, const ChannelRec& rec, const MemoryImage& image,
@@ -37,7 +38,7 @@ signals:
     void chosen(int index, int position);
 
 private:
-    int lang_;
+    Language lang_;
     std::array<QComboBox*, kDetailCount> lists_{};
     std::array<QLabel*, kDetailCount> labels_{};
     std::array<DetailChoices, kDetailCount> choices_;

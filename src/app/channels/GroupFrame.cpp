@@ -34,7 +34,7 @@ const ChannelWindowCaptions& texts() {
 
 } // namespace
 
-GroupFrame::GroupFrame(DocumentModel& model, Prompter& prompter, int lang, QWidget* parent)
+GroupFrame::GroupFrame(DocumentModel& model, Prompter& prompter, Language lang, QWidget* parent)
     : QGroupBox(parent)
     , model_(model)
     , prompter_(prompter)
@@ -117,7 +117,7 @@ void GroupFrame::chooseChannel(int list, int position) {
 
 void GroupFrame::chooseGroupValid(int position) {
     const bool on = position == 1;
-    const BiText& name = on ? texts().editGroupOn : texts().editGroupOff;
+    const LocalText& name = on ? texts().editGroupOn : texts().editGroupOff;
     // Switching off the only group in use snaps back.
     model_.setGroupValid(mode_, group_, on, editNameOf(name, groupTextFromNumber(group_)));
     refresh();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QGroupBox>
 #include <array>
 
@@ -16,7 +18,7 @@ class Prompter;
 class GroupFrame : public QGroupBox {
     Q_OBJECT
 public:
-    GroupFrame(DocumentModel& model, Prompter& prompter, int lang, QWidget* parent = nullptr);
+    GroupFrame(DocumentModel& model, Prompter& prompter, Language lang, QWidget* parent = nullptr);
 
     // Shows the settings of group 1..10 of a work mode from the document.
     void showGroup(int mode, int group);
@@ -30,7 +32,7 @@ private:
 
     DocumentModel& model_;
     Prompter& prompter_;
-    int lang_;
+    Language lang_;
     int mode_ = 0;
     int group_ = 1;
     std::array<QComboBox*, 7> lists_{}; // Combo1(0..6); (5) is never shown

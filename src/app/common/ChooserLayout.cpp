@@ -12,18 +12,18 @@
 namespace r5k27 {
 
 void layOutChooser(QDialog& dialog, QLabel* label, QComboBox* list, const CaptionTables& captions,
-                   int lang) {
+                   Language lang) {
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(list);
     list->setObjectName(QStringLiteral("Combo1"));
 
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* ok =
-        buttons->addButton(captions.buttons.ok.text(lang), QDialogButtonBox::AcceptRole);
+        buttons->addButton(captions.buttons.ok.in(lang), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     QPushButton* cancel =
-        buttons->addButton(captions.buttons.cancel.text(lang), QDialogButtonBox::RejectRole);
+        buttons->addButton(captions.buttons.cancel.in(lang), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

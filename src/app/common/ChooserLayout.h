@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 class QComboBox;
 class QDialog;
 class QLabel;
@@ -11,6 +13,6 @@ struct CaptionTables;
 // The small modal choosers (port, language) share one shape: a caption and its list above OK
 // (the default) and Cancel, which accept or reject the dialog.
 void layOutChooser(QDialog& dialog, QLabel* label, QComboBox* list, const CaptionTables& captions,
-                   int lang);
+                   Language lang);
 
 } // namespace r5k27

@@ -12,14 +12,14 @@ inline const QString kProgramTitle = QStringLiteral("R5K27 Programmer");
 
 // The title of message boxes and the About window in the user's language; kProgramTitle stays
 // the name the system knows the program by.
-inline QString programTitle(int lang) {
-    static constexpr BiText title{"R5K27 Programmer", "R5K27 写频软件"};
+inline QString programTitle(Language lang) {
+    static constexpr LocalText title{"R5K27 Programmer", "R5K27 写频软件"};
     return title.in(lang);
 }
 
 // "Version 2.0.0" / "版本 2.0.0": the label followed by major.minor.revision of the version.
-inline QString versionText(int lang, const QString& programVersion) {
-    static constexpr BiText label{"Version ", "版本 "};
+inline QString versionText(Language lang, const QString& programVersion) {
+    static constexpr LocalText label{"Version ", "版本 "};
     const QStringList parts = programVersion.split(u'.');
     QStringList numbers;
     for (int i = 0; i < 3; ++i)
@@ -28,8 +28,8 @@ inline QString versionText(int lang, const QString& programVersion) {
 }
 
 // The line under the model name on the splash.
-inline QString splashTitle(int lang) {
-    static constexpr BiText title{"Programming Software", "写频软件"};
+inline QString splashTitle(Language lang) {
+    static constexpr LocalText title{"Programming Software", "写频软件"};
     return title.in(lang);
 }
 

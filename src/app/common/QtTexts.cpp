@@ -8,10 +8,10 @@
 
 namespace r5k27 {
 
-bool useQtTexts(int lang) {
+bool useQtTexts(Language lang) {
     static QTranslator chinese;
     static bool loaded = false;
-    if (lang != kLangChinese) {
+    if (lang != Language::Chinese) {
         QCoreApplication::removeTranslator(&chinese);
         return true;
     }

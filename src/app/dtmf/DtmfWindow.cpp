@@ -35,11 +35,11 @@ QTableWidgetItem* centredItem(const QString& text) {
 }
 
 // The undo name of a setting: its caption without the unit.
-EditName editNameOf(const BiText& caption) {
-    auto bare = [](const char* text) {
-        return QString::fromUtf8(text).section(u'[', 0, 0).trimmed();
-    };
-    return {bare(caption.en), bare(caption.zh)};
+EditName editNameOf(const LocalText& caption) {
+    EditName name = caption;
+    for (QString& text : name.texts)
+        text = text.section(u'[', 0, 0).trimmed();
+    return name;
 }
 
 } // namespace
@@ -56,9 +56,9 @@ DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
     tabs_->setTabEnabled(DecodePage, false);
     tabs_->addTab(buildAutodialPage(), QString());
 
-    auto* close = new QPushButton(ctx.captions.buttons.close.text(lang()), this);
+    auto* close = new QPushButton(ctx.captions.buttons.close.in(lang()), this);
     close->setObjectName(QStringLiteral("CommandClose"));
-    auto* help = new QPushButton(ctx.captions.buttons.help.text(lang()), this);
+    auto* help = new QPushButton(ctx.captions.buttons.help.in(lang()), this);
     help->setObjectName(QStringLiteral("CommandHelp"));
     connect(close, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });
 
@@ -87,7 +87,7 @@ DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
 }
 
 int DtmfWindow::lang() const {
-    return ctx_.settings.langIndex;
+    return ctx_.settings.language;
 }
 
 QWidget* DtmfWindow::buildEncodePage() {
@@ -226,8 +226,7 @@ void DtmfWindow::commitCodeEdit() {
     grid_->item(editRow_ - 1, kCodeColumn)->setText(text);
     const QString number = QString::number(editRow_);
     ctx_.model.setDtmfCode(editRow_, text,
-                           EditName{QString::fromUtf8(C::codeEdit.en).arg(number),
-                                    QString::fromUtf8(C::codeEdit.zh).arg(number)},
+                           formatted(C::codeEdit, number),
                            QStringLiteral("dtmf-code-") + number);
 }
 

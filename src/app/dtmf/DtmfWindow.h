@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signalling/DtmfSettings.h"
+#include "lang/Language.h"
 
 #include <QWidget>
 #include <array>
@@ -38,7 +39,7 @@ private:
     void placeEditor();
     void chooseTiming(DtmfTiming timing, int index);
     void tickDisplay(bool on);
-    int lang() const;
+    Language lang() const;
 
     AppContext& ctx_;
     QTabWidget* tabs_;

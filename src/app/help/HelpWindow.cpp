@@ -15,7 +15,7 @@ namespace {
 
 QPointer<QDialog> helpWindow;
 
-QString pageHtml(int lang) {
+QString pageHtml(Language lang) {
     QString html;
     for (const HelpCaptions::Section& s : HelpCaptions::kSections)
         html += QStringLiteral("<h2><a name=\"%1\"></a>%2</h2><p>%3</p>")
@@ -43,7 +43,7 @@ QDialog* makeWindow(QWidget* parent) {
 
 } // namespace
 
-void showHelp(const QString& sectionId, int lang, QWidget* parent) {
+void showHelp(const QString& sectionId, Language lang, QWidget* parent) {
     if (!helpWindow)
         helpWindow = makeWindow(parent);
     helpWindow->setWindowTitle(HelpCaptions::window.in(lang));

@@ -19,36 +19,36 @@ LanguageWindow::LanguageWindow(AppSettings& settings, const CaptionTables& capti
     , list_(new QComboBox(this)) {
     setObjectName(QStringLiteral("FrmSetLanguage"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const int lang = settings.langIndex;
-    setWindowTitle(captions.languageWindow.window.text(lang));
+    const Language lang = settings.language;
+    setWindowTitle(captions.languageWindow.window.in(lang));
 
-    for (const int language : {kLangEnglish, kLangChinese})
+    for (const Language language : kLanguages)
         list_->addItem(captions.languageName(language, lang));
     list_->setCurrentIndex(std::max(0, list_->findText(captions.languageName(lang, lang))));
     list_->installEventFilter(this);
-    layOutChooser(*this, new QLabel(captions.languageWindow.languageMode.text(lang), this), list_,
+    layOutChooser(*this, new QLabel(captions.languageWindow.languageMode.in(lang), this), list_,
                   captions, lang);
     setMinimumWidth(280);
 }
 
-int LanguageWindow::shownLanguage() const {
+std::optional<Language> LanguageWindow::shownLanguage() const {
     const QString shown = list_->currentText();
-    for (const int language : {kLangEnglish, kLangChinese})
-        if (shown == captions_.languageName(language, settings_.langIndex))
+    for (const Language language : kLanguages)
+        if (shown == captions_.languageName(language, settings_.language))
             return language;
-    return 0;
+    return std::nullopt;
 }
 
 void LanguageWindow::accept() {
     // A list showing no language name leaves the language as it is rather than setting none.
-    if (const int chosen = shownLanguage(); chosen != 0) {
-        if (chosen != settings_.langIndex) {
-            settings_.appliedLang = settings_.langIndex;
-            settings_.langIndex = chosen;
+    if (const std::optional<Language> chosen = shownLanguage()) {
+        if (*chosen != settings_.language) {
+            settings_.appliedLanguage = settings_.language;
+            settings_.language = *chosen;
         }
         ProfileFile(settingsFile_)
             .write(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                   QString::number(settings_.langIndex));
+                   QString::number(settingOf(settings_.language)));
     }
     QDialog::accept();
 }

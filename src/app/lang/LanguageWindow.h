@@ -2,8 +2,10 @@
 
 #include "common/AppSettings.h"
 #include "lang/CaptionTables.h"
+#include "lang/Language.h"
 
 #include <QDialog>
+#include <optional>
 
 class QComboBox;
 
@@ -26,7 +28,7 @@ protected:
 
 private:
     // The language whose name the list shows, in the display language; 0 for none.
-    int shownLanguage() const;
+    std::optional<Language> shownLanguage() const;
 
     AppSettings& settings_;
     const CaptionTables& captions_;

@@ -37,11 +37,11 @@ void CompareFeature::compareWithRadio() {
 
 void CompareFeature::compareWithFile() {
     emit window_.commitPendingEdits();
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
     QString title = CompareTexts::compareWithFile.in(lang);
     title.remove(QStringLiteral("…"));
     const QString path =
-        window_.dialogs().openFileName(ctx_.captions.messages.dataFileFilter.text(lang), title);
+        window_.dialogs().openFileName(ctx_.captions.messages.dataFileFilter.in(lang), title);
     if (path.isEmpty())
         return;
     Document file;
@@ -57,9 +57,9 @@ void CompareFeature::compareWithFile() {
 CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
     const Document& doc = ctx_.doc;
     auto* w = new CompareWindow(documentDifferences(doc.curImage, doc.chTable, other.curImage,
-                                                    other.chTable, ctx_.settings.langIndex),
+                                                    other.chTable, ctx_.settings.language),
                                 radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
-                                ctx_.settings.langIndex, &window_);
+                                ctx_.settings.language, &window_);
     w->setTake([this, other, radio] { take(other, radio); });
     if (radio)
         w->setWrite([this] { commands_.write(); });
@@ -67,9 +67,9 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
 }
 
 void CompareFeature::take(const Document& other, bool radio) {
-    const BiText& name = radio ? CompareTexts::takeRadioValues : CompareTexts::takeFileValues;
+    const LocalText& name = radio ? CompareTexts::takeRadioValues : CompareTexts::takeFileValues;
     ctx_.model.takeValues(other.curImage, other.chTable,
-                          {name.in(kLangEnglish), name.in(kLangChinese)});
+                          {name.in(Language::English), name.in(Language::Chinese)});
 }
 
 } // namespace r5k27

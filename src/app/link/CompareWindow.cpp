@@ -13,7 +13,7 @@ namespace r5k27 {
 
 namespace T = CompareTexts;
 
-CompareWindow::CompareWindow(const QList<FieldDifference>& differences, Source source, int lang,
+CompareWindow::CompareWindow(const QList<FieldDifference>& differences, Source source, Language lang,
                              QWidget* parent)
     : QDialog(parent)
     , table_(new QTableWidget(int(differences.size()), 3, this)) {
@@ -41,7 +41,7 @@ CompareWindow::CompareWindow(const QList<FieldDifference>& differences, Source s
     layout->addWidget(table_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const auto button = [&](const BiText& text, std::function<void()>* action) {
+    const auto button = [&](const LocalText& text, std::function<void()>* action) {
         auto* b = new QPushButton(text.in(lang), this);
         b->setEnabled(!differences.isEmpty());
         buttons->addWidget(b);

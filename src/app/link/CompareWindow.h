@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/DocumentDiff.h"
+#include "lang/Language.h"
 
 #include <QDialog>
 #include <functional>
@@ -15,7 +16,7 @@ class CompareWindow : public QDialog {
 public:
     enum class Source { Radio, File };
 
-    CompareWindow(const QList<FieldDifference>& differences, Source source, int lang,
+    CompareWindow(const QList<FieldDifference>& differences, Source source, Language lang,
                   QWidget* parent = nullptr);
 
     // Runs after the window closed on "Take … Values" / "Write to Radio".

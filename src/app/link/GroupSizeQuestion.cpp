@@ -6,10 +6,10 @@
 
 namespace r5k27 {
 
-GroupSizeDialog::GroupSizeDialog(const CaptionTables& captions, const int& langIndex,
+GroupSizeDialog::GroupSizeDialog(const CaptionTables& captions, const Language& language,
                                  QWidget* parent)
     : captions_(captions)
-    , lang_(langIndex)
+    , lang_(language)
     , parent_(parent) {}
 
 std::optional<int> GroupSizeDialog::ask(int preset) {
@@ -20,8 +20,8 @@ std::optional<int> GroupSizeDialog::ask(int preset) {
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(kMinRadios, kMaxRadios);
     dialog.setIntValue(std::clamp(preset, kMinRadios, kMaxRadios));
-    dialog.setOkButtonText(withoutAccelerator(captions_.buttons.ok.text(lang_)));
-    dialog.setCancelButtonText(withoutAccelerator(captions_.buttons.cancel.text(lang_)));
+    dialog.setOkButtonText(withoutAccelerator(captions_.buttons.ok.in(lang_)));
+    dialog.setCancelButtonText(withoutAccelerator(captions_.buttons.cancel.in(lang_)));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.intValue();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/CaptionTables.h"
+#include "lang/Language.h"
 
 #include <optional>
 
@@ -21,7 +22,7 @@ public:
 // The question as a small number dialog in the current language.
 class GroupSizeDialog : public GroupSizeQuestion {
 public:
-    GroupSizeDialog(const CaptionTables& captions, const int& langIndex, QWidget* parent);
+    GroupSizeDialog(const CaptionTables& captions, const Language& language, QWidget* parent);
     std::optional<int> ask(int preset) override;
 
 private:

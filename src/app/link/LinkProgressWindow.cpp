@@ -49,10 +49,6 @@ void LinkProgressWindow::setProgressValue(int percent) {
     percent_->setText(QString::number(value) + u'%');
 }
 
-int LinkProgressWindow::progressValue() const {
-    return bar_->value();
-}
-
 void LinkProgressWindow::finish() {
     finished_ = true;
     done(QDialog::Accepted);

@@ -17,7 +17,6 @@ public:
 
     // SetProgressValue: the bar and the "n%" label.
     void setProgressValue(int percent);
-    int progressValue() const;
     // The operation is over: the window closes and its event loop returns.
     void finish();
 

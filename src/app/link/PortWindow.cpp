@@ -18,14 +18,14 @@ PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QSt
     , combo_(new QComboBox(this)) {
     setObjectName(QStringLiteral("FrmComSet"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const int lang = settings.langIndex;
-    setWindowTitle(captions.commPort.window.text(lang));
+    const Language lang = settings.language;
+    setWindowTitle(captions.commPort.window.in(lang));
 
     combo_->setEditable(allowsTypedPath());
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) + 40);
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    layOutChooser(*this, new QLabel(captions.commPort.com.text(lang), this), combo_, captions,
+    layOutChooser(*this, new QLabel(captions.commPort.com.in(lang), this), combo_, captions,
                   lang);
 
     connect(combo_, &QComboBox::activated, this, [this] { typed_ = false; });

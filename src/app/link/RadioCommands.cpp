@@ -15,11 +15,6 @@
 
 namespace r5k27 {
 
-namespace {
-constexpr int kCaptionRead = 1;
-constexpr int kCaptionWrite = 2;
-} // namespace
-
 RadioCommands::RadioCommands(AppContext& ctx, const Services& services, QObject* parent)
     : QObject(parent)
     , ctx_(ctx)
@@ -38,7 +33,7 @@ RadioCommands::~RadioCommands() {
 }
 
 int RadioCommands::lang() const {
-    return ctx_.settings.langIndex;
+    return ctx_.settings.language;
 }
 
 bool RadioCommands::isBusy() const {
@@ -60,7 +55,7 @@ bool RadioCommands::openPort() {
     return openRadioPort(link_.port, radioPortName(ctx_.settings), s_.prompter, lang());
 }
 
-bool RadioCommands::confirm(const BiText& what) {
+bool RadioCommands::confirm(const LocalText& what) {
     const QString question =
         what.in(lang()) + QStringLiteral("\r\n") + RadioTexts::continueQuestion.in(lang());
     if (s_.prompter.ask(question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
@@ -72,8 +67,8 @@ bool RadioCommands::confirm(const BiText& what) {
 void RadioCommands::read() {
     if (!claimLink() || !openPort() || !confirm(RadioTexts::readConfirm))
         return;
-    runProgressWindow(new ProgressWindow(ctx_.captions.progress.caption.text(kCaptionRead, lang()),
-                                         ctx_.captions.progress.completion.text(lang()),
+    runProgressWindow(new ProgressWindow(ctx_.captions.progress.read.in(lang()),
+                                         ctx_.captions.progress.completion.in(lang()),
                                          s_.shell.window()),
                       [this] { link_.engine.startRead(); });
 }
@@ -82,8 +77,8 @@ void RadioCommands::readForCompare(const std::function<void(const QByteArray&)>&
     if (!claimLink() || !openPort())
         return;
     comparing_ = true;
-    runProgressWindow(new ProgressWindow(ctx_.captions.progress.caption.text(kCaptionRead, lang()),
-                                         ctx_.captions.progress.completion.text(lang()),
+    runProgressWindow(new ProgressWindow(ctx_.captions.progress.read.in(lang()),
+                                         ctx_.captions.progress.completion.in(lang()),
                                          s_.shell.window()),
                       [this] { link_.engine.startRead(); });
     comparing_ = false;
@@ -123,8 +118,8 @@ void RadioCommands::runWrite(int groupSize) {
     if (!s_.backups.saveBeforeWrite(doc.curImage, doc.chTable, ctx_.settings))
         messages_.post(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 
-    const QString caption = ctx_.captions.progress.caption.text(kCaptionWrite, lang());
-    const QString completion = ctx_.captions.progress.completion.text(lang());
+    const QString caption = ctx_.captions.progress.write.in(lang());
+    const QString completion = ctx_.captions.progress.completion.in(lang());
     if (groupSize <= 0) {
         runProgressWindow(new ProgressWindow(caption, completion, s_.shell.window()),
                           [this, radioBuf] { link_.engine.startWrite(radioBuf); });
@@ -135,7 +130,7 @@ void RadioCommands::runWrite(int groupSize) {
     stopAfterRadio_ = false;
     auto* window = new GroupProgressWindow(
         {caption, completion, RadioTexts::radioNumberLabel.in(lang()),
-         RadioTexts::connectNextRadio.in(lang()), ctx_.captions.buttons.cancel.text(lang())},
+         RadioTexts::connectNextRadio.in(lang()), ctx_.captions.buttons.cancel.in(lang())},
         groupSize, s_.shell.window());
     groupWindow_ = window;
     runProgressWindow(
@@ -143,10 +138,6 @@ void RadioCommands::runWrite(int groupSize) {
 }
 
 void RadioCommands::radioInfo() {
-    runInfo();
-}
-
-void RadioCommands::readRMGDataFromRadio() {
     runInfo();
 }
 
@@ -240,7 +231,7 @@ void RadioCommands::verifyWrite(const QByteArray& sent) {
     verifySent_ = sent;
     if (openPort())
         runProgressWindow(new ProgressWindow(VerifyTexts::verifyAfterWriting.in(lang()),
-                                             ctx_.captions.progress.completion.text(lang()),
+                                             ctx_.captions.progress.completion.in(lang()),
                                              s_.shell.window()),
                           [this] { link_.engine.startRead(); });
     verifying_ = false;

@@ -6,6 +6,7 @@
 #include "RadioShell.h"
 #include "common/MessageQueue.h"
 #include "platform/SerialLink.h"
+#include "lang/Language.h"
 
 #include <QObject>
 #include <QPointer>
@@ -40,17 +41,14 @@ public:
     // Commits open edits, then starts the write once the menu command has returned.
     void write();
     void groupWrite();
-    // mnuRadioInfo: a handshake only.
+    // A handshake only: the radio names its model and firmware.
     void radioInfo();
-    // ReadRMGDataFromRadio: the same.
-    void readRMGDataFromRadio();
     // Reads the radio with the read's progress and questions but leaves the document alone;
     // done gets the radio's image after a successful read.
     void readForCompare(const std::function<void(const QByteArray&)>& done);
 
     bool isBusy() const;
     SerialLink& link() { return link_; }
-    const QTimer& timerWrite() const { return timerWrite_; }
     int groupSize() const { return groupSize_; }
     // The progress window while an operation shows one.
     LinkProgressWindow* progressWindow() const { return window_; }
@@ -63,12 +61,12 @@ private:
     void finished(const LinkOutcome& outcome) override;
     void readSucceeded(const QByteArray& image);
 
-    int lang() const;
+    Language lang() const;
     // False while another operation holds the link; a pending radio-information handshake
     // gives way.
     bool claimLink();
     bool openPort();
-    bool confirm(const BiText& what);
+    bool confirm(const LocalText& what);
     void runWrite(int groupSize);
     void runInfo();
     // Shows the window modally; start runs once its event loop carries the link.

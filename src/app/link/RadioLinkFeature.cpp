@@ -31,7 +31,7 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     , listPorts_(std::move(options.listPorts))
     , backups_(std::move(options.backupFolder))
     , shell_(std::make_unique<Shell>(window))
-    , groupSizeDialog_(ctx.captions, ctx.settings.langIndex, &window) {
+    , groupSizeDialog_(ctx.captions, ctx.settings.language, &window) {
     GroupSizeQuestion& groupSize = options.groupSize ? *options.groupSize : groupSizeDialog_;
     commands_ = std::make_unique<RadioCommands>(
         ctx, RadioCommands::Services{prompter, *shell_, groupSize, backups_,
@@ -60,7 +60,7 @@ void RadioLinkFeature::showPortWindow() {
 void RadioLinkFeature::openBackupFolder() {
     const QString folder = backups_.folder();
     if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        prompter_.error(RadioTexts::backupFolderFailed.in(ctx_.settings.langIndex).arg(folder));
+        prompter_.error(RadioTexts::backupFolderFailed.in(ctx_.settings.language).arg(folder));
 }
 
 } // namespace r5k27

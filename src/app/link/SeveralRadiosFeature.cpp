@@ -13,7 +13,7 @@
 namespace r5k27 {
 
 namespace {
-constexpr BiText kMenuText{"Write to Several Radios…", "写入多台对讲机…"};
+constexpr LocalText kMenuText{"Write to Several Radios…", "写入多台对讲机…"};
 }
 
 SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
@@ -41,7 +41,7 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
     const Document& doc = ctx_.doc;
     QByteArray image = prepareRadioBuf();
     if (const auto refusal = encodeImage(doc.curImage, doc.chTable, image)) {
-        prompter_.warn(refusal->message(ctx_.settings.langIndex));
+        prompter_.warn(refusal->message(ctx_.settings.language));
         return nullptr;
     }
     return new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),

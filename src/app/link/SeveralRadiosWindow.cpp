@@ -29,13 +29,13 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     , image_(std::move(image))
     , write_(settings, versions, prompter)
     , choose_(
-          new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(settings.langIndex), this))
+          new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(settings.language), this))
     , ports_(new QListWidget(this))
     , table_(new QTableWidget(0, ColumnCount, this))
-    , start_(new QPushButton(T::start.in(settings.langIndex), this))
-    , stop_(new QPushButton(T::stop.in(settings.langIndex), this))
-    , close_(new QPushButton(T::close.in(settings.langIndex), this)) {
-    const int lang = settings.langIndex;
+    , start_(new QPushButton(T::start.in(settings.language), this))
+    , stop_(new QPushButton(T::stop.in(settings.language), this))
+    , close_(new QPushButton(T::close.in(settings.language), this)) {
+    const Language lang = settings.language;
     setWindowTitle(T::title.in(lang));
     setObjectName(QStringLiteral("frmSeveralRadios"));
     for (const SerialPortEntry& entry : ports) {
@@ -110,7 +110,7 @@ void SeveralRadiosWindow::showRow(int row) {
     if (row >= table_->rowCount() || row >= write_.rows().size())
         return;
     const PortRow& r = write_.rows()[row];
-    const int lang = settings_.langIndex;
+    const Language lang = settings_.language;
     QString radio = r.identity.model;
     if (!r.identity.firmware.isEmpty())
         radio += QStringLiteral(" ") + r.identity.firmware;
@@ -128,7 +128,7 @@ void SeveralRadiosWindow::showSummary() {
     stop_->hide();
     close_->setEnabled(true);
     const bool all = write_.writtenCount() == write_.rows().size();
-    prompter_.ask(portOutcomeLines(write_, settings_.langIndex).join(QStringLiteral("\r\n")),
+    prompter_.ask(portOutcomeLines(write_, settings_.language).join(QStringLiteral("\r\n")),
                   Buttons::Ok, all ? Icon::Information : Icon::Warning);
 }
 

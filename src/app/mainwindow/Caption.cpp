@@ -10,9 +10,9 @@ QString fileNameOfPath(const QString& path) {
 }
 
 QString mainWindowCaption(const AppSettings& settings, int workMode, const QString& docPath) {
-    static constexpr BiText fileNameLabel{"File Name", "文件名"};
+    static constexpr LocalText fileNameLabel{"File Name", "文件名"};
     return settings.modelName + u'[' + bandTextOfWorkMode(workMode) + QStringLiteral("][") +
-           fileNameLabel.in(settings.langIndex) + u':' + fileNameOfPath(docPath) + u']';
+           fileNameLabel.in(settings.language) + u':' + fileNameOfPath(docPath) + u']';
 }
 
 QString bandStatusText(const AppSettings& settings, int workMode) {

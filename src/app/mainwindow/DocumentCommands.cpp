@@ -11,8 +11,8 @@ DocumentCommands::DocumentCommands(Document& doc, const AppSettings& settings,
     , captions_(captions)
     , s_(services) {}
 
-const QString& DocumentCommands::text(const CaptionTable& table) const {
-    return table.text(settings_.langIndex);
+QString DocumentCommands::text(const LocalText& table) const {
+    return table.in(settings_.language);
 }
 
 QString DocumentCommands::dialogFilter() const {
@@ -20,7 +20,7 @@ QString DocumentCommands::dialogFilter() const {
 }
 
 QString DocumentCommands::dialogTitle(MenuItem command) const {
-    return withoutAccelerator(captions_.menuText(command, settings_.langIndex));
+    return withoutAccelerator(captions_.menuText(command, settings_.language));
 }
 
 void DocumentCommands::newFromMenu() {

@@ -5,6 +5,7 @@
 #include "common/Prompter.h"
 #include "image/Document.h"
 #include "lang/CaptionTables.h"
+#include "lang/Language.h"
 
 namespace r5k27 {
 
@@ -45,7 +46,7 @@ public:
     QString dialogTitle(MenuItem command) const;
 
 private:
-    const QString& text(const CaptionTable& table) const;
+    QString text(const LocalText& table) const;
     // Yes in the save question of Open or Exit: an untitled document goes through Save As.
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();

@@ -52,12 +52,12 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::refreshModifiedPanel() {
     modifiedPanel_->setText(services_.store.isModified()
-                                ? ShellCaptions::modified.in(ctx_.settings.langIndex)
+                                ? ShellCaptions::modified.in(ctx_.settings.language)
                                 : QString());
 }
 
 void MainWindow::showHelp(const QString& sectionId) {
-    r5k27::showHelp(sectionId, ctx_.settings.langIndex, this);
+    r5k27::showHelp(sectionId, ctx_.settings.language, this);
 }
 
 QString MainWindow::activeHelpSection() const {
@@ -80,7 +80,7 @@ void MainWindow::showModelInformation() {
 
 void MainWindow::explainUnavailableCommands() {
     using enum MenuItem;
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
     for (const auto& [item, why] : {std::pair{KeyAssignm, ShellCaptions::noKeyAssignment},
                                     {ScanInfo, ShellCaptions::noScanSettings},
                                     {CheckRadioBand, ShellCaptions::noRadioBandCheck},

@@ -35,9 +35,9 @@ void MainWindow::followDocument(const DocumentChange& change) {
 }
 
 void MainWindow::refreshUndoItems() {
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
     auto show = [&](MenuItem item, QAction* button, bool possible, const EditName& name) {
-        const QString detail = lang == kLangChinese ? name.chinese : name.english;
+        const QString detail = name.in(lang);
         const QString caption =
             captionWithDetail(ctx_.captions.menuText(item, lang), possible ? detail : QString());
         action(item)->setText(caption);
@@ -57,7 +57,7 @@ void MainWindow::documentFileUsed(const QString& path) {
 }
 
 void MainWindow::refreshRecentFiles() {
-    recentMenu_->setTitle(MainWindowTexts::recentFiles.in(ctx_.settings.langIndex));
+    recentMenu_->setTitle(MainWindowTexts::recentFiles.in(ctx_.settings.language));
     recentMenu_->clear();
     const QStringList paths = recentFiles_.paths();
     for (qsizetype i = 0; i < paths.size(); ++i) {
@@ -73,7 +73,7 @@ void MainWindow::refreshRecentFiles() {
 
 void MainWindow::openRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        services_.prompter.warn(MainWindowTexts::recentFileMissing.in(ctx_.settings.langIndex)
+        services_.prompter.warn(MainWindowTexts::recentFileMissing.in(ctx_.settings.language)
                                     .arg(QDir::toNativeSeparators(path)));
         recentFiles_.remove(path);
         refreshRecentFiles();

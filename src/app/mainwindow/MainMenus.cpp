@@ -162,10 +162,10 @@ void MainWindow::buildToolbar() {
         [this] { showAbout(); });
 }
 
-QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
+QAction* MainWindow::addFileCommand(const char* objectName, const LocalText& text,
                                     std::function<void()> handler, bool separated) {
     QAction* print = action(MenuItem::FilePrint);
-    auto* a = new QAction(text.in(ctx_.settings.langIndex), fileMenu_);
+    auto* a = new QAction(text.in(ctx_.settings.language), fileMenu_);
     a->setObjectName(QString::fromLatin1(objectName));
     connect(a, &QAction::triggered, this, std::move(handler));
     fileMenu_->insertAction(print, a);
@@ -175,10 +175,10 @@ QAction* MainWindow::addFileCommand(const char* objectName, const BiText& text,
     return a;
 }
 
-QAction* MainWindow::addMenuCommand(MenuItem menu, const char* objectName, const BiText& text,
+QAction* MainWindow::addMenuCommand(MenuItem menu, const char* objectName, const LocalText& text,
                                     std::function<void()> handler) {
     QMenu* parent = action(menu)->menu();
-    auto* a = new QAction(text.in(ctx_.settings.langIndex), parent);
+    auto* a = new QAction(text.in(ctx_.settings.language), parent);
     a->setObjectName(QString::fromLatin1(objectName));
     connect(a, &QAction::triggered, this, std::move(handler));
     parent->addAction(a);

@@ -69,8 +69,8 @@ MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWid
 
 MainWindow::~MainWindow() = default;
 
-const QString& MainWindow::text(const CaptionTable& table) const {
-    return table.text(ctx_.settings.langIndex);
+QString MainWindow::text(const LocalText& table) const {
+    return table.in(ctx_.settings.language);
 }
 
 void MainWindow::placeWindow() {
@@ -134,7 +134,7 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::buildTree() {
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
     auto entry = [lang, this](MenuItem item) {
         return withoutAccelerator(ctx_.captions.menuText(item, lang));
     };
@@ -151,7 +151,7 @@ void MainWindow::buildTree() {
 }
 
 void MainWindow::applyLanguageTexts() {
-    const int lang = ctx_.settings.langIndex;
+    const Language lang = ctx_.settings.language;
     useQtTexts(lang);
     refreshPortStatus();
     loadBackgroundPicture();
@@ -187,7 +187,7 @@ void MainWindow::refreshCaption() {
 
 void MainWindow::loadBackgroundPicture() {
     const QBrush picture = tiledBackground(
-        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(ctx_.settings.langIndex)));
+        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(ctx_.settings.language)));
     mdiArea_->setBackground(picture.style() == Qt::NoBrush ? palette().brush(QPalette::Dark)
                                                            : picture);
 }

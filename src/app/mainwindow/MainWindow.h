@@ -6,6 +6,7 @@
 #include "RecentFiles.h"
 #include "image/EditHistory.h"
 #include "lang/MainMenuCaptions.h"
+#include "lang/Language.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -56,11 +57,11 @@ public:
     bool showChild(ChildKind kind);
     // A File menu entry of a feature, placed before Print, with its text in both languages;
     // separated: a line follows it (entries that belong together leave it out).
-    QAction* addFileCommand(const char* objectName, const BiText& text,
+    QAction* addFileCommand(const char* objectName, const LocalText& text,
                             std::function<void()> handler, bool separated = true);
     // A feature's own entry at the end of a menu of the bar (Program, Setup), retranslated with
     // the menus.
-    QAction* addMenuCommand(MenuItem menu, const char* objectName, const BiText& text,
+    QAction* addMenuCommand(MenuItem menu, const char* objectName, const LocalText& text,
                             std::function<void()> handler);
     FileDialogs& dialogs() { return services_.dialogs; }
     // The status bar's port panel after the port choice changed.
@@ -124,7 +125,7 @@ private:
     void refreshRecentFiles();
     // Caption and band panel after the document's values were replaced in place.
     void followDocument(const DocumentChange& change);
-    const QString& text(const CaptionTable& table) const;
+    QString text(const LocalText& table) const;
 
     AppContext& ctx_;
     MainWindowServices services_;
@@ -144,7 +145,7 @@ private:
     std::array<std::function<void()>, kMenuItemCount> commandHandlers_;
     QList<std::pair<QAction*, MenuItem>> toolbarTips_;
     QMenu* fileMenu_ = nullptr;
-    QList<std::pair<QAction*, BiText>> featureFileItems_;
+    QList<std::pair<QAction*, LocalText>> featureFileItems_;
     QTimer timerReNew_;
     bool groupWriteShown_ = true;
 };

@@ -22,8 +22,6 @@ class TreeSplitterBar : public QWidget {
 public:
     explicit TreeSplitterBar(QWidget* pane, QWidget* parent = nullptr);
 
-    bool isDragging() const { return moveTree_; }
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -50,7 +50,7 @@ QString labelNameFor(const char* fieldName) {
 FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
     : QWidget(parent)
     , ctx_(ctx)
-    , lang_(ctx.settings.langIndex) {
+    , lang_(ctx.settings.language) {
     setObjectName(QStringLiteral("FrmOptFeatures"));
     setWindowTitle(textOf(T::window));
     build();
@@ -175,7 +175,7 @@ QWidget* FrmOptFeatures::buildLeftColumn() {
     return column;
 }
 
-QGroupBox* FrmOptFeatures::buildRssiFrame(const BiText& caption, int firstPoint) {
+QGroupBox* FrmOptFeatures::buildRssiFrame(const LocalText& caption, int firstPoint) {
     auto* frame = new QGroupBox(textOf(caption));
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < kRssiGroup; ++i) {
@@ -236,9 +236,9 @@ QWidget* FrmOptFeatures::buildButtons() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    auto* closeButton = new QPushButton(ctx_.captions.buttons.close.text(lang_));
+    auto* closeButton = new QPushButton(ctx_.captions.buttons.close.in(lang_));
     closeButton->setObjectName(QStringLiteral("CommandClose"));
-    auto* help = new QPushButton(ctx_.captions.buttons.help.text(lang_));
+    auto* help = new QPushButton(ctx_.captions.buttons.help.in(lang_));
     help->setObjectName(QStringLiteral("CommandHelp")); // no help exists yet
     layout->addWidget(closeButton);
     layout->addWidget(help);
@@ -355,12 +355,11 @@ void FrmOptFeatures::storeRssiPoint(int k) {
     if (!loaded_)
         return;
     const bool fmAm = k < kRssiGroup;
-    const BiText& frame = fmAm ? T::fmAmRssi : T::usbLsbRssi;
+    const LocalText& frame = fmAm ? T::fmAmRssi : T::usbLsbRssi;
     const QString point = QString::fromLatin1(T::rssiPoints[k % kRssiGroup]);
-    const auto name = [&](int lang) { return T::rssiChange.in(lang).arg(frame.in(lang), point); };
     OptionTextField* field = rssi_[std::size_t(k)];
     field->showStored(ctx_.model.setRssiPoint(k, field->text(),
-                                              EditName{name(kLangEnglish), name(kLangChinese)},
+                                              formatted(T::rssiChange, frame, point),
                                               QStringLiteral("option-rssi-%1").arg(k)));
 }
 

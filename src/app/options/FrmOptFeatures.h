@@ -3,6 +3,7 @@
 #include "common/DocumentEvents.h"
 #include "lang/OptionWindowCaptions.h"
 #include "options/OptionValues.h"
+#include "lang/Language.h"
 
 #include <QWidget>
 #include <array>
@@ -52,14 +53,14 @@ private:
         int mode; // operating mode 0..4 of a mode switch, -1 for the others
     };
 
-    QString textOf(const BiText& text) const { return text.in(lang_); }
+    QString textOf(const LocalText& text) const { return text.in(lang_); }
 
     void build();
     QWidget* buildLeftColumn();
     QWidget* buildMiddleColumn();
     QGroupBox* buildPublicFrame();
     QGroupBox* buildModeFrame();
-    QGroupBox* buildRssiFrame(const BiText& caption, int firstPoint);
+    QGroupBox* buildRssiFrame(const LocalText& caption, int firstPoint);
     QWidget* buildButtons();
     void addList(QGridLayout* grid, const char* name, OptionId id, const OptionControlText& text);
     void addSwitch(QGridLayout* grid, int row, const char* name, OptionId id,
@@ -86,7 +87,7 @@ private:
 
     AppContext& ctx_;
     // The language of the settings when the window opened: a change of language closes it.
-    const int lang_;
+    const Language lang_;
     bool loaded_ = false;
     std::vector<ListControl> lists_;
     std::vector<SwitchControl> switches_;

@@ -34,7 +34,7 @@ constexpr int kMemRows = 6;
 
 class CardWriter {
 public:
-    CardWriter(const Document& doc, const AppSettings& settings, int lang, const QDate& date)
+    CardWriter(const Document& doc, const AppSettings& settings, Language lang, const QDate& date)
         : doc_(doc)
         , settings_(settings)
         , lang_(lang)
@@ -57,7 +57,7 @@ public:
     }
 
 private:
-    QString t(const BiText& text) const { return text.in(lang_); }
+    QString t(const LocalText& text) const { return text.in(lang_); }
 
     QString header(int mode) const {
         return QStringLiteral("%1   %2 [%3]   %4: %5   %6: %7")
@@ -104,7 +104,7 @@ private:
         table.heading = memory ? t(PrintTexts::memChannels)
                                : t(PrintTexts::group).arg(groupTextFromNumber(group)) +
                                      (name.isEmpty() ? QString() : QStringLiteral(" - ") + name);
-        for (const BiText* head : {&PrintTexts::channel, &PrintTexts::frequency, &PrintTexts::mode,
+        for (const LocalText* head : {&PrintTexts::channel, &PrintTexts::frequency, &PrintTexts::mode,
                                    &PrintTexts::tone, &PrintTexts::scan, &PrintTexts::switchesOn})
             table.columns << t(*head);
         const QStringList tones = shortToneList(lang_);
@@ -201,23 +201,23 @@ private:
 
     const Document& doc_;
     const AppSettings& settings_;
-    int lang_;
+    Language lang_;
     QDate date_;
     QList<CardPage> pages_;
 };
 
 } // namespace
 
-QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, int lang,
+QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, Language lang,
                                  const QDate& date) {
     return CardWriter(doc, settings, lang, date).pages();
 }
 
-void printChannelCard(const QList<CardPage>& pages, int lang, QPagedPaintDevice& device) {
+void printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device) {
     CardPainter(pages, PrintTexts::pageOf.in(lang)).paint(device);
 }
 
-QByteArray channelCardPdf(const QList<CardPage>& pages, int lang, const QPageSize& pageSize) {
+QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -225,7 +225,7 @@ QByteArray channelCardPdf(const QList<CardPage>& pages, int lang, const QPageSiz
         writer.setPageSize(pageSize);
         writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(PrintTexts::title.in(kLangEnglish));
+        writer.setTitle(PrintTexts::title.in(Language::English));
         printChannelCard(pages, lang, writer);
     }
     return buffer.data();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -31,12 +33,12 @@ struct CardPage {
 // name and its channels with frequency, mode, tone, scan and the switches that are on) and one
 // for the "MEM" channels, then a page with the options and DTMF codes. Tables are kept whole
 // on a sheet where they fit one.
-QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, int lang,
+QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, Language lang,
                                  const QDate& date);
 
 // Draws the pages on the device (printer or PDF writer), each sheet numbered at its foot.
-void printChannelCard(const QList<CardPage>& pages, int lang, QPagedPaintDevice& device);
+void printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device);
 // The card as a PDF document of that page size.
-QByteArray channelCardPdf(const QList<CardPage>& pages, int lang, const QPageSize& pageSize);
+QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize);
 
 } // namespace r5k27

@@ -26,7 +26,7 @@ PrintFeature::PrintFeature(AppContext& ctx, MainWindow& window, FileDialogs& dia
 }
 
 int PrintFeature::lang() const {
-    return ctx_.settings.langIndex;
+    return ctx_.settings.language;
 }
 
 QPageSize PrintFeature::defaultPageSize() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelCard.h"
+#include "lang/Language.h"
 
 #include <QPageSize>
 #include <QString>
@@ -29,7 +30,7 @@ public:
 
 private:
     QList<CardPage> cardPages() const;
-    int lang() const;
+    Language lang() const;
 
     AppContext& ctx_;
     MainWindow& window_;

@@ -74,7 +74,7 @@ RogerBeepWindow::~RogerBeepWindow() {
 }
 
 int RogerBeepWindow::lang() const {
-    return ctx_.settings.langIndex;
+    return ctx_.settings.language;
 }
 
 const ToneSeq& RogerBeepWindow::sequence() const {
@@ -132,9 +132,9 @@ void RogerBeepWindow::buildControls() {
     playButton_->setObjectName(QStringLiteral("Command1"));
     stopButton_ = new QPushButton(this);
     stopButton_->setObjectName(QStringLiteral("Command2"));
-    auto* close = new QPushButton(ctx_.captions.buttons.close.text(lang()), this);
+    auto* close = new QPushButton(ctx_.captions.buttons.close.in(lang()), this);
     close->setObjectName(QStringLiteral("CommandClose"));
-    auto* help = new QPushButton(ctx_.captions.buttons.help.text(lang()), this);
+    auto* help = new QPushButton(ctx_.captions.buttons.help.in(lang()), this);
     help->setObjectName(QStringLiteral("CommandHelp"));
     connect(playButton_, &QPushButton::clicked, this, &RogerBeepWindow::play);
     connect(stopButton_, &QPushButton::clicked, this, &RogerBeepWindow::stop);
@@ -214,12 +214,9 @@ void RogerBeepWindow::chooseLength(int step, int index) {
             selectListIndex(stepLengthList(), sequence().steps[std::size_t(step - 1)].durCode));
 }
 
-EditName RogerBeepWindow::editName(const BiText& name, int step) const {
-    auto text = [&](const char* pattern) {
-        QString s = QString::fromUtf8(pattern).arg(curTone_);
-        return step > 0 ? s.arg(step) : s;
-    };
-    return EditName{text(name.en), text(name.zh)};
+EditName RogerBeepWindow::editName(const LocalText& name, int step) const {
+    const QString tone = QString::number(curTone_);
+    return step > 0 ? formatted(name, tone, QString::number(step)) : formatted(name, tone);
 }
 
 void RogerBeepWindow::play() {

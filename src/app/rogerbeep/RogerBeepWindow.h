@@ -2,6 +2,7 @@
 
 #include "common/DocumentEvents.h"
 #include "image/MemoryImage.h"
+#include "lang/Language.h"
 
 #include <QWidget>
 #include <array>
@@ -14,7 +15,7 @@ class QTabBar;
 namespace r5k27 {
 
 struct AppContext;
-struct BiText;
+struct LocalText;
 class ToneSequencePicture;
 class ToneSink;
 
@@ -46,9 +47,9 @@ private:
     void chooseInterTime(int index);
     void chooseFrequency(int step, const QString& text);
     void chooseLength(int step, int index);
-    EditName editName(const BiText& name, int step = 0) const;
+    EditName editName(const LocalText& name, int step = 0) const;
     const ToneSeq& sequence() const;
-    int lang() const;
+    Language lang() const;
 
     AppContext& ctx_;
     ToneSink& sink_;

@@ -13,9 +13,9 @@
 namespace r5k27 {
 
 QPixmap splashPicture(const AppContext& ctx) {
-    const int lang = ctx.settings.langIndex;
+    const Language lang = ctx.settings.language;
     const QString file = ctx.paths.inProgramFolder(
-        lang == kLangChinese ? QStringLiteral("StartC.jpg") : QStringLiteral("StartE.jpg"));
+        lang == Language::Chinese ? QStringLiteral("StartC.jpg") : QStringLiteral("StartE.jpg"));
     if (QFileInfo(file).isFile()) {
         const QPixmap picture(file);
         if (!picture.isNull())

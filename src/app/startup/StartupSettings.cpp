@@ -37,7 +37,7 @@ bool isWord(const QString& text) {
 
 void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryImage& curImage) {
     settings.comPortNo = 1;
-    settings.langIndex = kLangEnglish;
+    settings.language = Language::English;
 
     const bool fileMissing = !file.exists();
     const QString firstRunText = file.read(kSection, QStringLiteral("IsFirstRun"));
@@ -60,11 +60,11 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
         file.write(kSection, QStringLiteral("IsFirstRun"),
                    isWord(firstRunText) ? QStringLiteral("False") : QStringLiteral("0"));
     } else {
-        const int lang = integerOr(file.read(kSection, QStringLiteral("CurrentLanguage")), 1);
-        settings.langIndex = isValidLangIndex(lang) ? lang : kLangEnglish;
+        const int stored = integerOr(file.read(kSection, QStringLiteral("CurrentLanguage")), 1);
+        settings.language = languageFromSetting(stored).value_or(Language::English);
     }
     file.write(kSection, QStringLiteral("comPort"), QString::number(settings.comPortNo));
-    file.write(kSection, QStringLiteral("CurrentLanguage"), QString::number(settings.langIndex));
+    file.write(kSection, QStringLiteral("CurrentLanguage"), QString::number(settingOf(settings.language)));
 }
 
 bool isWritableLocation(const QString& file) {

@@ -8,7 +8,7 @@ QString versionProgramPath(const InstallPaths& paths, const QString& folder,
 }
 
 bool startVersionProgram(const QString& otherTag, const VersionList& versions,
-                         const InstallPaths& paths, const QString& ownFileName, int lang,
+                         const InstallPaths& paths, const QString& ownFileName, Language lang,
                          Prompter& prompter, const VersionLaunchHooks& hooks) {
     const QString folder = versions.folderOfVersion(otherTag);
     const QString path = versionProgramPath(paths, folder, ownFileName);

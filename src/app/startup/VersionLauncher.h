@@ -3,6 +3,7 @@
 #include "InstallPaths.h"
 #include "common/Prompter.h"
 #include "image/VersionList.h"
+#include "lang/Language.h"
 
 #include <functional>
 
@@ -22,7 +23,7 @@ QString versionProgramPath(const InstallPaths& paths, const QString& folder,
 // Starts the installed program version that handles otherTag and ends this one, or tells the
 // user that no such version is installed. Returns true when this program is ending.
 bool startVersionProgram(const QString& otherTag, const VersionList& versions,
-                         const InstallPaths& paths, const QString& ownFileName, int lang,
+                         const InstallPaths& paths, const QString& ownFileName, Language lang,
                          Prompter& prompter, const VersionLaunchHooks& hooks);
 
 } // namespace r5k27

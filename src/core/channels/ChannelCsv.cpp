@@ -1,5 +1,7 @@
 #include "ChannelCsv.h"
 
+#include "lang/CsvCaptions.h"
+
 #include "BandLimits.h"
 #include "ChannelFields.h"
 #include "ChannelNames.h"
@@ -24,6 +26,8 @@
 #include <unordered_map>
 
 namespace r5k27 {
+
+namespace C = CsvCaptions;
 namespace {
 
 constexpr int kMemRows = 6;
@@ -189,13 +193,12 @@ private:
         const int i = column(name);
         return i >= 0 && i < fields_->size() ? (*fields_)[i].trimmed() : QString();
     }
-    CsvProblem problem(const QString& value, const QString& en, const QString& zh) const {
-        return {row_, value, en, zh};
+    CsvProblem problem(const QString& value, const LocalString& why) const {
+        return {row_, value, why};
     }
     CsvProblem badValue(const char* column) const {
         return problem(field(column),
-                       QStringLiteral("%1: value not allowed").arg(QLatin1String(column)),
-                       QStringLiteral("%1：不允许的值").arg(QLatin1String(column)));
+                       formatted(C::valueNotAllowed, QString::fromLatin1(column)));
     }
 
     std::optional<CsvProblem> readPlace(Place& place) const {
@@ -210,7 +213,7 @@ private:
                 group >= 1 && group <= kGroupCount && chNo >= 1 && chNo <= kOrdinaryChannels;
             if (!modeOk || !(memory || ordinary))
                 return problem(field("WorkMode") + u' ' + field("Group") + u' ' + field("Channel"),
-                               QStringLiteral("no such channel"), QStringLiteral("没有此信道"));
+                               C::noSuchChannel);
             place = {mode, memory ? 1 : group, chNo};
             return std::nullopt;
         }
@@ -226,8 +229,7 @@ private:
             place = {mode, 1, int(local - kMemBase) + kOrdinaryChannels};
             return std::nullopt;
         }
-        return problem(field("Location"), QStringLiteral("location outside 1..406 and 501..906"),
-                       QStringLiteral("位置不在 1..406 和 501..906 之内"));
+        return problem(field("Location"), C::locationOutside);
     }
 
     std::optional<CsvProblem> readFrequency(const Place& place, ChannelRec& out) const {
@@ -236,8 +238,7 @@ private:
         const auto frequency = Frequency::parse(text);
         if (!frequency || !frequency->isWithin(limits)) {
             const QString band = bandTextOfWorkMode(place.mode);
-            return problem(text, QStringLiteral("frequency outside the band %1").arg(band),
-                           QStringLiteral("频率超出频段 %1").arg(band));
+            return problem(text, formatted(C::frequencyOutside, band));
         }
         // Every digit the list gives is kept: the radio holds 10 Hz steps.
         const QString stored = frequency->snapped(limits).storedDigitsExact();
@@ -251,17 +252,14 @@ private:
         const QString text = (own ? field("R5K27Mode") : field("Mode")).toUpper();
         const QStringList known = own ? allModeTexts() : allModeTexts().mid(0, kModePA);
         if (!known.contains(text))
-            return problem(text, QStringLiteral("mode not available"),
-                           QStringLiteral("不可用的模式"));
+            return problem(text, C::modeNotAvailable);
         ModeSwitches switches = image_.optFeat.modeEnable;
         if (place.memory())
             switches[kModePA] = 0; // memory channels are never offered PA
         out.mode = normalizeMode(modeCodeFromText(text), switches);
         if (out.mode != modeCodeFromText(text)) {
             const QString taken = modeTextFromCode(out.mode);
-            change_ =
-                problem(text, QStringLiteral("taken as %1: %2 is switched off").arg(taken, text),
-                        QStringLiteral("已按 %1 导入：%2 已关闭").arg(taken, text));
+            change_ = problem(text, formatted(C::takenAs, taken, text));
         }
         return std::nullopt;
     }
@@ -285,8 +283,7 @@ private:
         if (kind == u"DTCS") {
             const QString polarity = field("DtcsPolarity").toUpper();
             if (!polarity.isEmpty() && polarity != u"NN")
-                return problem(polarity, QStringLiteral("DCS polarity other than normal (NN)"),
-                               QStringLiteral("DCS 极性不是正常 (NN)"));
+                return problem(polarity, C::dcsPolarity);
             const QString text = field("DtcsCode");
             const auto code = parseInteger(text);
             for (int n = 1; code && n <= kDcsCount; ++n)
@@ -296,12 +293,10 @@ private:
                 }
             return toneNotInList(text);
         }
-        return problem(field("Tone"), QStringLiteral("tone mode not available"),
-                       QStringLiteral("不可用的亚音模式"));
+        return problem(field("Tone"), C::toneModeNotAvailable);
     }
     CsvProblem toneNotInList(const QString& text) const {
-        return problem(text, QStringLiteral("tone not in the list"),
-                       QStringLiteral("亚音不在列表中"));
+        return problem(text, C::toneNotInList);
     }
 
     std::optional<CsvProblem> readDuplexAndSkip(ChannelRec& out) const {
@@ -309,8 +304,7 @@ private:
         if (duplex.isEmpty() || duplex == u"+" || duplex == u"-")
             out.repShift = duplex.isEmpty() ? 0 : duplex == u"+" ? 1 : 2;
         else
-            return problem(duplex, QStringLiteral("duplex not available"),
-                           QStringLiteral("不可用的差频方式"));
+            return problem(duplex, C::duplexNotAvailable);
         out.scanAdd = field("Skip").toUpper() == u"S" ? 0 : 1;
         return std::nullopt;
     }
@@ -373,10 +367,6 @@ void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
 
 } // namespace
 
-QString CsvProblem::reason(int lang) const {
-    return lang == kLangChinese ? chinese : english;
-}
-
 QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
     QString out = csvLine(kCommonColumns + ownColumns());
     for (int mode = 0; mode < kModeCount; ++mode) {
@@ -408,9 +398,7 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     CsvReader records(in);
     const std::optional<CsvRecord> head = records.next();
     if (!head || head->malformed || !RowReader(head->fields, image).usable()) {
-        result.problems << CsvProblem{1, head ? head->raw : QString(),
-                                      QStringLiteral("no Location and Frequency columns"),
-                                      QStringLiteral("没有 Location 和 Frequency 列")};
+        result.problems << CsvProblem{1, head ? head->raw : QString(), C::noColumns};
         return result;
     }
     const RowReader reader(head->fields, image);
@@ -418,8 +406,7 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     while (const std::optional<CsvRecord> next = records.next()) {
         const CsvRecord& rec = *next;
         if (rec.malformed || rec.fields.size() != head->fields.size()) {
-            result.problems << CsvProblem{rec.number, rec.raw, QStringLiteral("malformed line"),
-                                          QStringLiteral("格式错误的行")};
+            result.problems << CsvProblem{rec.number, rec.raw, C::malformedLine};
             continue;
         }
         Place place;
@@ -429,7 +416,7 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
         } else if (taken.count(place)) {
             result.problems << CsvProblem{
                 rec.number, QString::number(locationOf(place.mode, place.group, place.chNo)),
-                QStringLiteral("duplicate location"), QStringLiteral("重复的位置")};
+                C::duplicateLocation};
         } else {
             taken.emplace(place, channel);
             if (reader.change())

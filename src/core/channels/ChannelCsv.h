@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelRec.h"
+#include "lang/Language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -17,10 +18,9 @@ struct MemoryImage;
 struct CsvProblem {
     int row = 0; // record number in the file, the header being 1
     QString value;
-    QString english;
-    QString chinese;
+    LocalString why;
 
-    QString reason(int lang) const;
+    QString reason(Language lang) const { return why.in(lang); }
 };
 
 struct CsvImportResult {

@@ -17,7 +17,7 @@ using F = ChannelField;
 // Panel order; the two lists without a setting carry their own caption.
 struct DetailRow {
     std::optional<ChannelField> field;
-    BiText ownCaption;
+    LocalText ownCaption;
 };
 const std::array<DetailRow, kDetailCount> kRows{{
     {F::DecodeTone, {}},
@@ -38,7 +38,7 @@ const std::array<DetailRow, kDetailCount> kRows{{
     {F::CallCode, {}},
 }};
 
-constexpr BiText kOff{"OFF", "关"};
+constexpr LocalText kOff{"OFF", "关"};
 
 bool valid(int index) {
     return index >= 0 && index < kDetailCount;
@@ -67,25 +67,25 @@ std::optional<ChannelField> detailField(int index) {
     return valid(index) ? kRows[std::size_t(index)].field : std::nullopt;
 }
 
-BiText detailCaption(int index) {
+LocalText detailCaption(int index) {
     if (!valid(index))
         return {"", ""};
     const DetailRow& row = kRows[std::size_t(index)];
     return row.field ? channelFieldInfo(*row.field).caption : row.ownCaption;
 }
 
-QStringList detailList(int index, const MemoryImage& image, int lang, bool memView) {
+QStringList detailList(int index, const MemoryImage& image, Language lang, bool memView) {
     if (index == 1)
         return shortToneList(lang);
     if (index == 8)
-        return {BiText{"Disable", "不使用"}.in(lang), BiText{"Enable", "使用"}.in(lang)};
+        return {LocalText{"Disable", "不使用"}.in(lang), LocalText{"Enable", "使用"}.in(lang)};
     switch (choiceOf(index)) {
     case ChannelChoice::LongTone:
         return longToneList(lang);
     case ChannelChoice::RepShift:
         return {kOff.in(lang), QStringLiteral("+"), QStringLiteral("-")};
     case ChannelChoice::ScanDelAdd:
-        return {BiText{"Del", "删除"}.in(lang), BiText{"Add", "添加"}.in(lang)};
+        return {LocalText{"Del", "删除"}.in(lang), LocalText{"Add", "添加"}.in(lang)};
     case ChannelChoice::RogerRef:
         return optionList(OptionList::RogerRef, image, lang);
     case ChannelChoice::Mode:
@@ -102,7 +102,7 @@ QStringList detailList(int index, const MemoryImage& image, int lang, bool memVi
     return {};
 }
 
-DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, int lang,
+DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, Language lang,
                             bool memView) {
     DetailChoices choices;
     choices.entries = detailList(index, image, lang, memView);

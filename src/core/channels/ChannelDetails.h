@@ -22,10 +22,10 @@ constexpr int kDetailLastDtmf = 15;
 
 // The field a list shows; nothing for the two lists without a setting.
 std::optional<ChannelField> detailField(int index);
-BiText detailCaption(int index);
+LocalText detailCaption(int index);
 // The choices of a list in the user's language. The mode list leaves PA out in the "MEM" view;
 // the roger and DTMF lists offer only sequences and codes that exist.
-QStringList detailList(int index, const MemoryImage& image, int lang, bool memView);
+QStringList detailList(int index, const MemoryImage& image, Language lang, bool memView);
 
 // What a list shows for one channel. A stored value the list has no entry for (a memory
 // channel in PA, a sequence that was emptied) is added after the offered entries as itself.
@@ -34,7 +34,7 @@ struct DetailChoices {
     int shown = -1;
     int offered = 0; // entries before the stored value's own
 };
-DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, int lang,
+DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, Language lang,
                             bool memView);
 // The value the entry at position stands for; nothing for the stored value's own entry and for
 // the lists without a setting.

@@ -79,9 +79,9 @@ constexpr bool rowsFollowTheRecord() {
 static_assert(std::size(kFields) == std::size_t(kChannelFieldCount));
 static_assert(rowsFollowTheRecord(), "channel rows must tile the 54-byte record in order");
 
-QString offOnText(int value, int lang) {
-    return value == 1   ? BiText{"ON", "开"}.in(lang)
-           : value == 0 ? BiText{"OFF", "关"}.in(lang)
+QString offOnText(int value, Language lang) {
+    return value == 1   ? LocalText{"ON", "开"}.in(lang)
+           : value == 0 ? LocalText{"OFF", "关"}.in(lang)
                         : QString::number(value);
 }
 
@@ -135,7 +135,7 @@ bool sameComparedFields(const ChannelRec& a, const ChannelRec& b) {
     return true;
 }
 
-QString channelValueText(const ChannelRec& rec, ChannelField id, int lang) {
+QString channelValueText(const ChannelRec& rec, ChannelField id, Language lang) {
     const ChannelFieldInfo& row = channelFieldInfo(id);
     if (row.text) {
         const auto frequency = Frequency::fromStored((rec.*row.text).raw());
@@ -156,8 +156,8 @@ QString channelValueText(const ChannelRec& rec, ChannelField id, int lang) {
                : value == 2 ? QStringLiteral("-")
                             : offOnText(value, lang);
     case C::ScanDelAdd:
-        return value == 1   ? BiText{"Add", "添加"}.in(lang)
-               : value == 0 ? BiText{"Del", "删除"}.in(lang)
+        return value == 1   ? LocalText{"Add", "添加"}.in(lang)
+               : value == 0 ? LocalText{"Del", "删除"}.in(lang)
                             : QString::number(value);
     case C::Mode:
         return value >= 0 && value <= kModePA ? modeTextFromCode(value) : QString::number(value);

@@ -69,7 +69,7 @@ struct ChannelFieldInfo {
     RadioSlot radio;       // within the block, for InBlock fields
     const char* csvColumn; // this radio's own column of a channel list, or null
     const char* reportKey; // the key `r5k27-cli show` prints it under
-    BiText caption;        // as the windows and the printed card show it
+    LocalText caption;        // as the windows and the printed card show it
     ChannelChoice choice;
     int newValue;          // what a new channel holds; -1 where the slot keeps its value
     bool compared;         // whether a change of it counts as an unsaved change
@@ -92,6 +92,6 @@ bool sameComparedFields(const ChannelRec& a, const ChannelRec& b);
 
 // Shown text of a field's value, in the user's language: the list entry it stands for, the
 // number itself where the list has no entry for it, the frequency for the frequency fields.
-QString channelValueText(const ChannelRec& rec, ChannelField id, int lang);
+QString channelValueText(const ChannelRec& rec, ChannelField id, Language lang);
 
 } // namespace r5k27

@@ -10,7 +10,7 @@
 
 namespace r5k27 {
 
-inline constexpr BiText kFreqOutOfRangeText{"Frequency is out of range.", "频率超出范围。"};
+inline constexpr LocalText kFreqOutOfRangeText{"Frequency is out of range.", "频率超出范围。"};
 inline const QString kNotNumericText = QStringLiteral("Not IsNumeric");
 
 // MHz with four decimals, the form every frequency is shown in ("28.0850").

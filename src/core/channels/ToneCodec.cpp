@@ -42,7 +42,7 @@ int dcsOctalDigits(int n) {
     return n >= 1 && n <= kDcsCount ? kDcs[std::size_t(n - 1)] : 0;
 }
 
-QStringList shortToneList(int lang) {
+QStringList shortToneList(Language lang) {
     QStringList list{kToneOffText.in(lang)};
     for (int tenths : kCtcss)
         list << tenthsText(tenths);
@@ -51,7 +51,7 @@ QStringList shortToneList(int lang) {
     return list;
 }
 
-QStringList longToneList(int lang) {
+QStringList longToneList(Language lang) {
     QStringList list{kToneOffText.in(lang)};
     for (int n = 1; n <= kCtcssCount; ++n)
         list << QStringLiteral("C_%1(%2Hz)").arg(padded(n, 3), tenthsText(ctcssTenthsHz(n)));
@@ -60,7 +60,7 @@ QStringList longToneList(int lang) {
     return list;
 }
 
-QString getCtcssDcsByShow(const QString& shown, int lang) {
+QString getCtcssDcsByShow(const QString& shown, Language lang) {
     const QString off = QStringLiteral("0");
     if (shown == kToneOffText.in(lang))
         return off;
@@ -75,7 +75,7 @@ QString getCtcssDcsByShow(const QString& shown, int lang) {
     return off;
 }
 
-QString showCtcssDcs(const QString& code, int lang) {
+QString showCtcssDcs(const QString& code, Language lang) {
     const QString off = kToneOffText.in(lang);
     const QString s = cleanFixedText(code);
     if (s.size() != 4)

@@ -13,7 +13,7 @@ constexpr int kDcsCount = 104;
 constexpr int kToneIndexCount = 1 + kCtcssCount + kDcsCount;
 constexpr int kNewChannelTone = 8; // 88.5 Hz
 
-inline constexpr BiText kToneOffText{"Off", "关"};
+inline constexpr LocalText kToneOffText{"Off", "关"};
 
 // CTCSS tone n (1..38) in tenths of a hertz, and DCS code n (1..104) as its octal digits
 // written in decimal (23 for D023N).
@@ -22,12 +22,12 @@ int dcsOctalDigits(int n);
 
 // The two display lists, 143 entries each and indexed by tone index: the short one
 // ("88.5", "D023N") and the long one ("C_008(88.5Hz)", "D_001(023N)").
-QStringList shortToneList(int lang);
-QStringList longToneList(int lang);
+QStringList shortToneList(Language lang);
+QStringList longToneList(Language lang);
 
 // Display text to tone code text: "0" off, "0885" for 88.5 Hz, "8023" for "D023N".
-QString getCtcssDcsByShow(const QString& shown, int lang);
+QString getCtcssDcsByShow(const QString& shown, Language lang);
 // Tone code text back to display text; anything that is not a tone code shows the off text.
-QString showCtcssDcs(const QString& code, int lang);
+QString showCtcssDcs(const QString& code, Language lang);
 
 } // namespace r5k27

@@ -16,8 +16,8 @@ inline constexpr int kStartWorkMode = 1;
 // the work mode of the document); one instance lives for the whole run
 // and is handed by reference to whoever needs it.
 struct AppSettings {
-    int langIndex = kLangEnglish;
-    int appliedLang = kLangEnglish; // the language the main window shows at present
+    Language language = Language::English;
+    Language appliedLanguage = Language::English; // the language the main window shows at present
     int comPortNo = 1;
     QString comPortName; // device chosen outside Windows (ttyUSB0, a typed path)
     int handshakeSetting = 0;

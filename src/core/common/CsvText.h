@@ -28,7 +28,7 @@ inline constexpr int kCsvMaxLines = 100'000;
 // Longer records are cut and malformed; their text stays short in reports.
 inline constexpr qsizetype kCsvMaxRecordChars = 4096;
 inline constexpr qsizetype kCsvMaxRawChars = 100;
-inline constexpr BiText kCsvTooLarge{
+inline constexpr LocalText kCsvTooLarge{
     "The file is too large for a channel list (more than 100000 lines or 64 MiB).",
     "文件过大，不是频道列表（超过 100000 行或 64 MiB）。"};
 

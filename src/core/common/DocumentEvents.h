@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include "lang/Language.h"
+
 #include <QString>
 
 namespace r5k27 {
 
-// A short name of one user change, in both languages, for the Undo and Redo menu items.
-struct EditName {
-    QString english;
-    QString chinese;
-};
+// A short name of one user change, in every language, for the Undo and Redo menu items.
+using EditName = LocalString;
 
 // What one change of the document touched, so a window redraws only what it shows of it.
 struct DocumentChange {

@@ -12,7 +12,7 @@
 namespace r5k27 {
 namespace {
 
-constexpr BiText kBeingSavedText{"%1 is being saved by another program.",
+constexpr LocalText kBeingSavedText{"%1 is being saved by another program.",
                                  "%1 正在被另一个程序保存。"};
 
 // Anything larger is no marker of ours.
@@ -294,10 +294,10 @@ std::optional<WriteFailure> recoverFileSet(const QString& markerPath, const QStr
     return set.recover(markerPath, paths);
 }
 
-QString writeErrorText(int error, int lang) {
+QString writeErrorText(int error, Language lang) {
     struct Entry {
         int error;
-        BiText text;
+        LocalText text;
     };
     static const Entry kTexts[] = {
         {ENOSPC, {"No space left on device", "磁盘空间不足"}},
@@ -323,7 +323,7 @@ QString writeErrorText(int error, int lang) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString writeFailureMessage(const QString& message, const WriteFailure& failure, int lang) {
+QString writeFailureMessage(const QString& message, const WriteFailure& failure, Language lang) {
     if (failure.error == kBeingSaved)
         return kBeingSavedText.in(lang).arg(QDir::toNativeSeparators(failure.path));
     return message + u'\n' + QDir::toNativeSeparators(failure.path) + QStringLiteral(": ") +

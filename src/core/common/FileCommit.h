@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileSystemCalls.h"
+#include "lang/Language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -96,9 +97,9 @@ std::optional<WriteFailure> recoverFileSet(const QString& markerPath, const QStr
                                            FileSystemCalls& fs = systemFileCalls());
 
 // "No space left on device" / "磁盘空间不足" and the like for an error number.
-QString writeErrorText(int error, int lang);
+QString writeErrorText(int error, Language lang);
 // The program's own message, then a line naming the file and why it could not be written; for
 // kBeingSaved only "car.dat is being saved by another program.".
-QString writeFailureMessage(const QString& message, const WriteFailure& failure, int lang);
+QString writeFailureMessage(const QString& message, const WriteFailure& failure, Language lang);
 
 } // namespace r5k27

@@ -9,14 +9,14 @@ namespace r5k27 {
 // target shows nothing, for callers that must stay silent (batch tools, bulk conversions).
 struct MessageTarget {
     Prompter* prompter = nullptr;
-    int langIndex = kLangEnglish;
+    Language language = Language::English;
 
     bool enabled() const { return prompter != nullptr; }
     void show(const QString& text, Buttons buttons, Icon icon) const {
         if (prompter)
             prompter->ask(text, buttons, icon);
     }
-    void warn(const BiText& text) const { show(text.in(langIndex), Buttons::Ok, Icon::Warning); }
+    void warn(const LocalText& text) const { show(text.in(language), Buttons::Ok, Icon::Warning); }
 };
 
 } // namespace r5k27

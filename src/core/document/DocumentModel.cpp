@@ -34,8 +34,10 @@ QString channelLabel(const ChannelKey& key) {
 
 Refusal outOfBand(const ChannelKey& key) {
     const QString where = channelLabel(key) + QStringLiteral(": ") + bandTextOfWorkMode(key.mode);
-    return {QString::fromUtf8(kFreqOutOfRangeText.en) + u'\n' + where,
-            QString::fromUtf8(kFreqOutOfRangeText.zh) + u'\n' + where};
+    Refusal refusal = kFreqOutOfRangeText;
+    for (QString& text : refusal.texts)
+        text += u'\n' + where;
+    return refusal;
 }
 
 } // namespace
@@ -186,7 +188,7 @@ void DocumentModel::setShownRow(int mode, int group, int row) {
 
 // --- options ------------------------------------------------------------------------------
 
-QString DocumentModel::setOptionFromText(OptionId id, const QString& text, int lang,
+QString DocumentModel::setOptionFromText(OptionId id, const QString& text, Language lang,
                                          const EditName& name, const QString& mergeKey) {
     QString shown;
     edit(
@@ -262,7 +264,7 @@ bool DocumentModel::setDtmfCode(int n, const QString& text, const EditName& name
         mergeKey);
 }
 
-bool DocumentModel::setDtmfTiming(DtmfTiming timing, int index, int lang, const EditName& name) {
+bool DocumentModel::setDtmfTiming(DtmfTiming timing, int index, Language lang, const EditName& name) {
     return edit(name, changeOf(Kind::Dtmf, -1, 0, 0, 0), [&](DocumentChange&) {
         setDtmfTimingIndex(doc_.curImage, timing, index, lang);
         return true;

@@ -9,6 +9,7 @@
 #include "options/OptionText.h"
 #include "options/OptionValues.h"
 #include "signalling/DtmfSettings.h"
+#include "lang/Language.h"
 
 #include <QObject>
 #include <optional>
@@ -16,11 +17,7 @@
 namespace r5k27 {
 
 // Why an edit was refused, in both languages.
-struct Refusal {
-    QString english;
-    QString chinese;
-    QString in(int lang) const { return lang == kLangChinese ? chinese : english; }
-};
+using Refusal = LocalString;
 
 // The group settings that name a channel of the group.
 enum class GroupReference { Emergency1, Emergency2, DualWatch1, DualWatch2 };
@@ -66,7 +63,7 @@ public:
 
     // --- options --------------------------------------------------------------------------
     // These return what the field shows afterwards, as the OptionText functions do.
-    QString setOptionFromText(OptionId id, const QString& text, int lang, const EditName& name,
+    QString setOptionFromText(OptionId id, const QString& text, Language lang, const EditName& name,
                               const QString& mergeKey = {});
     bool setOptionTicked(OptionId id, bool ticked, const EditName& name);
     // Switching off the last of FM, AM, USB and LSB is refused (false).
@@ -77,7 +74,7 @@ public:
 
     // --- DTMF and roger beep --------------------------------------------------------------
     bool setDtmfCode(int n, const QString& text, const EditName& name, const QString& mergeKey);
-    bool setDtmfTiming(DtmfTiming timing, int index, int lang, const EditName& name);
+    bool setDtmfTiming(DtmfTiming timing, int index, Language lang, const EditName& name);
     bool setDtmfDisplay(bool on, const EditName& name);
     // The refusals keep at least one playable sequence (false, nothing stored).
     bool setRogerRepeatCount(int t, int count, const EditName& name);

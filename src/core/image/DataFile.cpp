@@ -11,7 +11,7 @@
 namespace r5k27 {
 namespace {
 
-const BiText kWrongLength{"Wrong data file length: %1 bytes (1344 expected).",
+const LocalText kWrongLength{"Wrong data file length: %1 bytes (1344 expected).",
                           "数据文件长度错误：%1 字节（应为 1344 字节）。"};
 
 // At most maxBytes of the file; nothing when it cannot be opened or read.
@@ -48,7 +48,7 @@ void commitRead(Document& doc, AppSettings& settings, const MemoryImage& image,
 
 } // namespace
 
-QString wrongLengthMessage(qint64 length, int lang) {
+QString wrongLengthMessage(qint64 length, Language lang) {
     return kWrongLength.in(lang).arg(length);
 }
 
@@ -88,7 +88,7 @@ bool readPlainFile(Document& doc, AppSettings& settings, const QString& path) {
 }
 
 bool openDataFile(DataFileContext& ctx, const QString& path) {
-    const int lang = ctx.settings.langIndex;
+    const Language lang = ctx.settings.language;
     const auto fail = [&](const QString& message, Icon icon) {
         ctx.prompter.ask(message, Buttons::Ok, icon);
         return false;
@@ -140,7 +140,7 @@ QString commitMarkerPath(const QString& dataPath) {
 
 bool saveDataFile(DataFileContext& ctx, const QString& path, const QList<FileOutput>& alsoWrite) {
     Document& doc = ctx.doc;
-    const int lang = ctx.settings.langIndex;
+    const Language lang = ctx.settings.language;
     // The record as it will be saved; the document itself changes only once both files are.
     MemoryImage image = doc.curImage;
     AppSettings settings = ctx.settings;

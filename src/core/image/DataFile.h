@@ -26,11 +26,11 @@
 namespace r5k27 {
 
 namespace DataFileTexts {
-inline constexpr BiText fileError{"file error.", "文件错误。"};
+inline constexpr LocalText fileError{"file error.", "文件错误。"};
 } // namespace DataFileTexts
 
 // "Wrong data file length: N bytes (1344 expected)." in the given language.
-QString wrongLengthMessage(qint64 length, int lang);
+QString wrongLengthMessage(qint64 length, Language lang);
 
 // What opening and saving work on; the caller owns all of it.
 struct DataFileContext {

@@ -37,12 +37,12 @@ template <std::size_t N> QString typed(const FixedText<N>& text) {
 // The channel values the radio holds (not the encode tone or the flag, which a read sets), until
 // the channel field table can be walked instead.
 struct ChannelField {
-    BiText caption;
+    LocalText caption;
     bool (*same)(const ChannelRec&, const ChannelRec&);
     QString (*text)(const ChannelRec&);
 };
 
-template <std::int16_t ChannelRec::*Member> ChannelField numeric(BiText caption) {
+template <std::int16_t ChannelRec::*Member> ChannelField numeric(LocalText caption) {
     return {caption,
             [](const ChannelRec& a, const ChannelRec& b) { return a.*Member == b.*Member; },
             [](const ChannelRec& rec) { return number(rec.*Member); }};
@@ -100,7 +100,7 @@ ChannelIndex channelIndex(const MemoryImage& image, const ChTable& table, int mo
 }
 
 void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* right,
-                    const QString& name, int lang) {
+                    const QString& name, Language lang) {
     const auto& fields = channelFields();
     if (!left || !right) {
         out.append(
@@ -113,7 +113,7 @@ void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* 
 }
 
 void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
-                     const MemoryImage& b, const ChTable& tb, int lang) {
+                     const MemoryImage& b, const ChTable& tb, Language lang) {
     for (int mode = 0; mode < kModeCount; ++mode) {
         for (int group = 1; group <= kGroupCount; ++group) {
             const ChannelIndex left = channelIndex(a, ta, mode, group);
@@ -136,7 +136,7 @@ void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
 }
 
 // The caption the options window gives a value, else its name in the data file.
-QString optionLabel(OptionId id, int lang) {
+QString optionLabel(OptionId id, Language lang) {
     for (const OptionFrame& frame : optionWindowFrames())
         for (const CaptionedOption& option : frame.options)
             if (option.id == id)
@@ -144,7 +144,7 @@ QString optionLabel(OptionId id, int lang) {
     return QString::fromLatin1(optionInfo(id).name);
 }
 
-void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b, int lang) {
+void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
     // The accessors only find the members; nothing is written through them here.
     auto& left = const_cast<MemoryImage&>(a);
     auto& right = const_cast<MemoryImage&>(b);
@@ -165,7 +165,7 @@ void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             if (a.optFeat.groupName(mode, group) != b.optFeat.groupName(mode, group))
-                add(out, groupLabel(mode, group) + u' ' + BiText{"Name", "名称"}.in(lang),
+                add(out, groupLabel(mode, group) + u' ' + LocalText{"Name", "名称"}.in(lang),
                     typed(a.optFeat.groupName(mode, group)),
                     typed(b.optFeat.groupName(mode, group)));
     for (std::size_t k = 0; k < a.extTable.size(); ++k)
@@ -185,26 +185,26 @@ QString hertz(int freqCode) {
     return freqCode == 0 ? number(0) : number(freqCode * 10) + QStringLiteral(" Hz");
 }
 
-void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage& b, int lang) {
+void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
     for (int t = 1; t <= kToneSeqCount; ++t) {
         const ToneSeq& left = a.rbTone.tone(t);
         const ToneSeq& right = b.rbTone.tone(t);
         if (left == right)
             continue;
-        const QString tone = BiText{"RB Tone %1", "RB音 %1"}.in(lang).arg(t);
+        const QString tone = LocalText{"RB Tone %1", "RB音 %1"}.in(lang).arg(t);
         for (int s = 0; s < kToneStepCount; ++s) {
             const ToneStep& l = left.steps[std::size_t(s)];
             const ToneStep& r = right.steps[std::size_t(s)];
             if (l == r)
                 continue;
-            const QString step = tone + BiText{" step %1", " 第%1步"}.in(lang).arg(s + 1);
+            const QString step = tone + LocalText{" step %1", " 第%1步"}.in(lang).arg(s + 1);
             add(out, step, hertz(l.freqCode), hertz(r.freqCode));
-            add(out, step + u' ' + BiText{"length", "时长"}.in(lang), number(l.durCode),
+            add(out, step + u' ' + LocalText{"length", "时长"}.in(lang), number(l.durCode),
                 number(r.durCode));
         }
-        add(out, tone + u' ' + BiText{"repeat", "重复"}.in(lang), number(left.repeatCount),
+        add(out, tone + u' ' + LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
             number(right.repeatCount));
-        add(out, tone + u' ' + BiText{"interval", "间隔"}.in(lang), number(left.interTime),
+        add(out, tone + u' ' + LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
             number(right.interTime));
     }
 }
@@ -213,7 +213,7 @@ void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage&
 
 QList<FieldDifference> documentDifferences(const MemoryImage& left, const ChTable& leftTable,
                                            const MemoryImage& right, const ChTable& rightTable,
-                                           int lang) {
+                                           Language lang) {
     Differences out;
     compareChannels(out, left, leftTable, right, rightTable, lang);
     compareOptions(out, left, right, lang);

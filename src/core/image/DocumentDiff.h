@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Document.h"
+#include "lang/Language.h"
 
 #include <QList>
 #include <QString>
@@ -25,6 +26,6 @@ struct FieldDifference {
 // the same document read back from a radio have none.
 QList<FieldDifference> documentDifferences(const MemoryImage& left, const ChTable& leftTable,
                                            const MemoryImage& right, const ChTable& rightTable,
-                                           int lang);
+                                           Language lang);
 
 } // namespace r5k27

@@ -24,8 +24,6 @@ std::optional<int> usableCount(const QString& text) {
 
 VersionList VersionList::builtIn() {
     VersionList list;
-    list.currentVersion_ = kDataVersionTag;
-    list.softList_ = {kDataVersionTag};
     list.firmList_ = {kDataVersionTag, kDataVersionTag};
     return list;
 }
@@ -33,15 +31,6 @@ VersionList VersionList::builtIn() {
 VersionList VersionList::load(const Lookup& read) {
     VersionList list = builtIn();
     const QString section = QStringLiteral("Version");
-    list.currentVersion_ = cutAtNul(read(section, QStringLiteral("CurrentVersion"))).trimmed();
-
-    if (const auto n = usableCount(read(section, QStringLiteral("SoftVersionCount")))) {
-        list.softList_.clear();
-        for (int k = 0; k < *n; ++k)
-            list.softList_ << cutAtNul(
-                read(QStringLiteral("Soft"), QStringLiteral("Version") + QString::number(k)));
-    }
-
     if (const auto m = usableCount(read(section, QStringLiteral("FirmVersionCount")))) {
         QStringList pairs;
         for (int k = 0; k < *m; ++k) {
@@ -81,8 +70,8 @@ QString versionDisplayForm(const QString& tag) {
 }
 
 QString incompatibleMessage(const QString& programTag, const QString& otherTag, VersionKind kind,
-                            int lang) {
-    const BiText& label =
+                            Language lang) {
+    const LocalText& label =
         kind == VersionKind::Firmware ? VersionTexts::firmwareLabel : VersionTexts::dataFileLabel;
     return VersionTexts::question.in(lang) + QStringLiteral("\r\n") + label.in(lang) + u' ' +
            versionDisplayForm(otherTag) + QStringLiteral("\r\n") +

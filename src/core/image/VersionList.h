@@ -29,31 +29,27 @@ public:
 
     // Pairs flattened: program tag at 2k, handled tag at 2k + 1.
     const QStringList& firmList() const { return firmList_; }
-    const QString& currentVersion() const { return currentVersion_; }
-    const QStringList& softList() const { return softList_; }
 
 private:
     QStringList firmList_;
-    QString currentVersion_;
-    QStringList softList_;
 };
 
 // "V200" is shown as "V2.00".
 QString versionDisplayForm(const QString& tag);
 QString incompatibleMessage(const QString& programTag, const QString& otherTag, VersionKind kind,
-                            int lang);
+                            Language lang);
 
 namespace VersionTexts {
-inline constexpr BiText firmwareLabel{"Firmware version is", "固件版本为"};
-inline constexpr BiText programLabel{"programming software is", "写频软件版本为"};
-inline constexpr BiText question{
+inline constexpr LocalText firmwareLabel{"Firmware version is", "固件版本为"};
+inline constexpr LocalText programLabel{"programming software is", "写频软件版本为"};
+inline constexpr LocalText question{
     "incompatible version. It may cause unknown error.To start the corresponding software "
     "version, or not?",
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？"};
-inline constexpr BiText noSuchVersion{"Fail to start the software. This version does not exist.",
+inline constexpr LocalText noSuchVersion{"Fail to start the software. This version does not exist.",
                                       "未能启动，不存在此版本软件！"};
-inline constexpr BiText dataFileLabel{"DataFile version is", "数据文件版本为"};
-inline constexpr BiText badDataFileTag{"Unknown version Of DataFile!", "未能识别的数据版本!"};
+inline constexpr LocalText dataFileLabel{"DataFile version is", "数据文件版本为"};
+inline constexpr LocalText badDataFileTag{"Unknown version Of DataFile!", "未能识别的数据版本!"};
 } // namespace VersionTexts
 
 } // namespace r5k27

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "CaptionTable.h"
+#include "Accelerators.h"
+#include "Language.h"
 #include "MainMenuCaptions.h"
 
 #include <array>
@@ -9,46 +10,47 @@ namespace r5k27 {
 
 // Messages and labels of the application shell.
 struct MessageCaptions {
-    CaptionTable allDataCleared;
-    CaptionTable fileModifiedSaveNow;
-    CaptionTable overwriteContinue; // follows the quoted file name
-    CaptionTable fileError;
-    CaptionTable dataFileFilter; // "label (*.dat)|*.dat"
-    CaptionTable fileNameLabel;
-    CaptionTable systemInfoUnavailable;
-    CaptionTable systemInfo;
-    CaptionTable treeRogerBeep;
+    LocalText allDataCleared;
+    LocalText fileModifiedSaveNow;
+    LocalText overwriteContinue; // follows the quoted file name
+    LocalText fileError;
+    LocalText dataFileFilter; // "label (*.dat)|*.dat"
+    LocalText fileNameLabel;
+    LocalText systemInfoUnavailable;
+    LocalText systemInfo;
+    LocalText treeRogerBeep;
 };
 
 struct ModelInfoCaptions {
-    CaptionTable modelType;
-    CaptionTable frequency;
-    CaptionTable modelInformation;
+    LocalText modelType;
+    LocalText frequency;
+    LocalText modelInformation;
 };
 
 struct CommPortCaptions {
-    CaptionTable window;
-    CaptionTable com;
+    LocalText window;
+    LocalText com;
 };
 
 struct LanguageWindowCaptions {
-    CaptionTable window;
-    CaptionTable languageMode;
-    // Names of each language in each display language; see languageName().
-    std::array<QString, 5> names;
+    LocalText window;
+    LocalText languageMode;
+    // The name of each language, in the order of `Language`.
+    std::array<LocalText, kLanguageCount> names;
 };
 
 struct ButtonCaptions {
-    CaptionTable close;
-    CaptionTable print;
-    CaptionTable help;
-    CaptionTable ok;
-    CaptionTable cancel;
+    LocalText close;
+    LocalText print;
+    LocalText help;
+    LocalText ok;
+    LocalText cancel;
 };
 
 struct ProgressCaptions {
-    CaptionGrid caption; // item 1 read, 2 write
-    CaptionTable completion;
+    LocalText read;
+    LocalText write;
+    LocalText completion;
 };
 
 // Every caption table of the program, filled once at start-up and read-only afterwards.
@@ -57,15 +59,17 @@ struct CaptionTables {
     ModelInfoCaptions modelInfo;
     CommPortCaptions commPort;
     LanguageWindowCaptions languageWindow;
-    std::array<CaptionTable, kMenuItemCount> menu;
+    std::array<LocalText, kMenuItemCount> menu;
     ButtonCaptions buttons;
     ProgressCaptions progress;
 
-    const QString& menuText(MenuItem item, int lang) const {
-        return menu[static_cast<std::size_t>(item)].text(lang);
+    QString menuText(MenuItem item, Language lang) const {
+        return menu[static_cast<std::size_t>(item)].in(lang);
     }
-    // The name of language `language` shown in display language `display`; empty for bad indexes.
-    QString languageName(int language, int display) const;
+    // The name of `language` shown in `display`: "Chinese", "中文".
+    QString languageName(Language language, Language display) const {
+        return languageWindow.names[indexOf(language)].in(display);
+    }
 };
 
 void initCaptionTables(CaptionTables& tables);

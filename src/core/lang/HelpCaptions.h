@@ -7,13 +7,13 @@
 // The built-in help page, one section per window; ids are the anchors a user guide will keep.
 namespace r5k27::HelpCaptions {
 
-inline constexpr BiText window{"Help", "帮助"};
-inline constexpr BiText close{"&Close", "关闭(&C)"};
+inline constexpr LocalText window{"Help", "帮助"};
+inline constexpr LocalText close{"&Close", "关闭(&C)"};
 
 struct Section {
     const char* id;
-    BiText title;
-    BiText body;
+    LocalText title;
+    LocalText body;
 };
 
 inline constexpr const char* kMainWindow = "main-window";

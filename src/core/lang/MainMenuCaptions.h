@@ -66,7 +66,7 @@ inline constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem:
 struct MenuCaption {
     MenuItem item;
     const char* control;
-    BiText text;
+    LocalText text;
 };
 
 // The captions of the main window's menus in both languages.

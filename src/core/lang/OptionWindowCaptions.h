@@ -8,22 +8,22 @@ namespace r5k27 {
 // the Undo and Redo menu items. Captions the radio's front panel prints keep one spelling in
 // both languages.
 struct OptionControlText {
-    BiText caption;
-    BiText change;
+    LocalText caption;
+    LocalText change;
 };
 
 namespace OptionWindowText {
 
-inline constexpr BiText window{"Optional Features", "可选功能"};
-inline constexpr BiText publicFrame{"Public", "公共信道设置"};
-inline constexpr BiText modeEnableFrame{"Mode Enable", "模式开关"};
-inline constexpr BiText fmAmRssi{"FM/AM RSSI", "FM/AM RSSI"};
-inline constexpr BiText usbLsbRssi{"USB/LSB RSSI", "USB/LSB RSSI"};
-inline constexpr BiText megahertz{"MHz", "MHz"};
+inline constexpr LocalText window{"Optional Features", "可选功能"};
+inline constexpr LocalText publicFrame{"Public", "公共信道设置"};
+inline constexpr LocalText modeEnableFrame{"Mode Enable", "模式开关"};
+inline constexpr LocalText fmAmRssi{"FM/AM RSSI", "FM/AM RSSI"};
+inline constexpr LocalText usbLsbRssi{"USB/LSB RSSI", "USB/LSB RSSI"};
+inline constexpr LocalText megahertz{"MHz", "MHz"};
 // The S-meter points of each RSSI frame, left to right.
 inline constexpr const char* rssiPoints[6] = {"1", "3", "5", "7", "9", "+30"};
 // Names a change to one RSSI point; %1 is the frame's caption, %2 the point.
-inline constexpr BiText rssiChange{"%1 point %2", "%1 %2 点"};
+inline constexpr LocalText rssiChange{"%1 point %2", "%1 %2 点"};
 
 inline constexpr OptionControlText tot{{"TOT", "TOT"}, {"Time-out timer", "发射限时"}};
 inline constexpr OptionControlText indic{{"INDIC", "发射时LCD显示"},

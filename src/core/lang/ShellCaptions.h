@@ -5,21 +5,21 @@
 // Texts of the main window's status bar, menus and information boxes.
 namespace r5k27::ShellCaptions {
 
-inline constexpr BiText modified{"Modified", "已修改"};
-inline constexpr BiText noKeyAssignment{"The radio has no key assignment settings.",
+inline constexpr LocalText modified{"Modified", "已修改"};
+inline constexpr LocalText noKeyAssignment{"The radio has no key assignment settings.",
                                         "本机没有按键设置。"};
-inline constexpr BiText noScanSettings{"The radio has no scan settings.", "本机没有扫描设置。"};
-inline constexpr BiText noRadioBandCheck{"The band is taken from the radio with every read.",
+inline constexpr LocalText noScanSettings{"The radio has no scan settings.", "本机没有扫描设置。"};
+inline constexpr LocalText noRadioBandCheck{"The band is taken from the radio with every read.",
                                          "每次读取时频段都取自对讲机。"};
-inline constexpr BiText noFrequencyCheck{
+inline constexpr LocalText noFrequencyCheck{
     "Every frequency is checked against the band as it is entered.",
     "每个频率在输入时已按频段检查。"};
-inline constexpr BiText modelCode{"Model code", "机型代码"};
-inline constexpr BiText dataVersion{"Data file version", "数据文件版本"};
-inline constexpr BiText handledVersions{"Data and firmware versions handled",
+inline constexpr LocalText modelCode{"Model code", "机型代码"};
+inline constexpr LocalText dataVersion{"Data file version", "数据文件版本"};
+inline constexpr LocalText handledVersions{"Data and firmware versions handled",
                                         "可处理的数据和固件版本"};
 // %1 file name
-inline constexpr BiText opened{"%1 opened", "已打开 %1"};
-inline constexpr BiText saved{"%1 saved", "已保存 %1"};
+inline constexpr LocalText opened{"%1 opened", "已打开 %1"};
+inline constexpr LocalText saved{"%1 saved", "已保存 %1"};
 
 } // namespace r5k27::ShellCaptions

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QList>
 #include <QString>
 
@@ -15,7 +17,7 @@ struct EncodeRefusal {
     long long min = 0;
     long long max = 0;
 
-    QString message(int lang) const;
+    QString message(Language lang) const;
 };
 
 // A value read from the radio outside the range its field documents (or a tone number in no
@@ -28,11 +30,11 @@ struct ReadReplacement {
     long long read = 0;
     long long kept = 0;
 
-    QString message(int lang) const;
+    QString message(Language lang) const;
 };
 
 // The lines a read adds to its completion message: a heading and one line per replaced value;
 // empty when nothing was replaced.
-QString replacementReport(const QList<ReadReplacement>& replaced, int lang);
+QString replacementReport(const QList<ReadReplacement>& replaced, Language lang);
 
 } // namespace r5k27

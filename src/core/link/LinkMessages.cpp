@@ -7,7 +7,7 @@ namespace r5k27 {
 
 bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision,
                      const AppSettings& settings) {
-    const int lang = settings.langIndex;
+    const Language lang = settings.language;
     switch (decision.question) {
     case LinkQuestion::NoAnswer:
         return prompter.ask(LinkTexts::checkConnection.in(lang), Buttons::RetryCancel,
@@ -23,13 +23,13 @@ bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision,
     return false;
 }
 
-QStringList outcomeNotices(const LinkOutcome& outcome, int lang) {
+QStringList outcomeNotices(const LinkOutcome& outcome, Language lang) {
     if (outcome.wrongModel)
         return {LinkTexts::modelWrong.in(lang)};
     return {};
 }
 
-QString completionMessage(const LinkOutcome& outcome, int lang, const QString& extraLine) {
+QString completionMessage(const LinkOutcome& outcome, Language lang, const QString& extraLine) {
     if (!outcome.success || !movesMemory(outcome.op))
         return {};
     const bool read = outcome.op == LinkOp::Read;
@@ -42,7 +42,7 @@ QString completionMessage(const LinkOutcome& outcome, int lang, const QString& e
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void tellOutcome(Prompter& prompter, const LinkOutcome& outcome, int lang) {
+void tellOutcome(Prompter& prompter, const LinkOutcome& outcome, Language lang) {
     for (const QString& notice : outcomeNotices(outcome, lang))
         prompter.ask(notice, Buttons::Ok, Icon::Warning);
     if (const QString done = completionMessage(outcome, lang); !done.isEmpty())

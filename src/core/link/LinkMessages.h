@@ -3,6 +3,7 @@
 #include "LinkEvents.h"
 #include "common/AppSettings.h"
 #include "common/Prompter.h"
+#include "lang/Language.h"
 
 #include <QStringList>
 
@@ -15,13 +16,13 @@ namespace r5k27 {
 bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision, const AppSettings& settings);
 
 // Messages held back until the operation ended, each for its own OK box.
-QStringList outcomeNotices(const LinkOutcome& outcome, int lang);
+QStringList outcomeNotices(const LinkOutcome& outcome, Language lang);
 
 // The completion box of a successful read or write, with extraLine (when not empty) below its
 // first line; empty for anything else.
-QString completionMessage(const LinkOutcome& outcome, int lang, const QString& extraLine = {});
+QString completionMessage(const LinkOutcome& outcome, Language lang, const QString& extraLine = {});
 
 // The notices, then the completion box.
-void tellOutcome(Prompter& prompter, const LinkOutcome& outcome, int lang);
+void tellOutcome(Prompter& prompter, const LinkOutcome& outcome, Language lang);
 
 } // namespace r5k27

@@ -6,7 +6,7 @@
 
 namespace r5k27 {
 
-QStringList writeMismatches(const QByteArray& sent, const QByteArray& readBack, int lang,
+QStringList writeMismatches(const QByteArray& sent, const QByteArray& readBack, Language lang,
                             int limit) {
     constexpr int kWritten = kWriteEndAddr + 1;
     if (readBack.size() < kWritten || sent.size() < kWritten)
@@ -36,7 +36,7 @@ QStringList writeMismatches(const QByteArray& sent, const QByteArray& readBack, 
     return lines;
 }
 
-QString verifyFailureText(const QStringList& mismatches, int lang) {
+QString verifyFailureText(const QStringList& mismatches, Language lang) {
     return (QStringList{VerifyTexts::verifyFailed.in(lang)} + mismatches)
         .join(QStringLiteral("\r\n"));
 }

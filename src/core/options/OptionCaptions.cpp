@@ -56,7 +56,7 @@ std::span<const OptionFrame> optionWindowFrames() {
     return kFrames;
 }
 
-QString optionCaption(const CaptionedOption& option, int lang) {
+QString optionCaption(const CaptionedOption& option, Language lang) {
     const QString caption = option.text->caption.in(lang);
     return option.context ? option.context->caption.in(lang) + u' ' + caption : caption;
 }

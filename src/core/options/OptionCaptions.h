@@ -2,6 +2,7 @@
 
 #include "OptionValues.h"
 #include "lang/OptionWindowCaptions.h"
+#include "lang/Language.h"
 
 #include <span>
 
@@ -20,7 +21,7 @@ struct CaptionedOption {
 // The options the window shows, frame by frame in the window's order; the first frame has no
 // caption of its own.
 struct OptionFrame {
-    const BiText* caption;
+    const LocalText* caption;
     std::span<const CaptionedOption> options;
 };
 
@@ -30,6 +31,6 @@ inline constexpr std::size_t kPublicFrame = 1;
 inline constexpr std::size_t kModeEnableFrame = 2;
 
 // "caption" or "context caption" in a language.
-QString optionCaption(const CaptionedOption& option, int lang);
+QString optionCaption(const CaptionedOption& option, Language lang);
 
 } // namespace r5k27

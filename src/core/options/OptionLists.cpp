@@ -9,13 +9,13 @@
 namespace r5k27 {
 namespace {
 
-constexpr BiText kOffWord{"Off", "关"};
-constexpr BiText kOff{"OFF", "关"};
-constexpr BiText kOn{"ON", "开"};
+constexpr LocalText kOffWord{"Off", "关"};
+constexpr LocalText kOff{"OFF", "关"};
+constexpr LocalText kOn{"ON", "开"};
 
-QStringList texts(std::initializer_list<BiText> entries, int lang) {
+QStringList texts(std::initializer_list<LocalText> entries, Language lang) {
     QStringList list;
-    for (const BiText& entry : entries)
+    for (const LocalText& entry : entries)
         list << entry.in(lang);
     return list;
 }
@@ -34,7 +34,7 @@ QStringList latin(std::initializer_list<const char*> entries) {
     return list;
 }
 
-QStringList totList(int lang) {
+QStringList totList(Language lang) {
     QStringList list{kOffWord.in(lang)};
     for (int seconds = 30; seconds <= 600; seconds += 30)
         list << QString::number(seconds) + u's';
@@ -43,7 +43,7 @@ QStringList totList(int lang) {
 
 } // namespace
 
-QStringList optionList(OptionList list, const MemoryImage& image, int lang) {
+QStringList optionList(OptionList list, const MemoryImage& image, Language lang) {
     switch (list) {
     case OptionList::None:
         return {};

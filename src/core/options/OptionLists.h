@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QStringList>
 
 namespace r5k27 {
@@ -28,6 +30,6 @@ enum class OptionList {
 };
 
 // The image matters only for the lists that depend on other data (PubMode, DtmfRef, RogerRef).
-QStringList optionList(OptionList list, const MemoryImage& image, int lang);
+QStringList optionList(OptionList list, const MemoryImage& image, Language lang);
 
 } // namespace r5k27

@@ -66,7 +66,7 @@ int listPosition(const QStringList& list, const QString& text) {
 
 } // namespace
 
-QStringList optionChoices(const MemoryImage& image, OptionId id, int lang) {
+QStringList optionChoices(const MemoryImage& image, OptionId id, Language lang) {
     return optionList(optionInfo(id).list, image, lang);
 }
 
@@ -77,7 +77,7 @@ bool optionTicked(const MemoryImage& image, OptionId id) {
     return optionInfo(id).switchDefaultOn;
 }
 
-QString optionText(const MemoryImage& image, OptionId id, int lang) {
+QString optionText(const MemoryImage& image, OptionId id, Language lang) {
     const OptionInfo& info = optionInfo(id);
     const int value = optionValue(image, id);
     const QStringList list = optionChoices(image, id, lang);
@@ -103,7 +103,7 @@ QString optionText(const MemoryImage& image, OptionId id, int lang) {
     return QString::number(value);
 }
 
-QString setOptionFromText(MemoryImage& image, OptionId id, const QString& text, int lang) {
+QString setOptionFromText(MemoryImage& image, OptionId id, const QString& text, Language lang) {
     const OptionInfo& info = optionInfo(id);
     const QStringList list = optionChoices(image, id, lang);
     switch (info.form) {

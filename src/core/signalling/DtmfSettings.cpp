@@ -10,7 +10,7 @@ constexpr int kMaxCodeLength = 16;
 constexpr int kDCodeEntries = 16;
 
 struct TimingInfo {
-    BiText caption;
+    LocalText caption;
     OptionId id;
     // Milliseconds per stored unit; 0 for the D key, stored as its list position.
     int unitMs;
@@ -36,11 +36,11 @@ QStringList millisecondList(int fromMs, int toMs, int stepMs) {
 
 } // namespace
 
-BiText dtmfTimingCaption(DtmfTiming timing) {
+LocalText dtmfTimingCaption(DtmfTiming timing) {
     return info(timing).caption;
 }
 
-QStringList dtmfTimingList(DtmfTiming timing, int lang) {
+QStringList dtmfTimingList(DtmfTiming timing, Language lang) {
     switch (timing) {
     case DtmfTiming::SendTime:
         return millisecondList(10, 500, 10);
@@ -54,15 +54,15 @@ QStringList dtmfTimingList(DtmfTiming timing, int lang) {
     case DtmfTiming::DCodeAssign:
         break;
     }
-    const bool chinese = lang == kLangChinese;
-    QStringList list{BiText{"D Code", "D 码"}.in(lang)};
+    const bool chinese = lang == Language::Chinese;
+    QStringList list{LocalText{"D Code", "D 码"}.in(lang)};
     for (int seconds = 1; seconds <= kDCodeEntries; ++seconds)
         list << QString::number(seconds) +
                     (chinese ? QString::fromUtf8("秒") : QStringLiteral("s"));
     return list;
 }
 
-int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang) {
+int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, Language lang) {
     const TimingInfo& i = info(timing);
     const int value = optionValue(image, i.id);
     const QStringList list = dtmfTimingList(timing, lang);
@@ -77,7 +77,7 @@ QString dtmfTimingStoredText(const MemoryImage& image, DtmfTiming timing) {
     return QString::number(i.unitMs == 0 ? value : value * i.unitMs);
 }
 
-void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int lang) {
+void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, Language lang) {
     const TimingInfo& i = info(timing);
     const QStringList list = dtmfTimingList(timing, lang);
     if (index < 0 || index >= list.size())

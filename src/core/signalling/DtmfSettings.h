@@ -16,16 +16,16 @@ inline constexpr std::array kDtmfTimings{DtmfTiming::SendTime, DtmfTiming::First
                                          DtmfTiming::FirstDigitDelay, DtmfTiming::StarHashTime,
                                          DtmfTiming::DCodeAssign};
 
-inline constexpr BiText kDtmfDisplayCaption{"DTMF DISP", "DTMF 显示"};
-BiText dtmfTimingCaption(DtmfTiming timing);
-QStringList dtmfTimingList(DtmfTiming timing, int lang);
+inline constexpr LocalText kDtmfDisplayCaption{"DTMF DISP", "DTMF 显示"};
+LocalText dtmfTimingCaption(DtmfTiming timing);
+QStringList dtmfTimingList(DtmfTiming timing, Language lang);
 
 // The list position that shows the stored value; -1 for a value the list has no entry for.
-int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, int lang);
+int dtmfTimingIndex(const MemoryImage& image, DtmfTiming timing, Language lang);
 // The stored value as the list would show it ("550" for a send time of 55).
 QString dtmfTimingStoredText(const MemoryImage& image, DtmfTiming timing);
 // Stores the value of the entry at position index; a position outside the list changes nothing.
-void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, int lang);
+void setDtmfTimingIndex(MemoryImage& image, DtmfTiming timing, int index, Language lang);
 
 // DtmfDisplay is on only when it holds 1.
 bool dtmfDisplayOn(const MemoryImage& image);

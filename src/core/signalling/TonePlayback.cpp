@@ -19,7 +19,7 @@ QStringList tensList(int fromCode) {
 
 } // namespace
 
-QStringList repeatCountList(int lang) {
+QStringList repeatCountList(Language lang) {
     QStringList list{kRepeatOffText.in(lang)};
     for (int n = 1; n <= 10; ++n)
         list << QString::number(n);
@@ -29,17 +29,17 @@ QStringList repeatCountList(int lang) {
 QStringList interTimeList() {
     return tensList(0);
 }
-QStringList fullFrequencyList(int lang) {
+QStringList fullFrequencyList(Language lang) {
     return QStringList{kNoToneText.in(lang)} + tensList(1);
 }
-QStringList stepFrequencyList(int lang) {
+QStringList stepFrequencyList(Language lang) {
     return QStringList{kNoToneText.in(lang)} + tensList(kFirstStepCode);
 }
 QStringList stepLengthList() {
     return tensList(0);
 }
 
-std::optional<int> frequencyCodeOfText(const QString& text, int lang) {
+std::optional<int> frequencyCodeOfText(const QString& text, Language lang) {
     const qsizetype code = fullFrequencyList(lang).indexOf(text);
     return code < 0 ? std::nullopt : std::optional<int>(int(code));
 }

@@ -11,18 +11,18 @@ namespace r5k27 {
 struct ToneSeq;
 struct ToneStep;
 
-inline constexpr BiText kRepeatOffText{"Off", "关"};
-inline constexpr BiText kNoToneText{"None", "无"};
+inline constexpr LocalText kRepeatOffText{"Off", "关"};
+inline constexpr LocalText kNoToneText{"None", "无"};
 
 // The editor's lists, position = stored code unless said otherwise.
-QStringList repeatCountList(int lang);   // off, "1".."10"
+QStringList repeatCountList(Language lang);   // off, "1".."10"
 QStringList interTimeList();             // "0", "10" .. "2550" ms
-QStringList fullFrequencyList(int lang); // none, "10" .. "2550" Hz (codes 0..255)
-QStringList stepFrequencyList(int lang); // none, "400" .. "2550" Hz: what a step may choose
+QStringList fullFrequencyList(Language lang); // none, "10" .. "2550" Hz (codes 0..255)
+QStringList stepFrequencyList(Language lang); // none, "400" .. "2550" Hz: what a step may choose
 QStringList stepLengthList();            // "0", "10" .. "2550" ms
 
 // The frequency code a step's list text stands for: none 0, "400" 40; nullopt for other text.
-std::optional<int> frequencyCodeOfText(const QString& text, int lang);
+std::optional<int> frequencyCodeOfText(const QString& text, Language lang);
 
 // One sound of a playback: a tone of frequencyHz, or silence when frequencyHz is 0.
 struct PlayStep {

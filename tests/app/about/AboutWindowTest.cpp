@@ -23,7 +23,7 @@ TEST(About, EnglishAndChineseWindowsShowTitleAndVersion) {
         EXPECT_EQ(english.findChild<QLabel*>("lblTitle")->text(), "R5K27 Programmer");
         EXPECT_EQ(english.findChild<QPushButton*>("cmdSysInfo"), nullptr);
     }
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     AboutWindow chinese(ctx, prompter);
     EXPECT_EQ(chinese.objectName(), "frmAbout");
     EXPECT_EQ(chinese.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("版本 2.0.0"));
@@ -39,18 +39,18 @@ TEST(About, EnglishAndChineseWindowsShowTitleAndVersion) {
 }
 
 TEST(About, VersionTextKeepsMajorMinorRevision) {
-    EXPECT_EQ(versionText(kLangEnglish, "2.0.0"), "Version 2.0.0");
-    EXPECT_EQ(versionText(kLangEnglish, "2.1.3.7"), "Version 2.1.3");
-    EXPECT_EQ(versionText(kLangChinese, "3"), QStringLiteral("版本 3.0.0"));
+    EXPECT_EQ(versionText(Language::English, "2.0.0"), "Version 2.0.0");
+    EXPECT_EQ(versionText(Language::English, "2.1.3.7"), "Version 2.1.3");
+    EXPECT_EQ(versionText(Language::Chinese, "3"), QStringLiteral("版本 3.0.0"));
 }
 
 TEST(About, SystemReportListsPortsOrSaysNoneFound) {
     SystemFacts facts{"Debian GNU/Linux 12", "6.4.2", "2.0.0", {"ttyUSB0", "ttyS0"}};
-    EXPECT_EQ(systemReport(facts, kLangEnglish),
+    EXPECT_EQ(systemReport(facts, Language::English),
               "System: Debian GNU/Linux 12\nQt version: 6.4.2\nProgram version: 2.0.0\n"
               "Serial ports: ttyUSB0, ttyS0");
     facts.serialPorts.clear();
-    EXPECT_TRUE(systemReport(facts, kLangChinese).endsWith(QStringLiteral("串口：未找到")));
+    EXPECT_TRUE(systemReport(facts, Language::Chinese).endsWith(QStringLiteral("串口：未找到")));
 }
 
 } // namespace

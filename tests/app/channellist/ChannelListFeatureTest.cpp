@@ -91,7 +91,7 @@ TEST_F(ChannelListFeatureTest, ImportRefusesFifosAndHugeFiles) {
     const QByteArray before = bytes();
     feature->importFrom(
         dir.write("many.csv", "Location,Frequency\n" + QByteArray("5,27.0\n").repeated(100'001)));
-    EXPECT_EQ(prompter.texts().last(), QString::fromUtf8(kCsvTooLarge.en));
+    EXPECT_EQ(prompter.texts().last(), kCsvTooLarge.in(Language::English));
     EXPECT_TRUE(bytes() == before);
 }
 

@@ -59,7 +59,7 @@ protected:
     }
     QString code(int n) const { return dtmfCodeText(ctx.doc.curImage, n); }
     QStringList dtmfRefList() const {
-        return optionList(OptionList::DtmfRef, ctx.doc.curImage, kLangEnglish);
+        return optionList(OptionList::DtmfRef, ctx.doc.curImage, Language::English);
     }
 
     std::unique_ptr<MainWindow> window;

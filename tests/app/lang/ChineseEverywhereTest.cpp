@@ -70,9 +70,9 @@ protected:
 
     // What the main window does when it becomes active after a change of language. Marked as
     // applied, or the next activation would close the windows the test opens.
-    void setLanguage(int lang) {
-        ctx.settings.langIndex = lang;
-        ctx.settings.appliedLang = lang;
+    void setLanguage(Language lang) {
+        ctx.settings.language = lang;
+        ctx.settings.appliedLanguage = lang;
         window->changeLanguage();
         window->children().closeAll();
         window->showChild(ChildKind::Channel);
@@ -81,16 +81,16 @@ protected:
 
 TEST_F(ChineseEverywhereTest, MainWindowWithMenusToolbarTreeAndStatusBar) {
     window->show();
-    EXPECT_EQ(leftInEnglish([this](int lang) {
+    EXPECT_EQ(leftInEnglish([this](Language lang) {
                   setLanguage(lang);
                   return shownTexts(*window);
               }),
               QStringList());
     // Started in Chinese rather than switched to it.
-    EXPECT_EQ(leftInEnglish([this](int lang) {
-                  ctx.settings.langIndex = lang;
+    EXPECT_EQ(leftInEnglish([this](Language lang) {
+                  ctx.settings.language = lang;
                   RadioHarness fresh;
-                  fresh.ctx.settings.langIndex = lang;
+                  fresh.ctx.settings.language = lang;
                   auto other = fresh.makeWindow();
                   return shownTexts(*other);
               }),
@@ -100,7 +100,7 @@ TEST_F(ChineseEverywhereTest, MainWindowWithMenusToolbarTreeAndStatusBar) {
 TEST_F(ChineseEverywhereTest, EveryModalDialog) {
     MessageBoxPrompter boxes(ctx.settings);
     QtFileDialogs fileDialogs;
-    GroupSizeDialog question(ctx.captions, ctx.settings.langIndex, window.get());
+    GroupSizeDialog question(ctx.captions, ctx.settings.language, window.get());
     auto trigger = [this](const char* command) {
         return [this, command] { window->findChild<QAction*>(command)->trigger(); };
     };
@@ -132,7 +132,7 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
                                   Buttons::YesNoCancel, Buttons::RetryCancel})
         dialogsToOpen.emplace_back(
             QStringLiteral("message box %1").arg(int(buttons)), [&, buttons] {
-                boxes.ask(ctx.captions.messages.fileModifiedSaveNow.text(ctx.settings.langIndex),
+                boxes.ask(ctx.captions.messages.fileModifiedSaveNow.text(ctx.settings.language),
                           buttons, Icon::Warning);
             });
     // What the cable says of itself is the same in any language.
@@ -140,7 +140,7 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
         test::kSameInBothLanguages + QStringList{"ttyUSB0", "USB Serial", "WCH CH340"};
     for (const auto& [name, open] : dialogsToOpen) {
         EXPECT_EQ(leftInEnglish(
-                      [&](int lang) {
+                      [&](Language lang) {
                           setLanguage(lang);
                           return withoutFileListing(shownTextsOfModal(open));
                       },
@@ -153,15 +153,15 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
 TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
     sink.setAvailable(false); // the play button then tells why it is off
     // Tone codes and group letters are names the radio shows; "30s" is a time-out.
-    const QStringList radioNames = test::kSameInBothLanguages + longToneList(kLangEnglish) +
-                                   shortToneList(kLangEnglish) +
-                                   optionList(OptionList::Tot, ctx.doc.curImage, kLangEnglish) +
-                                   optionList(OptionList::Fin, ctx.doc.curImage, kLangEnglish) +
+    const QStringList radioNames = test::kSameInBothLanguages + longToneList(Language::English) +
+                                   shortToneList(Language::English) +
+                                   optionList(OptionList::Tot, ctx.doc.curImage, Language::English) +
+                                   optionList(OptionList::Fin, ctx.doc.curImage, Language::English) +
                                    QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
     for (const ChildKind kind :
          {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {
         EXPECT_EQ(leftInEnglish(
-                      [&](int lang) {
+                      [&](Language lang) {
                           setLanguage(lang);
                           window->showChild(kind);
                           QWidget* editor = window->children().editor(kind);
@@ -189,7 +189,7 @@ TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
         test::kSameInBothLanguages + QStringList{QDir::toNativeSeparators(dir.path("car.dat"))};
     const QString file = dir.path("car.dat");
     EXPECT_EQ(leftInEnglish(
-                  [&](int lang) {
+                  [&](Language lang) {
                       setLanguage(lang);
                       dir.write("car.dat", "x");
                       dialogs.openAnswers << file;
@@ -211,7 +211,7 @@ TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
 
 TEST_F(ChineseEverywhereTest, ChannelImportReport) {
     const QString csv = dir.write("bad.csv", "Location,Frequency\n5,99\n999,27.0\n");
-    EXPECT_EQ(leftInEnglish([&](int lang) {
+    EXPECT_EQ(leftInEnglish([&](Language lang) {
                   setLanguage(lang);
                   channelList.importFrom(csv);
                   auto* report = window->findChild<QDialog*>("ImportReport");

@@ -85,7 +85,7 @@ TEST_F(LanguageWindowTest, ChineseFromTheSettingsFileThenEnglishChosenAppliesOnA
     });
     EXPECT_EQ(savedLanguage(), "1");
     EXPECT_TRUE(dir.read("R5K27/language/mysetup.ini").startsWith("\xEF\xBB\xBF[language]"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLang == kLangEnglish; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLanguage == Language::English; }, 2000));
     EXPECT_EQ(menuText("mnuLanguage"), "&Language Setup");
     EXPECT_TRUE(window->windowTitle().endsWith("[File Name:new.dat]"));
     // Only the channel window, made afresh.
@@ -102,7 +102,7 @@ TEST_F(LanguageWindowTest, LanguageInUseOrCancelClosesNothing) {
         dialog.findChild<QPushButton*>("cmdCancel")->click();
     });
     QTest::qWait(50);
-    EXPECT_EQ(ctx.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(ctx.settings.language, Language::English);
     EXPECT_EQ(savedLanguage(), "1");
     EXPECT_EQ(openWindows(), 2);
     EXPECT_EQ(channelWindowsMade, 1);
@@ -122,7 +122,7 @@ TEST_F(LanguageWindowTest, EnterInTheListMovesOnInsteadOfClosing) {
         dialog.findChild<QPushButton*>("cmdOK")->click();
     });
     EXPECT_EQ(savedLanguage(), "2");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLang == kLangChinese; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLanguage == Language::Chinese; }, 2000));
     EXPECT_EQ(menuText("mnuFile"), QStringLiteral("文件&F"));
 }
 

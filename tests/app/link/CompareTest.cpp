@@ -42,7 +42,7 @@ TEST(CompareWithRadio, ListsTheEditsAndTakesTheRadioValuesAsOneStep) {
         if (button->text() == "Take Radio's Values")
             button->click();
     EXPECT_TRUE(documentDifferences(h.ctx.doc.curImage, h.ctx.doc.chTable, written.curImage,
-                                    written.chTable, kLangEnglish)
+                                    written.chTable, Language::English)
                     .isEmpty());
     EXPECT_EQ(h.window->history().undoCount(), steps + 1);
     ASSERT_TRUE(h.window->history().undo());

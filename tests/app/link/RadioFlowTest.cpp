@@ -342,8 +342,8 @@ TEST_F(RadioFlowTest, ProgressWindowsShowNoEnglishInChinese) {
                  groupSize.answers = {3};
                  radio().groupWrite();
              }}) {
-        EXPECT_EQ(test::leftInEnglish([&](int lang) {
-                      ctx.settings.langIndex = lang;
+        EXPECT_EQ(test::leftInEnglish([&](Language lang) {
+                      ctx.settings.language = lang;
                       return textsWhileRunning(command);
                   }),
                   QStringList());

@@ -9,7 +9,7 @@ TEST(Caption, ShowsModelBandAndFileNameInTheLanguage) {
     AppSettings settings;
     EXPECT_EQ(mainWindowCaption(settings, 1, "C:\\data\\shop\\car.dat"),
               "BRELLOCK R5K27[28.0000 - 29.6990 MHz][File Name:car.dat]");
-    settings.langIndex = kLangChinese;
+    settings.language = Language::Chinese;
     EXPECT_EQ(mainWindowCaption(settings, 0, "/home/u/radios/cb.dat"),
               QStringLiteral("BRELLOCK R5K27[25.6150 - 30.1050 MHz][文件名:cb.dat]"));
     EXPECT_EQ(bandStatusText(settings, 7), "BRELLOCK R5K27[28.0000 - 29.6990 MHz]");

@@ -50,7 +50,7 @@ TEST_F(DocumentCommandsTest, NewFromTheMenuAsksAndCancelKeepsTheDocument) {
     EXPECT_TRUE(store.defaultsLoaded.isEmpty());
     EXPECT_EQ(doc.docPath, "/radios/car.dat");
 
-    settings.langIndex = kLangChinese;
+    settings.language = Language::Chinese;
     prompter.answers << Answer::Ok;
     commands.newFromMenu();
     EXPECT_EQ(prompter.shown[1].text, QStringLiteral("所有数据将被清空。"));
@@ -209,7 +209,7 @@ TEST_F(DocumentCommandsTest, ExitQuestionOnlyWithChangesAndCancelOrFailedSaveKee
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     store.modified = true;
-    settings.langIndex = kLangChinese;
+    settings.language = Language::Chinese;
     prompter.answers << Answer::Cancel << Answer::Yes << Answer::No;
     EXPECT_FALSE(commands.confirmExit());
     EXPECT_EQ(prompter.shown[0].text, QStringLiteral("当前文件已被修改，是否现在保存？"));

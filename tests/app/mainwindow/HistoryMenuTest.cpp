@@ -67,7 +67,7 @@ TEST_F(HistoryMenuTest, UndoAndRedoNameTheStepCommitTheEditInProgressAndRestore)
     item("Undo")->trigger();
     EXPECT_EQ(frequency(12), "");
     EXPECT_FALSE(undo->isEnabled());
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     window->changeLanguage();
     EXPECT_EQ(redo->text(), QStringLiteral("重做 频率 A12(&R)"));
     EXPECT_EQ(undo->text(), QStringLiteral("撤销(&U)"));

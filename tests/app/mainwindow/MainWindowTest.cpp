@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     EXPECT_EQ(findAction(*window, "CommSet")->toolTip(), "Communication Port");
     EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel3")->text(), "COM1");
 
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     ctx.settings.comPortNo = 4;
     window->changeLanguage();
     EXPECT_EQ(findAction(*window, "mnuFile")->text(), QStringLiteral("文件&F"));
@@ -97,9 +97,9 @@ TEST_F(MainWindowTest, StatusBarSaysModifiedWhileChangesAreUnsaved) {
     EXPECT_EQ(modified->text(), "");
     ctx.model.setOptionFromText(OptionId::MicLevel,
                                 QString::number(ctx.doc.fileImage.optFeat.micLevel + 1),
-                                kLangEnglish, EditName{"Mic", "Mic"});
+                                Language::English, EditName(QStringLiteral("Mic")));
     EXPECT_EQ(modified->text(), "Modified");
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     window->changeLanguage();
     EXPECT_EQ(modified->text(), QStringLiteral("已修改"));
     window->undo();
@@ -268,11 +268,11 @@ TEST_F(MainWindowTest, LanguageChosenElsewhereIsAppliedOnActivation) {
     });
     window->registerChildWindow(ChildKind::Options, [] { return new QWidget; });
     window->showChild(ChildKind::Options);
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_EQ(ctx.settings.appliedLang, kLangChinese);
+    EXPECT_EQ(ctx.settings.appliedLanguage, Language::Chinese);
     EXPECT_EQ(findAction(*window, "mnuFileOpen")->text(), QStringLiteral("打开(&O)"));
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("BRELLOCK R5K27[28.0000 - 29.6990 MHz][文件名:new.dat]"));

@@ -40,7 +40,7 @@ protected:
                                QStringLiteral("%1.%2").arg(26 + mode).arg(group * 1000 + chNo * 10,
                                                                           4, 10, QChar(u'0')));
     }
-    QString writePdf(const QPageSize& size, const QString& name, int lang = kLangEnglish) {
+    QString writePdf(const QPageSize& size, const QString& name, Language lang = Language::English) {
         return dir.write(
             name, channelCardPdf(channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1)),
                                  lang, size));
@@ -72,7 +72,7 @@ TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFreq
     }
 
     ctx.doc.curImage.optFeat.groupValid(1, 4) = 0; // a group switched off is not printed
-    const QString chinese = writePdf(QPageSize(QPageSize::A4), "zh.pdf", kLangChinese);
+    const QString chinese = writePdf(QPageSize(QPageSize::A4), "zh.pdf", Language::Chinese);
     EXPECT_EQ(pageCount(chinese), 20);
     const QString text = runTool("pdftotext", {chinese, "-"});
     EXPECT_TRUE(text.contains(QStringLiteral("频率 (MHz)")));
@@ -93,7 +93,7 @@ TEST_F(ChannelCardTest, SmallGroupsShareASheet) {
 
 TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage) {
     ctx.doc.curImage.optFeat.pubHiCut = 1;
-    auto rowsOf = [&](int lang) {
+    auto rowsOf = [&](Language lang) {
         QMap<QString, QMap<QString, QString>> rows; // section, caption: value
         const QList<CardPage> pages =
             channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1));
@@ -107,7 +107,7 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
             }
         return rows;
     };
-    const auto english = rowsOf(kLangEnglish);
+    const auto english = rowsOf(Language::English);
     EXPECT_EQ(english.keys(), QStringList({"DTMF", "DTMF codes", "Mode Enable", "Options", "Public",
                                            "RSSI", "Roger Beep"}));
     EXPECT_EQ(english["RSSI"]["FM/AM RSSI"], "1 4 11 15 25 36");
@@ -118,7 +118,7 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
     EXPECT_EQ(english["Options"]["Battery Voltage Protect Max[V]"], "16.8");
     EXPECT_EQ(english["Options"]["SWR Protect Max"], "16.0");
     EXPECT_EQ(english["Mode Enable"].size(), 5);
-    const auto chinese = rowsOf(kLangChinese);
+    const auto chinese = rowsOf(Language::Chinese);
     EXPECT_EQ(chinese[QStringLiteral("公共信道设置")]["HI-CUT"], QStringLiteral("开"));
     EXPECT_TRUE(chinese[QStringLiteral("可选功能")].contains(QStringLiteral("背光灯颜色")));
     for (const auto& section : english)

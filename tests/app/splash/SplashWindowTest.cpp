@@ -50,7 +50,7 @@ TEST_F(SplashTest, ShowsThePictureOfTheLanguageOrDrawsItsOwn) {
     chinese.fill(Qt::blue);
     ASSERT_TRUE(chinese.save(dir.path("V200/StartC.jpg"), "JPG"));
     EXPECT_EQ(splashPicture(ctx).size(), kSplashSize); // English looks for StartE.jpg
-    ctx.settings.langIndex = kLangChinese;
+    ctx.settings.language = Language::Chinese;
     EXPECT_EQ(splashPicture(ctx).size(), QSize(200, 120));
 
     dir.write("V200/StartC.jpg", "garbage");

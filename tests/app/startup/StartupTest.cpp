@@ -23,7 +23,7 @@ struct Loaded {
 
 Loaded loadFrom(const QString& path) {
     Loaded out;
-    out.settings.langIndex = 2; // start values must be reset, not inherited
+    out.settings.language = 2; // start values must be reset, not inherited
     out.settings.comPortNo = 9;
     loadStartupSettings(ProfileFile(path), out.settings, out.image);
     return out;
@@ -35,7 +35,7 @@ TEST(StartupSettings, FirstRunStartsInEnglishAndWritesBackKeepingTheRest) {
                                                   "IsFirstRun=1\r\nCurrentLanguage=2\r\n"
                                                   "Extra=keep\r\n\r\n[Other]\r\nx=1\r\n");
     const Loaded loaded = loadFrom(path);
-    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loaded.settings.language, Language::English);
     EXPECT_EQ(loaded.settings.comPortNo, 1);
     EXPECT_EQ(loaded.image.workMode, 1);
     EXPECT_EQ(loaded.settings.modelName, "BRELLOCK R5K27");
@@ -51,7 +51,7 @@ TEST(StartupSettings, LaterRunReadsEveryKey) {
                                                   "Handshaking=2\nStopBit=2\nCurrentLanguage=2\n"
                                                   "comPortName=ttyUSB1\n");
     const Loaded loaded = loadFrom(path);
-    EXPECT_EQ(loaded.settings.langIndex, kLangChinese);
+    EXPECT_EQ(loaded.settings.language, Language::Chinese);
     EXPECT_EQ(loaded.settings.comPortNo, 4);
     EXPECT_EQ(loaded.settings.comPortName, "ttyUSB1");
     EXPECT_EQ(loaded.settings.handshakeSetting, 2);
@@ -67,7 +67,7 @@ TEST(StartupSettings, BadOrMissingValuesGiveTheDefaults) {
                                                   "CurrentLanguage=3\n\x01\xFF garbage\n");
     const Loaded loaded = loadFrom(path);
     EXPECT_EQ(loaded.settings.comPortNo, 1);
-    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loaded.settings.language, Language::English);
     EXPECT_EQ(loaded.settings.handshakeSetting, 0);
     EXPECT_EQ(loaded.settings.stopBitSetting, 1);
     // Not numeric counts as "not a first run": IsFirstRun is left as it was.
@@ -82,7 +82,7 @@ TEST(StartupSettings, FileSavedByATextEditorWithByteOrderMarkAndWords) {
     const QByteArray bom = "\xEF\xBB\xBF";
     const QString path = dir.write("mysetup.ini", bom + "[language]\r\nIsFirstRun=False\r\n"
                                                         "comPort=3\r\nCurrentLanguage=2\r\n");
-    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangChinese);
+    EXPECT_EQ(loadFrom(path).settings.language, Language::Chinese);
     EXPECT_EQ(loadFrom(path).settings.comPortNo, 3);
     // Written back in place: the mark stays and no second section appears.
     EXPECT_EQ(dir.read("mysetup.ini"), bom + "[language]\r\nIsFirstRun=False\r\n"
@@ -90,21 +90,21 @@ TEST(StartupSettings, FileSavedByATextEditorWithByteOrderMarkAndWords) {
 
     for (const char* yes : {"True", "TRUE", " true ", "1", "-1"}) {
         dir.write("mysetup.ini", bom + "[language]\nIsFirstRun=" + yes + "\nCurrentLanguage=2\n");
-        EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish) << yes;
+        EXPECT_EQ(loadFrom(path).settings.language, Language::English) << yes;
     }
     EXPECT_EQ(ProfileFile(path).read("language", "IsFirstRun"), "0");
     dir.write("mysetup.ini", "[language]\nIsFirstRun=tRUE\nCurrentLanguage=2\n");
-    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loadFrom(path).settings.language, Language::English);
     EXPECT_EQ(ProfileFile(path).read("language", "IsFirstRun"), "False");
-    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangEnglish); // CurrentLanguage was written 1
+    EXPECT_EQ(loadFrom(path).settings.language, Language::English); // CurrentLanguage was written 1
     dir.write("mysetup.ini", "[language]\nIsFirstRun=false\nCurrentLanguage=2\n");
-    EXPECT_EQ(loadFrom(path).settings.langIndex, kLangChinese);
+    EXPECT_EQ(loadFrom(path).settings.language, Language::Chinese);
 }
 
 TEST(StartupSettings, MissingFileIsAFirstRunAndGetsCreated) {
     test::TempDir dir;
     const Loaded loaded = loadFrom(dir.path("mysetup.ini"));
-    EXPECT_EQ(loaded.settings.langIndex, kLangEnglish);
+    EXPECT_EQ(loaded.settings.language, Language::English);
     const ProfileFile file(dir.path("mysetup.ini"));
     EXPECT_EQ(file.read("language", "IsFirstRun"), "0");
     EXPECT_EQ(file.read("language", "comPort"), "1");
@@ -141,7 +141,7 @@ TEST(Startup, ChineseSettingStartsInChineseWithTheInstalledVersionList) {
     runStartup(ctx, {.showSplash = [&] { splashShown = true; }});
 
     EXPECT_TRUE(splashShown);
-    EXPECT_EQ(ctx.settings.langIndex, kLangChinese);
+    EXPECT_EQ(ctx.settings.language, Language::Chinese);
     EXPECT_EQ(ctx.versions.folderOfVersion("V100"), "V100");
     EXPECT_EQ(ctx.doc.curImage.verTag.clean(), "V200");
     EXPECT_EQ(QLocale().decimalPoint(), ".");

@@ -16,7 +16,7 @@ struct Launch {
 
     bool run(const QString& tag, const VersionList& list) {
         const auto paths = InstallPaths::forProgramFolder("C:\\X\\V200", u'\\');
-        return startVersionProgram(tag, list, paths, "r5k27.exe", kLangEnglish, prompter,
+        return startVersionProgram(tag, list, paths, "r5k27.exe", Language::English, prompter,
                                    {.mayExit = [this] { return exitAllowed; },
                                     .startProgram =
                                         [this](const QString& p) {

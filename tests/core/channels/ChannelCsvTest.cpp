@@ -168,7 +168,7 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
         EXPECT_EQ(result.problems[i].english, expected[i].second);
     }
     EXPECT_EQ(result.problems[0].value, "31.5");
-    EXPECT_EQ(result.problems[0].reason(kLangChinese),
+    EXPECT_EQ(result.problems[0].reason(Language::Chinese),
               QStringLiteral("频率超出频段 25.6150 - 30.1050 MHz"));
 
     const Document before = doc;

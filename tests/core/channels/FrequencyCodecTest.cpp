@@ -33,7 +33,7 @@ TEST(BandLimits, FollowTheWorkModeAndFallBackOnUnreadableText) {
 
 TEST(FrequencyCodec, ShownAndStoredFormsConvertBothWays) {
     test::ScriptedPrompter prompter;
-    const MessageTarget messages{&prompter, kLangEnglish};
+    const MessageTarget messages{&prompter, Language::English};
     EXPECT_EQ(freqTextToStored("28.0850", kHF), "280850");
     EXPECT_EQ(freqTextToStored("28.085", kHF), "28085");
     EXPECT_EQ(storedToFreqText("28085", kHF, messages), "28.0850");
@@ -57,13 +57,13 @@ TEST(FrequencyCodec, NonNumericTextFallsBackToTheLowerLimit) {
     EXPECT_EQ(freqTextToStored("1e3", kCB), "25615");
 
     test::ScriptedPrompter prompter;
-    EXPECT_EQ(storedToFreqText("28A850", kCB, {&prompter, kLangChinese}), "25.615");
+    EXPECT_EQ(storedToFreqText("28A850", kCB, {&prompter, Language::Chinese}), "25.615");
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].text, "Not IsNumeric");
     EXPECT_EQ(prompter.shown[0].icon, Icon::None);
     EXPECT_EQ(prompter.shown[0].buttons, Buttons::Ok);
     // A stored value that already holds a point is not digits either.
-    EXPECT_EQ(storedToFreqText("28.5", kHF, {&prompter, kLangEnglish}), "28");
+    EXPECT_EQ(storedToFreqText("28.5", kHF, {&prompter, Language::English}), "28");
     EXPECT_EQ(prompter.shown.size(), 2);
 }
 
@@ -78,10 +78,10 @@ TEST(FrequencyCodec, SnapsToTenHertzCountedFromTheLowerLimit) {
 
 TEST(FrequencyCodec, RangeCheckClampsOrClearsAndWarnsInTheUsersLanguage) {
     test::ScriptedPrompter prompter;
-    const MessageTarget english{&prompter, kLangEnglish};
+    const MessageTarget english{&prompter, Language::English};
     EXPECT_DOUBLE_EQ(checkFrequency(29.6995, kHF, false, english), 0.0);
     EXPECT_DOUBLE_EQ(checkFrequency(29.6995, kHF, true, english), 29.699);
-    EXPECT_DOUBLE_EQ(checkFrequency(27.5, kHF, true, {&prompter, kLangChinese}), 28.0);
+    EXPECT_DOUBLE_EQ(checkFrequency(27.5, kHF, true, {&prompter, Language::Chinese}), 28.0);
     EXPECT_EQ(prompter.texts(), QStringList({"Frequency is out of range.",
                                              "Frequency is out of range.", "频率超出范围。"}));
     EXPECT_EQ(prompter.shown[0].icon, Icon::Warning);
@@ -96,7 +96,7 @@ TEST(FrequencyCodec, RangeCheckClampsOrClearsAndWarnsInTheUsersLanguage) {
 
 TEST(FrequencyCodec, TypedEntriesAreSnappedFormattedOrEmptied) {
     test::ScriptedPrompter prompter;
-    const MessageTarget messages{&prompter, kLangEnglish};
+    const MessageTarget messages{&prompter, Language::English};
     EXPECT_EQ(formatFrequencyEntry("28.000035", kHF, false, messages), "28.0000");
     EXPECT_EQ(formatFrequencyEntry(" 28.5 ", kHF, false, messages), "28.5000");
     EXPECT_EQ(formatFrequencyEntry("26", kCB, false, messages), "26.0000");

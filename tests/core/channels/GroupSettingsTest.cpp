@@ -87,26 +87,26 @@ TEST_F(GroupSettingsTest, DetailListsShowStoredValuesTheyHaveNoEntryForAsThemsel
     rec.repShift = 7;  // no such entry
     rec.rogerTone = 5; // not a defined sequence
     rec.mode = 4;      // PA, which the "MEM" view does not offer
-    const DetailChoices rep = detailChoices(7, rec, image, kLangChinese, false);
+    const DetailChoices rep = detailChoices(7, rec, image, Language::Chinese, false);
     EXPECT_EQ(rep.entries, QStringList({"关", "+", "-", "7"}));
     EXPECT_EQ(rep.shown, 3);
     EXPECT_EQ(detailValue(7, rep, 3), std::nullopt); // choosing it again stores nothing
     EXPECT_EQ(detailValue(7, rep, 2), 2);
 
-    const DetailChoices roger = detailChoices(kDetailRoger, rec, image, kLangEnglish, false);
+    const DetailChoices roger = detailChoices(kDetailRoger, rec, image, Language::English, false);
     EXPECT_EQ(roger.entries, QStringList({"OFF", "5"}));
     EXPECT_EQ(roger.shown, 1);
     EXPECT_EQ(detailValue(kDetailRoger, roger, 0), 0);
 
-    const DetailChoices memModes = detailChoices(kDetailMode, rec, image, kLangEnglish, true);
+    const DetailChoices memModes = detailChoices(kDetailMode, rec, image, Language::English, true);
     EXPECT_EQ(memModes.entries, QStringList({"FM", "AM", "USB", "LSB", "PA"}));
     EXPECT_EQ(memModes.shown, 4);
     EXPECT_EQ(detailValue(kDetailMode, memModes, 3), 3);
     EXPECT_EQ(detailValue(kDetailMode, memModes, 4), std::nullopt);
 
     // The two lists without a setting in the radio store nothing.
-    EXPECT_EQ(detailValue(1, detailChoices(1, rec, image, kLangEnglish, false), 20), std::nullopt);
-    EXPECT_EQ(detailValue(8, detailChoices(8, rec, image, kLangEnglish, false), 1), std::nullopt);
+    EXPECT_EQ(detailValue(1, detailChoices(1, rec, image, Language::English, false), 20), std::nullopt);
+    EXPECT_EQ(detailValue(8, detailChoices(8, rec, image, Language::English, false), 1), std::nullopt);
 }
 
 } // namespace

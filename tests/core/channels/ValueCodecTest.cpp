@@ -32,8 +32,8 @@ TEST(ModeCodec, SwitchedOffModesBecomeTheFirstEnabledOne) {
 }
 
 TEST(ToneCodec, ListsHoldEveryToneAtItsIndex) {
-    const QStringList shortList = shortToneList(kLangEnglish);
-    const QStringList longList = longToneList(kLangChinese);
+    const QStringList shortList = shortToneList(Language::English);
+    const QStringList longList = longToneList(Language::Chinese);
     ASSERT_EQ(shortList.size(), 143);
     ASSERT_EQ(longList.size(), 143);
     EXPECT_EQ(shortList[0], "Off");
@@ -67,7 +67,7 @@ TEST(ToneCodec, EveryCtcssToneAndDcsCodeIsTheStandardOne) {
             .split(u' ');
     ASSERT_EQ(ctcss.size(), kCtcssCount);
     ASSERT_EQ(dcs.size(), kDcsCount);
-    const QStringList shown = shortToneList(kLangEnglish);
+    const QStringList shown = shortToneList(Language::English);
     for (int n = 1; n <= kCtcssCount; ++n) {
         EXPECT_EQ(QString::number(ctcssTenthsHz(n) / 10.0, 'f', 1), ctcss[n - 1]) << n;
         EXPECT_EQ(shown[n], ctcss[n - 1]) << n;
@@ -79,27 +79,27 @@ TEST(ToneCodec, EveryCtcssToneAndDcsCodeIsTheStandardOne) {
 }
 
 TEST(ToneCodec, ShownTextsAndToneCodesConvertBothWays) {
-    EXPECT_EQ(getCtcssDcsByShow("88.5", kLangEnglish), "0885");
-    EXPECT_EQ(getCtcssDcsByShow("250.3", kLangEnglish), "2503");
-    EXPECT_EQ(getCtcssDcsByShow("D023N", kLangEnglish), "8023");
-    EXPECT_EQ(getCtcssDcsByShow("Off", kLangEnglish), "0");
-    EXPECT_EQ(getCtcssDcsByShow("关", kLangChinese), "0");
-    EXPECT_EQ(getCtcssDcsByShow("DxyzN", kLangEnglish), "0");
-    EXPECT_EQ(getCtcssDcsByShow("nonsense", kLangEnglish), "0");
+    EXPECT_EQ(getCtcssDcsByShow("88.5", Language::English), "0885");
+    EXPECT_EQ(getCtcssDcsByShow("250.3", Language::English), "2503");
+    EXPECT_EQ(getCtcssDcsByShow("D023N", Language::English), "8023");
+    EXPECT_EQ(getCtcssDcsByShow("Off", Language::English), "0");
+    EXPECT_EQ(getCtcssDcsByShow("关", Language::Chinese), "0");
+    EXPECT_EQ(getCtcssDcsByShow("DxyzN", Language::English), "0");
+    EXPECT_EQ(getCtcssDcsByShow("nonsense", Language::English), "0");
 
-    EXPECT_EQ(showCtcssDcs("0885", kLangEnglish), "88.5");
-    EXPECT_EQ(showCtcssDcs("1000", kLangEnglish), "100.0");
-    EXPECT_EQ(showCtcssDcs("8023", kLangEnglish), "D023N");
-    EXPECT_EQ(showCtcssDcs("8754", kLangEnglish), "D754N");
-    EXPECT_EQ(showCtcssDcs("885", kLangEnglish), "Off");
-    EXPECT_EQ(showCtcssDcs("885", kLangChinese), "关");
-    EXPECT_EQ(showCtcssDcs("X885", kLangEnglish), "Off");
-    EXPECT_EQ(showCtcssDcs(QString::fromLatin1("0885\0   ", 8), kLangEnglish), "88.5");
+    EXPECT_EQ(showCtcssDcs("0885", Language::English), "88.5");
+    EXPECT_EQ(showCtcssDcs("1000", Language::English), "100.0");
+    EXPECT_EQ(showCtcssDcs("8023", Language::English), "D023N");
+    EXPECT_EQ(showCtcssDcs("8754", Language::English), "D754N");
+    EXPECT_EQ(showCtcssDcs("885", Language::English), "Off");
+    EXPECT_EQ(showCtcssDcs("885", Language::Chinese), "关");
+    EXPECT_EQ(showCtcssDcs("X885", Language::English), "Off");
+    EXPECT_EQ(showCtcssDcs(QString::fromLatin1("0885\0   ", 8), Language::English), "88.5");
 
     // Every list entry survives the trip through its code.
-    const QStringList list = shortToneList(kLangEnglish);
+    const QStringList list = shortToneList(Language::English);
     for (const QString& shown : list)
-        EXPECT_EQ(showCtcssDcs(getCtcssDcsByShow(shown, kLangEnglish), kLangEnglish), shown);
+        EXPECT_EQ(showCtcssDcs(getCtcssDcsByShow(shown, Language::English), Language::English), shown);
 }
 
 TEST(ChannelNames, ChannelAndGroupNamesConvertBothWays) {

@@ -144,7 +144,7 @@ TEST(FileCommit, CraftedMarkersNeverReachOutsideTheirSet) {
     const auto failure = recoverFileSet(set.marker, set.paths());
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, set.channels);
-    EXPECT_EQ(writeFailureMessage("file error.", *failure, kLangEnglish),
+    EXPECT_EQ(writeFailureMessage("file error.", *failure, Language::English),
               "file error.\n" + set.channels + ": Is a directory");
 }
 
@@ -183,7 +183,7 @@ TEST(FileCommit, OutputsThatAreNoRegularFilesAreRefused) {
     EXPECT_FALSE(writeFileChecked(dir.path("link.csv"), "new"));
     EXPECT_EQ(test::fileBytes(dir.path("link.csv")), "new");
     EXPECT_EQ(test::fileBytes(target), "target");
-    EXPECT_EQ(writeFailureMessage("file error.", {"out.csv", kNotRegularFile}, kLangEnglish),
+    EXPECT_EQ(writeFailureMessage("file error.", {"out.csv", kNotRegularFile}, Language::English),
               "file error.\nout.csv: Not a regular file");
 }
 
@@ -201,9 +201,9 @@ TEST(FileCommit, ASecondSaverWaitsForTheLockAndThenFails) {
     const auto recovered = recoverFileSet(set.marker, set.paths());
     setSaveLockWait(wait);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(writeFailureMessage("file error.", *failure, kLangEnglish),
+    EXPECT_EQ(writeFailureMessage("file error.", *failure, Language::English),
               set.data + " is being saved by another program.");
-    EXPECT_EQ(writeFailureMessage("file error.", *failure, kLangChinese),
+    EXPECT_EQ(writeFailureMessage("file error.", *failure, Language::Chinese),
               set.data + " 正在被另一个程序保存。");
     // Recovery does not take away the other saver's temporary either.
     EXPECT_TRUE(recovered);

@@ -118,7 +118,7 @@ TEST_F(DataFileOpen, RefusalsShowTheirMessageAndChangeNothing) {
 }
 
 TEST_F(DataFileOpen, RefusalMessagesInChinese) {
-    session.settings.langIndex = kLangChinese;
+    session.settings.language = Language::Chinese;
     before = session.doc;
     expectRefused(dir.path("none.dat"), "文件错误。");
     expectRefused(dir.write("x.dat", QByteArray("V200") + QByteArray(6, ' ')),
@@ -222,7 +222,7 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
 
     // The reason is in the user's language too.
     session.prompter.shown.clear();
-    session.settings.langIndex = kLangChinese;
+    session.settings.language = Language::Chinese;
     EXPECT_FALSE(saveDataFile(session.ctx, path));
     EXPECT_EQ(session.prompter.texts(),
               QStringList{"文件错误。\n" + dir.path("old.fre") + ": 是一个文件夹"});

@@ -32,7 +32,7 @@ ChannelRec& channel(Document& doc, int group, int chNo) {
     return doc.chTable.at(0, std::max(slot, 1), group);
 }
 
-QStringList lines(const Document& a, const Document& b, int lang = kLangEnglish) {
+QStringList lines(const Document& a, const Document& b, Language lang = Language::English) {
     QStringList out;
     for (const FieldDifference& d :
          documentDifferences(a.curImage, a.chTable, b.curImage, b.chTable, lang))
@@ -63,7 +63,7 @@ TEST(DocumentDiff, ChangesReadAsTheUserSeesThem) {
     after.curImage.rbTone.tone(2).steps[3].freqCode = 210;
     setOptionValue(after.curImage, OptionId::Tot, 30);
     const auto tot = [](const Document& d) {
-        return optionText(d.curImage, OptionId::Tot, kLangEnglish);
+        return optionText(d.curImage, OptionId::Tot, Language::English);
     };
     ASSERT_NE(tot(before), tot(after));
 
@@ -71,7 +71,7 @@ TEST(DocumentDiff, ChangesReadAsTheUserSeesThem) {
               (QStringList{"A12 Frequency 28.1600 / 28.3150", "A12 Mode FM / AM",
                            "TOT " + tot(before) + " / " + tot(after), "DTMF 3 12 / 12AB",
                            "DTMF 4 7 / -", "RB Tone 2 step 4 0 / 2100 Hz"}));
-    EXPECT_EQ(lines(before, after, kLangChinese).value(1), "A12 模式 FM / AM");
+    EXPECT_EQ(lines(before, after, Language::Chinese).value(1), "A12 模式 FM / AM");
 }
 
 // Random edits of every kind: a document compared with the radio it was written to lists each

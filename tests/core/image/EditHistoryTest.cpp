@@ -76,8 +76,8 @@ TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
     step([&] { model.setChannelValue({0, 1, 1}, ChannelField::Mode, 1, named("Mode A1")); });
     step([&] { model.setModeEnable(1, false, named("AM switched off")); });
     step([&] {
-        const QStringList choices = optionChoices(doc.curImage, OptionId::Tot, kLangEnglish);
-        model.setOptionFromText(OptionId::Tot, choices.last(), kLangEnglish, named("TOT"));
+        const QStringList choices = optionChoices(doc.curImage, OptionId::Tot, Language::English);
+        model.setOptionFromText(OptionId::Tot, choices.last(), Language::English, named("TOT"));
     });
     // DTMF window (three keystrokes, one step) and roger-beep window.
     step([&] {

@@ -61,13 +61,13 @@ TEST(VersionList, HugeCountsAreBoundedAndEntriesCutAtNul) {
 
 TEST(VersionList, IncompatibilityQuestionNamesBothVersions) {
     EXPECT_EQ(versionDisplayForm("V200"), "V2.00");
-    EXPECT_EQ(incompatibleMessage("V200", "V100", VersionKind::DataFile, kLangEnglish),
+    EXPECT_EQ(incompatibleMessage("V200", "V100", VersionKind::DataFile, Language::English),
               "incompatible version. It may cause unknown error.To start the corresponding "
               "software version, or not?\r\nDataFile version is V1.00\r\nprogramming software "
               "is V2.00");
-    EXPECT_TRUE(incompatibleMessage("V200", "V210", VersionKind::Firmware, kLangEnglish)
+    EXPECT_TRUE(incompatibleMessage("V200", "V210", VersionKind::Firmware, Language::English)
                     .contains("\r\nFirmware version is V2.10\r\n"));
-    EXPECT_EQ(incompatibleMessage("V200", "V210", VersionKind::Firmware, kLangChinese),
+    EXPECT_EQ(incompatibleMessage("V200", "V210", VersionKind::Firmware, Language::Chinese),
               QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 "
                              "V2.10\r\n写频软件版本为 V2.00"));
 }
@@ -86,7 +86,7 @@ TEST(ModelInformation, NamesTheModelBothBandsAndTheVersionsThisProgramHandles) {
               "Model Type: BRELLOCK R5K27\nModel code: ZT6666\n"
               "Frequency: CB 25.6150 - 30.1050 MHz, HF 28.0000 - 29.6990 MHz\n"
               "Data file version: V2.00\nData and firmware versions handled: V2.00, V2.10");
-    settings.langIndex = kLangChinese;
+    settings.language = Language::Chinese;
     EXPECT_TRUE(modelInformationText(settings, list, captions)
                     .startsWith(QStringLiteral("机型类型: BRELLOCK R5K27\n")));
 }

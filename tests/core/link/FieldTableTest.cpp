@@ -69,7 +69,7 @@ std::unique_ptr<Document> baseDocument() {
 QByteArray encoded(const Document& doc) {
     QByteArray buf = prepareRadioBuf();
     const auto refusal = encodeImage(doc.curImage, doc.chTable, buf);
-    EXPECT_FALSE(refusal) << refusal->message(kLangEnglish).toStdString();
+    EXPECT_FALSE(refusal) << refusal->message(Language::English).toStdString();
     return buf;
 }
 
@@ -180,16 +180,16 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
     ASSERT_TRUE(first);
     QStringList english;
     for (const ReadReplacement& r : first.replaced) {
-        english << r.message(kLangEnglish);
-        EXPECT_FALSE(r.message(kLangChinese).isEmpty());
+        english << r.message(Language::English);
+        EXPECT_FALSE(r.message(Language::Chinese).isEmpty());
     }
     EXPECT_EQ(english, QStringList({"MicLevel: read 200, now 30", "BattMin: read 16736, now 170",
                                     "BattMax: read 16736, now 170",
                                     "DecodeTone (CB group A, channel 1): read 80, now 0"}));
-    EXPECT_TRUE(replacementReport(first.replaced, kLangChinese).startsWith(QStringLiteral("电台")));
+    EXPECT_TRUE(replacementReport(first.replaced, Language::Chinese).startsWith(QStringLiteral("电台")));
     radio[L::channelBlock(0, 1, 1) + 5] = 0; // CTCSS number 0: no tone, but named
     const DecodeResult zero = decodeImage(radio, read->curImage, read->chTable);
-    EXPECT_EQ(zero.replaced.last().message(kLangEnglish),
+    EXPECT_EQ(zero.replaced.last().message(Language::English),
               "DecodeTone (CB group A, channel 1): read 0, now 0");
     radio[L::channelBlock(0, 1, 1) + 5] = char(0x50);
     ASSERT_TRUE(decodeImage(radio, read->curImage, read->chTable));

@@ -39,7 +39,7 @@ void LinkHarness::decide(const LinkDecision& decision) {
 
 void LinkHarness::finished(const LinkOutcome& ended) {
     outcome = ended;
-    const int lang = settings.langIndex;
+    const Language lang = settings.language;
     for (const QString& notice : outcomeNotices(ended, lang))
         prompter.ask(notice, Buttons::Ok, Icon::Warning);
     if (ended.success && ended.op == LinkOp::Read)

@@ -257,8 +257,8 @@ TEST(MemoryMap, OptionBytesAndScaledBatteryValues) {
     EXPECT_EQ(image.optFeat.battMax, 170);
     EXPECT_EQ(image.optFeat.battMin, 170);
     ASSERT_EQ(result.replaced.size(), 2);
-    EXPECT_EQ(result.replaced[0].message(kLangEnglish), "BattMin: read 784, now 170");
-    EXPECT_EQ(result.replaced[1].message(kLangEnglish), "BattMax: read 262, now 170");
+    EXPECT_EQ(result.replaced[0].message(Language::English), "BattMin: read 784, now 170");
+    EXPECT_EQ(result.replaced[1].message(Language::English), "BattMax: read 262, now 170");
 }
 
 TEST(MemoryMap, RogerTonesSitInPairsOf30BytesPer64) {
@@ -358,8 +358,8 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
         const QByteArray before = buf;
         const auto refusal = encodeImage(doc.image, *doc.table, buf);
         ASSERT_TRUE(refusal.has_value());
-        EXPECT_EQ(refusal->message(kLangEnglish), QString::fromLatin1(c.english));
-        EXPECT_FALSE(refusal->message(kLangChinese).isEmpty());
+        EXPECT_EQ(refusal->message(Language::English), QString::fromLatin1(c.english));
+        EXPECT_FALSE(refusal->message(Language::Chinese).isEmpty());
         EXPECT_EQ(buf, before);
     }
 }

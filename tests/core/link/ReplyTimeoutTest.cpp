@@ -115,15 +115,15 @@ TEST(ReplyTimeout, UnansweredEndStillCompletes) {
 }
 
 TEST(ReplyTimeout, WrittenRadioThatDidNotConfirmTheEndIsToBeSwitchedOffAndOn) {
-    for (int lang : {kLangEnglish, kLangChinese}) {
+    for (Language lang : {Language::English, Language::Chinese}) {
         LinkHarness h;
-        h.settings.langIndex = lang;
+        h.settings.language = lang;
         h.start(LinkOp::Write);
         h.answerUntil('E');
         h.expire();
         ASSERT_EQ(h.prompter.texts().size(), 1);
         EXPECT_EQ(h.prompter.texts()[0],
-                  lang == kLangEnglish
+                  lang == Language::English
                       ? "Write Data Completed.\r\nThe radio did not confirm the end of "
                         "programming. Switch it off and on again before use."
                       : "写入数据完成。\r\n对讲机未确认编程结束。使用前请将其关机后重新开机。");
@@ -168,7 +168,7 @@ TEST(ReplyTimeout, RadioInformationEndsAsFailedAfterItsTimeouts) {
 
 TEST(Identity, WrongModelIsShownOnlyAfterTheOperationEnded) {
     LinkHarness h;
-    h.settings.langIndex = kLangChinese;
+    h.settings.language = Language::Chinese;
     h.radioModel = "ZT6667";
     h.start(LinkOp::Read);
     h.runToEnd();
@@ -201,7 +201,7 @@ TEST(Identity, IncompatibleFirmwareAsksForTheOtherVersionThenEnds) {
         h.answer();
         ASSERT_EQ(h.prompter.shown.size(), 1);
         EXPECT_EQ(h.prompter.shown[0].text,
-                  incompatibleMessage("V200", "V210", VersionKind::Firmware, kLangEnglish));
+                  incompatibleMessage("V200", "V210", VersionKind::Firmware, Language::English));
         EXPECT_TRUE(h.prompter.shown[0].text.contains("Firmware version is V2.10"));
         EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::YesNo);
         EXPECT_EQ(h.lastSent(), "END");

@@ -74,7 +74,7 @@ TEST_F(ModelRulesTest, PublicModeKeepsAStillEnabledChoice) {
     image.optFeat.pubMode = 2; // USB
     EXPECT_TRUE(setModeEnable(image, table, 1, false, nullptr));
     EXPECT_EQ(image.optFeat.pubMode, 2);
-    EXPECT_EQ(optionChoices(image, OptionId::PubMode, kLangEnglish),
+    EXPECT_EQ(optionChoices(image, OptionId::PubMode, Language::English),
               QStringList({"FM", "USB", "LSB", "PA"}));
     EXPECT_TRUE(setModeEnable(image, table, 2, false, nullptr));
     EXPECT_EQ(image.optFeat.pubMode, 0);

@@ -9,7 +9,7 @@
 namespace r5k27 {
 namespace {
 
-constexpr int kEn = kLangEnglish;
+constexpr int kEn = Language::English;
 
 class OptionTextTest : public ::testing::Test {
 protected:
@@ -31,8 +31,8 @@ TEST_F(OptionTextTest, NewDocumentValuesShowAsTheirEntries) {
     EXPECT_EQ(optionText(image, OptionId::SwrMax, kEn), "16.0");
     EXPECT_EQ(optionText(image, OptionId::ExtFreq, kEn), "0.0100");
     EXPECT_EQ(optionText(image, OptionId::MicLevel, kEn), "30");
-    EXPECT_EQ(optionText(image, OptionId::PubNbAnl, kLangChinese), QStringLiteral("开"));
-    EXPECT_EQ(optionText(image, OptionId::PubHiCut, kLangChinese), "关");
+    EXPECT_EQ(optionText(image, OptionId::PubNbAnl, Language::Chinese), QStringLiteral("开"));
+    EXPECT_EQ(optionText(image, OptionId::PubHiCut, Language::Chinese), "关");
     EXPECT_EQ(optionText(image, OptionId::PubMode, kEn), "AM");
     EXPECT_EQ(optionText(image, OptionId::OptWorkMode, kEn), "HF");
     EXPECT_EQ(rssiPointText(image, 5), "36");
@@ -48,7 +48,7 @@ TEST_F(OptionTextTest, TotShowsAndStoresInStepsOfThree) {
     image.optFeat.tot = 7;
     EXPECT_EQ(optionText(image, OptionId::Tot, kEn), "60s");
     image.optFeat.tot = 0;
-    EXPECT_EQ(optionText(image, OptionId::Tot, kLangChinese), "关");
+    EXPECT_EQ(optionText(image, OptionId::Tot, Language::Chinese), "关");
     EXPECT_EQ(enter(OptionId::Tot, "90s"), "90s");
     EXPECT_EQ(image.optFeat.tot, 9);
     EXPECT_EQ(optionChoices(image, OptionId::Tot, kEn).size(), 21);

@@ -16,18 +16,18 @@ ToneSeq sequence(std::initializer_list<ToneStep> steps, int repeat, int interTim
 }
 
 TEST(TonePlayback, ListsMapTextsToCodes) {
-    EXPECT_EQ(repeatCountList(kLangChinese).first(), "关");
-    EXPECT_EQ(repeatCountList(kLangEnglish).size(), 11);
+    EXPECT_EQ(repeatCountList(Language::Chinese).first(), "关");
+    EXPECT_EQ(repeatCountList(Language::English).size(), 11);
     EXPECT_EQ(interTimeList().size(), 256);
     EXPECT_EQ(interTimeList().last(), "2550");
-    EXPECT_EQ(stepFrequencyList(kLangEnglish).size(), 217);
-    EXPECT_EQ(stepFrequencyList(kLangEnglish)[1], "400");
-    EXPECT_EQ(fullFrequencyList(kLangEnglish).size(), 256);
-    EXPECT_EQ(frequencyCodeOfText("None", kLangEnglish), 0);
-    EXPECT_EQ(frequencyCodeOfText("无", kLangChinese), 0);
-    EXPECT_EQ(frequencyCodeOfText("400", kLangEnglish), 40);
-    EXPECT_EQ(frequencyCodeOfText("2550", kLangEnglish), 255);
-    EXPECT_EQ(frequencyCodeOfText("405", kLangEnglish), std::nullopt);
+    EXPECT_EQ(stepFrequencyList(Language::English).size(), 217);
+    EXPECT_EQ(stepFrequencyList(Language::English)[1], "400");
+    EXPECT_EQ(fullFrequencyList(Language::English).size(), 256);
+    EXPECT_EQ(frequencyCodeOfText("None", Language::English), 0);
+    EXPECT_EQ(frequencyCodeOfText("无", Language::Chinese), 0);
+    EXPECT_EQ(frequencyCodeOfText("400", Language::English), 40);
+    EXPECT_EQ(frequencyCodeOfText("2550", Language::English), 255);
+    EXPECT_EQ(frequencyCodeOfText("405", Language::English), std::nullopt);
 }
 
 TEST(TonePlayback, FirstPresetPlaysFourBeepsWithSilencesOnce) {

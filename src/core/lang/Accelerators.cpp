@@ -1,28 +1,8 @@
-#include "CaptionTable.h"
+#include "Accelerators.h"
 
 #include <QRegularExpression>
 
 namespace r5k27 {
-
-CaptionTable::CaptionTable(const BiText& text)
-    : items_{QString(), QString::fromUtf8(text.en), QString::fromUtf8(text.zh)} {}
-
-const QString& CaptionTable::text(int lang) const {
-    return isValidLangIndex(lang) ? items_[static_cast<size_t>(lang)] : items_[0];
-}
-
-CaptionGrid::CaptionGrid(const BiText& item1, const BiText& item2) {
-    for (const int lang : {kLangEnglish, kLangChinese}) {
-        items_[static_cast<size_t>(1 + 3 * lang)] = item1.in(lang);
-        items_[static_cast<size_t>(2 + 3 * lang)] = item2.in(lang);
-    }
-}
-
-const QString& CaptionGrid::text(int item, int lang) const {
-    if (item < 1 || item > kItems || !isValidLangIndex(lang))
-        return items_[0];
-    return items_[static_cast<size_t>(item + 3 * lang)];
-}
 
 QString withoutAccelerator(const QString& caption) {
     static const QRegularExpression bracketed(QStringLiteral("\\(&[^&)]\\)"));
