@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     Document doc = start;
     const QByteArray csv(reinterpret_cast<const char*>(data), qsizetype(size));
-    const CsvImportResult result = channelsFromCsv(csv, doc.curImage, doc.chTable, nullptr);
+    const CsvImportResult result = channelsFromCsv(csv, doc.curImage, doc.chTable);
     // Nothing taken must mean nothing changed; whatever was taken exports again.
     if (result.taken == 0 &&
         channelsToCsv(doc.curImage, doc.chTable) != channelsToCsv(start.curImage, start.chTable))

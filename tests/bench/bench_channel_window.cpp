@@ -3,7 +3,7 @@
 // committed and undone through the document model.
 #include "BenchSupport.h"
 #include "BenchWindows.h"
-#include "channels/ChannelFeature.h"
+#include "EditorWindows.h"
 #include "channels/ChannelWindow.h"
 #include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"

@@ -3,17 +3,14 @@
 #include "BenchSupport.h"
 #include "BenchWindows.h"
 #include "channels/ChannelCsv.h"
-#include "channels/ChannelFeature.h"
+#include "EditorWindows.h"
 #include "common/AppSettings.h"
-#include "dtmf/DtmfFeature.h"
 #include "image/EditHistory.h"
 #include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"
 #include "options/OptionValues.h"
-#include "options/OptionsFeature.h"
 #include "platform/ToneSink.h"
 #include "platform/UserSettingsStore.h"
-#include "rogerbeep/RogerBeepFeature.h"
 #include "startup/AppContext.h"
 
 #include <QApplication>
@@ -123,7 +120,7 @@ int main(int argc, char** argv) {
                   [&] { return !channelsToCsv(doc.curImage, doc.chTable).isEmpty(); });
     reportTimings("csv import (920 channels)", 500, [&] {
         Document copy = doc;
-        return channelsFromCsv(csv, copy.curImage, copy.chTable, nullptr).taken == rows;
+        return channelsFromCsv(csv, copy.curImage, copy.chTable).taken == rows;
     });
     return 0;
 }

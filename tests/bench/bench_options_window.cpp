@@ -4,7 +4,7 @@
 #include "BenchWindows.h"
 #include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"
-#include "options/OptionsFeature.h"
+#include "EditorWindows.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 

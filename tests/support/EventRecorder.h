@@ -11,9 +11,6 @@ namespace r5k27::test {
 class EventRecorder {
 public:
     explicit EventRecorder(DocumentEvents& events) {
-        QObject::connect(&events, &DocumentEvents::groupChecked, [this](int m, int g) {
-            lines << QStringLiteral("groupChecked %1 %2").arg(m).arg(g);
-        });
         QObject::connect(&events, &DocumentEvents::changed, [this](const DocumentChange& c) {
             static const char* const kinds[] = {"Whole", "WorkMode", "Channel", "ChannelSet",
                                                 "Group", "Option",   "Dtmf",    "RogerBeep"};
@@ -23,12 +20,6 @@ public:
                          .arg(c.group)
                          .arg(c.chNo);
         });
-        QObject::connect(&events, &DocumentEvents::dtmfReferencesChanged,
-                         [this] { lines << QStringLiteral("dtmfReferencesChanged"); });
-        QObject::connect(&events, &DocumentEvents::rogerReferencesChanged,
-                         [this] { lines << QStringLiteral("rogerReferencesChanged"); });
-        QObject::connect(&events, &DocumentEvents::modesNormalized,
-                         [this] { lines << QStringLiteral("modesNormalized"); });
     }
 
     QStringList lines;

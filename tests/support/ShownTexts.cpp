@@ -192,8 +192,8 @@ ShownTexts shownTextsOfModal(const std::function<void()>& open) {
 
 QStringList leftInEnglish(const std::function<ShownTexts(Language lang)>& textsIn,
                           const QStringList& sameInBoth) {
-    const ShownTexts english = textsIn(1);
-    const ShownTexts chinese = textsIn(2);
+    const ShownTexts english = textsIn(Language::English);
+    const ShownTexts chinese = textsIn(Language::Chinese);
     if (chinese.isEmpty())
         return {QStringLiteral("(the window showed no texts at all)")};
     // Longest first, so "USB Serial" goes before "USB" could split it.

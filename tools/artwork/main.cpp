@@ -1,7 +1,7 @@
 // Renders the pictures the program ships: the splash of each language and the window backgrounds.
 // Usage: r5k27-artwork <program folder> [<icon theme folder> <icon name> <size>...]
 #include "common/ProgramInfo.h"
-#include "splash/SplashArt.h"
+#include "common/ProgramArt.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -41,7 +41,7 @@ int importChannels(Session& s, const CliArgs& args) {
         s.fail(DataFileTexts::fileError.in(s.lang()));
         return 1;
     }
-    const CsvImportResult result = channelsFromCsv(in, s.doc.curImage, s.doc.chTable, nullptr);
+    const CsvImportResult result = channelsFromCsv(in, s.doc.curImage, s.doc.chTable);
     if (result.tooLarge) {
         s.fail(kCsvTooLarge.in(s.lang()));
         return 1;

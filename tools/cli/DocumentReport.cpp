@@ -18,7 +18,7 @@
 namespace r5k27::cli {
 namespace {
 
-constexpr int kLang = Language::English;
+constexpr Language kLang = Language::English;
 
 // One entry of the report. A leaf holds a value; a node holds children, shown as an object, or
 // as an array when list is set. Compact nodes take a single line in the text form.

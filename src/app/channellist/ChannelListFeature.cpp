@@ -26,7 +26,7 @@ ChannelListFeature::ChannelListFeature(AppContext& ctx, MainWindow& window, File
                           [this] { importChannels(); });
 }
 
-int ChannelListFeature::lang() const {
+Language ChannelListFeature::lang() const {
     return ctx_.settings.language;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/DocumentStore.h"
+#include "FileDialogs.h"
 
 namespace r5k27 {
 

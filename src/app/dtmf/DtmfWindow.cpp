@@ -86,7 +86,7 @@ DtmfWindow::DtmfWindow(AppContext& ctx, QWidget* parent)
     });
 }
 
-int DtmfWindow::lang() const {
+Language DtmfWindow::lang() const {
     return ctx_.settings.language;
 }
 
@@ -165,7 +165,7 @@ QWidget* DtmfWindow::buildAutodialPage() {
 }
 
 void DtmfWindow::applyCaptions() {
-    const int l = lang();
+    const Language l = lang();
     setWindowTitle(C::window.in(l));
     tabs_->setTabText(EncodePage, C::encodePage.in(l));
     tabs_->setTabText(DecodePage, C::decodePage.in(l));

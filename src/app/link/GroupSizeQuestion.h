@@ -27,7 +27,7 @@ public:
 
 private:
     const CaptionTables& captions_;
-    const int& lang_;
+    const Language& lang_;
     QWidget* parent_;
 };
 

@@ -1,6 +1,6 @@
 #include "PortWindow.h"
 
-#include "PortStatus.h"
+#include "common/PortChoice.h"
 #include "common/ChooserLayout.h"
 
 #include <QComboBox>

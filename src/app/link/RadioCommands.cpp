@@ -32,7 +32,7 @@ RadioCommands::~RadioCommands() {
     link_.engine.stop();
 }
 
-int RadioCommands::lang() const {
+Language RadioCommands::lang() const {
     return ctx_.settings.language;
 }
 

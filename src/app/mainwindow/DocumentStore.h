@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileDialogs.h"
 #include "image/InitialValues.h"
 
 #include <QString>
@@ -20,16 +21,6 @@ public:
     virtual bool save(const QString& path) = 0;
     // Loads the installed default file of that kind; a missing file leaves the document as is.
     virtual void loadDefault(DefaultFileKind kind) = 0;
-};
-
-// The file dialogs of the document commands; an empty result means the user cancelled.
-class FileDialogs {
-public:
-    virtual ~FileDialogs() = default;
-    // filter: "label (*.dat)|*.dat"; title: what the dialog is for ("Export Channels")
-    virtual QString openFileName(const QString& filter, const QString& title) = 0;
-    virtual QString saveFileName(const QString& filter, const QString& preset,
-                                 const QString& title) = 0;
 };
 
 // What the commands ask of the window around the document.

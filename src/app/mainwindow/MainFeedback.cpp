@@ -79,8 +79,8 @@ void MainWindow::showModelInformation() {
 }
 
 void MainWindow::explainUnavailableCommands() {
-    using enum MenuItem;
     const Language lang = ctx_.settings.language;
+    using enum MenuItem;
     for (const auto& [item, why] : {std::pair{KeyAssignm, ShellCaptions::noKeyAssignment},
                                     {ScanInfo, ShellCaptions::noScanSettings},
                                     {CheckRadioBand, ShellCaptions::noRadioBandCheck},

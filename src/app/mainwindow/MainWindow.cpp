@@ -7,8 +7,8 @@
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
 #include "common/QtTexts.h"
-#include "lang/LanguageState.h"
-#include "link/PortStatus.h"
+#include "common/LanguageState.h"
+#include "common/PortChoice.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
@@ -187,7 +187,7 @@ void MainWindow::refreshCaption() {
 
 void MainWindow::loadBackgroundPicture() {
     const QBrush picture = tiledBackground(
-        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(ctx_.settings.language)));
+        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(settingOf(ctx_.settings.language))));
     mdiArea_->setBackground(picture.style() == Qt::NoBrush ? palette().brush(QPalette::Dark)
                                                            : picture);
 }

@@ -25,7 +25,7 @@ PrintFeature::PrintFeature(AppContext& ctx, MainWindow& window, FileDialogs& dia
     window.registerCommand(MenuItem::FilePrint, [this] { print(); });
 }
 
-int PrintFeature::lang() const {
+Language PrintFeature::lang() const {
     return ctx_.settings.language;
 }
 

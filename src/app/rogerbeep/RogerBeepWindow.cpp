@@ -73,7 +73,7 @@ RogerBeepWindow::~RogerBeepWindow() {
     stop();
 }
 
-int RogerBeepWindow::lang() const {
+Language RogerBeepWindow::lang() const {
     return ctx_.settings.language;
 }
 
@@ -155,7 +155,7 @@ void RogerBeepWindow::buildControls() {
 }
 
 void RogerBeepWindow::applyCaptions() {
-    const int l = lang();
+    const Language l = lang();
     setWindowTitle(C::window.in(l));
     for (int t = 1; t <= kToneSeqCount; ++t)
         tabs_->setTabText(t - 1, C::tab.in(l) + u' ' + QString::number(t));

@@ -1,6 +1,6 @@
 #include "SplashWindow.h"
 
-#include "SplashArt.h"
+#include "common/ProgramArt.h"
 #include "common/ProgramInfo.h"
 #include "startup/AppContext.h"
 

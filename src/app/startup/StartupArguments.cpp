@@ -1,6 +1,6 @@
 #include "StartupArguments.h"
 
-#include "splash/SplashArt.h"
+#include "common/ProgramArt.h"
 
 #include <QFileInfo>
 #include <QPixmap>

@@ -388,8 +388,7 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
     return out.toUtf8();
 }
 
-CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table,
-                                DocumentEvents* events) {
+CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table) {
     CsvImportResult result;
     if (!csvWithinLimits(in)) {
         result.tooLarge = true;
@@ -437,19 +436,18 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
         replaceGroup(image, table, mode, group, channels, ordinary, memory);
         if (ordinary)
             image.optFeat.groupValid(mode, group) = 1;
-        groupCheck(image, table, mode, group, events);
+        groupCheck(image, table, mode, group);
     }
-    setDtmfList(image, table, events);
-    recheckRogerTones(image, table, events);
+    setDtmfList(image, table);
+    recheckRogerTones(image, table);
     return result;
 }
 
-CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
-                                DocumentEvents* events) {
+CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return channelsFromCsv(buffer, image, table, events);
+    return channelsFromCsv(buffer, image, table);
 }
 
 } // namespace r5k27

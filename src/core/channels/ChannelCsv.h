@@ -11,7 +11,6 @@ class QIODevice;
 
 namespace r5k27 {
 
-class DocumentEvents;
 struct MemoryImage;
 
 // A row of a channel list that could not be taken, with why, in both languages.
@@ -44,9 +43,7 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table);
 // (band limits, 10 Hz grid, enabled modes, group check, group switched on) and rows that cannot
 // be taken are reported. When no row can be taken, nothing changes.
 // The file is read a record at a time, after a scan for the size limits.
-CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table,
-                                DocumentEvents* events);
-CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
-                                DocumentEvents* events);
+CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table);
+CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table);
 
 } // namespace r5k27

@@ -23,7 +23,7 @@ bool isOrdinary(int chNo) {
 EntryEffect clearChannel(MemoryImage& image, ChTable& table, const ChannelKey& key, int slot) {
     const auto deleteAndCheck = [&] {
         deleteChannel(image, table, slot, key.mode, key.group);
-        groupCheck(image, table, key.mode, key.group, nullptr);
+        groupCheck(image, table, key.mode, key.group);
     };
     if (!isOrdinary(key.chNo) || countOrdinaryChannels(image, table, key.mode, key.group) >= 2) {
         deleteAndCheck();
@@ -99,7 +99,7 @@ EntryEffect enterFrequency(MemoryImage& image, ChTable& table, const ChannelKey&
         addChannel(image, table, key.chNo, key.mode, key.group, frequency->text());
         if (usedSlots(image, key.mode, key.group) == before)
             return EntryEffect::Unchanged;
-        groupCheck(image, table, key.mode, key.group, nullptr);
+        groupCheck(image, table, key.mode, key.group);
         return EntryEffect::Added;
     }
     ChannelRec& rec = table.at(key.mode, slot, key.group);
@@ -137,13 +137,11 @@ int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, i
     return count;
 }
 
-void normalizeAllModes(const MemoryImage& image, ChTable& table, DocumentEvents* events) {
+void normalizeAllModes(const MemoryImage& image, ChTable& table) {
     forEachUsedSlot(image, [&](int mode, int slot, int group) {
         ChannelRec& rec = table.at(mode, slot, group);
         rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
     });
-    if (events)
-        emit events->modesNormalized();
 }
 
 } // namespace r5k27

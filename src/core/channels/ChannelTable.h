@@ -8,7 +8,6 @@
 
 namespace r5k27 {
 
-class DocumentEvents;
 struct MemoryImage;
 
 // True for a work mode 0..1 and a group 1..10, the only places channels live.
@@ -59,6 +58,6 @@ int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mo
 int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group,
                                int chNo);
 // Replaces the mode of every used record of both work modes by an enabled one.
-void normalizeAllModes(const MemoryImage& image, ChTable& table, DocumentEvents* events);
+void normalizeAllModes(const MemoryImage& image, ChTable& table);
 
 } // namespace r5k27

@@ -72,8 +72,7 @@ void repairWorkGroup(MemoryImage& image, int mode) {
     }
 }
 
-bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool on,
-                   DocumentEvents* events) {
+bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool on) {
     if (!isEditableGroup(mode, group))
         return false;
     if (!on) {
@@ -87,7 +86,7 @@ bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool
     if (on && countOrdinaryChannels(image, table, mode, group) == 0) {
         resetGroupFirstChannel(image, table, mode, group);
         // The group's references were emptied with its last channel; let them name channel 1.
-        groupCheck(image, table, mode, group, events);
+        groupCheck(image, table, mode, group);
     }
     repairWorkGroup(image, mode);
     return true;

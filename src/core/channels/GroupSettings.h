@@ -6,7 +6,6 @@
 namespace r5k27 {
 
 class ChTable;
-class DocumentEvents;
 struct AppSettings;
 struct MemoryImage;
 
@@ -27,8 +26,7 @@ void setWorkMode(MemoryImage& image, int mode);
 // Switches group 1..10 of a work mode on or off. Switching off the only group in use is refused
 // (false). A group switched on without an ordinary channel gets channel 1 at its default
 // frequency; a work group switched off moves to the first group still in use.
-bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool on,
-                   DocumentEvents* events);
+bool setGroupValid(MemoryImage& image, ChTable& table, int mode, int group, bool on);
 // Stores a typed group name as the 4-character field: longer text is cut, shorter padded.
 void setGroupName(MemoryImage& image, int mode, int group, const QString& text);
 // Keeps the work group of a mode on a group in use (the first one when it is not).

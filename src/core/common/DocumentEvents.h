@@ -48,22 +48,11 @@ public:
     using QObject::QObject;
 
 signals:
-    // The channel references of a group were repaired after its channel set changed.
-    void groupChecked(int mode, int group);
-    // DTMF code references were rechecked (some may have become 0).
-    void dtmfReferencesChanged();
-    // Roger-beep references were rechecked (some may have become 0).
-    void rogerReferencesChanged();
-    // Channel modes were replaced by enabled ones after a mode switch changed.
-    void modesNormalized();
-
     // The document changed: one signal per user change, after every rule has run.
     void changed(const r5k27::DocumentChange& change);
     // Undo or redo took back or did again this change: windows that show it bring it into
     // view (after the changed signal that redrew them).
     void revealed(const r5k27::DocumentChange& change);
-    // The user left the field being typed in: typing there again later is a step of its own.
-    void editEnded();
 };
 
 } // namespace r5k27

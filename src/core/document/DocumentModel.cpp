@@ -122,7 +122,7 @@ bool DocumentModel::setGroupValid(int mode, int group, bool on, const EditName& 
         return false;
     bool refused = false;
     edit(name, changeOf(Kind::Group, mode, group), [&](DocumentChange&) {
-        refused = !r5k27::setGroupValid(doc_.curImage, doc_.chTable, mode, group, on, nullptr);
+        refused = !r5k27::setGroupValid(doc_.curImage, doc_.chTable, mode, group, on);
         return !refused;
     });
     return !refused;
@@ -213,7 +213,7 @@ bool DocumentModel::setModeEnable(int mode, bool on, const EditName& name) {
     DocumentChange change = changeOf(Kind::Option, -1, 0, 0, int(OptionId::FmEnable) + mode);
     change.modesNormalized = true;
     edit(name, change, [&](DocumentChange&) {
-        refused = !r5k27::setModeEnable(doc_.curImage, doc_.chTable, mode, on, nullptr);
+        refused = !r5k27::setModeEnable(doc_.curImage, doc_.chTable, mode, on);
         return !refused;
     });
     return !refused;
@@ -258,7 +258,7 @@ bool DocumentModel::setDtmfCode(int n, const QString& text, const EditName& name
         name, change,
         [&](DocumentChange&) {
             storeDtmfCode(doc_.curImage, n, text);
-            setDtmfList(doc_.curImage, doc_.chTable, nullptr);
+            setDtmfList(doc_.curImage, doc_.chTable);
             return true;
         },
         mergeKey);
@@ -285,7 +285,7 @@ bool DocumentModel::setRogerRepeatCount(int t, int count, const EditName& name) 
     edit(name, change, [&](DocumentChange&) {
         refused = !setRepeatCount(doc_.curImage, t, count);
         if (!refused)
-            recheckRogerTones(doc_.curImage, doc_.chTable, nullptr);
+            recheckRogerTones(doc_.curImage, doc_.chTable);
         return !refused;
     });
     return !refused;
@@ -316,7 +316,7 @@ bool DocumentModel::setRogerStepLength(int t, int step, int durCode, const EditN
     edit(name, change, [&](DocumentChange&) {
         refused = !setStepLength(doc_.curImage, t, step, durCode);
         if (!refused)
-            recheckRogerTones(doc_.curImage, doc_.chTable, nullptr);
+            recheckRogerTones(doc_.curImage, doc_.chTable);
         return !refused;
     });
     return !refused;
@@ -327,7 +327,7 @@ bool DocumentModel::setRogerStepLength(int t, int step, int durCode, const EditN
 CsvImportResult DocumentModel::importChannels(QIODevice& csv, const EditName& name) {
     CsvImportResult result;
     edit(name, DocumentChange{}, [&](DocumentChange&) {
-        result = channelsFromCsv(csv, doc_.curImage, doc_.chTable, nullptr);
+        result = channelsFromCsv(csv, doc_.curImage, doc_.chTable);
         return result.taken > 0;
     });
     return result;

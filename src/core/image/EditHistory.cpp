@@ -8,7 +8,6 @@ EditHistory::EditHistory(Document& doc, DocumentEvents& events, QObject* parent)
     : QObject(parent)
     , doc_(doc)
     , events_(events) {
-    connect(&events_, &DocumentEvents::editEnded, this, [this] { mergeOpen_ = false; });
     reset();
 }
 

@@ -8,7 +8,6 @@
 
 namespace r5k27 {
 
-class DocumentEvents;
 
 enum class DefaultFileKind { New, Factory };
 

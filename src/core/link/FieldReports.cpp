@@ -7,7 +7,16 @@ namespace r5k27 {
 namespace {
 
 const LocalText kReplacedHeading{"Values the radio held outside their range were replaced:",
-                              "电台中以下数值超出范围，已替换："};
+                                 "电台中以下数值超出范围，已替换："};
+// %1 the bank, %2 the group letter, %3 the channel
+const LocalText kBankGroup{"%1 group %2", "%1 组 %2"};
+const LocalText kChannelOf{"%1, channel %2", "%1 信道 %2"};
+// %1 the field, %2 its place
+const LocalText kFieldAndPlace{"%1 (%2)", "%2 %1"};
+// %1 the field and place, %2 the value read or sent, %3 the range or the value kept
+const LocalText kRefused{"Cannot write to the radio: %1 is %2, but the radio takes %3.",
+                         "无法写入电台：%1 的值 %2 超出电台允许的范围 %3。"};
+const LocalText kReplaced{"%1: read %2, now %3", "%1：读到 %2，改为 %3"};
 
 QString channelName(int channel) {
     return channel > kOrdinaryChannels ? QStringLiteral("M%1").arg(channel - kOrdinaryChannels)
@@ -16,26 +25,20 @@ QString channelName(int channel) {
 
 // "HF group C, channel M2" / "HF 组 C 信道 M2"; empty for a value of no bank.
 QString placeText(int mode, int group, int channel, Language lang) {
-    static constexpr LocalText bank[] = {{"CB", "CB"}, {"HF", "HF"}};
     if (mode < 0)
         return {};
-    QString where = bank[mode == 0 ? 0 : 1].in(lang);
+    QString where = mode == 0 ? QStringLiteral("CB") : QStringLiteral("HF");
     if (group > 0)
-        where += (lang == Language::Chinese ? QStringLiteral(" 组 ") : QStringLiteral(" group ")) +
-                 QChar(u'A' + group - 1);
+        where = formatted(kBankGroup, where, QString(QChar(u'A' + group - 1))).in(lang);
     if (channel != 0)
-        where += (lang == Language::Chinese ? QStringLiteral(" 信道 ") : QStringLiteral(", channel ")) +
-                 channelName(channel);
+        where = formatted(kChannelOf, where, channelName(channel)).in(lang);
     return where;
 }
 
-// The field name followed by its place: "Mode (HF group C, channel M2)" / "HF 组 C 信道 M2 Mode".
+// The field name with its place: "Mode (HF group C, channel M2)" / "HF 组 C 信道 M2 Mode".
 QString fieldAndPlace(const QString& field, int mode, int group, int channel, Language lang) {
     const QString where = placeText(mode, group, channel, lang);
-    if (where.isEmpty())
-        return field;
-    return lang == Language::Chinese ? where + u' ' + field
-                                : field + QStringLiteral(" (") + where + u')';
+    return where.isEmpty() ? field : formatted(kFieldAndPlace, field, where).in(lang);
 }
 
 } // namespace
@@ -43,22 +46,12 @@ QString fieldAndPlace(const QString& field, int mode, int group, int channel, La
 QString EncodeRefusal::message(Language lang) const {
     const QString range = QStringLiteral("%1..%2").arg(min).arg(max);
     const QString what = fieldAndPlace(field, mode, group, channel, lang);
-    if (lang == Language::Chinese)
-        return QStringLiteral("无法写入电台：%1 的值 %2 超出电台允许的范围 %3。")
-            .arg(what)
-            .arg(value)
-            .arg(range);
-    return QStringLiteral("Cannot write to the radio: %1 is %2, but the radio takes %3.")
-        .arg(what)
-        .arg(value)
-        .arg(range);
+    return kRefused.in(lang).arg(what, QString::number(value), range);
 }
 
 QString ReadReplacement::message(Language lang) const {
     const QString what = fieldAndPlace(field, mode, group, channel, lang);
-    if (lang == Language::Chinese)
-        return QStringLiteral("%1：读到 %2，改为 %3").arg(what).arg(read).arg(kept);
-    return QStringLiteral("%1: read %2, now %3").arg(what).arg(read).arg(kept);
+    return kReplaced.in(lang).arg(what, QString::number(read), QString::number(kept));
 }
 
 QString replacementReport(const QList<ReadReplacement>& replaced, Language lang) {

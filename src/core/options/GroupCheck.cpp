@@ -31,8 +31,7 @@ void repair(std::int16_t& ref, const MemoryImage& image, const ChTable& table, i
 
 } // namespace
 
-void groupCheck(MemoryImage& image, const ChTable& table, int mode, int group,
-                DocumentEvents* events) {
+void groupCheck(MemoryImage& image, const ChTable& table, int mode, int group) {
     if (!isEditableGroup(mode, group))
         return;
     OptFeatRec& opt = image.optFeat;
@@ -40,8 +39,6 @@ void groupCheck(MemoryImage& image, const ChTable& table, int mode, int group,
          {&opt.emergencyCh(mode, group, 0), &opt.emergencyCh(mode, group, 1),
           &opt.workCh(mode, group), &opt.dwCh(mode, group, 0), &opt.dwCh(mode, group, 1)})
         repair(*ref, image, table, mode, group);
-    if (events)
-        emit events->groupChecked(mode, group);
 }
 
 } // namespace r5k27

@@ -17,7 +17,7 @@ QString shownPubMode(const MemoryImage& image) {
 
 } // namespace
 
-bool setModeEnable(MemoryImage& image, ChTable& table, int mode, bool on, DocumentEvents* events) {
+bool setModeEnable(MemoryImage& image, ChTable& table, int mode, bool on) {
     if (mode < 0 || mode >= kOperatingModeCount)
         return false;
     auto& switches = image.optFeat.modeEnable;
@@ -30,7 +30,7 @@ bool setModeEnable(MemoryImage& image, ChTable& table, int mode, bool on, Docume
     }
     const QString remembered = shownPubMode(image);
     switches[std::size_t(mode)] = on ? 1 : 0;
-    normalizeAllModes(image, table, events);
+    normalizeAllModes(image, table);
     const QString shown = listTextMatching(fillModeList(switches, false), remembered);
     if (const qsizetype code = allModeTexts().indexOf(shown); code >= 0)
         image.optFeat.pubMode = std::int16_t(code);

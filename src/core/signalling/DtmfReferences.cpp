@@ -39,7 +39,7 @@ int validDtmfCode(MemoryImage& image, int n) {
     return n >= 1 && dtmfCodeUsed(image, n) ? n : 0;
 }
 
-void setDtmfList(MemoryImage& image, ChTable& table, DocumentEvents* events) {
+void setDtmfList(MemoryImage& image, ChTable& table) {
     forEachUsedSlot(image, [&](int mode, int slot, int group) {
         ChannelRec& rec = table.at(mode, slot, group);
         validate(image, rec.botCode);
@@ -49,8 +49,6 @@ void setDtmfList(MemoryImage& image, ChTable& table, DocumentEvents* events) {
     validate(image, image.optFeat.pubBotCode);
     validate(image, image.optFeat.pubEotCode);
     validate(image, image.optFeat.pubCallCode);
-    if (events)
-        emit events->dtmfReferencesChanged();
 }
 
 } // namespace r5k27

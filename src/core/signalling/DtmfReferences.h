@@ -5,7 +5,6 @@
 namespace r5k27 {
 
 class ChTable;
-class DocumentEvents;
 struct MemoryImage;
 
 // The text of DTMF code n (1..16), empty for an unused code or a number outside 1..16.
@@ -20,6 +19,6 @@ bool dtmfCodeUsed(MemoryImage& image, int n);
 int validDtmfCode(MemoryImage& image, int n);
 // Sets every DTMF reference (BOT, EOT and Call of each used channel and of the public
 // parameters) that does not name a code in use to 0.
-void setDtmfList(MemoryImage& image, ChTable& table, DocumentEvents* events);
+void setDtmfList(MemoryImage& image, ChTable& table);
 
 } // namespace r5k27

@@ -21,14 +21,12 @@ int countValidRogerTones(const MemoryImage& image) {
     return int(std::count_if(image.rbTone.seqs.begin(), image.rbTone.seqs.end(), isPlayable));
 }
 
-void recheckRogerTones(MemoryImage& image, ChTable& table, DocumentEvents* events) {
+void recheckRogerTones(MemoryImage& image, ChTable& table) {
     forEachUsedSlot(image, [&](int mode, int slot, int group) {
         ChannelRec& rec = table.at(mode, slot, group);
         rec.rogerTone = std::int16_t(validRogerTone(image, rec.rogerTone));
     });
     image.optFeat.pubRogerTone = std::int16_t(validRogerTone(image, image.optFeat.pubRogerTone));
-    if (events)
-        emit events->rogerReferencesChanged();
 }
 
 } // namespace r5k27

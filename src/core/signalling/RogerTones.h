@@ -3,7 +3,6 @@
 namespace r5k27 {
 
 class ChTable;
-class DocumentEvents;
 struct MemoryImage;
 struct ToneSeq;
 
@@ -14,6 +13,6 @@ int validRogerTone(const MemoryImage& image, int t);
 int countValidRogerTones(const MemoryImage& image);
 // Sets every roger-beep reference (each used channel's and the public one) that does not name a
 // playable sequence to 0.
-void recheckRogerTones(MemoryImage& image, ChTable& table, DocumentEvents* events);
+void recheckRogerTones(MemoryImage& image, ChTable& table);
 
 } // namespace r5k27

@@ -2,7 +2,7 @@
 
 #include "app/mainwindow/MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
-#include "channels/ChannelFeature.h"
+#include "EditorWindows.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTable.h"
 #include "image/InitialValues.h"

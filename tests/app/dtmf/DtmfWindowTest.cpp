@@ -2,7 +2,7 @@
 
 #include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelTable.h"
-#include "dtmf/DtmfFeature.h"
+#include "EditorWindows.h"
 #include "image/InitialValues.h"
 #include "options/OptionLists.h"
 #include "signalling/DtmfReferences.h"

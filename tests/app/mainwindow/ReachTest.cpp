@@ -2,17 +2,14 @@
 // command the menus and the toolbar offer.
 #include "app/link/RadioHarness.h"
 #include "channellist/ChannelListFeature.h"
-#include "channels/ChannelFeature.h"
-#include "dtmf/DtmfFeature.h"
+#include "EditorWindows.h"
 #include "help/HelpWindow.h"
 #include "image/ChannelFile.h"
 #include "lang/LanguageWindow.h"
 #include "mainwindow/ScrollingChild.h"
 #include "mainwindow/WindowPlacement.h"
-#include "options/OptionsFeature.h"
 #include "platform/ToneSink.h"
 #include "print/PrintFeature.h"
-#include "rogerbeep/RogerBeepFeature.h"
 #include "support/ShownTexts.h"
 
 #include <QAbstractButton>

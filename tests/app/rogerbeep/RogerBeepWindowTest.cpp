@@ -4,7 +4,7 @@
 #include "channels/ChannelTable.h"
 #include "image/InitialValues.h"
 #include "platform/ToneSink.h"
-#include "rogerbeep/RogerBeepFeature.h"
+#include "EditorWindows.h"
 #include "signalling/RogerTones.h"
 #include "support/EventRecorder.h"
 

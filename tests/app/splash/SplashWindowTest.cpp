@@ -1,6 +1,6 @@
 #include "splash/SplashWindow.h"
 
-#include "splash/SplashArt.h"
+#include "common/ProgramArt.h"
 #include "startup/AppContext.h"
 #include "support/TempDir.h"
 

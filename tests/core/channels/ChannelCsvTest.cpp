@@ -70,7 +70,7 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryExportedFieldInBothWorkModes) {
         const QByteArray csv = channelsToCsv(original.curImage, original.chTable);
         Document copy = newDocument();
         copy.curImage.extFreq = original.curImage.extFreq;
-        const CsvImportResult result = channelsFromCsv(csv, copy.curImage, copy.chTable, nullptr);
+        const CsvImportResult result = channelsFromCsv(csv, copy.curImage, copy.chTable);
         ASSERT_TRUE(result.problems.isEmpty()) << result.problems[0].value.toStdString() << " "
                                                << result.problems[0].english.toStdString();
         ASSERT_EQ(channelsToCsv(copy.curImage, copy.chTable), csv) << "round " << round;
@@ -112,7 +112,7 @@ TEST(ChannelCsv, AHandWrittenCommonLayoutFileLandsTheRightChannels) {
                             "26.965004,45,,DTCS,,0,88.5,88.5,754,NN,FM,5.00,S,\r\n"
                             "28.3,403,M3,,,0,88.5,88.5,023,NN,LSB,5.00,,\r\n"
                             "29.6,512,,Tone,-,0.1,71.9,88.5,023,NN,USB,5.00,S,\r\n";
-    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable, nullptr);
+    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable);
     EXPECT_TRUE(result.problems.isEmpty());
     EXPECT_EQ(result.taken, 4);
 
@@ -155,7 +155,7 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
                                      "3,27.0,TSQL,69.3,,,FM\n" // not one of the 38 tones
                                      "1,27.1,,,,,FM\n"         // duplicate
                                      "4,\"27.0,,,,,FM\n";      // quote left open
-    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable, nullptr);
+    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable);
     EXPECT_EQ(result.taken, 1);
     ASSERT_EQ(result.problems.size(), 4);
     const std::pair<int, const char*> expected[] = {
@@ -176,12 +176,12 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
                                     "6,27.0,,,,,DV\n"
                                     "907,27.0,,,,,FM\n"
                                     "7,27.0,,,,\n";
-    const CsvImportResult none = channelsFromCsv(bad, doc.curImage, doc.chTable, nullptr);
+    const CsvImportResult none = channelsFromCsv(bad, doc.curImage, doc.chTable);
     EXPECT_EQ(none.taken, 0);
     EXPECT_EQ(none.problems.size(), 4);
     EXPECT_TRUE(doc.curImage == before.curImage && doc.chTable == before.chTable);
     EXPECT_EQ(
-        channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable, nullptr).problems.size(),
+        channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable).problems.size(),
         1);
 }
 

@@ -56,7 +56,7 @@ QString refusedCheaply(const QString& path) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return "unreadable";
-        const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable, nullptr);
+        const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable);
         const qint64 grownKiB = peakKiB() - peakBefore;
         QString seen;
         if (!result.tooLarge || result.taken != 0)

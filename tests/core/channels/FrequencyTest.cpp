@@ -71,7 +71,7 @@ TEST(Frequency, ChannelListRowsKeepEveryStep) {
     image.optFeat.modeEnable = {1, 1, 1, 1, 1};
     image.optFeat.groupValid(1, 1) = 1;
     ChTable table;
-    ASSERT_EQ(channelsFromCsv(csv, image, table, nullptr).taken, 40);
+    ASSERT_EQ(channelsFromCsv(csv, image, table).taken, 40);
     for (int ch = 1; ch <= 40; ++ch) {
         const int slot = findChannel(image, table, 1, 1, ch);
         ASSERT_NE(slot, 0);

@@ -4,7 +4,6 @@
 #include "channels/ChannelTable.h"
 #include "common/DocumentEvents.h"
 #include "image/MemoryImage.h"
-#include "support/EventRecorder.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -30,18 +29,16 @@ protected:
 
     MemoryImage image;
     ChTable table;
-    DocumentEvents events;
-    test::EventRecorder recorder{events};
 };
 
 TEST_F(GroupSettingsTest, TheOnlyGroupInUseCannotBeSwitchedOffCountingOfferedGroupsOnly) {
     only(kCB, {1, 10});
-    EXPECT_TRUE(setGroupValid(image, table, kCB, 1, false, &events));
-    EXPECT_FALSE(setGroupValid(image, table, kCB, 10, false, &events));
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 1, false));
+    EXPECT_FALSE(setGroupValid(image, table, kCB, 10, false));
     EXPECT_EQ(image.optFeat.groupValid(kCB, 10), 1);
     // HF "J" is not offered, so it does not keep "A" company.
     only(kHF, {1, 10});
-    EXPECT_FALSE(setGroupValid(image, table, kHF, 1, false, &events));
+    EXPECT_FALSE(setGroupValid(image, table, kHF, 1, false));
     EXPECT_EQ(workGroupList(image, kHF), QStringList({"A"}));
     EXPECT_EQ(groupViewList(kHF).size(), 10);
 }
@@ -49,33 +46,30 @@ TEST_F(GroupSettingsTest, TheOnlyGroupInUseCannotBeSwitchedOffCountingOfferedGro
 TEST_F(GroupSettingsTest, AGroupSwitchedOnWithoutChannelsGetsChannelOneAndItsReferences) {
     only(kCB, {1});
     addChannel(image, table, 41, kCB, 5, "28.0150");
-    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true, &events));
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true));
     ASSERT_EQ(image.chCount(kCB, 5), 2);
     EXPECT_EQ(table.at(kCB, 2, 5).chNo, 1);
     EXPECT_EQ(table.at(kCB, 2, 5).rxFreq.clean(), "28055000");
     EXPECT_EQ(image.optFeat.workCh(kCB, 5), 1);
-    EXPECT_EQ(recorder.lines, QStringList({"groupChecked 0 5"}));
     EXPECT_EQ(ordinaryChannelNames(image, table, kCB, 5), QStringList({"1"}));
 
     // A group that has a channel is only switched on.
-    recorder.lines.clear();
-    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, false, &events));
-    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true, &events));
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, false));
+    EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true));
     EXPECT_EQ(image.chCount(kCB, 5), 2);
-    EXPECT_TRUE(recorder.lines.isEmpty());
 }
 
 TEST_F(GroupSettingsTest, TheWorkGroupLeavesAGroupThatIsSwitchedOff) {
     only(kHF, {2, 4});
     image.optFeat.workGroup[kHF] = 2;
-    EXPECT_TRUE(setGroupValid(image, table, kHF, 2, false, &events));
+    EXPECT_TRUE(setGroupValid(image, table, kHF, 2, false));
     EXPECT_EQ(image.optFeat.workGroup[kHF], 4);
 
     // Also when clearing a group's last channel switches it off.
     image.workMode = kHF;
     image.curGroup = {1, 4};
     addChannel(image, table, 1, kHF, 4, "28.1000");
-    setGroupValid(image, table, kHF, 2, true, &events);
+    setGroupValid(image, table, kHF, 2, true);
     ASSERT_EQ(countOrdinaryChannels(image, table, kHF, 4), 1);
     enterFrequency(image, table, {kHF, 4, 1}, std::nullopt);
     EXPECT_EQ(image.optFeat.groupValid(kHF, 4), 0);

@@ -1,6 +1,6 @@
 #include "lang/CaptionTables.h"
 
-#include "lang/LanguageState.h"
+#include "common/LanguageState.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 #include "options/GroupCheck.h"
 #include "options/ModeEnable.h"
 #include "options/OptionText.h"
-#include "support/EventRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +23,6 @@ protected:
 
     MemoryImage image;
     ChTable table;
-    DocumentEvents events;
 };
 
 TEST_F(ModelRulesTest, GroupCheckRepairsEachReferenceByItsKind) {
@@ -36,20 +34,18 @@ TEST_F(ModelRulesTest, GroupCheckRepairsEachReferenceByItsKind) {
     o.emergencyCh(0, 4, 0) = 0;
     o.emergencyCh(0, 4, 1) = 45;
     o.memCh(0, 4) = 44;
-    test::EventRecorder recorder(events);
-    groupCheck(image, table, 0, 4, &events);
+    groupCheck(image, table, 0, 4);
     EXPECT_EQ(o.workCh(0, 4), 3);
     EXPECT_EQ(o.dwCh(0, 4, 0), 45);
     EXPECT_EQ(o.dwCh(0, 4, 1), 7);
     EXPECT_EQ(o.emergencyCh(0, 4, 0), 3); // 0 counts as ordinary
     EXPECT_EQ(o.emergencyCh(0, 4, 1), 45);
     EXPECT_EQ(o.memCh(0, 4), 44); // not a reference the check repairs
-    EXPECT_EQ(recorder.lines, QStringList{"groupChecked 0 4"});
 
     addChannels(1, 2, {2, 9});
     o.dwCh(1, 2, 0) = 43;
     o.workCh(1, 2) = 9;
-    groupCheck(image, table, 1, 2, nullptr);
+    groupCheck(image, table, 1, 2);
     EXPECT_EQ(o.dwCh(1, 2, 0), 0);
     EXPECT_EQ(o.workCh(1, 2), 9);
 }
@@ -58,28 +54,26 @@ TEST_F(ModelRulesTest, TheLastVoiceModeCannotBeSwitchedOff) {
     image.optFeat.modeEnable = {1, 0, 0, 0, 1};
     addChannels(0, 1, {1, 2});
     table.at(0, 2, 1).mode = 4;
-    EXPECT_FALSE(setModeEnable(image, table, 0, false, &events));
+    EXPECT_FALSE(setModeEnable(image, table, 0, false));
     EXPECT_EQ(image.optFeat.modeEnable[0], 1);
 
     image.optFeat.pubMode = 4;
-    test::EventRecorder recorder(events);
-    EXPECT_TRUE(setModeEnable(image, table, 4, false, &events));
+    EXPECT_TRUE(setModeEnable(image, table, 4, false));
     EXPECT_EQ(image.optFeat.modeEnable[4], 0);
     EXPECT_EQ(table.at(0, 2, 1).mode, 0);
     EXPECT_EQ(image.optFeat.pubMode, 0);
-    EXPECT_EQ(recorder.lines, QStringList{"modesNormalized"});
 }
 
 TEST_F(ModelRulesTest, PublicModeKeepsAStillEnabledChoice) {
     image.optFeat.pubMode = 2; // USB
-    EXPECT_TRUE(setModeEnable(image, table, 1, false, nullptr));
+    EXPECT_TRUE(setModeEnable(image, table, 1, false));
     EXPECT_EQ(image.optFeat.pubMode, 2);
     EXPECT_EQ(optionChoices(image, OptionId::PubMode, Language::English),
               QStringList({"FM", "USB", "LSB", "PA"}));
-    EXPECT_TRUE(setModeEnable(image, table, 2, false, nullptr));
+    EXPECT_TRUE(setModeEnable(image, table, 2, false));
     EXPECT_EQ(image.optFeat.pubMode, 0);
-    EXPECT_TRUE(setModeEnable(image, table, 1, true, nullptr));
-    EXPECT_FALSE(setModeEnable(image, table, 5, true, nullptr));
+    EXPECT_TRUE(setModeEnable(image, table, 1, true));
+    EXPECT_FALSE(setModeEnable(image, table, 5, true));
 }
 
 } // namespace

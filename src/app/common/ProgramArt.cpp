@@ -1,4 +1,4 @@
-#include "SplashArt.h"
+#include "ProgramArt.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AppSettings.h"
+#include "AppSettings.h"
 
 namespace r5k27 {
 

@@ -1,4 +1,4 @@
-#include "PortStatus.h"
+#include "PortChoice.h"
 
 #include "common/NumericText.h"
 #include "platform/ProfileFile.h"
