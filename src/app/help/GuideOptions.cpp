@@ -14,7 +14,8 @@ QString cell(const QString& text) {
 }
 
 QString tableStart(int lang) {
-    return QStringLiteral("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\"><tr><th>") +
+    return QStringLiteral(
+               "<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\" width=\"100%\"><tr><th>") +
            HelpCaptions::settingColumn.in(lang) + QStringLiteral("</th><th>") +
            HelpCaptions::meaningColumn.in(lang) + QStringLiteral("</th><th>") +
            HelpCaptions::valuesColumn.in(lang) + QStringLiteral("</th></tr>");

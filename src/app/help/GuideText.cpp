@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QRegularExpression>
 
 namespace r5k27 {
@@ -12,20 +13,31 @@ namespace r5k27 {
 namespace {
 
 const QString kOptionsMarker = QStringLiteral("<!--options-->");
+// Wider pictures are shown smaller, so that the text beside the contents needs no scrolling.
+constexpr int kPictureWidth = 540;
 
 // Pictures are named relative to the picture folder: "en/channels.png".
-QString withoutMissingPictures(QString html, const QString& pictureFolder) {
+QString fittedPictures(QString html, const QString& pictureFolder) {
     static const QRegularExpression picture(QStringLiteral(R"re(<p><img src="([^"]+)"></p>)re"));
     const QDir folder(pictureFolder);
     qsizetype from = 0;
     for (auto match = picture.match(html, from); match.hasMatch();
          match = picture.match(html, from)) {
-        if (!pictureFolder.isEmpty() && QFile::exists(folder.filePath(match.captured(1)))) {
-            from = match.capturedEnd();
+        const QString path = folder.filePath(match.captured(1));
+        const QSize size = QImageReader(path).size();
+        if (pictureFolder.isEmpty() || !size.isValid()) {
+            html.remove(match.capturedStart(), match.capturedLength());
+            from = match.capturedStart();
             continue;
         }
-        html.remove(match.capturedStart(), match.capturedLength());
-        from = match.capturedStart();
+        QString shown = match.captured(0);
+        if (size.width() > kPictureWidth)
+            shown.replace(QStringLiteral("\">"),
+                          QStringLiteral("\" width=\"%1\" height=\"%2\">")
+                              .arg(kPictureWidth)
+                              .arg(size.height() * kPictureWidth / size.width()));
+        html.replace(match.capturedStart(), match.capturedLength(), shown);
+        from = match.capturedStart() + shown.size();
     }
     return html;
 }
@@ -43,7 +55,7 @@ QString guideSource(int lang) {
 QString guideHtml(int lang, const QString& pictureFolder) {
     QString html = guideSource(lang);
     html.replace(kOptionsMarker, optionsGuideHtml(lang));
-    return withoutMissingPictures(html, pictureFolder);
+    return fittedPictures(html, pictureFolder);
 }
 
 QList<GuideSection> guideSections(const QString& html) {

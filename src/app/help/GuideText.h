@@ -11,7 +11,8 @@ namespace r5k27 {
 QString guideSource(int lang);
 
 // The source with the options tables filled in from the option field table, and without the
-// pictures that pictureFolder lacks (a tree built without them still reads well).
+// pictures that pictureFolder lacks (a tree built without them still reads well); wide
+// pictures are given a smaller size to show at.
 QString guideHtml(int lang, const QString& pictureFolder);
 
 struct GuideSection {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -56,7 +57,7 @@ public:
 
         connect(contents_, &QListWidget::currentRowChanged, this, [this](int row) {
             if (row >= 0)
-                browser_->scrollToAnchor(contents_->item(row)->data(Qt::UserRole).toString());
+                goTo(contents_->item(row)->data(Qt::UserRole).toString());
         });
         connect(search_, &QLineEdit::textChanged, this, [this] { find(false); });
         connect(search_, &QLineEdit::returnPressed, this, [this] { find(true); });
@@ -71,7 +72,7 @@ public:
                 row = r;
         contents_->setCurrentRow(row);
         if (row < 0)
-            browser_->scrollToAnchor(QString());
+            goTo(QString());
         QDialog::show();
         raise();
         activateWindow();
@@ -99,6 +100,18 @@ private:
             auto* item = new QListWidgetItem(section.title, contents_);
             item->setData(Qt::UserRole, section.id);
         }
+    }
+
+    // Shows the section and puts the cursor at its start, where a search then begins.
+    void goTo(const QString& id) {
+        QTextCursor cursor(browser_->document());
+        for (QTextBlock block = browser_->document()->begin(); block.isValid() && !id.isEmpty();
+             block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().anchorNames().contains(id))
+                    cursor.setPosition(it.fragment().position());
+        browser_->setTextCursor(cursor);
+        browser_->scrollToAnchor(id);
     }
 
     // From the cursor on, then once more from the top; typing looks again from where the

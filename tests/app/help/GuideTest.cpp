@@ -21,8 +21,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -116,15 +120,22 @@ TEST(GuideTest, OptionsSectionHasEveryOptionOnceWithItsCaption) {
     }
 }
 
-TEST(GuideTest, PicturesTheFolderLacksAreLeftOut) {
+TEST(GuideTest, PicturesTheFolderLacksAreLeftOutAndWideOnesShownSmaller) {
     test::TempDir dir;
     QDir().mkpath(dir.path("en"));
-    QFile picture(dir.path("en/channels.png"));
-    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-    picture.close();
+    QImage wide(1080, 100, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    ASSERT_TRUE(wide.save(dir.path("en/channels.png")));
+    ASSERT_TRUE(wide.copy(0, 0, 100, 50).save(dir.path("en/dtmf.png")));
+    QFile broken(dir.path("en/options.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.close();
     const QString html = guideHtml(kLangEnglish, dir.path(""));
-    EXPECT_TRUE(html.contains(QStringLiteral("<img src=\"en/channels.png\">")));
+    EXPECT_TRUE(
+        html.contains(QStringLiteral("<img src=\"en/channels.png\" width=\"540\" height=\"50\">")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<img src=\"en/dtmf.png\">")));
     EXPECT_FALSE(html.contains(QStringLiteral("en/options.png")));
+    EXPECT_FALSE(html.contains(QStringLiteral("en/main.png")));
     EXPECT_FALSE(guideHtml(kLangEnglish, {}).contains(QStringLiteral("<img")));
 }
 
@@ -187,6 +198,23 @@ TEST_F(HelpButtonTest, AnUnknownSectionOpensTheGuideWithNothingSelected) {
     EXPECT_EQ(shownHelpSection(), QString());
     showHelp(QStringLiteral("backups"), kLangEnglish, window.get());
     EXPECT_EQ(shownHelpSection(), QStringLiteral("backups"));
+}
+
+TEST_F(HelpButtonTest, SearchStartsInTheShownSectionAndSaysWhenNothingMatches) {
+    showHelp(QStringLiteral("troubleshooting"), kLangEnglish, window.get());
+    QWidget* help = openHelpWindow();
+    ASSERT_NE(help, nullptr);
+    auto* search = help->findChild<QLineEdit*>(QStringLiteral("HelpSearch"));
+    auto* text = help->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+    auto* notFound = help->findChild<QLabel*>(QStringLiteral("HelpNotFound"));
+    const int sectionStart = text->toPlainText().indexOf(QStringLiteral("Troubleshooting"));
+    // "dialout" is also in Getting started, which comes first.
+    search->setText(QStringLiteral("dialout"));
+    EXPECT_EQ(text->textCursor().selectedText(), QStringLiteral("dialout"));
+    EXPECT_GT(text->textCursor().selectionStart(), sectionStart);
+    EXPECT_TRUE(notFound->text().isEmpty());
+    search->setText(QStringLiteral("no such words here"));
+    EXPECT_EQ(notFound->text(), QStringLiteral("Not found"));
 }
 
 } // namespace
