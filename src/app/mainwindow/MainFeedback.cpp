@@ -57,7 +57,8 @@ void MainWindow::refreshModifiedPanel() {
 }
 
 void MainWindow::showHelp(const QString& sectionId) {
-    r5k27::showHelp(sectionId, ctx_.settings.langIndex, this);
+    r5k27::showHelp(sectionId, ctx_.settings.langIndex, this,
+                    ctx_.paths.inProgramFolder(QStringLiteral("guide")));
 }
 
 QString MainWindow::activeHelpSection() const {
