@@ -83,6 +83,8 @@ int main(int argc, char* argv[]) {
                 std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
             printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);
             mainWindow->show();
+            for (const QString& notice : r5k27::startupNotices(ctx))
+                prompter.warn(notice);
             // A data file named on the command line (a double click in the file manager).
             if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());
                 !file.isEmpty())

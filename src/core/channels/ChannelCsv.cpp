@@ -371,6 +371,12 @@ void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
     image.chCount(mode, group) = std::int16_t(count);
 }
 
+// Counted always, kept only up to the report's length.
+void note(QList<CsvProblem>& kept, int& count, CsvProblem&& row) {
+    if (count++ < kCsvReportedRows)
+        kept.append(std::move(row));
+}
+
 } // namespace
 
 QString CsvProblem::reason(int lang) const {
@@ -408,9 +414,10 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     CsvReader records(in);
     const std::optional<CsvRecord> head = records.next();
     if (!head || head->malformed || !RowReader(head->fields, image).usable()) {
-        result.problems << CsvProblem{1, head ? head->raw : QString(),
-                                      QStringLiteral("no Location and Frequency columns"),
-                                      QStringLiteral("没有 Location 和 Frequency 列")};
+        note(result.problems, result.problemCount,
+             CsvProblem{1, head ? head->raw : QString(),
+                        QStringLiteral("no Location and Frequency columns"),
+                        QStringLiteral("没有 Location 和 Frequency 列")});
         return result;
     }
     const RowReader reader(head->fields, image);
@@ -418,22 +425,24 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     while (const std::optional<CsvRecord> next = records.next()) {
         const CsvRecord& rec = *next;
         if (rec.malformed || rec.fields.size() != head->fields.size()) {
-            result.problems << CsvProblem{rec.number, rec.raw, QStringLiteral("malformed line"),
-                                          QStringLiteral("格式错误的行")};
+            note(result.problems, result.problemCount,
+                 CsvProblem{rec.number, rec.raw, QStringLiteral("malformed line"),
+                            QStringLiteral("格式错误的行")});
             continue;
         }
         Place place;
         ChannelRec channel;
         if (auto problem = reader.read(rec, place, channel)) {
-            result.problems << *problem;
+            note(result.problems, result.problemCount, std::move(*problem));
         } else if (taken.count(place)) {
-            result.problems << CsvProblem{
-                rec.number, QString::number(locationOf(place.mode, place.group, place.chNo)),
-                QStringLiteral("duplicate location"), QStringLiteral("重复的位置")};
+            note(result.problems, result.problemCount,
+                 CsvProblem{rec.number,
+                            QString::number(locationOf(place.mode, place.group, place.chNo)),
+                            QStringLiteral("duplicate location"), QStringLiteral("重复的位置")});
         } else {
             taken.emplace(place, channel);
             if (reader.change())
-                result.changed << *reader.change();
+                note(result.changed, result.changedCount, CsvProblem(*reader.change()));
         }
     }
     result.taken = int(taken.size());

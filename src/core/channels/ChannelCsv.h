@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelRec.h"
+#include "lang/Language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,13 +24,26 @@ struct CsvProblem {
     QString reason(int lang) const;
 };
 
+// A report lists this many rows of each kind, then says how many more there were: a list of
+// tens of thousands of rows helps no one, and keeping them all cost hundreds of MB.
+inline constexpr int kCsvReportedRows = 100;
+// %1 rows left out of the report
+inline constexpr BiText kCsvMoreRows{"… and %1 more rows", "……另有 %1 行"};
+
 struct CsvImportResult {
     int taken = 0;
+    // The first kCsvReportedRows rows that could not be taken; problemCount counts them all.
     QList<CsvProblem> problems;
+    int problemCount = 0;
     // Refused unread beyond the size limits of common/CsvText.h (kCsvTooLarge).
     bool tooLarge = false;
-    // Rows taken with a value the document could not hold as given, and what it became.
+    // Rows taken with a value the document could not hold as given, and what it became; the
+    // first kCsvReportedRows of them, changedCount counts them all.
     QList<CsvProblem> changed;
+    int changedCount = 0;
+
+    int problemsLeftOut() const { return problemCount - int(problems.size()); }
+    int changesLeftOut() const { return changedCount - int(changed.size()); }
 };
 
 // The used channels of both work modes as a comma-separated channel list (UTF-8, header row):

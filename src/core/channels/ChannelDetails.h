@@ -41,5 +41,8 @@ DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage&
 std::optional<int> detailValue(int index, const DetailChoices& choices, int position);
 // Lists the radio ignores on a public channel; they are greyed while "Public" is on.
 bool isGreyedWhenPublic(int index);
+// What a list holds and, for those greyed on a public channel, why; empty for the lists
+// without a setting.
+QString detailHint(int index, int lang);
 
 } // namespace r5k27

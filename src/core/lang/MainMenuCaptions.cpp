@@ -23,7 +23,7 @@ constexpr std::array<MenuCaption, kMenuItemCount> kCaptions{{
     {EditRedo, "mnuEditRedo", {"&Redo", "重做(&R)"}},
     {ChannelInfo, "mnuChannelInfo", {"&Channel Information", "信道信息(&C)"}},
     {OptFeature, "mnuOptFeature", {"&Option Features", "可选功能(&O)"}},
-    {ToneTips, "mnuToneTips", {"&Roger Beep", "RB音(&R)"}},
+    {ToneTips, "mnuToneTips", {"Roger &Beep", "RB音(&B)"}},
     {KeyAssignm, "mnuKeyAssignm", {"&Key Assignment", "键设置(&K)"}},
     {ScanInfo, "mnuScanInfo", {"&Scan Information", "扫描信息(&S)"}},
     {Dtmf, "mnuDTMF", {"&DTMF", "DTMF(双音多频)(&D)"}},

@@ -18,6 +18,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDesktopServices>
+#include <QKeySequence>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -205,6 +207,35 @@ TEST_F(ReachTest, EveryEnabledCommandDoesSomething) {
         QAction* a = window->findChild<QAction*>(greyed);
         EXPECT_FALSE(a->isEnabled()) << greyed;
         EXPECT_FALSE(a->toolTip().isEmpty()) << greyed;
+    }
+}
+
+// Alt and a letter reach one entry: no menu, the menu bar included, has two visible entries with
+// the same mnemonic, in either language.
+TEST_F(ReachTest, NoMenuHasTwoEntriesWithTheSameMnemonic) {
+    for (const int lang : {kLangEnglish, kLangChinese}) {
+        ctx.settings.langIndex = ctx.settings.appliedLang = lang;
+        window->changeLanguage();
+        std::function<void(const QString&, const QList<QAction*>&)> check =
+            [&](const QString& where, const QList<QAction*>& entries) {
+                QMap<int, QString> taken;
+                for (QAction* a : entries) {
+                    if (!a->isVisible() || a->isSeparator())
+                        continue;
+                    if (const QKeySequence key = QKeySequence::mnemonic(a->text());
+                        !key.isEmpty()) {
+                        const int code = key[0].toCombined();
+                        EXPECT_FALSE(taken.contains(code))
+                            << lang << " " << where.toStdString() << ": "
+                            << taken.value(code).toStdString() << " and "
+                            << a->text().toStdString();
+                        taken.insert(code, a->text());
+                    }
+                    if (a->menu())
+                        check(a->text(), a->menu()->actions());
+                }
+            };
+        check("menu bar", window->menuBar()->actions());
     }
 }
 

@@ -185,6 +185,20 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
         1);
 }
 
+// A file of thousands of bad rows keeps only the first for the report and counts the rest.
+TEST(ChannelCsv, AReportKeepsTheFirstRowsAndCountsTheRest) {
+    Document doc = newDocument();
+    const QByteArray file = "Location,Frequency,Mode\n1,27.0,FM\n" +
+                            QByteArray("2,31.5,FM\n1,27.1,FM\n").repeated(2500);
+    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable, nullptr);
+    EXPECT_EQ(result.taken, 1);
+    EXPECT_EQ(result.problemCount, 5000);
+    ASSERT_EQ(result.problems.size(), kCsvReportedRows);
+    EXPECT_EQ(result.problems.front().row, 3);
+    EXPECT_EQ(result.problems.back().row, 102);
+    EXPECT_EQ(result.problemsLeftOut(), 4900);
+}
+
 TEST(CsvText, QuotedFieldsAndEveryLineEnd) {
     const QList<CsvRecord> records = parseCsv("a,\"b,\"\"c\"\"\r\nd\"\r\n\r\nx,y\rz\n");
     ASSERT_EQ(records.size(), 3);
