@@ -21,6 +21,8 @@ inline constexpr const char* kChannels = "channels";
 inline constexpr const char* kOptions = "options";
 inline constexpr const char* kDtmf = "dtmf";
 inline constexpr const char* kRogerBeep = "roger-beep";
+// The channel list has its section in the user guide only, so far.
+inline constexpr const char* kChannelList = "channel-list";
 
 inline constexpr std::array<Section, 5> kSections{{
     {kMainWindow,
