@@ -38,7 +38,9 @@ ChannelSheetView::ChannelSheetView(ChannelSheetModel& rows, QWidget* parent)
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < rows.columnCount(); ++column) {
         const int caption = fontMetrics().horizontalAdvance(rows.columnCaption(column));
-        const int content = column == ChannelSheetModel::kFrequencyColumn ? 9 : 5;
+        const auto field = rows.fieldOf(column);
+        const bool tone = field && channelFieldInfo(*field).choice == ChannelChoice::LongTone;
+        const int content = tone ? 13 : field == ChannelField::RxFreq ? 9 : 5;
         setColumnWidth(column, std::max(caption, digit * content) + 16);
     }
 }
