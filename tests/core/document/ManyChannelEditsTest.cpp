@@ -175,5 +175,19 @@ TEST_F(ManyChannelEditsTest, APastedListTakesTheGoodRowsAndReportsTheOthers) {
     EXPECT_EQ(channel(1, 1)->mode, 2);
 }
 
+TEST_F(ManyChannelEditsTest, TextThatIsNoChannelTableChangesNothing) {
+    const QByteArray before = bytes();
+    for (const QString& text :
+         {QString(), QStringLiteral("\n\n"), QStringLiteral("Frequency,Mode\n"),
+          QStringLiteral("\"open quote,27.1\n1,2"), QStringLiteral("a\tb\tc\n\t\t\n"),
+          QStringLiteral("Frequency\tMode\nnot a number\tFM\n27.1\tNOMODE\n"),
+          QString(5000, u'\t')}) {
+        const ChannelPasteResult result = model.pasteChannels(text, groupA(20, 22), named("p"));
+        EXPECT_EQ(result.taken, 0) << text.left(40).toStdString();
+    }
+    EXPECT_EQ(model.history().undoCount(), 0);
+    EXPECT_EQ(bytes(), before);
+}
+
 } // namespace
 } // namespace r5k27
