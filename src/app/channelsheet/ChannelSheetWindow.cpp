@@ -64,6 +64,7 @@ ChannelSheetWindow::ChannelSheetWindow(AppContext& ctx, Prompter& prompter, QWid
     connect(view_, &ChannelSheetView::fillDownRequested, this, &ChannelSheetWindow::fillDown);
     connect(view_, &ChannelSheetView::letterTyped, this, &ChannelSheetWindow::pickByLetter);
     connect(&ctx_.events, &DocumentEvents::changed, this, &ChannelSheetWindow::follow);
+    connect(&ctx_.events, &DocumentEvents::revealed, this, &ChannelSheetWindow::reveal);
     showFilter();
     showRows();
 }
@@ -157,6 +158,13 @@ void ChannelSheetWindow::follow(const DocumentChange& change) {
     }
     if (change.touchesChannels())
         rows_->refresh();
+}
+
+// After undo or redo the channel the step changed comes into view; the selection stays.
+void ChannelSheetWindow::reveal(const DocumentChange& change) {
+    const int row = rows_->rowOf(ChannelKey{change.mode, change.group, change.chNo});
+    if (change.mode == rows_->mode() && row >= 0)
+        view_->scrollTo(rows_->index(row, ChannelSheetModel::kFrequencyColumn));
 }
 
 void ChannelSheetWindow::commitPendingEdit() {

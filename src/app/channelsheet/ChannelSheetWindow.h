@@ -43,6 +43,7 @@ private:
     void showFilter();
     void showRows();
     void follow(const DocumentChange& change);
+    void reveal(const DocumentChange& change);
 
     // The rows a change at row goes to: the selection when row is in it, else row alone.
     QList<int> rowsFor(int row) const;

@@ -156,8 +156,12 @@ TEST_F(ChannelSheetWindowTest, DeleteOfARangeIsOneStepAndCutKeepsWhatItTook) {
     EXPECT_EQ(ctx.model.history().undoCount(), 1);
     EXPECT_EQ(undoName(), QStringLiteral("4 channels cleared"));
     EXPECT_EQ(rows().index(rowOf(1, 3), kFrequency).data().toString(), QString());
+    // Undo brings the channels back, and the first of them into view.
+    sheet().scrollToBottom();
     ctx.model.undo();
     EXPECT_NE(channel(1, 3), nullptr);
+    const QRect shown = sheet().visualRect(rows().index(rowOf(1, 2), kFrequency));
+    EXPECT_TRUE(sheet().viewport()->rect().contains(shown));
 
     click(rowOf(1, 7), kFrequency);
     key(Qt::Key_X, Qt::ControlModifier);
