@@ -1,5 +1,6 @@
 #include "channellist/ChannelListFeature.h"
 #include "channels/ChannelFeature.h"
+#include "channelsheet/ChannelSheetFeature.h"
 #include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
@@ -79,6 +80,7 @@ int main(int argc, char* argv[]) {
             r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
                                           ctx.settingsFile);
             r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
+            r5k27::registerChannelSheetWindow(ctx, *mainWindow, prompter);
             channelList =
                 std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
             printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);

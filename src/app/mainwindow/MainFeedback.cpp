@@ -28,6 +28,8 @@ const char* helpSectionOf(ChildKind kind) {
         return HelpCaptions::kRogerBeep;
     case ChildKind::Dtmf:
         return HelpCaptions::kDtmf;
+    case ChildKind::ChannelList:
+        return HelpCaptions::kChannelList;
     case ChildKind::Count:
         break;
     }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "ChannelRec.h"
+#include "ChannelTable.h"
+#include "common/CsvText.h"
 #include "lang/Language.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -62,5 +66,34 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
                                 DocumentEvents* events);
 CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table,
                                 DocumentEvents* events);
+
+// The columns of a channel list, in the order channelsToCsv writes them.
+QStringList channelTableColumns();
+// The channels of keys as a table to paste elsewhere: the columns of channelsToCsv, separated
+// by tabs, under a header line. An empty slot gives a row without a frequency.
+QString channelsAsTable(const MemoryImage& image, const ChTable& table,
+                        const QList<ChannelKey>& keys);
+// The records of a table pasted as text: separated by tabs when the first line holds one (a
+// spreadsheet's cells), else comma-separated as a channel list file.
+QList<CsvRecord> tableRecords(const QString& text);
+
+// Reads rows of a channel list for channels the caller chooses, whatever place a row names,
+// under the same rules as channelsFromCsv.
+class ChannelRowReader {
+public:
+    ChannelRowReader(const QStringList& header, const MemoryImage& image);
+    ~ChannelRowReader();
+    // Whether the header has the one column every row needs.
+    bool namesFrequency() const;
+    // A row without a frequency: it empties the channel it goes to.
+    bool leavesEmpty(const CsvRecord& record) const;
+    // The record for channel key, or why the row cannot be taken.
+    std::optional<CsvProblem> read(const CsvRecord& record, const ChannelKey& key,
+                                   ChannelRec& out) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 } // namespace r5k27

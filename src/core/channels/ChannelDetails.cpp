@@ -68,6 +68,13 @@ std::optional<ChannelField> detailField(int index) {
     return valid(index) ? kRows[std::size_t(index)].field : std::nullopt;
 }
 
+int detailIndexOf(ChannelField field) {
+    for (int i = 0; i < kDetailCount; ++i)
+        if (kRows[std::size_t(i)].field == field)
+            return i;
+    return -1;
+}
+
 BiText detailCaption(int index) {
     if (!valid(index))
         return {"", ""};

@@ -23,6 +23,8 @@ constexpr int kDetailLastDtmf = 15;
 // The field a list shows; nothing for the two lists without a setting.
 std::optional<ChannelField> detailField(int index);
 BiText detailCaption(int index);
+// The list that shows a field; -1 for a field no list shows.
+int detailIndexOf(ChannelField field);
 // The choices of a list in the user's language. The mode list leaves PA out in the "MEM" view;
 // the roger and DTMF lists offer only sequences and codes that exist.
 QStringList detailList(int index, const MemoryImage& image, int lang, bool memView);

@@ -22,6 +22,7 @@ constexpr std::array<MenuCaption, kMenuItemCount> kCaptions{{
     {EditUndo, "mnuEditUndo", {"&Undo", "撤销(&U)"}},
     {EditRedo, "mnuEditRedo", {"&Redo", "重做(&R)"}},
     {ChannelInfo, "mnuChannelInfo", {"&Channel Information", "信道信息(&C)"}},
+    {ChannelList, "mnuChannelList", {"Channel &List", "信道列表(&L)"}},
     {OptFeature, "mnuOptFeature", {"&Option Features", "可选功能(&O)"}},
     {ToneTips, "mnuToneTips", {"Roger &Beep", "RB音(&B)"}},
     {KeyAssignm, "mnuKeyAssignm", {"&Key Assignment", "键设置(&K)"}},

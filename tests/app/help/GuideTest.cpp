@@ -2,6 +2,7 @@
 // the options tables built from the option field table, and the Help buttons that open it.
 #include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelFeature.h"
+#include "channelsheet/ChannelSheetFeature.h"
 #include "dtmf/DtmfFeature.h"
 #include "help/GuideOptions.h"
 #include "help/GuideText.h"
@@ -146,6 +147,7 @@ protected:
         registerOptionsWindow(ctx, *window);
         registerDtmfWindow(ctx, *window);
         registerRogerBeepWindow(ctx, *window, &sink);
+        registerChannelSheetWindow(ctx, *window, prompter);
         window->show();
     }
     ~HelpButtonTest() override {
@@ -163,6 +165,7 @@ TEST_F(HelpButtonTest, EveryWindowsHelpButtonAndF1OpenItsSection) {
         {ChildKind::Options, HelpCaptions::kOptions},
         {ChildKind::RogerBeep, HelpCaptions::kRogerBeep},
         {ChildKind::Dtmf, HelpCaptions::kDtmf},
+        {ChildKind::ChannelList, HelpCaptions::kChannelList},
     };
     static_assert(std::size(expected) == std::size_t(ChildKind::Count));
     auto* helpTopics = window->findChild<QAction*>(QStringLiteral("mnuHelpTopic"));

@@ -3,6 +3,7 @@
 #include "app/link/RadioHarness.h"
 #include "channellist/ChannelListFeature.h"
 #include "channels/ChannelFeature.h"
+#include "channelsheet/ChannelSheetFeature.h"
 #include "dtmf/DtmfFeature.h"
 #include "help/HelpWindow.h"
 #include "image/ChannelFile.h"
@@ -52,6 +53,7 @@ protected:
         ctx.settings.comPortName = dir.path("no-such-port");
         ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"}};
         registerChannelWindow(ctx, *window, prompter);
+        registerChannelSheetWindow(ctx, *window, prompter);
         registerOptionsWindow(ctx, *window);
         registerDtmfWindow(ctx, *window);
         registerRogerBeepWindow(ctx, *window, &sink);
@@ -83,8 +85,8 @@ TEST_F(ReachTest, OnA1024By600ScreenEveryWindowsButtonsCanBeReached) {
 
     QMdiArea* area = window->mdiArea();
     const QRect room(area->viewport()->mapTo(window.get(), QPoint(0, 0)), area->viewport()->size());
-    for (const ChildKind kind :
-         {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {
+    for (const ChildKind kind : {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf,
+                                 ChildKind::RogerBeep, ChildKind::ChannelList}) {
         window->children().closeAll();
         QMdiSubWindow* sub = window->children().show(kind);
         ASSERT_NE(sub, nullptr);
