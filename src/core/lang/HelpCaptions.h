@@ -25,7 +25,5 @@ inline constexpr const char* kChannelList = "channel-list";
 inline constexpr const char* kOptions = "options";
 inline constexpr const char* kDtmf = "dtmf";
 inline constexpr const char* kRogerBeep = "roger-beep";
-// The channel list has its section in the user guide only, so far.
-inline constexpr const char* kChannelList = "channel-list";
 
 } // namespace r5k27::HelpCaptions

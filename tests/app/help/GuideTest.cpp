@@ -188,7 +188,7 @@ TEST_F(HelpButtonTest, EveryWindowsHelpButtonAndF1OpenItsSection) {
             EXPECT_EQ(shownHelpSection(), QString::fromLatin1(id)) << "F1 in " << id;
             openHelpWindow()->close();
         }
-        EXPECT_EQ(buttons, 3); // the channel window has F1 only
+        EXPECT_EQ(buttons, 4); // the channel window has F1 only
         window->children().closeAll();
         helpTopics->trigger();
         EXPECT_EQ(shownHelpSection(), QString::fromLatin1(HelpCaptions::kMainWindow));
