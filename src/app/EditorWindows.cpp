@@ -1,6 +1,7 @@
 #include "EditorWindows.h"
 
 #include "channels/ChannelWindow.h"
+#include "channelsheet/ChannelSheetWindow.h"
 #include "dtmf/DtmfWindow.h"
 #include "mainwindow/EditorRegistration.h"
 #include "options/FrmOptFeatures.h"
@@ -14,6 +15,13 @@ void registerChannelWindow(AppContext& ctx, MainWindow& window, Prompter& prompt
         window, ChildKind::Channel, [&ctx, &prompter] { return new ChannelWindow(ctx, prompter); },
         &ChannelWindow::commitPendingEdit);
     window.showChild(ChildKind::Channel);
+}
+
+void registerChannelSheetWindow(AppContext& ctx, MainWindow& window, Prompter& prompter) {
+    registerEditor(
+        window, ChildKind::ChannelList,
+        [&ctx, &prompter] { return new ChannelSheetWindow(ctx, prompter); },
+        &ChannelSheetWindow::commitPendingEdit);
 }
 
 void registerOptionsWindow(AppContext& ctx, MainWindow& window) {

@@ -76,10 +76,13 @@ int main(int argc, char* argv[]) {
             r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
                                           ctx.settingsFile);
             r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
+            r5k27::registerChannelSheetWindow(ctx, *mainWindow, prompter);
             channelList =
                 std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
             printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);
             mainWindow->show();
+            for (const QString& notice : r5k27::startupNotices(ctx))
+                prompter.warn(notice);
             // A data file named on the command line (a double click in the file manager).
             if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());
                 !file.isEmpty())

@@ -39,6 +39,11 @@ bool ProfileFile::exists() const {
     return QFileInfo(path_).isFile();
 }
 
+bool ProfileFile::holdsUtf16Text() const {
+    const auto content = readAll(path_);
+    return content && isUtf16(*content);
+}
+
 QString ProfileFile::read(const QString& section, const QString& key,
                           const QString& defaultValue) const {
     const auto content = readAll(path_);
@@ -64,11 +69,9 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
     const auto content = readAll(path_);
     if (!content)
         return false;
-    if (isUtf16(*content)) {
-        qWarning("%s holds UTF-16 text; the setting %s was not saved in it.", qPrintable(path_),
-                 qPrintable(key));
+    // Said once on screen at start-up (utf16Notice); ASCII keys would only spoil it further.
+    if (isUtf16(*content))
         return false;
-    }
     const QByteArray updated =
         ProfileText::assign(*content, section.toLatin1(), key.toLatin1(), value.toLatin1());
     return !writeFileChecked(path_, updated);

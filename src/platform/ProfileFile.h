@@ -16,6 +16,8 @@ public:
 
     const QString& path() const { return path_; }
     bool exists() const;
+    // The file is UTF-16 text (saved so by an editor): nothing is read from or written to it.
+    bool holdsUtf16Text() const;
     // The value up to its first NUL; defaultValue when the file or key is missing.
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = {}) const;

@@ -14,6 +14,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in Version.ini language/mysetup.ini V200/r5k27 V200/r5k27-cli V200/StartE.jpg \
          V200/PIC/BK_2.jpg V200/Init/1_ZT6666_New.dat \
+         V200/guide/en.html V200/guide/zh.html V200/guide/en/channels.png V200/guide/zh/options.png \
          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
          "share/mime/packages/$id.xml" lib/udev/rules.d/70-r5k27-programmer.rules; do
     [ -f "$prefix/$f" ] || fail "missing $f"

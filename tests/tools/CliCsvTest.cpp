@@ -31,6 +31,17 @@ TEST(CliCsv, ExportImportRoundTripAndRejectedRowsOnStandardError) {
     dir.write("bad.csv", "Location,Frequency,Mode\n13,99,FM\n");
     EXPECT_EQ(runCli({"csv-import", dir.path("a.dat"), dir.path("bad.csv"), dir.path("d.dat")}), 1);
     EXPECT_FALSE(QFile::exists(dir.path("d.dat")));
+
+    // Thousands of bad rows: the first hundred are listed, the rest counted.
+    dir.write("many.csv",
+              "Location,Frequency,Mode\n12,27.185,AM\n" + QByteArray("13,99,FM\n").repeated(3000));
+    EXPECT_EQ(
+        runCli({"csv-import", dir.path("a.dat"), dir.path("many.csv"), dir.path("e.dat")}, &err),
+        1);
+    const QStringList lines = err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 101);
+    EXPECT_TRUE(lines[99].startsWith("row 102: 99: "));
+    EXPECT_EQ(lines[100], "… and 2900 more rows");
 }
 
 } // namespace

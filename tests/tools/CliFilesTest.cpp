@@ -149,6 +149,10 @@ TEST(CliFiles, OutputsThatAreInputsAreRefusedAndKept) {
         {"read", "--port", "/nonexistent/port", dir.path("r.dat"), "--trace", dir.path("r.fre")},
         {"write", "--port", "/nonexistent/port", dir.path("a.dat"), "--trace", dir.path("a.dat")},
         {"write", "--port", "/nonexistent/port", dir.path("a.dat"), "--trace", dir.path("a.fre")},
+        {"write", "--port", "/nonexistent/p1", "--port", "/nonexistent/p2", dir.path("a.dat"),
+         "--trace", dir.path("a.dat")},
+        {"write", "--port", "/nonexistent/p1", "--verify", dir.path("a.dat"), "--trace",
+         dir.path("a.fre")},
     };
     QDir().mkpath(dir.path("sub"));
     for (const QStringList& args : cases) {

@@ -182,40 +182,43 @@ TEST(CliLink, LostBlockWithRetryStartsOverAndCompletes) {
 }
 
 // Ctrl+C stops as closing the progress window does: a read at once, a write once its blocks are
-// out; either way the radio gets its end request (the sim saves its memory on each one) and the
-// tool ends with 130.
+// out, a group write once the radio in progress is done; either way the radio gets its end
+// request (the sim saves its memory on each one) and the tool ends with 130.
 TEST(CliLink, InterruptEndsTheRadiosProgrammingModeAndExits130) {
     TempDir dir;
     const QString known = knownDocument(dir, "known.dat");
     QDir().mkpath(dir.path("sub"));
-    for (const char* verb : {"read", "write"}) {
+    for (const QString run : {"read", "write", "group"}) {
+        const char* verb = run == "read" ? "read" : "write";
         // About 2 s of blocks at this rate: time enough to interrupt in the middle.
         SimProcess sim({"--save", dir.path("ended.img"), "--pace", "115200"});
         QFile::remove(dir.path("ended.img"));
-        const QString trace = dir.path(QString(verb) + ".log");
+        const QString trace = dir.path(run + ".log");
+        QStringList args{verb, "--port", sim.device(), "--trace", trace};
+        args << (run == "read" ? "sub/r.dat" : known);
+        if (run == "group")
+            args += {"--group", "3"};
         QProcess process;
         process.setWorkingDirectory(dir.path());
-        process.start(R5K27_CLI_PATH, {verb, "--port", sim.device(), "--trace", trace,
-                                       verb == QString("read") ? "sub/r.dat" : known});
+        process.start(R5K27_CLI_PATH, args);
         ASSERT_TRUE(process.waitForStarted(5000));
         // Interrupted once a few blocks have gone either way.
         bool interrupted = false;
         for (int wait = 0; wait < 400 && !interrupted; ++wait) {
             process.waitForFinished(25);
-            interrupted = dir.read(QString(verb) + ".log").count('\n') > 40;
+            interrupted = dir.read(run + ".log").count('\n') > 40;
             if (interrupted)
                 ::kill(pid_t(process.processId()), SIGINT);
         }
-        ASSERT_TRUE(interrupted) << verb;
-        ASSERT_TRUE(process.waitForFinished(20000)) << verb;
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << verb;
-        EXPECT_EQ(process.exitCode(), 130) << verb;
-        EXPECT_EQ(countLines(QString::fromUtf8(dir.read(QString(verb) + ".log")), " TX 45 4E 44"),
-                  1)
-            << verb;
-        EXPECT_EQ(dir.read("ended.img").size(), kRadioBufSize) << verb;
+        ASSERT_TRUE(interrupted) << run.toStdString();
+        ASSERT_TRUE(process.waitForFinished(20000)) << run.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << run.toStdString();
+        EXPECT_EQ(process.exitCode(), 130) << run.toStdString();
+        EXPECT_EQ(countLines(QString::fromUtf8(dir.read(run + ".log")), " TX 45 4E 44"), 1)
+            << run.toStdString();
+        EXPECT_EQ(dir.read("ended.img").size(), kRadioBufSize) << run.toStdString();
     }
-    // The read was stopped: no document; the write ran to its end.
+    // The read was stopped: no document; the write and the group's first radio ran to their end.
     EXPECT_EQ(QDir(dir.path("sub")).entryList(QDir::Files), QStringList());
     ASSERT_EQ(cli({"encode", known, dir.path("known.img")}).status, 0);
     EXPECT_EQ(dir.read("ended.img").left(0x3F40), dir.read("known.img").left(0x3F40));

@@ -131,6 +131,22 @@ TEST(CliSeveralRadios, VerifyCatchesARadioThatStoresAByteWrong) {
     EXPECT_EQ(cli({"write", doc, "--port", sims[0]->device(), "--verify"}).status, 0);
 }
 
+// A group write reads each radio back before the next; the one holding a wrong byte is named.
+TEST(CliSeveralRadios, GroupWriteVerifiesEachRadio) {
+    TempDir dir;
+    const QString doc = shopDocument(dir, "shop.dat");
+    const auto sims = radios(dir, {{}, {"--fault", "flip-byte:16142"}});
+    const CliRun good =
+        cli({"write", doc, "--port", sims[0]->device(), "--group", "1", "--verify"});
+    EXPECT_EQ(good.status, 0) << good.err.toStdString();
+    EXPECT_FALSE(good.err.contains("Verify failed")) << good.err.toStdString();
+
+    const CliRun bad = cli({"write", doc, "--port", sims[1]->device(), "--group", "1", "--verify"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.contains("Radio 1: Verify failed")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(" 30 / 31")) << bad.err.toStdString();
+}
+
 TEST(CliSeveralRadios, DiffNamesTheSameFieldsAgainstAFileAndARadio) {
     TempDir dir;
     const QString a = shopDocument(dir, "a.dat");

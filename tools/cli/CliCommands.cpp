@@ -31,7 +31,7 @@ const QString kUsage =
                    "       r5k27-cli ports\n"
                    "       r5k27-cli identify --port P\n"
                    "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
-                   "       r5k27-cli write --port P [--group N] FILE.dat\n"
+                   "       r5k27-cli write --port P [--group N] [--verify] FILE.dat\n"
                    "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
                    "       r5k27-cli diff A.dat B.dat\n"
                    "       r5k27-cli diff A.dat --port P\n"

@@ -50,6 +50,8 @@ int importChannels(Session& s, const CliArgs& args) {
         s.err << QStringLiteral("row %1: %2: %3\n")
                      .arg(p.row)
                      .arg(escapedText(p.value), p.reason(s.lang()));
+    if (result.problemsLeftOut() > 0)
+        s.err << kCsvMoreRows.in(s.lang()).arg(result.problemsLeftOut()) << '\n';
     if (result.taken == 0)
         return 1;
     if (!saveDataFile(s.files, args.files[2]))

@@ -96,9 +96,9 @@ int readRadio(Session& s, const CliArgs& args) {
 }
 
 int writeRadio(Session& s, const CliArgs& args) {
-    if (args.values(kPort).size() > 1 || args.has(kVerify))
+    if (args.values(kPort).size() > 1 || (args.has(kVerify) && !args.has(kGroup)))
         return writeRadios(s, args);
-    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup}))
+    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup, kVerify}))
         return -1;
     std::optional<int> groupSize;
     if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
@@ -117,13 +117,13 @@ int writeRadio(Session& s, const CliArgs& args) {
         return 1;
     const LinkOutcome written = run.run([&](RadioLink& link) {
         if (groupSize)
-            link.startGroupWrite(*image, *groupSize);
+            link.startGroupWrite(*image, *groupSize, args.has(kVerify));
         else
             link.startWrite(*image);
     });
     if (run.interrupted())
         return kInterruptedStatus;
-    return written.success ? 0 : 1;
+    return written.success && written.verifyFailures.isEmpty() ? 0 : 1;
 }
 
 } // namespace r5k27::cli

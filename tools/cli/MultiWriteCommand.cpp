@@ -1,5 +1,6 @@
 #include "MultiWriteCommand.h"
 
+#include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "platform/MultiPortWrite.h"
@@ -10,6 +11,7 @@ namespace r5k27::cli {
 namespace {
 
 const QString kPort = QStringLiteral("--port");
+const QString kTrace = QStringLiteral("--trace");
 
 // The percentages of every port on one line, when standard error is a terminal.
 void showProgress(Session& s, const MultiPortWrite& write) {
@@ -29,6 +31,13 @@ int writeRadios(Session& s, const CliArgs& args) {
     QStringList ports = args.values(kPort);
     if (ports.removeDuplicates() > 0)
         return -1;
+    // The trace file is an output too: it must not land on the document.
+    FileRoles roles;
+    roles.readsDocument(args.files[0]);
+    if (args.has(kTrace))
+        roles.writes(args.value(kTrace));
+    if (!outputsAreSeparate(s, roles))
+        return kFilesRefused;
     if (!openDataFile(s.files, args.files[0]))
         return 1;
     const auto image = encodedDocument(s);
@@ -37,7 +46,7 @@ int writeRadios(Session& s, const CliArgs& args) {
 
     MultiPortWrite write(s.settings, s.versions, s.prompter);
     write.setVerify(args.has(QStringLiteral("--verify")));
-    write.setTraceFile(args.value(QStringLiteral("--trace")));
+    write.setTraceFile(args.value(kTrace));
     bool progressShown = false;
     s.prompter.setBeforeMessage([&] {
         if (std::exchange(progressShown, false))

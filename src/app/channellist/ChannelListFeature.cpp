@@ -75,7 +75,7 @@ void ChannelListFeature::importFrom(const QString& path) {
                                : ChannelListTexts::importedChanged.in(lang())
                                      .arg(result.taken)
                                      .arg(name)
-                                     .arg(result.changed.size()));
+                                     .arg(result.changedCount));
     if (!result.problems.isEmpty() || !result.changed.isEmpty())
         (new ImportReport(result, lang(), &window_))->open();
 }

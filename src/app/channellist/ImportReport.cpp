@@ -36,12 +36,18 @@ ImportReport::ImportReport(const CsvImportResult& result, Language lang, QWidget
         table->setItem(i, 2, new QTableWidgetItem(p.reason(lang)));
     }
     table->resizeColumnsToContents();
+    // Only the first rows of each kind are listed; the rest are counted below the table.
+    auto* more =
+        new QLabel(kCsvMoreRows.in(lang).arg(result.problemsLeftOut() + result.changesLeftOut()));
+    more->setObjectName(QStringLiteral("MoreRows"));
+    more->setVisible(result.problemsLeftOut() + result.changesLeftOut() > 0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(table);
+    layout->addWidget(more);
     layout->addWidget(buttons);
     resize(560, 320);
 }

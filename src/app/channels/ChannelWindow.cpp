@@ -187,6 +187,7 @@ void ChannelWindow::showGroup(int viewGroup) {
     // The limits an entry is checked against.
     grid_->setToolTip(lang(texts().frequencyColumn) + QStringLiteral(": ") +
                       bandTextOfWorkMode(mode()));
+    grid_->setStatusTip(grid_->toolTip());
     groupFrame_->setVisible(!rows_->memView());
     if (!rows_->memView())
         groupFrame_->showGroup(mode(), viewGroup);

@@ -47,6 +47,10 @@ DetailPanel::DetailPanel(Language lang, const QString& noSetting, QWidget* paren
             combo->setToolTip(noSetting);
             label->setEnabled(false);
             label->setToolTip(noSetting);
+        } else {
+            // Shown on hover and in the main window's status bar.
+            combo->setToolTip(detailHint(i, lang));
+            combo->setStatusTip(combo->toolTip());
         }
     }
     grid->setColumnStretch(1, 1);

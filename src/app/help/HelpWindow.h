@@ -8,12 +8,17 @@ class QWidget;
 
 namespace r5k27 {
 
-// Opens the help at a section (an id of HelpCaptions); the one way in for Help › Help topics,
-// F1 and every window's Help button. Until a user guide is installed it is the built-in page.
-// The page is one window, kept open beside the editors and brought forward on the next call.
-void showHelp(const QString& sectionId, Language lang, QWidget* parent);
+// Opens the user guide at a section (an id of HelpCaptions); the one way in for Help › Help
+// topics, F1 and every window's Help button. pictureFolder holds the guide's pictures. The guide
+// is one window, kept open beside the editors and brought forward on the next call.
+void showHelp(const QString& sectionId, Language lang, QWidget* parent,
+              const QString& pictureFolder = {});
 
 // The help window that is open, or null.
 QWidget* openHelpWindow();
+
+// The id of the section the open help window has selected in its contents; empty when none is
+// open or the section asked for does not exist.
+QString shownHelpSection();
 
 } // namespace r5k27

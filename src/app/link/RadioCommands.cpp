@@ -133,8 +133,9 @@ void RadioCommands::runWrite(int groupSize) {
          RadioTexts::connectNextRadio.in(lang()), ctx_.captions.buttons.cancel.in(lang())},
         groupSize, s_.shell.window());
     groupWindow_ = window;
-    runProgressWindow(
-        window, [this, radioBuf, groupSize] { link_.engine.startGroupWrite(radioBuf, groupSize); });
+    runProgressWindow(window, [this, radioBuf, groupSize] {
+        link_.engine.startGroupWrite(radioBuf, groupSize, ctx_.settings.verifyAfterWriting);
+    });
 }
 
 void RadioCommands::radioInfo() {
@@ -266,7 +267,9 @@ void RadioCommands::finished(const LinkOutcome& outcome) {
     }
     if (outcome.success && outcome.op == LinkOp::Read)
         readSucceeded(outcome.image);
-    const QString count = radiosWrittenLine(outcome.radiosDone);
+    // A radio that read back other values was written but does not count as done.
+    const QString count =
+        radiosWrittenLine(outcome.radiosDone - int(outcome.verifyFailures.size()));
     const bool verifyNext = outcome.success && outcome.op == LinkOp::Write && !groupWindow_ &&
                             ctx_.settings.verifyAfterWriting;
     if (const QString done = completionMessage(outcome, lang(), count); verifyNext)

@@ -43,7 +43,8 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     window.registerCommand(MWriteToRadio, [this] { commands_->groupWrite(); });
     window.registerCommand(RadioInfo, [this] { commands_->radioInfo(); });
     window.registerCommand(Comm, [this] { showPortWindow(); });
-    severalRadios_ = std::make_unique<SeveralRadiosFeature>(ctx, window, prompter, listPorts_);
+    severalRadios_ =
+        std::make_unique<SeveralRadiosFeature>(ctx, window, prompter, listPorts_, backups_);
     compare_ = std::make_unique<CompareFeature>(ctx, window, prompter, *commands_);
     window.addFileCommand("mnuOpenBackupFolder", RadioTexts::openBackupFolder,
                           [this] { openBackupFolder(); });

@@ -1,5 +1,7 @@
 #include "SeveralRadiosFeature.h"
 
+#include "LinkBackups.h"
+#include "RadioTexts.h"
 #include "SeveralRadiosWindow.h"
 #include "link/MemoryMap.h"
 #include "link/WriteVerify.h"
@@ -17,11 +19,12 @@ constexpr LocalText kMenuText{"Write to Several Radios…", "写入多台对讲�
 }
 
 SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
-                                           PortWindow::PortLister listPorts)
+                                           PortWindow::PortLister listPorts, LinkBackups& backups)
     : ctx_(ctx)
     , window_(window)
     , prompter_(prompter)
-    , listPorts_(std::move(listPorts)) {
+    , listPorts_(std::move(listPorts))
+    , backups_(backups) {
     window.addMenuCommand(MenuItem::Program, "mnuWriteSeveralRadios", kMenuText, [this] {
         if (SeveralRadiosWindow* w = open()) {
             w->setAttribute(Qt::WA_DeleteOnClose);
@@ -44,8 +47,16 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
         prompter_.warn(refusal->message(ctx_.settings.language));
         return nullptr;
     }
-    return new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),
-                                   &window_);
+    auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),
+                                      &window_);
+    // The document sent is kept once, as before a single or group write: every cable gets the
+    // same, so a copy per radio would only push older sets out of the kept fifty.
+    w->setBeforeWrite([this] {
+        if (!backups_.saveBeforeWrite(ctx_.doc.curImage, ctx_.doc.chTable, ctx_.settings))
+            prompter_.warn(
+                RadioTexts::backupFailed.in(ctx_.settings.language).arg(backups_.folder()));
+    });
+    return w;
 }
 
 void SeveralRadiosFeature::setVerifyAfterWriting(bool on) {

@@ -10,6 +10,7 @@ class QAction;
 namespace r5k27 {
 
 struct AppContext;
+class LinkBackups;
 class MainWindow;
 class SeveralRadiosWindow;
 
@@ -17,7 +18,7 @@ class SeveralRadiosWindow;
 class SeveralRadiosFeature {
 public:
     SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
-                         PortWindow::PortLister listPorts);
+                         PortWindow::PortLister listPorts, LinkBackups& backups);
 
     // Opens the window over the document as the editors show it; null when the document does
     // not fit the radio (the refusal was shown).
@@ -29,6 +30,7 @@ private:
     MainWindow& window_;
     Prompter& prompter_;
     PortWindow::PortLister listPorts_;
+    LinkBackups& backups_;
     QAction* verifyItem_ = nullptr;
 };
 

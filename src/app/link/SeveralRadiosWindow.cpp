@@ -85,6 +85,8 @@ void SeveralRadiosWindow::start() {
             devices << ports_->item(i)->data(Qt::UserRole).toString();
     if (devices.isEmpty() || write_.isRunning())
         return;
+    if (beforeWrite_)
+        beforeWrite_();
     choose_->hide();
     ports_->hide();
     start_->hide();

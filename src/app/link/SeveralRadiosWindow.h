@@ -4,6 +4,7 @@
 #include "platform/SerialPortList.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -22,6 +23,8 @@ public:
 
     // Ticks the port of that device (for a caller that knows its cables).
     void tick(const QString& device);
+    // Runs once the ports are chosen, just before the first is written (the backup copy).
+    void setBeforeWrite(std::function<void()> before) { beforeWrite_ = std::move(before); }
     void start();
     const MultiPortWrite& write() const { return write_; }
     QTableWidget* table() const { return table_; }
@@ -43,6 +46,7 @@ private:
     QPushButton* start_;
     QPushButton* stop_;
     QPushButton* close_;
+    std::function<void()> beforeWrite_;
 };
 
 } // namespace r5k27

@@ -28,6 +28,8 @@ const char* helpSectionOf(ChildKind kind) {
         return HelpCaptions::kRogerBeep;
     case ChildKind::Dtmf:
         return HelpCaptions::kDtmf;
+    case ChildKind::ChannelList:
+        return HelpCaptions::kChannelList;
     case ChildKind::Count:
         break;
     }
@@ -57,7 +59,8 @@ void MainWindow::refreshModifiedPanel() {
 }
 
 void MainWindow::showHelp(const QString& sectionId) {
-    r5k27::showHelp(sectionId, ctx_.settings.language, this);
+    r5k27::showHelp(sectionId, ctx_.settings.language, this,
+                    ctx_.paths.inProgramFolder(QStringLiteral("guide")));
 }
 
 QString MainWindow::activeHelpSection() const {

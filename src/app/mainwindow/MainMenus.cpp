@@ -61,6 +61,7 @@ void MainWindow::buildMenus() {
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addSeparator();
     addItem(edit, ChannelInfo, child(ChildKind::Channel));
+    addItem(edit, ChannelList, child(ChildKind::ChannelList));
     addItem(edit, OptFeature, child(ChildKind::Options));
     addItem(edit, ToneTips, child(ChildKind::RogerBeep));
     addItem(edit, Dtmf, child(ChildKind::Dtmf));
@@ -205,6 +206,7 @@ void MainWindow::registerChildWindow(ChildKind kind, ChildWindows::Factory facto
 void MainWindow::updateAvailability() {
     using enum MenuItem;
     for (const auto& [item, kind] : {std::pair{ChannelInfo, ChildKind::Channel},
+                                     {ChannelList, ChildKind::ChannelList},
                                      {OptFeature, ChildKind::Options},
                                      {ToneTips, ChildKind::RogerBeep},
                                      {Dtmf, ChildKind::Dtmf}})

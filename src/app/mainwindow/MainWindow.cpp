@@ -30,6 +30,7 @@ const QString kChannelKey = QStringLiteral("N1");
 const QString kOptionsKey = QStringLiteral("N2");
 const QString kRogerBeepKey = QStringLiteral("N12");
 const QString kDtmfKey = QStringLiteral("N5");
+const QString kChannelListKey = QStringLiteral("N6");
 } // namespace
 
 MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWidget* parent)
@@ -116,6 +117,8 @@ void MainWindow::buildLayout() {
             showChild(ChildKind::RogerBeep);
         else if (key == kDtmfKey)
             showChild(ChildKind::Dtmf);
+        else if (key == kChannelListKey)
+            showChild(ChildKind::ChannelList);
     });
 }
 
@@ -140,10 +143,12 @@ void MainWindow::buildTree() {
     };
     treePane_->build(ctx_.settings.modelName,
                      {{kChannelKey, entry(MenuItem::ChannelInfo)},
+                      {kChannelListKey, entry(MenuItem::ChannelList)},
                       {kOptionsKey, entry(MenuItem::OptFeature)},
                       {kRogerBeepKey, text(ctx_.captions.messages.treeRogerBeep)},
                       {kDtmfKey, entry(MenuItem::Dtmf)}});
     for (const auto& [key, kind] : {std::pair{kChannelKey, ChildKind::Channel},
+                                    {kChannelListKey, ChildKind::ChannelList},
                                     {kOptionsKey, ChildKind::Options},
                                     {kRogerBeepKey, ChildKind::RogerBeep},
                                     {kDtmfKey, ChildKind::Dtmf}})

@@ -68,7 +68,7 @@ public:
     void refreshPortStatus();
     // Says in the status bar what a command did; the text stays until the next one.
     void showStatus(const QString& text);
-    // The built-in help (later the user guide) at a section of HelpCaptions.
+    // The user guide at a section of HelpCaptions.
     void showHelp(const QString& sectionId);
 
     // Edit › Undo and Redo: open windows first commit the edit in progress.

@@ -239,7 +239,7 @@ QWidget* FrmOptFeatures::buildButtons() {
     auto* closeButton = new QPushButton(ctx_.captions.buttons.close.in(lang_));
     closeButton->setObjectName(QStringLiteral("CommandClose"));
     auto* help = new QPushButton(ctx_.captions.buttons.help.in(lang_));
-    help->setObjectName(QStringLiteral("CommandHelp")); // no help exists yet
+    help->setObjectName(QStringLiteral("CommandHelp"));
     layout->addWidget(closeButton);
     layout->addWidget(help);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeChildWindow(*this); });

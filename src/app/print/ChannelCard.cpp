@@ -113,10 +113,24 @@ private:
                 getChName(rec->chNo),
                 storedToExactMhz(rec->rxFreq.clean()),
                 modeTextFromCode(rec->mode),
-                tones.value(rec->decodeTone, tones.first()),
+                toneText(tones, rec->decodeTone),
                 t(rec->scanAdd == 0 ? PrintTexts::scanDel : PrintTexts::scanAdd),
                 switchesOn(*rec)};
         page.sections << table;
+    }
+
+    // A CTCSS tone is a frequency and says so; a DCS code is a code, and Off is neither.
+    static QString toneText(const QStringList& tones, int index) {
+        const QString text = tones.value(index, tones.first());
+        return index >= 1 && index <= kCtcssCount ? text + QStringLiteral(" Hz") : text;
+    }
+
+    // A value whose caption names no unit gets it after the number.
+    QString optionValueText(OptionId id) const {
+        const QString text = optionText(doc_.curImage, id, lang_);
+        return optionInfo(id).form == OptionForm::TxOffset
+                   ? text + u' ' + t(OptionWindowText::megahertz)
+                   : text;
     }
 
     // Caption and value pairs two to a row, so the options page stays one sheet.
@@ -134,8 +148,7 @@ private:
         for (const OptionFrame& frame : optionWindowFrames()) {
             QList<QStringList> pairs;
             for (const CaptionedOption& option : frame.options)
-                pairs << QStringList{optionCaption(option, lang_),
-                                     optionText(image, option.id, lang_)};
+                pairs << QStringList{optionCaption(option, lang_), optionValueText(option.id)};
             sections << CardSection{
                 t(frame.caption ? *frame.caption : PrintTexts::options), {}, pairedRows(pairs)};
         }

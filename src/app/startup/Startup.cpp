@@ -2,8 +2,10 @@
 
 #include "StartupSettings.h"
 #include "image/InitialValues.h"
+#include "lang/ShellCaptions.h"
 #include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace r5k27 {
@@ -18,6 +20,15 @@ void loadVersionList(AppContext& ctx) {
                          })
                        : VersionList::builtIn();
     ctx.doc.curImage.verTag.assign(kDataVersionTag);
+}
+
+QStringList startupNotices(const AppContext& ctx) {
+    QStringList notices;
+    for (const QString& path : {ctx.settingsFile, ctx.paths.versionListFile()})
+        if (!path.isEmpty() && ProfileFile(path).holdsUtf16Text())
+            notices << ShellCaptions::utf16File.in(ctx.settings.language)
+                           .arg(QDir::toNativeSeparators(path));
+    return notices;
 }
 
 void runStartup(AppContext& ctx, const StartupSteps& steps) {

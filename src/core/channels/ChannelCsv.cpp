@@ -165,6 +165,24 @@ public:
         change_.reset();
         if (auto p = readPlace(place))
             return p;
+        return readValues(place, out);
+    }
+    // The record for a place of the caller's choice, whatever place the row names.
+    std::optional<CsvProblem> readFor(const CsvRecord& rec, const Place& place,
+                                      ChannelRec& out) const {
+        fields_ = &rec.fields;
+        row_ = rec.number;
+        change_.reset();
+        return readValues(place, out);
+    }
+    bool hasFrequency() const { return has("Frequency"); }
+    bool withoutFrequency(const CsvRecord& rec) const {
+        fields_ = &rec.fields;
+        return field("Frequency").isEmpty();
+    }
+
+private:
+    std::optional<CsvProblem> readValues(const Place& place, ChannelRec& out) const {
         // What the list does not say is what a new channel holds.
         fillNewChannel(out, place.chNo, QString());
         if (auto p = readFrequency(place, out))
@@ -178,7 +196,6 @@ public:
         return readOwnSwitches(out);
     }
 
-private:
     // The position of a column, -1 when the file has none; looked up once per name.
     int column(const char* name) const {
         const auto known = positions_.find(name);
@@ -365,6 +382,12 @@ void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
     image.chCount(mode, group) = std::int16_t(count);
 }
 
+// Counted always, kept only up to the report's length.
+void note(QList<CsvProblem>& kept, int& count, CsvProblem&& row) {
+    if (count++ < kCsvReportedRows)
+        kept.append(std::move(row));
+}
+
 } // namespace
 
 QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
@@ -397,7 +420,8 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     CsvReader records(in);
     const std::optional<CsvRecord> head = records.next();
     if (!head || head->malformed || !RowReader(head->fields, image).usable()) {
-        result.problems << CsvProblem{1, head ? head->raw : QString(), C::noColumns};
+        note(result.problems, result.problemCount,
+             CsvProblem{1, head ? head->raw : QString(), C::noColumns});
         return result;
     }
     const RowReader reader(head->fields, image);
@@ -405,21 +429,23 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     while (const std::optional<CsvRecord> next = records.next()) {
         const CsvRecord& rec = *next;
         if (rec.malformed || rec.fields.size() != head->fields.size()) {
-            result.problems << CsvProblem{rec.number, rec.raw, C::malformedLine};
+            note(result.problems, result.problemCount,
+                 CsvProblem{rec.number, rec.raw, C::malformedLine});
             continue;
         }
         Place place;
         ChannelRec channel;
         if (auto problem = reader.read(rec, place, channel)) {
-            result.problems << *problem;
+            note(result.problems, result.problemCount, std::move(*problem));
         } else if (taken.count(place)) {
-            result.problems << CsvProblem{
-                rec.number, QString::number(locationOf(place.mode, place.group, place.chNo)),
-                C::duplicateLocation};
+            note(result.problems, result.problemCount,
+                 CsvProblem{rec.number,
+                            QString::number(locationOf(place.mode, place.group, place.chNo)),
+                            C::duplicateLocation});
         } else {
             taken.emplace(place, channel);
             if (reader.change())
-                result.changed << *reader.change();
+                note(result.changed, result.changedCount, CsvProblem(*reader.change()));
         }
     }
     result.taken = int(taken.size());
@@ -441,6 +467,72 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     setDtmfList(image, table);
     recheckRogerTones(image, table);
     return result;
+}
+
+QStringList channelTableColumns() {
+    return kCommonColumns + ownColumns();
+}
+
+QString channelsAsTable(const MemoryImage& image, const ChTable& table,
+                        const QList<ChannelKey>& keys) {
+    const QStringList header = channelTableColumns();
+    QString out = header.join(u'\t') + u'\n';
+    const int frequencyColumn = int(header.indexOf(QStringLiteral("Frequency")));
+    for (const ChannelKey& key : keys) {
+        const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+        QStringList row;
+        if (slot) {
+            row = rowOf(image, table.at(key.mode, slot, key.group), key.mode, key.group);
+        } else {
+            // An empty slot copies as a row without a frequency, which empties where it goes.
+            ChannelRec empty;
+            fillNewChannel(empty, key.chNo, QString());
+            row = rowOf(image, empty, key.mode, key.group);
+            row[frequencyColumn].clear();
+        }
+        out += row.join(u'\t') + u'\n';
+    }
+    return out;
+}
+
+QList<CsvRecord> tableRecords(const QString& text) {
+    const qsizetype firstEnd = text.indexOf(u'\n');
+    if (!text.left(firstEnd).contains(u'\t'))
+        return parseCsv(text.toUtf8());
+    // Spreadsheets put tabs between cells and quote nothing a channel holds.
+    QList<CsvRecord> records;
+    int number = 0;
+    for (QString line : text.split(u'\n')) {
+        ++number;
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        records.append(CsvRecord{number, line.split(u'\t'), false, line.left(kCsvMaxRawChars)});
+    }
+    return records;
+}
+
+struct ChannelRowReader::Impl {
+    RowReader reader;
+};
+
+ChannelRowReader::ChannelRowReader(const QStringList& header, const MemoryImage& image)
+    : impl_(std::make_unique<Impl>(Impl{RowReader(header, image)})) {}
+
+ChannelRowReader::~ChannelRowReader() = default;
+
+bool ChannelRowReader::namesFrequency() const {
+    return impl_->reader.hasFrequency();
+}
+
+std::optional<CsvProblem> ChannelRowReader::read(const CsvRecord& record, const ChannelKey& key,
+                                                 ChannelRec& out) const {
+    return impl_->reader.readFor(record, Place{key.mode, key.group, key.chNo}, out);
+}
+
+bool ChannelRowReader::leavesEmpty(const CsvRecord& record) const {
+    return impl_->reader.withoutFrequency(record);
 }
 
 CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table) {

@@ -5,6 +5,7 @@
 #include "ModeCodec.h"
 #include "ToneCodec.h"
 #include "image/MemoryImage.h"
+#include "lang/ChannelWindowCaptions.h"
 #include "options/OptionLists.h"
 
 #include <array>
@@ -65,6 +66,13 @@ QString entryTextOf(ChannelChoice choice, int value) {
 
 std::optional<ChannelField> detailField(int index) {
     return valid(index) ? kRows[std::size_t(index)].field : std::nullopt;
+}
+
+int detailIndexOf(ChannelField field) {
+    for (int i = 0; i < kDetailCount; ++i)
+        if (kRows[std::size_t(i)].field == field)
+            return i;
+    return -1;
 }
 
 LocalText detailCaption(int index) {
@@ -146,6 +154,43 @@ std::optional<int> detailValue(int index, const DetailChoices& choices, int posi
 bool isGreyedWhenPublic(int index) {
     const auto field = detailField(index);
     return field && channelFieldInfo(*field).greyedWhenPublic;
+}
+
+QString detailHint(int index, Language lang) {
+    const auto field = detailField(index);
+    if (!field)
+        return {};
+    const ChannelWindowCaptions& texts = channelWindowCaptions();
+    const LocalText* hint = &texts.hintSwitch;
+    switch (channelFieldInfo(*field).choice) {
+    case ChannelChoice::LongTone:
+    case ChannelChoice::ShortTone:
+        hint = &texts.hintTone;
+        break;
+    case ChannelChoice::RepShift:
+        hint = &texts.hintRepShift;
+        break;
+    case ChannelChoice::ScanDelAdd:
+        hint = &texts.hintScan;
+        break;
+    case ChannelChoice::Mode:
+        hint = &texts.hintMode;
+        break;
+    case ChannelChoice::RogerRef:
+        hint = &texts.hintRoger;
+        break;
+    case ChannelChoice::DtmfRef:
+        hint = &texts.hintDtmf;
+        break;
+    case ChannelChoice::Switch:
+    case ChannelChoice::None:
+    case ChannelChoice::Frequency:
+        break;
+    }
+    QString text = hint->in(lang);
+    if (isGreyedWhenPublic(index))
+        text += u' ' + texts.hintGreyedWhenPublic.in(lang);
+    return text;
 }
 
 } // namespace r5k27

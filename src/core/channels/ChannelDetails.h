@@ -23,6 +23,8 @@ constexpr int kDetailLastDtmf = 15;
 // The field a list shows; nothing for the two lists without a setting.
 std::optional<ChannelField> detailField(int index);
 LocalText detailCaption(int index);
+// The list that shows a field; -1 for a field no list shows.
+int detailIndexOf(ChannelField field);
 // The choices of a list in the user's language. The mode list leaves PA out in the "MEM" view;
 // the roger and DTMF lists offer only sequences and codes that exist.
 QStringList detailList(int index, const MemoryImage& image, Language lang, bool memView);
@@ -41,5 +43,8 @@ DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage&
 std::optional<int> detailValue(int index, const DetailChoices& choices, int position);
 // Lists the radio ignores on a public channel; they are greyed while "Public" is on.
 bool isGreyedWhenPublic(int index);
+// What a list holds and, for those greyed on a public channel, why; empty for the lists
+// without a setting.
+QString detailHint(int index, Language lang);
 
 } // namespace r5k27

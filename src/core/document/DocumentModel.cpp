@@ -115,6 +115,101 @@ bool DocumentModel::setChannelValue(const ChannelKey& key, ChannelField field, i
                 });
 }
 
+// --- many channels at once ---------------------------------------------------------------
+
+int DocumentModel::setChannelValues(const QList<ChannelKey>& keys, ChannelField field, int value,
+                                    const EditName& name) {
+    const bool ignoredWhenPublic = channelFieldInfo(field).greyedWhenPublic;
+    std::vector<ChannelRec*> records;
+    std::optional<ChannelKey> first;
+    for (const ChannelKey& key : keys) {
+        ChannelRec* rec = findRecord(key);
+        if (!rec || channelValue(*rec, field) == value ||
+            (ignoredWhenPublic && rec->publicCh == 1) ||
+            !isAllowedChannelValue(doc_.curImage, key, field, value))
+            continue;
+        records.push_back(rec);
+        if (!first)
+            first = key;
+    }
+    if (records.empty())
+        return 0;
+    const bool done =
+        edit(name, changeOf(Kind::Channel, first->mode, first->group, first->chNo, int(field)),
+             [&](DocumentChange&) {
+                 for (ChannelRec* rec : records)
+                     r5k27::setChannelValue(*rec, field, value);
+                 return true;
+             });
+    return done ? int(records.size()) : 0;
+}
+
+int DocumentModel::clearChannels(const QList<ChannelKey>& keys, const EditName& name) {
+    if (keys.isEmpty())
+        return 0;
+    int removed = 0;
+    const ChannelKey& first = keys.first();
+    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
+         [&](DocumentChange&) {
+             for (const ChannelKey& key : keys) {
+                 const EntryEffect effect =
+                     enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt);
+                 if (effect == EntryEffect::Deleted || effect == EntryEffect::GroupSwitchedOff)
+                     ++removed;
+             }
+             return removed > 0;
+         });
+    return removed;
+}
+
+QList<std::pair<ChannelKey, Refusal>>
+DocumentModel::setFrequencies(const QList<FrequencyEntry>& entries, const EditName& name) {
+    QList<std::pair<ChannelKey, Refusal>> refused;
+    std::vector<std::pair<ChannelKey, std::optional<Frequency>>> checked;
+    for (const auto& [key, typed] : entries) {
+        if (typed.trimmed().isEmpty()) {
+            checked.emplace_back(key, std::nullopt);
+            continue;
+        }
+        const BandLimits limits = bandLimitsOf(key.mode);
+        const std::optional<Frequency> frequency = Frequency::parse(typed);
+        if (!frequency || !frequency->isWithin(limits))
+            refused.append({key, outOfBand(key)});
+        else
+            checked.emplace_back(key, frequency->snapped(limits));
+    }
+    if (checked.empty())
+        return refused;
+    const ChannelKey& first = checked.front().first;
+    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
+         [&](DocumentChange&) {
+             bool changed = false;
+             for (const auto& [key, frequency] : checked) {
+                 const EntryEffect effect =
+                     enterFrequency(doc_.curImage, doc_.chTable, key, frequency);
+                 changed |=
+                     effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
+             }
+             return changed;
+         });
+    return refused;
+}
+
+ChannelPasteResult DocumentModel::pasteChannels(const QString& text,
+                                                const QList<ChannelKey>& targets,
+                                                const EditName& name) {
+    ChannelPasteResult result;
+    if (targets.isEmpty())
+        return result;
+    const ChannelKey& first = targets.first();
+    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
+         [&](DocumentChange&) {
+             result = pasteChannelRows(text, targets, doc_.curImage, doc_.chTable);
+             return result.taken > 0;
+         });
+    return result;
+}
+
 // --- groups and the work mode -------------------------------------------------------------
 
 bool DocumentModel::setGroupValid(int mode, int group, bool on, const EditName& name) {

@@ -4,6 +4,7 @@
 #include "channels/ChannelFields.h"
 #include "channels/ChannelTable.h"
 #include "common/DocumentEvents.h"
+#include "document/ChannelPaste.h"
 #include "image/Document.h"
 #include "image/EditHistory.h"
 #include "options/OptionText.h"
@@ -47,6 +48,24 @@ public:
     bool clearChannel(const ChannelKey& key, const EditName& name);
     bool setChannelValue(const ChannelKey& key, ChannelField field, int value,
                          const EditName& name);
+
+    // --- many channels at once (the channel list): each call is one step -----------------
+    // One field of every channel of keys. Channels that do not exist, cannot take the value
+    // (see isAllowedChannelValue) or are public where the radio ignores the field keep theirs.
+    // The number of channels changed.
+    int setChannelValues(const QList<ChannelKey>& keys, ChannelField field, int value,
+                         const EditName& name);
+    // Removes every channel of keys; the rule that keeps the last channel still holds. The
+    // number of channels removed.
+    int clearChannels(const QList<ChannelKey>& keys, const EditName& name);
+    // A frequency typed for each of many channels (empty text removes the channel). Entries
+    // refused as setFrequency refuses them change nothing and come back with their channel.
+    using FrequencyEntry = std::pair<ChannelKey, QString>;
+    QList<std::pair<ChannelKey, Refusal>> setFrequencies(const QList<FrequencyEntry>& entries,
+                                                         const EditName& name);
+    // Rows of a pasted table onto targets (see pasteChannelRows).
+    ChannelPasteResult pasteChannels(const QString& text, const QList<ChannelKey>& targets,
+                                     const EditName& name);
 
     // --- groups and the work mode ---------------------------------------------------------
     // Switching off the only group in use is refused (false).

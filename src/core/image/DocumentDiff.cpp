@@ -1,9 +1,9 @@
 #include "DocumentDiff.h"
 
+#include "channels/ChannelFields.h"
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyCodec.h"
-#include "channels/ModeCodec.h"
 #include "link/RadioLayout.h"
 #include "options/GroupFields.h"
 #include "options/OptionCaptions.h"
@@ -34,47 +34,23 @@ template <std::size_t N> QString typed(const FixedText<N>& text) {
     return cutAtNulTrimmed(text.raw());
 }
 
-// The channel values the radio holds (not the encode tone or the flag, which a read sets), until
-// the channel field table can be walked instead.
-struct ChannelField {
-    LocalText caption;
-    bool (*same)(const ChannelRec&, const ChannelRec&);
-    QString (*text)(const ChannelRec&);
-};
-
-template <std::int16_t ChannelRec::*Member> ChannelField numeric(LocalText caption) {
-    return {caption,
-            [](const ChannelRec& a, const ChannelRec& b) { return a.*Member == b.*Member; },
-            [](const ChannelRec& rec) { return number(rec.*Member); }};
+// A channel field is compared when the radio holds it; the encode tone and the flag are not
+// held, so a read rewrites them and they never count.
+bool radioHolds(const ChannelFieldInfo& row) {
+    return row.radioForm != ChannelRadio::None;
 }
 
+bool sameValue(const ChannelRec& a, const ChannelRec& b, const ChannelFieldInfo& row) {
+    return row.text ? a.*row.text == b.*row.text : a.*row.number == b.*row.number;
+}
+
+// Frequencies keep every stored digit, so two that differ below 100 Hz do not read the same.
 QString frequencyText(const ChannelRec& rec) {
     return storedToExactMhz(typed(rec.rxFreq));
 }
 
-const std::array<ChannelField, 15>& channelFields() {
-    static const std::array<ChannelField, 15> fields{{
-        {{"Frequency", "频率"},
-         [](const ChannelRec& a, const ChannelRec& b) { return a.rxFreq == b.rxFreq; },
-         frequencyText},
-        {{"Mode", "模式"},
-         [](const ChannelRec& a, const ChannelRec& b) { return a.mode == b.mode; },
-         [](const ChannelRec& rec) { return modeTextFromCode(rec.mode); }},
-        numeric<&ChannelRec::decodeTone>({"TSQ", "TSQ"}),
-        numeric<&ChannelRec::hiCut>({"HI-CUT", "HI-CUT"}),
-        numeric<&ChannelRec::nbAnl>({"NB/ANL", "NB/ANL"}),
-        numeric<&ChannelRec::echo>({"ECHO", "ECHO"}),
-        numeric<&ChannelRec::add10K>({"+10KHz", "+10KHz"}),
-        numeric<&ChannelRec::busyLock>({"BUSY", "BUSY"}),
-        numeric<&ChannelRec::repShift>({"REP", "REP"}),
-        numeric<&ChannelRec::publicCh>({"Public", "公共信道"}),
-        numeric<&ChannelRec::scanAdd>({"Scan", "扫描"}),
-        numeric<&ChannelRec::rogerTone>({"Roger", "RB音"}),
-        numeric<&ChannelRec::botCode>({"BOT", "BOT"}),
-        numeric<&ChannelRec::eotCode>({"EOT", "EOT"}),
-        numeric<&ChannelRec::callCode>({"Call", "CALL"}),
-    }};
-    return fields;
+QString valueText(const ChannelRec& rec, const ChannelFieldInfo& row, Language lang) {
+    return row.text ? storedToExactMhz(typed(rec.*row.text)) : channelValueText(rec, row.id, lang);
 }
 
 QString modePrefix(int mode) {
@@ -101,15 +77,15 @@ ChannelIndex channelIndex(const MemoryImage& image, const ChTable& table, int mo
 
 void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* right,
                     const QString& name, Language lang) {
-    const auto& fields = channelFields();
     if (!left || !right) {
         out.append(
             {name, left ? frequencyText(*left) : kNone, right ? frequencyText(*right) : kNone});
         return;
     }
-    for (const ChannelField& field : fields)
-        if (!field.same(*left, *right))
-            add(out, name + u' ' + field.caption.in(lang), field.text(*left), field.text(*right));
+    for (const ChannelFieldInfo& row : channelFields())
+        if (radioHolds(row) && !sameValue(*left, *right, row))
+            add(out, name + u' ' + row.caption.in(lang), valueText(*left, row, lang),
+                valueText(*right, row, lang));
 }
 
 void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,

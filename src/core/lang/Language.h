@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace r5k27 {
@@ -42,6 +43,11 @@ struct LocalString {
     LocalString() = default;
     // The same text in every language: a number, a channel name.
     LocalString(const QString& same) { texts.fill(same); }
+    // A text of each language in the order of `Language`; a language not given reads English.
+    LocalString(std::initializer_list<QString> each) {
+        for (std::size_t i = 0; i < kLanguageCount; ++i)
+            texts[i] = i < each.size() ? each.begin()[i] : *each.begin();
+    }
     LocalString(const LocalText& text) {
         for (const Language language : kLanguages)
             texts[indexOf(language)] = text.in(language);

@@ -25,6 +25,7 @@ enum class MenuItem {
     EditUndo,
     EditRedo,
     ChannelInfo,
+    ChannelList,
     OptFeature,
     ToneTips,
     KeyAssignm,

@@ -19,6 +19,11 @@ inline constexpr LocalText dataVersion{"Data file version", "数据文件版本"
 inline constexpr LocalText handledVersions{"Data and firmware versions handled",
                                         "可处理的数据和固件版本"};
 // %1 file name
+inline constexpr LocalText utf16File{
+    "%1 is saved as UTF-16 text: no setting is read from it and none is saved in it. Save it as "
+    "plain (ANSI) text to keep your settings.",
+    "%1 以 UTF-16 "
+    "文本保存：不会从中读取设置，也不会在其中保存设置。请将其另存为普通（ANSI）文本以保留设置。"};
 inline constexpr LocalText opened{"%1 opened", "已打开 %1"};
 inline constexpr LocalText saved{"%1 saved", "已保存 %1"};
 

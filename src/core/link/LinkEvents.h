@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace r5k27 {
 
@@ -37,6 +38,8 @@ struct LinkOutcome {
     bool endUnconfirmed = false;
     // Group write: radios completed, the last one included.
     int radiosDone = 0;
+    // Verified group write: one message per radio that read back other values than were sent.
+    QStringList verifyFailures;
     // The user chose to start the program version that handles this firmware.
     QString versionToStart;
 };

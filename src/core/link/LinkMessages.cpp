@@ -26,7 +26,7 @@ bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision,
 QStringList outcomeNotices(const LinkOutcome& outcome, Language lang) {
     if (outcome.wrongModel)
         return {LinkTexts::modelWrong.in(lang)};
-    return {};
+    return outcome.verifyFailures;
 }
 
 QString completionMessage(const LinkOutcome& outcome, Language lang, const QString& extraLine) {

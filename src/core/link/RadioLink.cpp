@@ -2,6 +2,7 @@
 
 #include "IdentityCheck.h"
 #include "LinkFrames.h"
+#include "WriteVerify.h"
 
 #include <utility>
 
@@ -20,9 +21,13 @@ void RadioLink::setObserver(LinkObserver* observer) {
     observer_ = observer ? observer : &none_;
 }
 
-void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize) {
+void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize,
+                      bool verifyEach) {
     op_ = op;
     transfer_.begin(op, image);
+    verifyEach_ = verifyEach && groupSize;
+    readingBack_ = false;
+    sent_ = verifyEach_ ? transfer_.image() : QByteArray();
     handshakeTries_ = identTries_ = 0;
     awaitingReply_ = inProgrammingMode_ = pollPaused_ = false;
     pending_.reset();
@@ -122,8 +127,8 @@ void RadioLink::advanceLink() {
         if (op_ == LinkOp::Identify) {
             sendEndRequest(LinkStage::EndSent);
         } else if (group_.active()) {
-            // A group write programs whatever radio is attached.
-            stage_ = LinkStage::WritingBlocks;
+            // A group write programs whatever radio is attached, and reads back the same one.
+            stage_ = readingBack_ ? LinkStage::ReadingBlocks : LinkStage::WritingBlocks;
             nextBlock();
         } else {
             judgeIdentity();
@@ -222,7 +227,9 @@ void RadioLink::handshakeTimeout() {
         finishLink(false);
         return;
     }
-    if (group_.active() && stage_ == LinkStage::ProgramSent && !group_.askOnTimeout()) {
+    // A radio gone before its read-back is asked about: polling on would read the next one.
+    if (group_.active() && stage_ == LinkStage::ProgramSent && !group_.askOnTimeout() &&
+        !readingBack_) {
         // Silent polling: counts how long the radio just written has been gone.
         group_.silentTimeout();
         startHandshake();
@@ -304,11 +311,20 @@ void RadioLink::stop() {
 }
 
 void RadioLink::finishLink(bool success) {
-    if (success && group_.active() && group_.radioCompleted()) {
-        observer_->radioCompleted(group_.radiosDone());
-        startOver();
-        return;
+    if (success && group_.active()) {
+        if (verifyEach_ && !readingBack_) {
+            startReadBack();
+            return;
+        }
+        if (readingBack_)
+            endReadBack();
+        if (group_.radioCompleted()) {
+            observer_->radioCompleted(group_.radiosDone());
+            startOver();
+            return;
+        }
     }
+    readingBack_ = false;
 
     // Ended early: a radio left in programming mode would not work until switched off and on.
     if (std::exchange(inProgrammingMode_, false) && port_.isOpen()) {
@@ -337,6 +353,24 @@ void RadioLink::finishLink(bool success) {
     op_ = LinkOp::Idle;
     stage_ = LinkStage::Idle;
     observer_->finished(std::exchange(outcome_, {}));
+}
+
+void RadioLink::startReadBack() {
+    readingBack_ = true;
+    op_ = LinkOp::Read;
+    transfer_.begin(LinkOp::Read, {});
+    startOver();
+}
+
+void RadioLink::endReadBack() {
+    readingBack_ = false;
+    const QStringList mismatches = writeMismatches(sent_, transfer_.image(), settings_.language);
+    if (!mismatches.isEmpty())
+        outcome_.verifyFailures
+            << VerifyTexts::radioNumbered.in(settings_.language).arg(group_.radiosDone() + 1) +
+                   verifyFailureText(mismatches, settings_.language);
+    op_ = LinkOp::Write;
+    transfer_.begin(LinkOp::Write, sent_);
 }
 
 } // namespace r5k27

@@ -36,11 +36,12 @@ public:
     // Each starts the handshake on the open port. A read hands the radio's memory over in its
     // outcome; a write sends image (16384 bytes); a group write sends it to up to groupSize
     // radios one after another; identify ends after the radio said who it is; radio information
-    // ends at the handshake reply.
+    // ends at the handshake reply. A verified group write reads each radio back before it counts;
+    // a radio holding other values than were sent is named in the outcome.
     void startRead() { begin(LinkOp::Read, {}); }
     void startWrite(const QByteArray& image) { begin(LinkOp::Write, image); }
-    void startGroupWrite(const QByteArray& image, int groupSize) {
-        begin(LinkOp::Write, image, groupSize);
+    void startGroupWrite(const QByteArray& image, int groupSize, bool verifyEach = false) {
+        begin(LinkOp::Write, image, groupSize, verifyEach);
     }
     void startIdentify() { begin(LinkOp::Identify, {}); }
     void startRadioInfo() { begin(LinkOp::RadioInfo, {}); }
@@ -68,7 +69,8 @@ public:
     const GroupWriteTally& group() const { return group_; }
 
 private:
-    void begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize = {});
+    void begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize = {},
+               bool verifyEach = false);
     void startHandshake();
     void sendFrame(const QByteArray& bytes, int replyLen);
     void requestIdentity();
@@ -83,6 +85,8 @@ private:
     void ask(LinkQuestion question);
     void startOver();
     void finishLink(bool success);
+    void startReadBack();
+    void endReadBack();
 
     LinkPort& port_;
     LinkTimer& waitTimer_;
@@ -108,6 +112,10 @@ private:
     LinkOutcome outcome_;
     GroupWriteTally group_;
     bool groupProgressShown_ = false;
+    bool verifyEach_ = false;
+    // The radio just written is being read back; sent_ is what it was sent.
+    bool readingBack_ = false;
+    QByteArray sent_;
 };
 
 } // namespace r5k27

@@ -2,6 +2,7 @@
 
 #include "FieldSlots.h"
 #include "OptionLists.h"
+#include "lang/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -88,6 +89,9 @@ struct OptionInfo {
     FileSlot file;
     RadioSlot radio;
     bool compared; // whether unsaved changes of it count
+    // One line for the user guide; its options section is built from these, so a new row
+    // cannot go undocumented.
+    LocalText description;
 };
 
 std::span<const OptionInfo> allOptions();

@@ -52,7 +52,7 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOr
     EXPECT_EQ(reloads, 1);
     EXPECT_NE(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 5), 0);
     EXPECT_EQ(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 1), 0);
-    EXPECT_EQ(window->history().undoName().english, "Import channels");
+    EXPECT_EQ(window->history().undoName().in(Language::English), "Import channels");
     auto* report = window->findChild<QDialog*>("ImportReport");
     ASSERT_NE(report, nullptr);
     const auto* table = report->findChild<QTableWidget*>("Problems");

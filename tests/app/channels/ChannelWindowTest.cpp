@@ -3,6 +3,7 @@
 #include "app/mainwindow/MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
 #include "EditorWindows.h"
+#include "channels/ChannelDetails.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTable.h"
 #include "image/InitialValues.h"
@@ -13,8 +14,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -34,7 +37,7 @@ protected:
     ChannelWindowTest() {
         writeBuiltInDefaults(ctx.doc, ctx.settings, kHF, QDate(2024, 5, 1));
         QObject::connect(&ctx.model.history(), &EditHistory::recorded,
-                         [this](const EditName& name, const QString&) { edits << name.english; });
+                         [this](const EditName& name, const QString&) { edits << name.in(Language::English); });
     }
 
     void open() {
@@ -258,6 +261,28 @@ TEST_F(ChannelWindowTest, DetailListsStoreTheirFieldsAndPublicGreysWithoutChangi
     // Another window emptying the code rebuilds the list.
     ctx.model.setDtmfCode(3, "", {}, {});
     EXPECT_EQ(entries(control<QComboBox>("Combo8_14")), QStringList({"OFF"}));
+}
+
+// Every detail list says what it holds, on hover and in the status bar when the pointer enters
+// it; a list greyed on a public channel says why.
+TEST_F(ChannelWindowTest, EveryDetailListSaysWhatItHoldsAndWhyItGreys) {
+    open();
+    for (int i = 0; i < kDetailCount; ++i) {
+        SCOPED_TRACE(i);
+        const auto* list = channels()->findChild<QComboBox*>(QString("Combo8_%1").arg(i));
+        ASSERT_NE(list, nullptr);
+        EXPECT_FALSE(list->toolTip().isEmpty());
+        if (!detailField(i)) // the two without a setting say so
+            continue;
+        EXPECT_EQ(list->statusTip(), list->toolTip());
+        EXPECT_EQ(list->toolTip().contains("public channel"), isGreyedWhenPublic(i));
+    }
+    auto* mode = control<QComboBox>("Combo8_12");
+    QStatusTipEvent tip(mode->statusTip());
+    QApplication::sendEvent(mode, &tip);
+    EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel1")->text(),
+              "The modes switched on in Options; the MEM channels have no PA. Greyed on a public "
+              "channel: the radio ignores it there.");
 }
 
 TEST_F(ChannelWindowTest, MemoryViewNeverOffersPA) {

@@ -29,7 +29,7 @@ protected:
         registerDtmfWindow(ctx, *window);
         QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString& key) {
-                             edits << name.english + " | " + name.chinese + " | " + key;
+                             edits << name.in(Language::English) + " | " + name.in(Language::Chinese) + " | " + key;
                          });
     }
 

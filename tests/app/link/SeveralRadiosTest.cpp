@@ -63,6 +63,10 @@ TEST(SeveralRadiosWindow, FourCablesAtOnceAndAnUnpluggedOneFailsAlone) {
         EXPECT_EQ(h.dir.read(QString("radio%1.img").arg(i)).left(kWrittenBytes), sent);
     }
     EXPECT_EQ(h.prompter.texts().last().split("\r\n").size(), 5);
+    // The document sent was kept first, as a single write keeps it.
+    const QStringList sets = h.feature->backups().sets();
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_TRUE(sets[0].endsWith("-write"));
 }
 
 // The Setup entry is kept in the settings file, and a single write then reads the radio back: a
@@ -93,6 +97,21 @@ TEST(VerifyAfterWriting, SettingIsKeptAndASingleWriteIsReadBack) {
             EXPECT_EQ(texts[1], "Write Data Completed.");
         }
     }
+}
+
+TEST(VerifyAfterWriting, AGroupWriteReadsEachRadioBackAndNamesTheOneThatDiffers) {
+    test::RadioHarness h;
+    h.ctx.settings.verifyAfterWriting = true;
+    test::SimRadioProcess sim({"--fault", "flip-byte:16142"});
+    h.ctx.settings.comPortName = sim.device();
+    h.groupSize.answers = {1};
+    h.radio().groupWrite();
+    ASSERT_TRUE(test::RadioHarness::waitUntil([&] { return !h.radio().isBusy(); }));
+    const QStringList texts = h.prompter.texts();
+    ASSERT_EQ(texts.size(), 3) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts[1].startsWith("Radio 1: Verify failed")) << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].endsWith(" 30 / 31")) << texts[1].toStdString();
+    EXPECT_TRUE(texts[2].endsWith("Radios written: 0")) << texts[2].toStdString();
 }
 
 } // namespace

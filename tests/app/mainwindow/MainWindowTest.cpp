@@ -52,16 +52,17 @@ TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     ctx.settings.comPortNo = 4;
     window->changeLanguage();
     EXPECT_EQ(findAction(*window, "mnuFile")->text(), QStringLiteral("文件&F"));
-    EXPECT_EQ(findAction(*window, "mnuToneTips")->text(), QStringLiteral("RB音(&R)"));
+    EXPECT_EQ(findAction(*window, "mnuToneTips")->text(), QStringLiteral("RB音(&B)"));
     EXPECT_EQ(findAction(*window, "About")->toolTip(), QStringLiteral("关于 BRELLOCK_R5K27"));
     EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel3")->text(), QStringLiteral("通信口4"));
     EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel2")->text(),
               "BRELLOCK R5K27[28.0000 - 29.6990 MHz]");
     const QTreeWidgetItem* root = window->findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
-    ASSERT_EQ(root->childCount(), 4);
+    ASSERT_EQ(root->childCount(), 5);
     EXPECT_EQ(root->text(0), "BRELLOCK R5K27");
     EXPECT_EQ(root->child(0)->text(0), QStringLiteral("信道信息"));
-    EXPECT_EQ(root->child(2)->text(0), QStringLiteral("RB音"));
+    EXPECT_EQ(root->child(1)->text(0), QStringLiteral("信道列表"));
+    EXPECT_EQ(root->child(3)->text(0), QStringLiteral("RB音"));
 }
 
 TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {

@@ -15,6 +15,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDesktopServices>
+#include <QKeySequence>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -47,6 +49,7 @@ protected:
         ctx.settings.comPortName = dir.path("no-such-port");
         ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"}};
         registerChannelWindow(ctx, *window, prompter);
+        registerChannelSheetWindow(ctx, *window, prompter);
         registerOptionsWindow(ctx, *window);
         registerDtmfWindow(ctx, *window);
         registerRogerBeepWindow(ctx, *window, &sink);
@@ -78,8 +81,8 @@ TEST_F(ReachTest, OnA1024By600ScreenEveryWindowsButtonsCanBeReached) {
 
     QMdiArea* area = window->mdiArea();
     const QRect room(area->viewport()->mapTo(window.get(), QPoint(0, 0)), area->viewport()->size());
-    for (const ChildKind kind :
-         {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {
+    for (const ChildKind kind : {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf,
+                                 ChildKind::RogerBeep, ChildKind::ChannelList}) {
         window->children().closeAll();
         QMdiSubWindow* sub = window->children().show(kind);
         ASSERT_NE(sub, nullptr);
@@ -202,6 +205,35 @@ TEST_F(ReachTest, EveryEnabledCommandDoesSomething) {
         QAction* a = window->findChild<QAction*>(greyed);
         EXPECT_FALSE(a->isEnabled()) << greyed;
         EXPECT_FALSE(a->toolTip().isEmpty()) << greyed;
+    }
+}
+
+// Alt and a letter reach one entry: no menu, the menu bar included, has two visible entries with
+// the same mnemonic, in either language.
+TEST_F(ReachTest, NoMenuHasTwoEntriesWithTheSameMnemonic) {
+    for (const Language lang : {Language::English, Language::Chinese}) {
+        ctx.settings.language = ctx.settings.appliedLanguage = lang;
+        window->changeLanguage();
+        std::function<void(const QString&, const QList<QAction*>&)> check =
+            [&](const QString& where, const QList<QAction*>& entries) {
+                QMap<int, QString> taken;
+                for (QAction* a : entries) {
+                    if (!a->isVisible() || a->isSeparator())
+                        continue;
+                    if (const QKeySequence key = QKeySequence::mnemonic(a->text());
+                        !key.isEmpty()) {
+                        const int code = key[0].toCombined();
+                        EXPECT_FALSE(taken.contains(code))
+                            << lang << " " << where.toStdString() << ": "
+                            << taken.value(code).toStdString() << " and "
+                            << a->text().toStdString();
+                        taken.insert(code, a->text());
+                    }
+                    if (a->menu())
+                        check(a->text(), a->menu()->actions());
+                }
+            };
+        check("menu bar", window->menuBar()->actions());
     }
 }
 

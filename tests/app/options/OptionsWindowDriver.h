@@ -53,7 +53,7 @@ struct EditLog {
     explicit EditLog(EditHistory& history) {
         QObject::connect(&history, &EditHistory::recorded,
                          [this](const EditName& name, const QString& key) {
-                             names << name.english;
+                             names << name.in(Language::English);
                              keys << key;
                          });
     }

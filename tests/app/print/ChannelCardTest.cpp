@@ -127,6 +127,24 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
                 << caption.toStdString();
 }
 
+// Values whose column or caption names no unit carry it: a CTCSS tone, the transmit offset.
+TEST_F(ChannelCardTest, PrintedValuesCarryTheirUnit) {
+    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 2);
+    ASSERT_GT(slot, 0);
+    ctx.doc.chTable.at(0, slot, 1).decodeTone = 1;
+    const QList<CardPage> pages = channelCardPages(ctx.doc, ctx.settings, Language::English, {});
+    const CardSection& groupA = pages.first().sections.first();
+    ASSERT_EQ(groupA.columns.value(3), "Tone");
+    const auto row = std::find_if(groupA.rows.begin(), groupA.rows.end(),
+                                  [](const QStringList& r) { return r.value(0) == "2"; });
+    ASSERT_NE(row, groupA.rows.end());
+    EXPECT_EQ(row->value(3), "67.0 Hz");
+    QStringList options;
+    for (const QStringList& pairs : pages.last().sections.first().rows)
+        options += pairs;
+    EXPECT_EQ(options.value(options.indexOf("Tx Offset") + 1), "0.0100 MHz");
+}
+
 TEST_F(ChannelCardTest, PrintAndExportPdfSitInTheFileMenu) {
     auto window = makeWindow();
     QAction* print = window->findChild<QAction*>("mnuFilePrint");

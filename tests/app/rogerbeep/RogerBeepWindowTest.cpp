@@ -26,7 +26,7 @@ protected:
         registerRogerBeepWindow(ctx, *window, &sink);
         QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString&) {
-                             edits << name.english + " | " + name.chinese;
+                             edits << name.in(Language::English) + " | " + name.in(Language::Chinese);
                          });
     }
 

@@ -187,5 +187,27 @@ TEST(Startup, MissingVersionListStillAcceptsOwnFiles) {
     EXPECT_EQ(ctx.versions.firmList(), QStringList({"V200", "V200"}));
 }
 
+// A settings file or version list an editor saved as UTF-16 is named on screen, in the user's
+// language; it is neither read nor written.
+TEST(Startup, Utf16SettingsFileIsToldByNameAndLeftAlone) {
+    test::TempDir dir;
+    const QByteArray utf16("\xFF\xFE[\0l\0a\0n\0g\0]\0", 14);
+    dir.write("R5K27/Version.ini", "[Version]\r\nFirmVersionCount=0\r\n");
+    AppContext ctx;
+    ctx.paths = InstallPaths::forProgramFolder(dir.path("R5K27/V200"), u'/');
+    ctx.settingsFile = dir.write("R5K27/language/mysetup.ini", utf16);
+    EXPECT_EQ(startupNotices(ctx),
+              QStringList{ctx.settingsFile +
+                          " is saved as UTF-16 text: no setting is read from it and none is "
+                          "saved in it. Save it as plain (ANSI) text to keep your settings."});
+    ctx.settings.language = Language::Chinese;
+    EXPECT_TRUE(startupNotices(ctx).value(0).startsWith(ctx.settingsFile + " 以 UTF-16 文本保存"));
+    EXPECT_FALSE(ProfileFile(ctx.settingsFile).write("language", "comPort", "3"));
+    EXPECT_EQ(dir.read("R5K27/language/mysetup.ini"), utf16);
+
+    dir.write("R5K27/language/mysetup.ini", "[language]\r\n");
+    EXPECT_TRUE(startupNotices(ctx).isEmpty());
+}
+
 } // namespace
 } // namespace r5k27

@@ -72,7 +72,7 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryExportedFieldInBothWorkModes) {
         copy.curImage.extFreq = original.curImage.extFreq;
         const CsvImportResult result = channelsFromCsv(csv, copy.curImage, copy.chTable);
         ASSERT_TRUE(result.problems.isEmpty()) << result.problems[0].value.toStdString() << " "
-                                               << result.problems[0].english.toStdString();
+                                               << result.problems[0].in(Language::English).toStdString();
         ASSERT_EQ(channelsToCsv(copy.curImage, copy.chTable), csv) << "round " << round;
         EXPECT_EQ(result.taken, parseCsv(csv).size() - 1);
     }
@@ -165,7 +165,7 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
         {6, "malformed line"}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(result.problems[i].row, expected[i].first);
-        EXPECT_EQ(result.problems[i].english, expected[i].second);
+        EXPECT_EQ(result.problems[i].in(Language::English), expected[i].second);
     }
     EXPECT_EQ(result.problems[0].value, "31.5");
     EXPECT_EQ(result.problems[0].reason(Language::Chinese),
@@ -183,6 +183,20 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
     EXPECT_EQ(
         channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable).problems.size(),
         1);
+}
+
+// A file of thousands of bad rows keeps only the first for the report and counts the rest.
+TEST(ChannelCsv, AReportKeepsTheFirstRowsAndCountsTheRest) {
+    Document doc = newDocument();
+    const QByteArray file = "Location,Frequency,Mode\n1,27.0,FM\n" +
+                            QByteArray("2,31.5,FM\n1,27.1,FM\n").repeated(2500);
+    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable);
+    EXPECT_EQ(result.taken, 1);
+    EXPECT_EQ(result.problemCount, 5000);
+    ASSERT_EQ(result.problems.size(), kCsvReportedRows);
+    EXPECT_EQ(result.problems.front().row, 3);
+    EXPECT_EQ(result.problems.back().row, 102);
+    EXPECT_EQ(result.problemsLeftOut(), 4900);
 }
 
 TEST(CsvText, QuotedFieldsAndEveryLineEnd) {

@@ -1,5 +1,6 @@
 #include "image/DocumentDiff.h"
 
+#include "channels/ChannelFields.h"
 #include "channels/ChannelTable.h"
 #include "common/AppSettings.h"
 #include "image/InitialValues.h"
@@ -72,6 +73,30 @@ TEST(DocumentDiff, ChangesReadAsTheUserSeesThem) {
                            "TOT " + tot(before) + " / " + tot(after), "DTMF 3 12 / 12AB",
                            "DTMF 4 7 / -", "RB Tone 2 step 4 0 / 2100 Hz"}));
     EXPECT_EQ(lines(before, after, Language::Chinese).value(1), "A12 模式 FM / AM");
+}
+
+// Each channel field the radio holds is compared, in the words the detail panel shows; the
+// encode tone and the flag, which a read rewrites, are not.
+TEST(DocumentDiff, EveryChannelFieldTheRadioHoldsIsComparedAsShown) {
+    Document before = cbDefaults();
+    const ChannelRec was = channel(before, 1, 12);
+    for (const ChannelFieldInfo& row : channelFields()) {
+        if (row.id == ChannelField::ChNo) // another number is another channel
+            continue;
+        SCOPED_TRACE(row.name);
+        Document after = before;
+        ChannelRec& now = channel(after, 1, 12);
+        if (row.text)
+            now.*row.text = channel(after, 1, 13).rxFreq;
+        else
+            now.*row.number ^= 1;
+        const QString expected =
+            QString("A12 %1 %2 / %3")
+                .arg(row.caption.in(Language::English), channelValueText(was, row.id, Language::English),
+                     channelValueText(now, row.id, Language::English));
+        EXPECT_EQ(lines(before, after),
+                  row.radioForm == ChannelRadio::None ? QStringList() : QStringList{expected});
+    }
 }
 
 // Random edits of every kind: a document compared with the radio it was written to lists each

@@ -61,7 +61,7 @@ TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
     auto step = [&](const std::function<void()>& edit) {
         edit();
         states << bytes();
-        names << history.undoName().english;
+        names << history.undoName().in(Language::English);
     };
     // Channel window: a new channel, a changed one, a deleted one, the detail panel.
     step([&] { typeFrequency(12, QStringLiteral("28.3050")); });
@@ -89,7 +89,7 @@ TEST_F(EditHistoryTest, EveryWindowsEditsUndoneStepByStepAndRedoneToTheEnd) {
     EXPECT_EQ(doc.curImage.optFeat.groupValid(0, 2), 0);
 
     for (int k = 10; k > 0; --k) {
-        EXPECT_EQ(history.undoName().english, names[k - 1]);
+        EXPECT_EQ(history.undoName().in(Language::English), names[k - 1]);
         ASSERT_TRUE(history.undo());
         EXPECT_EQ(bytes(), states[k - 1]) << "after undoing step " << k;
     }

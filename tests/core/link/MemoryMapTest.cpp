@@ -358,7 +358,7 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
         const QByteArray before = buf;
         const auto refusal = encodeImage(doc.image, *doc.table, buf);
         ASSERT_TRUE(refusal.has_value());
-        EXPECT_EQ(refusal->message(Language::English), QString::fromLatin1(c.english));
+        EXPECT_EQ(refusal->message(Language::English), QString::fromLatin1(c.in(Language::English)));
         EXPECT_FALSE(refusal->message(Language::Chinese).isEmpty());
         EXPECT_EQ(buf, before);
     }

@@ -1,0 +1,119 @@
+#include "ChannelPaste.h"
+
+#include "channels/BandLimits.h"
+#include "channels/FrequencyCodec.h"
+#include "image/MemoryImage.h"
+#include "signalling/DtmfReferences.h"
+#include "signalling/RogerTones.h"
+
+namespace r5k27 {
+namespace {
+
+int columnOf(const QStringList& header, const char* column) {
+    for (qsizetype i = 0; i < header.size(); ++i)
+        if (header[i].trimmed().compare(QLatin1String(column), Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+bool names(const QStringList& header, const char* column) {
+    return columnOf(header, column) >= 0;
+}
+
+CsvProblem outOfBand(int line, const QString& value, int mode) {
+    const QString band = bandTextOfWorkMode(mode);
+    return {line, value, QString::fromUtf8(kFreqOutOfRangeText.en) + u' ' + band,
+            QString::fromUtf8(kFreqOutOfRangeText.zh) + u' ' + band};
+}
+
+// A frequency alone: the channel keeps its other values, a new one gets a new channel's.
+std::optional<CsvProblem> pasteFrequency(const QString& text, int line, const ChannelKey& key,
+                                         MemoryImage& image, ChTable& table) {
+    if (text.trimmed().isEmpty()) {
+        enterFrequency(image, table, key, std::nullopt);
+        return std::nullopt;
+    }
+    const BandLimits limits = bandLimitsOf(key.mode);
+    const auto frequency = Frequency::parse(text);
+    if (!frequency || !frequency->isWithin(limits))
+        return outOfBand(line, text, key.mode);
+    enterFrequency(image, table, key, frequency->snapped(limits));
+    return std::nullopt;
+}
+
+std::optional<CsvProblem> pasteRow(const ChannelRowReader& reader, const CsvRecord& record,
+                                   const ChannelKey& key, MemoryImage& image, ChTable& table) {
+    if (reader.leavesEmpty(record)) {
+        enterFrequency(image, table, key, std::nullopt);
+        return std::nullopt;
+    }
+    ChannelRec read;
+    if (auto problem = reader.read(record, key, read))
+        return problem;
+    // A new channel goes in through the entry rules (group repaired), then takes the row.
+    const auto frequency = Frequency::fromStored(read.rxFreq.raw());
+    // Kept as typing keeps it where no finer step is lost, so a copy pastes back identical.
+    if (frequency && *frequency == frequency->shownValue())
+        setChannelFrequency(read, *frequency);
+    if (!findChannel(image, table, key.mode, key.group, key.chNo) && frequency)
+        enterFrequency(image, table, key, *frequency);
+    const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+    if (!slot)
+        return CsvProblem{record.number, QString(), QStringLiteral("the group is full"),
+                          QStringLiteral("该组已满")};
+    ChannelRec& rec = table.at(key.mode, slot, key.group);
+    read.chNo = rec.chNo;
+    read.spare1 = rec.spare1;
+    read.spare2 = rec.spare2;
+    rec = read;
+    return std::nullopt;
+}
+
+} // namespace
+
+ChannelPasteResult pasteChannelRows(const QString& text, const QList<ChannelKey>& targets,
+                                    MemoryImage& image, ChTable& table) {
+    ChannelPasteResult result;
+    QList<CsvRecord> records = tableRecords(text);
+    if (records.isEmpty())
+        return result;
+    QStringList header = records.first().fields;
+    if (names(header, "Frequency")) {
+        records.removeFirst();
+    } else {
+        header = records.first().fields.size() == 1 ? QStringList{QStringLiteral("Frequency")}
+                                                    : channelTableColumns();
+    }
+    const bool frequencyOnly = !names(header, "Mode") && !names(header, "R5K27Mode");
+    const int frequencyColumn = columnOf(header, "Frequency");
+    const ChannelRowReader reader(header, image);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const CsvRecord& record = records[i];
+        if (i >= targets.size()) {
+            result.refused.append({ChannelKey{targets.value(0).mode, 1, 0},
+                                   CsvProblem{record.number, record.raw,
+                                              QStringLiteral("no channel left to paste into"),
+                                              QStringLiteral("没有可粘贴的信道")}});
+            continue;
+        }
+        const ChannelKey& key = targets[i];
+        std::optional<CsvProblem> problem;
+        if (record.malformed || record.fields.size() != header.size())
+            problem = CsvProblem{record.number, record.raw, QStringLiteral("malformed line"),
+                                 QStringLiteral("格式错误的行")};
+        else if (frequencyOnly)
+            problem = pasteFrequency(record.fields.value(frequencyColumn), record.number, key,
+                                     image, table);
+        else
+            problem = pasteRow(reader, record, key, image, table);
+        if (problem)
+            result.refused.append({key, *problem});
+        else
+            ++result.taken;
+    }
+    // References to codes and sequences this document lacks are dropped, as in an import.
+    setDtmfList(image, table);
+    recheckRogerTones(image, table);
+    return result;
+}
+
+} // namespace r5k27

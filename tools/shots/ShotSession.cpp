@@ -1,0 +1,155 @@
+#include "ShotSession.h"
+
+#include "EditorWindows.h"
+#include "channels/ChannelTable.h"
+#include "common/Prompter.h"
+#include "image/InitialValues.h"
+#include "link/MemoryMap.h"
+#include "link/SeveralRadiosWindow.h"
+#include "mainwindow/DocumentStore.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/UserSettingsStore.h"
+#include "signalling/DtmfReferences.h"
+#include "startup/AppContext.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMdiSubWindow>
+
+namespace r5k27::shots {
+
+namespace {
+
+constexpr ShotInfo kShots[] = {
+    {Shot::Main, "main.png"},
+    {Shot::Channels, "channels.png"},
+    {Shot::Options, "options.png"},
+    {Shot::Dtmf, "dtmf.png"},
+    {Shot::RogerBeep, "roger-beep.png"},
+    {Shot::SeveralRadios, "several-radios.png"},
+};
+
+struct QuietPrompter : Prompter {
+    Answer ask(const QString&, Buttons, Icon) override { return Answer::Cancel; }
+};
+
+struct NoStore : DocumentStore {
+    bool isModified() const override { return false; }
+    bool open(const QString&) override { return false; }
+    bool save(const QString&) override { return false; }
+    void loadDefault(DefaultFileKind) override {}
+};
+
+struct NoDialogs : FileDialogs {
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// A car radio of a small shop: the defaults, a few channels of its own and two autodial codes.
+void fillSample(AppContext& ctx) {
+    writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 15));
+    for (int chNo = 8; chNo <= 12; ++chNo)
+        addChannel(ctx.doc.curImage, ctx.doc.chTable, chNo, 0, 1,
+                   QStringLiteral("27.%1").arg((chNo * 10 + 5) * 10, 4, 10, QChar(u'0')));
+    storeDtmfCode(ctx.doc.curImage, 1, QStringLiteral("123A"));
+    storeDtmfCode(ctx.doc.curImage, 2, QStringLiteral("*55#"));
+    ctx.doc.fileImage = ctx.doc.curImage;
+}
+
+QList<SerialPortEntry> samplePorts() {
+    return {{QStringLiteral("ttyUSB0"),
+             QStringLiteral("/dev/ttyUSB0"),
+             0,
+             QStringLiteral("USB Serial"),
+             {}},
+            {QStringLiteral("ttyUSB1"),
+             QStringLiteral("/dev/ttyUSB1"),
+             1,
+             QStringLiteral("USB Serial"),
+             {}}};
+}
+
+ChildKind childOf(Shot shot) {
+    switch (shot) {
+    case Shot::Options:
+        return ChildKind::Options;
+    case Shot::Dtmf:
+        return ChildKind::Dtmf;
+    case Shot::RogerBeep:
+        return ChildKind::RogerBeep;
+    case Shot::Main:
+    case Shot::Channels:
+    case Shot::SeveralRadios:
+        break;
+    }
+    return ChildKind::Channel;
+}
+
+} // namespace
+
+std::span<const ShotInfo> allShots() {
+    return kShots;
+}
+
+struct ShotSession::Parts {
+    explicit Parts(const QString& scratch)
+        : userSettings(UserSettingsStore::inFile(scratch + QStringLiteral("/user.ini"))) {
+        ctx.paths = InstallPaths::forProgramFolder(scratch + QStringLiteral("/R5K27/V200"), u'/');
+        initCaptionTables(ctx.captions);
+        fillSample(ctx);
+        window = std::make_unique<MainWindow>(
+            ctx, MainWindowServices{store, dialogs, prompter, userSettings});
+        registerChannelWindow(ctx, *window, prompter);
+        registerOptionsWindow(ctx, *window);
+        registerDtmfWindow(ctx, *window);
+        registerRogerBeepWindow(ctx, *window);
+    }
+
+    QuietPrompter prompter;
+    NoStore store;
+    NoDialogs dialogs;
+    UserSettingsStore userSettings;
+    AppContext ctx;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<SeveralRadiosWindow> several;
+};
+
+ShotSession::ShotSession(const QString& scratchFolder)
+    : parts_(std::make_unique<Parts>(scratchFolder)) {}
+
+ShotSession::~ShotSession() = default;
+
+QWidget* ShotSession::open(Shot shot, Language lang) {
+    Parts& p = *parts_;
+    p.several.reset();
+    if (p.ctx.settings.language != lang) {
+        p.ctx.settings.language = lang;
+        p.window->changeLanguage();
+    }
+    MainWindow& main = *p.window;
+    main.resize(1024, 640);
+    main.show();
+    main.children().closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QWidget* shown = nullptr;
+    if (shot == Shot::SeveralRadios) {
+        QByteArray image = prepareRadioBuf();
+        encodeImage(p.ctx.doc.curImage, p.ctx.doc.chTable, image);
+        p.several = std::make_unique<SeveralRadiosWindow>(p.ctx.settings, p.ctx.versions,
+                                                          p.prompter, image, samplePorts());
+        p.several->tick(QStringLiteral("/dev/ttyUSB0"));
+        p.several->tick(QStringLiteral("/dev/ttyUSB1"));
+        p.several->show();
+        shown = p.several.get();
+    } else {
+        QMdiSubWindow* sub = main.children().show(childOf(shot));
+        shown = shot == Shot::Main ? static_cast<QWidget*>(&main) : sub;
+    }
+    // Twice: a layout made while the first events run can post more.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return shown;
+}
+
+} // namespace r5k27::shots
