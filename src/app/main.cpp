@@ -1,5 +1,5 @@
-#include "channellist/ChannelListFeature.h"
 #include "EditorWindows.h"
+#include "channellist/ChannelListFeature.h"
 #include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/Prompter.h"
-#include "link/LinkFrames.h"
 #include "lang/Language.h"
+#include "link/LinkFrames.h"
 
 #include <QByteArray>
 #include <QList>

@@ -16,8 +16,8 @@ namespace r5k27 {
 namespace {
 
 constexpr LocalText kGroupHint{"Access was refused: the port belongs to the group \"%1\", and your "
-                            "user account must be a member of it.",
-                            "访问被拒绝：该端口属于“%1”组，当前用户必须是该组的成员。"};
+                               "user account must be a member of it.",
+                               "访问被拒绝：该端口属于“%1”组，当前用户必须是该组的成员。"};
 constexpr LocalText kInUse{"The port is in use by another program.", "该端口正被其他程序使用。"};
 
 QString devicePath(const QString& portName) {
@@ -84,14 +84,16 @@ QString portOpenFailureText(PortRefusal refusal, const QString& ownerGroup, Lang
     return text;
 }
 
-QString portOpenFailureText(const QString& portName, QSerialPort::SerialPortError error, Language lang) {
+QString portOpenFailureText(const QString& portName, QSerialPort::SerialPortError error,
+                            Language lang) {
     const PortRefusal refusal = portRefusal(portName, error);
     const QString owner =
         refusal == PortRefusal::NotInGroup ? deviceOwnerGroup(portName) : QString();
     return portOpenFailureText(refusal, owner, lang);
 }
 
-bool openRadioPort(SerialLinkPort& port, const QString& portName, Prompter& prompter, Language lang) {
+bool openRadioPort(SerialLinkPort& port, const QString& portName, Prompter& prompter,
+                   Language lang) {
     if (!portName.isEmpty() && port.open(portName))
         return true;
     const auto error = portName.isEmpty() ? QSerialPort::DeviceNotFoundError : port.openError();

@@ -2,8 +2,8 @@
 // has ended, in a fresh process per run with every feature of the program installed as main()
 // installs them, the editor windows open.
 #include "BenchSupport.h"
-#include "channellist/ChannelListFeature.h"
 #include "EditorWindows.h"
+#include "channellist/ChannelListFeature.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
 #include "lang/LanguageWindow.h"

@@ -2,8 +2,8 @@
 // those steps hold, and the channel list's export and import of the same document.
 #include "BenchSupport.h"
 #include "BenchWindows.h"
-#include "channels/ChannelCsv.h"
 #include "EditorWindows.h"
+#include "channels/ChannelCsv.h"
 #include "common/AppSettings.h"
 #include "image/EditHistory.h"
 #include "image/InitialValues.h"

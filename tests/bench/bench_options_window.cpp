@@ -2,9 +2,9 @@
 // filled, laid out and painted; then it is closed again before the next run.
 #include "BenchSupport.h"
 #include "BenchWindows.h"
+#include "EditorWindows.h"
 #include "image/InitialValues.h"
 #include "mainwindow/MainWindow.h"
-#include "EditorWindows.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         std::printf("%-28s runs %6zu  median %9.1f us  p99 %9.1f us  (CPU median %9.1f us)\n",
-                    lang == Language::English ? "open options window (en)" : "open options window (zh)",
+                    lang == Language::English ? "open options window (en)"
+                                              : "open options window (zh)",
                     micros.size(), bench::percentile(micros, 0.5), bench::percentile(micros, 0.99),
                     bench::percentile(cpuMicros, 0.5));
     }

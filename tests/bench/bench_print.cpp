@@ -22,11 +22,12 @@ int main(int argc, char** argv) {
     std::printf("card: %lld pages, PDF %lld bytes\n", static_cast<long long>(pages.size()),
                 static_cast<long long>(
                     channelCardPdf(pages, Language::English, QPageSize(QPageSize::A4)).size()));
-    reportTimings("card text", 50,
-                  [&] { return !channelCardPages(doc, settings, Language::English, date).isEmpty(); });
+    reportTimings("card text", 50, [&] {
+        return !channelCardPages(doc, settings, Language::English, date).isEmpty();
+    });
     reportTimings("PDF (A4, full document)", 10, [&] {
-        return !channelCardPdf(channelCardPages(doc, settings, Language::English, date), Language::English,
-                               QPageSize(QPageSize::A4))
+        return !channelCardPdf(channelCardPages(doc, settings, Language::English, date),
+                               Language::English, QPageSize(QPageSize::A4))
                     .isEmpty();
     });
     return 0;

@@ -15,7 +15,8 @@ TEST(ShotsTest, EveryPictureHasTheSizeOfItsWindow) {
     test::TempDir scratch;
     shots::ShotSession session(scratch.path());
     const QDir guide(QStringLiteral(R5K27_GUIDE_DIR));
-    for (const auto& [lang, folder] : {std::pair{Language::English, "en"}, {Language::Chinese, "zh"}}) {
+    for (const auto& [lang, folder] :
+         {std::pair{Language::English, "en"}, {Language::Chinese, "zh"}}) {
         for (const shots::ShotInfo& info : shots::allShots()) {
             const QString file =
                 QString::fromLatin1(folder) + u'/' + QString::fromLatin1(info.file);

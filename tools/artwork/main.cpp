@@ -1,7 +1,7 @@
 // Renders the pictures the program ships: the splash of each language and the window backgrounds.
 // Usage: r5k27-artwork <program folder> [<icon theme folder> <icon name> <size>...]
-#include "common/ProgramInfo.h"
 #include "common/ProgramArt.h"
+#include "common/ProgramInfo.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
         const SplashTexts texts{model, splashTitle(lang), versionText(lang, version)};
         ok &= save(paintSplash(texts),
                    folder.filePath(lang == Language::English ? QStringLiteral("StartE.jpg")
-                                                        : QStringLiteral("StartC.jpg")));
+                                                             : QStringLiteral("StartC.jpg")));
         ok &= save(paintBackgroundTile(model),
                    folder.filePath(QStringLiteral("PIC/BK_%1.jpg").arg(settingOf(lang))));
     }

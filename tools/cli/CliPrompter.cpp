@@ -14,8 +14,9 @@ Answer CliPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
     stream.flush();
 
     // A write to several radios puts the port before the question.
-    const bool connectionQuestion = text.endsWith(LinkTexts::checkConnection.in(Language::English)) ||
-                                    text.endsWith(LinkTexts::checkConnection.in(Language::Chinese));
+    const bool connectionQuestion =
+        text.endsWith(LinkTexts::checkConnection.in(Language::English)) ||
+        text.endsWith(LinkTexts::checkConnection.in(Language::Chinese));
     switch (buttons) {
     case Buttons::YesNo:
     case Buttons::YesNoCancel:

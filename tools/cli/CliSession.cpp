@@ -16,7 +16,8 @@ VersionList loadVersions(const QString& programFolder, QTextStream& err) {
     if (!file.exists())
         return VersionList::builtIn();
     if (file.holdsUtf16Text())
-        err << ShellCaptions::utf16File.in(Language::English).arg(QDir::toNativeSeparators(file.path()))
+        err << ShellCaptions::utf16File.in(Language::English)
+                   .arg(QDir::toNativeSeparators(file.path()))
             << '\n';
     // Read once: the list has a key per version, and the file may be large.
     const ProfileFile::Snapshot content = file.snapshot();

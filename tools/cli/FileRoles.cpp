@@ -13,7 +13,7 @@ namespace r5k27::cli {
 namespace {
 
 constexpr LocalText kSameFile{"%1 is both an input and an output, or two outputs at once.",
-                           "%1 既是输入又是输出，或同时是两个输出。"};
+                              "%1 既是输入又是输出，或同时是两个输出。"};
 
 // Whether two names reach one file: the same path once links and "." are resolved, or, for
 // files that exist, the same file on disk (a hard link).

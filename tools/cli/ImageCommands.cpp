@@ -11,7 +11,7 @@ namespace r5k27::cli {
 namespace {
 
 constexpr LocalText kWrongImageLength{"Wrong image length: %1 bytes (16384 expected).",
-                                   "映像长度错误：%1 字节（应为 16384）。"};
+                                      "映像长度错误：%1 字节（应为 16384）。"};
 
 } // namespace
 

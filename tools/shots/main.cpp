@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     shots::ShotSession session(scratch.path());
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const auto& [lang, folder] : {std::pair{Language::English, "en"}, {Language::Chinese, "zh"}}) {
+    for (const auto& [lang, folder] :
+         {std::pair{Language::English, "en"}, {Language::Chinese, "zh"}}) {
         const QString dir = out.filePath(QString::fromLatin1(folder));
         QDir().mkpath(dir);
         for (const shots::ShotInfo& info : shots::allShots()) {

@@ -99,8 +99,8 @@ MessageBoxPrompter::MessageBoxPrompter(const AppSettings& settings)
     : settings_(settings) {}
 
 Answer MessageBoxPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
-    QMessageBox box(boxIcon(icon), programTitle(settings_.language), text,
-                    standardButtons(buttons), QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), programTitle(settings_.language), text, standardButtons(buttons),
+                    QApplication::activeWindow());
     if (settings_.language == Language::Chinese)
         useChineseTexts(box);
     widenForTitle(box);

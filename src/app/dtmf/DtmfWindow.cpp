@@ -225,8 +225,7 @@ void DtmfWindow::commitCodeEdit() {
     const QString text = editor_->text();
     grid_->item(editRow_ - 1, kCodeColumn)->setText(text);
     const QString number = QString::number(editRow_);
-    ctx_.model.setDtmfCode(editRow_, text,
-                           formatted(C::codeEdit, number),
+    ctx_.model.setDtmfCode(editRow_, text, formatted(C::codeEdit, number),
                            QStringLiteral("dtmf-code-") + number);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "signalling/DtmfSettings.h"
 #include "lang/Language.h"
+#include "signalling/DtmfSettings.h"
 
 #include <QWidget>
 #include <array>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/Language.h"
+
 #include <QString>
 
 namespace r5k27 {

@@ -46,7 +46,7 @@ QString fittedPictures(QString html, const QString& pictureFolder) {
 
 QString guideSource(Language lang) {
     QFile file(lang == Language::Chinese ? QStringLiteral(":/guide/zh.html")
-                                    : QStringLiteral(":/guide/en.html"));
+                                         : QStringLiteral(":/guide/en.html"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace r5k27 {
 
@@ -130,7 +131,7 @@ private:
             return;
         browser_->moveCursor(QTextCursor::Start);
         if (!browser_->find(text))
-            notFound_->setText(HelpCaptions::notFound.in(lang_));
+            notFound_->setText(HelpCaptions::notFound.in(lang_.value_or(Language::English)));
     }
 
     QLineEdit* search_ = new QLineEdit(this);
@@ -138,7 +139,7 @@ private:
     QListWidget* contents_ = new QListWidget(this);
     QTextBrowser* browser_ = new QTextBrowser(this);
     QPushButton* close_ = nullptr;
-    Language lang_ = 0;
+    std::optional<Language> lang_; // none until the guide is first loaded
     QString pictureFolder_;
 };
 
@@ -146,7 +147,8 @@ QPointer<HelpWindow> helpWindow;
 
 } // namespace
 
-void showHelp(const QString& sectionId, Language lang, QWidget* parent, const QString& pictureFolder) {
+void showHelp(const QString& sectionId, Language lang, QWidget* parent,
+              const QString& pictureFolder) {
     if (!helpWindow)
         helpWindow = new HelpWindow(parent);
     helpWindow->show(sectionId, lang, pictureFolder);

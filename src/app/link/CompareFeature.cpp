@@ -68,8 +68,7 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
 
 void CompareFeature::take(const Document& other, bool radio) {
     const LocalText& name = radio ? CompareTexts::takeRadioValues : CompareTexts::takeFileValues;
-    ctx_.model.takeValues(other.curImage, other.chTable,
-                          name);
+    ctx_.model.takeValues(other.curImage, other.chTable, name);
 }
 
 } // namespace r5k27

@@ -13,8 +13,8 @@ namespace r5k27 {
 
 namespace T = CompareTexts;
 
-CompareWindow::CompareWindow(const QList<FieldDifference>& differences, Source source, Language lang,
-                             QWidget* parent)
+CompareWindow::CompareWindow(const QList<FieldDifference>& differences, Source source,
+                             Language lang, QWidget* parent)
     : QDialog(parent)
     , table_(new QTableWidget(int(differences.size()), 3, this)) {
     const bool radio = source == Source::Radio;

@@ -1,7 +1,7 @@
 #include "PortWindow.h"
 
-#include "common/PortChoice.h"
 #include "common/ChooserLayout.h"
+#include "common/PortChoice.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,8 +25,7 @@ PortWindow::PortWindow(AppSettings& settings, const CaptionTables& captions, QSt
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) + 40);
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    layOutChooser(*this, new QLabel(captions.commPort.com.in(lang), this), combo_, captions,
-                  lang);
+    layOutChooser(*this, new QLabel(captions.commPort.com.in(lang), this), combo_, captions, lang);
 
     connect(combo_, &QComboBox::activated, this, [this] { typed_ = false; });
     if (QLineEdit* edit = combo_->lineEdit())

@@ -5,8 +5,8 @@
 #include "LinkBackups.h"
 #include "RadioShell.h"
 #include "common/MessageQueue.h"
-#include "platform/SerialLink.h"
 #include "lang/Language.h"
+#include "platform/SerialLink.h"
 
 #include <QObject>
 #include <QPointer>

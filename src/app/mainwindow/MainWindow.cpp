@@ -6,9 +6,9 @@
 #include "TreePane.h"
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
-#include "common/QtTexts.h"
 #include "common/LanguageState.h"
 #include "common/PortChoice.h"
+#include "common/QtTexts.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 
@@ -191,8 +191,8 @@ void MainWindow::refreshCaption() {
 }
 
 void MainWindow::loadBackgroundPicture() {
-    const QBrush picture = tiledBackground(
-        ctx_.paths.inProgramFolder(QStringLiteral("PIC/BK_%1.jpg").arg(settingOf(ctx_.settings.language))));
+    const QBrush picture = tiledBackground(ctx_.paths.inProgramFolder(
+        QStringLiteral("PIC/BK_%1.jpg").arg(settingOf(ctx_.settings.language))));
     mdiArea_->setBackground(picture.style() == Qt::NoBrush ? palette().brush(QPalette::Dark)
                                                            : picture);
 }

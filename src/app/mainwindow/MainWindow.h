@@ -5,8 +5,8 @@
 #include "DocumentStore.h"
 #include "RecentFiles.h"
 #include "image/EditHistory.h"
-#include "lang/MainMenuCaptions.h"
 #include "lang/Language.h"
+#include "lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
 #include <QTimer>

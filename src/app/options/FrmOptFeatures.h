@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/DocumentEvents.h"
+#include "lang/Language.h"
 #include "lang/OptionWindowCaptions.h"
 #include "options/OptionValues.h"
-#include "lang/Language.h"
 
 #include <QWidget>
 #include <array>

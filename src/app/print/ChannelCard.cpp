@@ -104,8 +104,9 @@ private:
         table.heading = memory ? t(PrintTexts::memChannels)
                                : t(PrintTexts::group).arg(groupTextFromNumber(group)) +
                                      (name.isEmpty() ? QString() : QStringLiteral(" - ") + name);
-        for (const LocalText* head : {&PrintTexts::channel, &PrintTexts::frequency, &PrintTexts::mode,
-                                   &PrintTexts::tone, &PrintTexts::scan, &PrintTexts::switchesOn})
+        for (const LocalText* head :
+             {&PrintTexts::channel, &PrintTexts::frequency, &PrintTexts::mode, &PrintTexts::tone,
+              &PrintTexts::scan, &PrintTexts::switchesOn})
             table.columns << t(*head);
         const QStringList tones = shortToneList(lang_);
         for (const ChannelRec* rec : channels)

@@ -64,7 +64,8 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
         settings.language = languageFromSetting(stored).value_or(Language::English);
     }
     file.write(kSection, QStringLiteral("comPort"), QString::number(settings.comPortNo));
-    file.write(kSection, QStringLiteral("CurrentLanguage"), QString::number(settingOf(settings.language)));
+    file.write(kSection, QStringLiteral("CurrentLanguage"),
+               QString::number(settingOf(settings.language)));
 }
 
 bool isWritableLocation(const QString& file) {

@@ -1,7 +1,5 @@
 #include "ChannelCsv.h"
 
-#include "lang/CsvCaptions.h"
-
 #include "BandLimits.h"
 #include "ChannelFields.h"
 #include "ChannelNames.h"
@@ -13,6 +11,7 @@
 #include "common/CsvText.h"
 #include "common/NumericText.h"
 #include "image/MemoryImage.h"
+#include "lang/CsvCaptions.h"
 #include "options/GroupCheck.h"
 #include "signalling/DtmfReferences.h"
 #include "signalling/RogerTones.h"
@@ -214,8 +213,7 @@ private:
         return {row_, value, why};
     }
     CsvProblem badValue(const char* column) const {
-        return problem(field(column),
-                       formatted(C::valueNotAllowed, QString::fromLatin1(column)));
+        return problem(field(column), formatted(C::valueNotAllowed, QString::fromLatin1(column)));
     }
 
     std::optional<CsvProblem> readPlace(Place& place) const {
@@ -312,9 +310,7 @@ private:
         }
         return problem(field("Tone"), C::toneModeNotAvailable);
     }
-    CsvProblem toneNotInList(const QString& text) const {
-        return problem(text, C::toneNotInList);
-    }
+    CsvProblem toneNotInList(const QString& text) const { return problem(text, C::toneNotInList); }
 
     std::optional<CsvProblem> readDuplexAndSkip(ChannelRec& out) const {
         const QString duplex = field("Duplex");

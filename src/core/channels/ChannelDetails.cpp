@@ -110,8 +110,8 @@ QStringList detailList(int index, const MemoryImage& image, Language lang, bool 
     return {};
 }
 
-DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, Language lang,
-                            bool memView) {
+DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image,
+                            Language lang, bool memView) {
     DetailChoices choices;
     choices.entries = detailList(index, image, lang, memView);
     choices.offered = int(choices.entries.size());

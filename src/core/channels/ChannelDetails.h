@@ -36,8 +36,8 @@ struct DetailChoices {
     int shown = -1;
     int offered = 0; // entries before the stored value's own
 };
-DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image, Language lang,
-                            bool memView);
+DetailChoices detailChoices(int index, const ChannelRec& rec, const MemoryImage& image,
+                            Language lang, bool memView);
 // The value the entry at position stands for; nothing for the stored value's own entry and for
 // the lists without a setting.
 std::optional<int> detailValue(int index, const DetailChoices& choices, int position);

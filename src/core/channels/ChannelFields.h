@@ -69,7 +69,7 @@ struct ChannelFieldInfo {
     RadioSlot radio;       // within the block, for InBlock fields
     const char* csvColumn; // this radio's own column of a channel list, or null
     const char* reportKey; // the key `r5k27-cli show` prints it under
-    LocalText caption;        // as the windows and the printed card show it
+    LocalText caption;     // as the windows and the printed card show it
     ChannelChoice choice;
     int newValue;          // what a new channel holds; -1 where the slot keeps its value
     bool compared;         // whether a change of it counts as an unsaved change

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include "lang/Language.h"
 
+#include <QObject>
 #include <QString>
 
 namespace r5k27 {

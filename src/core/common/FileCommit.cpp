@@ -13,7 +13,7 @@ namespace r5k27 {
 namespace {
 
 constexpr LocalText kBeingSavedText{"%1 is being saved by another program.",
-                                 "%1 正在被另一个程序保存。"};
+                                    "%1 正在被另一个程序保存。"};
 
 // Anything larger is no marker of ours.
 constexpr qint64 kMarkerMaxBytes = 64 * 1024;

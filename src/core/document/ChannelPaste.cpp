@@ -3,6 +3,7 @@
 #include "channels/BandLimits.h"
 #include "channels/FrequencyCodec.h"
 #include "image/MemoryImage.h"
+#include "lang/CsvCaptions.h"
 #include "signalling/DtmfReferences.h"
 #include "signalling/RogerTones.h"
 
@@ -21,8 +22,10 @@ bool names(const QStringList& header, const char* column) {
 
 CsvProblem outOfBand(int line, const QString& value, int mode) {
     const QString band = bandTextOfWorkMode(mode);
-    return {line, value, QString::fromUtf8(kFreqOutOfRangeText.en) + u' ' + band,
-            QString::fromUtf8(kFreqOutOfRangeText.zh) + u' ' + band};
+    LocalString why = kFreqOutOfRangeText;
+    for (QString& text : why.texts)
+        text += u' ' + band;
+    return {line, value, why};
 }
 
 // A frequency alone: the channel keeps its other values, a new one gets a new channel's.
@@ -58,8 +61,7 @@ std::optional<CsvProblem> pasteRow(const ChannelRowReader& reader, const CsvReco
         enterFrequency(image, table, key, *frequency);
     const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
     if (!slot)
-        return CsvProblem{record.number, QString(), QStringLiteral("the group is full"),
-                          QStringLiteral("该组已满")};
+        return CsvProblem{record.number, QString(), CsvCaptions::groupFull};
     ChannelRec& rec = table.at(key.mode, slot, key.group);
     read.chNo = rec.chNo;
     read.spare1 = rec.spare1;
@@ -89,17 +91,15 @@ ChannelPasteResult pasteChannelRows(const QString& text, const QList<ChannelKey>
     for (qsizetype i = 0; i < records.size(); ++i) {
         const CsvRecord& record = records[i];
         if (i >= targets.size()) {
-            result.refused.append({ChannelKey{targets.value(0).mode, 1, 0},
-                                   CsvProblem{record.number, record.raw,
-                                              QStringLiteral("no channel left to paste into"),
-                                              QStringLiteral("没有可粘贴的信道")}});
+            result.refused.append(
+                {ChannelKey{targets.value(0).mode, 1, 0},
+                 CsvProblem{record.number, record.raw, CsvCaptions::noChannelLeft}});
             continue;
         }
         const ChannelKey& key = targets[i];
         std::optional<CsvProblem> problem;
         if (record.malformed || record.fields.size() != header.size())
-            problem = CsvProblem{record.number, record.raw, QStringLiteral("malformed line"),
-                                 QStringLiteral("格式错误的行")};
+            problem = CsvProblem{record.number, record.raw, CsvCaptions::malformedLine};
         else if (frequencyOnly)
             problem = pasteFrequency(record.fields.value(frequencyColumn), record.number, key,
                                      image, table);

@@ -359,7 +359,8 @@ bool DocumentModel::setDtmfCode(int n, const QString& text, const EditName& name
         mergeKey);
 }
 
-bool DocumentModel::setDtmfTiming(DtmfTiming timing, int index, Language lang, const EditName& name) {
+bool DocumentModel::setDtmfTiming(DtmfTiming timing, int index, Language lang,
+                                  const EditName& name) {
     return edit(name, changeOf(Kind::Dtmf, -1, 0, 0, 0), [&](DocumentChange&) {
         setDtmfTimingIndex(doc_.curImage, timing, index, lang);
         return true;

@@ -7,10 +7,10 @@
 #include "document/ChannelPaste.h"
 #include "image/Document.h"
 #include "image/EditHistory.h"
+#include "lang/Language.h"
 #include "options/OptionText.h"
 #include "options/OptionValues.h"
 #include "signalling/DtmfSettings.h"
-#include "lang/Language.h"
 
 #include <QObject>
 #include <optional>

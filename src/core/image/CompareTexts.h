@@ -15,8 +15,8 @@ inline constexpr LocalText documentColumn{"Document", "文档"};
 inline constexpr LocalText radioColumn{"Radio", "对讲机"};
 inline constexpr LocalText fileColumn{"File", "文件"};
 inline constexpr LocalText noDifferences{"The document and the radio hold the same values.",
-                                      "文档与对讲机中的数据相同。"};
+                                         "文档与对讲机中的数据相同。"};
 inline constexpr LocalText noFileDifferences{"The document and the file hold the same values.",
-                                          "文档与文件中的数据相同。"};
+                                             "文档与文件中的数据相同。"};
 
 } // namespace r5k27::CompareTexts

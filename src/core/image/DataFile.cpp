@@ -12,7 +12,7 @@ namespace r5k27 {
 namespace {
 
 const LocalText kWrongLength{"Wrong data file length: %1 bytes (1344 expected).",
-                          "数据文件长度错误：%1 字节（应为 1344 字节）。"};
+                             "数据文件长度错误：%1 字节（应为 1344 字节）。"};
 
 // At most maxBytes of the file; nothing when it cannot be opened or read.
 std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes) {

@@ -8,7 +8,6 @@
 
 namespace r5k27 {
 
-
 enum class DefaultFileKind { New, Factory };
 
 // programFolder/Init/<band digit>_ZT6666_New.dat (New) or .../<band digit>_ZT6666.dat (Factory).

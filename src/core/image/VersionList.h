@@ -47,7 +47,7 @@ inline constexpr LocalText question{
     "version, or not?",
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？"};
 inline constexpr LocalText noSuchVersion{"Fail to start the software. This version does not exist.",
-                                      "未能启动，不存在此版本软件！"};
+                                         "未能启动，不存在此版本软件！"};
 inline constexpr LocalText dataFileLabel{"DataFile version is", "数据文件版本为"};
 inline constexpr LocalText badDataFileTag{"Unknown version Of DataFile!", "未能识别的数据版本!"};
 } // namespace VersionTexts

@@ -13,11 +13,12 @@ struct ChannelSheetCaptions {
     LocalText step{"S&tep (kHz)", "步进 (kHz)(&T)"};
     LocalText fillDown{"&Fill Down", "向下填充(&F)"};
     LocalText groupColumn{"Group", "组"};
-    LocalText sheetTip{"Select rows with Shift or Ctrl; a value chosen in one selected row goes to "
-                    "all of them. Delete clears, Ctrl+C, Ctrl+X and Ctrl+V copy, cut and paste "
-                    "channels, Ctrl+D fills down.",
-                    "用 Shift 或 Ctrl 选择多行；在一个已选行中选择的值会用于所有已选行。"
-                    "Delete 清除，Ctrl+C、Ctrl+X、Ctrl+V 复制、剪切、粘贴信道，Ctrl+D 向下填充。"};
+    LocalText sheetTip{
+        "Select rows with Shift or Ctrl; a value chosen in one selected row goes to "
+        "all of them. Delete clears, Ctrl+C, Ctrl+X and Ctrl+V copy, cut and paste "
+        "channels, Ctrl+D fills down.",
+        "用 Shift 或 Ctrl 选择多行；在一个已选行中选择的值会用于所有已选行。"
+        "Delete 清除，Ctrl+C、Ctrl+X、Ctrl+V 复制、剪切、粘贴信道，Ctrl+D 向下填充。"};
 
     // What was refused, and where.
     LocalText cell{"Cell %1, %2", "单元格 %1，%2"};
@@ -25,7 +26,7 @@ struct ChannelSheetCaptions {
     LocalText pastedLine{"Line %1", "第 %1 行"};
     LocalText notFilled{"These channels kept their frequency:", "以下信道保留原频率："};
     LocalText noStart{"The first selected channel has no frequency to fill down from.",
-                   "所选的第一个信道没有可向下填充的频率。"};
+                      "所选的第一个信道没有可向下填充的频率。"};
     LocalText pasted{"%1 channels pasted.", "已粘贴 %1 个信道。"};
 
     // Names of the undo steps.

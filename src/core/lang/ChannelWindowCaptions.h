@@ -22,21 +22,21 @@ struct ChannelWindowCaptions {
     // What a detail list holds (its tooltip and status-bar message).
     LocalText hintSwitch{"ON or OFF.", "开或关。"};
     LocalText hintTone{"OFF or one of the CTCSS/DCS tones the radio knows.",
-                    "关或对讲机支持的一个 CTCSS/DCS 亚音。"};
+                       "关或对讲机支持的一个 CTCSS/DCS 亚音。"};
     LocalText hintRepShift{"OFF, + (transmit above) or - (transmit below).",
-                        "关、+（发射频率偏高）或 -（发射频率偏低）。"};
+                           "关、+（发射频率偏高）或 -（发射频率偏低）。"};
     LocalText hintScan{"Add: scanned; Del: skipped by the scan.",
-                    "添加：参与扫描；删除：扫描时跳过。"};
+                       "添加：参与扫描；删除：扫描时跳过。"};
     LocalText hintMode{"The modes switched on in Options; the MEM channels have no PA.",
-                    "选项中已开启的模式；MEM 信道没有 PA。"};
+                       "选项中已开启的模式；MEM 信道没有 PA。"};
     LocalText hintRoger{"OFF or a roger-beep sequence that has steps.",
-                     "关或一个已设置音调的 RB 音序列。"};
+                        "关或一个已设置音调的 RB 音序列。"};
     LocalText hintDtmf{"OFF or a DTMF code that is set.", "关或一个已设置的 DTMF 码。"};
     LocalText hintGreyedWhenPublic{"Greyed on a public channel: the radio ignores it there.",
-                                "公共信道上变灰：对讲机在公共信道上忽略此设置。"};
+                                   "公共信道上变灰：对讲机在公共信道上忽略此设置。"};
     LocalText groupNameSingleByte{"A group name can hold only letters, digits and signs of the "
-                               "radio's own character set.",
-                               "组名称只能使用对讲机字符集中的字母、数字和符号。"};
+                                  "radio's own character set.",
+                                  "组名称只能使用对讲机字符集中的字母、数字和符号。"};
 
     // Names of the undo steps.
     LocalText editFrequency{"Frequency %1", "频率 %1"};

@@ -24,5 +24,8 @@ inline constexpr LocalText noColumns{"no Location and Frequency columns",
                                      "没有 Location 和 Frequency 列"};
 inline constexpr LocalText malformedLine{"malformed line", "格式错误的行"};
 inline constexpr LocalText duplicateLocation{"duplicate location", "重复的位置"};
+// A row pasted into the channel list that found no place.
+inline constexpr LocalText groupFull{"the group is full", "该组已满"};
+inline constexpr LocalText noChannelLeft{"no channel left to paste into", "没有可粘贴的信道"};
 
 } // namespace r5k27::CsvCaptions

@@ -17,7 +17,7 @@ inline constexpr LocalText settingColumn{"Setting", "设置"};
 inline constexpr LocalText meaningColumn{"What it does", "作用"};
 inline constexpr LocalText valuesColumn{"Values", "取值"};
 inline constexpr LocalText otherValues{"Values kept without a control of this window",
-                                    "本窗口中没有控件的数值"};
+                                       "本窗口中没有控件的数值"};
 
 inline constexpr const char* kMainWindow = "main-window";
 inline constexpr const char* kChannels = "channels";

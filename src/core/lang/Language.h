@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <initializer_list>
 #include <optional>
@@ -15,10 +14,14 @@ inline constexpr std::size_t kLanguageCount = 2;
 inline constexpr std::array<Language, kLanguageCount> kLanguages{Language::English,
                                                                  Language::Chinese};
 
-constexpr std::size_t indexOf(Language language) { return static_cast<std::size_t>(language); }
+constexpr std::size_t indexOf(Language language) {
+    return static_cast<std::size_t>(language);
+}
 
 // The settings file stores a language as 1 (English), 2 (Chinese), ...
-constexpr int settingOf(Language language) { return static_cast<int>(indexOf(language)) + 1; }
+constexpr int settingOf(Language language) {
+    return static_cast<int>(indexOf(language)) + 1;
+}
 inline std::optional<Language> languageFromSetting(int value) {
     if (value < 1 || value > static_cast<int>(kLanguageCount))
         return std::nullopt;

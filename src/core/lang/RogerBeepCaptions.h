@@ -31,12 +31,13 @@ inline constexpr std::array<LocalText, 14> steps{{
     {"Fourteenth Tone", "第十四个音"},
 }};
 inline constexpr LocalText noSoundDevice{"No sound output device was found, so the tones cannot "
-                                      "be played.",
-                                      "未找到声音输出设备，无法播放提示音。"};
+                                         "be played.",
+                                         "未找到声音输出设备，无法播放提示音。"};
 // Names of changes in the undo history; %1 is the sequence number, %2 the step number.
 inline constexpr LocalText repeatEdit{"RB Tone %1 recycle times", "RB音 %1 循环次数"};
 inline constexpr LocalText interEdit{"RB Tone %1 inter time", "RB音 %1 间隔时间"};
-inline constexpr LocalText stepFrequencyEdit{"RB Tone %1 step %2 frequency", "RB音 %1 第 %2 个音频率"};
+inline constexpr LocalText stepFrequencyEdit{"RB Tone %1 step %2 frequency",
+                                             "RB音 %1 第 %2 个音频率"};
 inline constexpr LocalText stepLengthEdit{"RB Tone %1 step %2 length", "RB音 %1 第 %2 个音音长"};
 
 } // namespace r5k27::RogerBeepCaptions

@@ -7,17 +7,17 @@ namespace r5k27::ShellCaptions {
 
 inline constexpr LocalText modified{"Modified", "已修改"};
 inline constexpr LocalText noKeyAssignment{"The radio has no key assignment settings.",
-                                        "本机没有按键设置。"};
+                                           "本机没有按键设置。"};
 inline constexpr LocalText noScanSettings{"The radio has no scan settings.", "本机没有扫描设置。"};
 inline constexpr LocalText noRadioBandCheck{"The band is taken from the radio with every read.",
-                                         "每次读取时频段都取自对讲机。"};
+                                            "每次读取时频段都取自对讲机。"};
 inline constexpr LocalText noFrequencyCheck{
     "Every frequency is checked against the band as it is entered.",
     "每个频率在输入时已按频段检查。"};
 inline constexpr LocalText modelCode{"Model code", "机型代码"};
 inline constexpr LocalText dataVersion{"Data file version", "数据文件版本"};
 inline constexpr LocalText handledVersions{"Data and firmware versions handled",
-                                        "可处理的数据和固件版本"};
+                                           "可处理的数据和固件版本"};
 // %1 file name
 inline constexpr LocalText utf16File{
     "%1 is saved as UTF-16 text: no setting is read from it and none is saved in it. Save it as "

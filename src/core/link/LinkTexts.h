@@ -5,7 +5,7 @@
 namespace r5k27::LinkTexts {
 
 inline constexpr LocalText checkConnection{"Check Connection. Retry or Cancel?",
-                                        "检测连接。重试或取消？"};
+                                           "检测连接。重试或取消？"};
 inline constexpr LocalText modelWrong{"Model type is wrong.", "机型类型错误。"};
 inline constexpr LocalText readCompleted{"Read Data Completed.", "读取数据完成。"};
 inline constexpr LocalText writeCompleted{"Write Data Completed.", "写入数据完成。"};

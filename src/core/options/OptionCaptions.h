@@ -1,8 +1,8 @@
 #pragma once
 
 #include "OptionValues.h"
-#include "lang/OptionWindowCaptions.h"
 #include "lang/Language.h"
+#include "lang/OptionWindowCaptions.h"
 
 #include <span>
 

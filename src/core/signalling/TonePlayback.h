@@ -16,10 +16,10 @@ inline constexpr LocalText kNoToneText{"None", "无"};
 
 // The editor's lists, position = stored code unless said otherwise.
 QStringList repeatCountList(Language lang);   // off, "1".."10"
-QStringList interTimeList();             // "0", "10" .. "2550" ms
+QStringList interTimeList();                  // "0", "10" .. "2550" ms
 QStringList fullFrequencyList(Language lang); // none, "10" .. "2550" Hz (codes 0..255)
 QStringList stepFrequencyList(Language lang); // none, "400" .. "2550" Hz: what a step may choose
-QStringList stepLengthList();            // "0", "10" .. "2550" ms
+QStringList stepLengthList();                 // "0", "10" .. "2550" ms
 
 // The frequency code a step's list text stands for: none 0, "400" 40; nullopt for other text.
 std::optional<int> frequencyCodeOfText(const QString& text, Language lang);

@@ -1,8 +1,8 @@
 #include "channels/ChannelWindow.h"
 
+#include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
-#include "EditorWindows.h"
 #include "channels/ChannelDetails.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTable.h"
@@ -36,8 +36,9 @@ class ChannelWindowTest : public ::testing::Test, protected test::MainWindowHarn
 protected:
     ChannelWindowTest() {
         writeBuiltInDefaults(ctx.doc, ctx.settings, kHF, QDate(2024, 5, 1));
-        QObject::connect(&ctx.model.history(), &EditHistory::recorded,
-                         [this](const EditName& name, const QString&) { edits << name.in(Language::English); });
+        QObject::connect(
+            &ctx.model.history(), &EditHistory::recorded,
+            [this](const EditName& name, const QString&) { edits << name.in(Language::English); });
     }
 
     void open() {

@@ -1,7 +1,7 @@
 #include "channelsheet/ChannelSheetWindow.h"
 
-#include "app/mainwindow/MainWindowHarness.h"
 #include "EditorWindows.h"
+#include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelWindow.h"
 #include "channels/ModeCodec.h"

@@ -1,8 +1,8 @@
 #include "dtmf/DtmfWindow.h"
 
+#include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelTable.h"
-#include "EditorWindows.h"
 #include "image/InitialValues.h"
 #include "options/OptionLists.h"
 #include "signalling/DtmfReferences.h"
@@ -29,7 +29,8 @@ protected:
         registerDtmfWindow(ctx, *window);
         QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString& key) {
-                             edits << name.in(Language::English) + " | " + name.in(Language::Chinese) + " | " + key;
+                             edits << name.in(Language::English) + " | " +
+                                          name.in(Language::Chinese) + " | " + key;
                          });
     }
 

@@ -1,7 +1,7 @@
 // The user guide: its sections, the troubleshooting entries for every message of the radio link,
 // the options tables built from the option field table, and the Help buttons that open it.
-#include "app/mainwindow/MainWindowHarness.h"
 #include "EditorWindows.h"
+#include "app/mainwindow/MainWindowHarness.h"
 #include "help/GuideOptions.h"
 #include "help/GuideText.h"
 #include "help/HelpWindow.h"
@@ -29,7 +29,7 @@
 namespace r5k27 {
 namespace {
 
-constexpr int kLangs[] = {Language::English, Language::Chinese};
+constexpr auto kLangs = kLanguages;
 
 QString section(const QString& html, const char* id) {
     const qsizetype start = html.indexOf(QStringLiteral("<a name=\"%1\">").arg(id));
@@ -74,12 +74,12 @@ QList<QStringList> linkMessages(Language lang) {
 TEST(GuideTest, TroubleshootingExplainsEveryLinkMessage) {
     for (Language lang : kLangs) {
         const QString troubleshooting = section(guideSource(lang), "troubleshooting");
-        ASSERT_FALSE(troubleshooting.isEmpty()) << lang;
+        ASSERT_FALSE(troubleshooting.isEmpty()) << settingOf(lang);
         for (const QStringList& pieces : linkMessages(lang)) {
             ASSERT_FALSE(pieces.isEmpty());
             for (const QString& piece : pieces)
                 EXPECT_TRUE(troubleshooting.contains(piece))
-                    << "language " << lang << ": " << pieces.join(u'…').toStdString();
+                    << "language " << settingOf(lang) << ": " << pieces.join(u'…').toStdString();
         }
     }
 }
@@ -108,7 +108,7 @@ TEST(GuideTest, OptionsSectionHasEveryOptionOnceWithItsCaption) {
         const QString tables = optionsGuideHtml(lang);
         for (const OptionInfo& info : allOptions())
             EXPECT_EQ(options.count(info.description.in(lang).toHtmlEscaped()), 1)
-                << info.name << " in language " << lang;
+                << info.name << " in language " << settingOf(lang);
         for (const OptionFrame& frame : optionWindowFrames())
             for (const CaptionedOption& option : frame.options)
                 EXPECT_TRUE(tables.contains(

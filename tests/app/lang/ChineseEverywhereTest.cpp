@@ -1,9 +1,9 @@
 // Every window and dialog of the program opened in Chinese: nothing the user sees may still be
 // the English text.
+#include "EditorWindows.h"
 #include "about/AboutWindow.h"
 #include "app/link/RadioHarness.h"
 #include "channellist/ChannelListFeature.h"
-#include "EditorWindows.h"
 #include "channels/ToneCodec.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
@@ -129,7 +129,7 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
                                   Buttons::YesNoCancel, Buttons::RetryCancel})
         dialogsToOpen.emplace_back(
             QStringLiteral("message box %1").arg(int(buttons)), [&, buttons] {
-                boxes.ask(ctx.captions.messages.fileModifiedSaveNow.text(ctx.settings.language),
+                boxes.ask(ctx.captions.messages.fileModifiedSaveNow.in(ctx.settings.language),
                           buttons, Icon::Warning);
             });
     // What the cable says of itself is the same in any language.
@@ -150,11 +150,12 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
 TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
     sink.setAvailable(false); // the play button then tells why it is off
     // Tone codes and group letters are names the radio shows; "30s" is a time-out.
-    const QStringList radioNames = test::kSameInBothLanguages + longToneList(Language::English) +
-                                   shortToneList(Language::English) +
-                                   optionList(OptionList::Tot, ctx.doc.curImage, Language::English) +
-                                   optionList(OptionList::Fin, ctx.doc.curImage, Language::English) +
-                                   QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
+    const QStringList radioNames =
+        test::kSameInBothLanguages + longToneList(Language::English) +
+        shortToneList(Language::English) +
+        optionList(OptionList::Tot, ctx.doc.curImage, Language::English) +
+        optionList(OptionList::Fin, ctx.doc.curImage, Language::English) +
+        QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
     for (const ChildKind kind :
          {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {
         EXPECT_EQ(leftInEnglish(
@@ -192,7 +193,7 @@ TEST_F(ChineseEverywhereTest, UndoStepRecentFilesAndTheMissingFileMessage) {
                       dialogs.openAnswers << file;
                       window->findChild<QAction*>("mnuFileOpen")->trigger();
                       ctx.model.setOptionFromText(
-                          OptionId::MicLevel, QString::number(10 + lang), lang,
+                          OptionId::MicLevel, QString::number(10 + settingOf(lang)), lang,
                           {QStringLiteral("Frequency A12"), QStringLiteral("频率 A12")});
                       test::ShownTexts texts = shownTexts(*window);
                       EXPECT_TRUE(texts.values().join(u' ').contains(u"A12"));

@@ -85,7 +85,8 @@ TEST_F(LanguageWindowTest, ChineseFromTheSettingsFileThenEnglishChosenAppliesOnA
     });
     EXPECT_EQ(savedLanguage(), "1");
     EXPECT_TRUE(dir.read("R5K27/language/mysetup.ini").startsWith("\xEF\xBB\xBF[language]"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLanguage == Language::English; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return ctx.settings.appliedLanguage == Language::English; }, 2000));
     EXPECT_EQ(menuText("mnuLanguage"), "&Language Setup");
     EXPECT_TRUE(window->windowTitle().endsWith("[File Name:new.dat]"));
     // Only the channel window, made afresh.
@@ -122,7 +123,8 @@ TEST_F(LanguageWindowTest, EnterInTheListMovesOnInsteadOfClosing) {
         dialog.findChild<QPushButton*>("cmdOK")->click();
     });
     EXPECT_EQ(savedLanguage(), "2");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ctx.settings.appliedLanguage == Language::Chinese; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return ctx.settings.appliedLanguage == Language::Chinese; }, 2000));
     EXPECT_EQ(menuText("mnuFile"), QStringLiteral("文件&F"));
 }
 

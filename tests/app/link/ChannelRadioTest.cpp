@@ -1,5 +1,5 @@
-#include "RadioHarness.h"
 #include "EditorWindows.h"
+#include "RadioHarness.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"

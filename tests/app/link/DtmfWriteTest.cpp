@@ -1,5 +1,5 @@
-#include "RadioHarness.h"
 #include "EditorWindows.h"
+#include "RadioHarness.h"
 #include "dtmf/DtmfWindow.h"
 #include "signalling/DtmfReferences.h"
 #include "support/VirtualRadio.h"

@@ -1,7 +1,7 @@
+#include "EditorWindows.h"
 #include "RadioHarness.h"
 #include "app/options/OptionsWindowDriver.h"
 #include "options/OptionText.h"
-#include "EditorWindows.h"
 #include "signalling/DtmfReferences.h"
 #include "support/VirtualRadio.h"
 

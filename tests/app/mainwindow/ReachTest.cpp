@@ -1,8 +1,8 @@
 // What a user can reach: every window's buttons on a 1024×600 screen, and an effect for every
 // command the menus and the toolbar offer.
+#include "EditorWindows.h"
 #include "app/link/RadioHarness.h"
 #include "channellist/ChannelListFeature.h"
-#include "EditorWindows.h"
 #include "help/HelpWindow.h"
 #include "image/ChannelFile.h"
 #include "lang/LanguageWindow.h"
@@ -224,7 +224,7 @@ TEST_F(ReachTest, NoMenuHasTwoEntriesWithTheSameMnemonic) {
                         !key.isEmpty()) {
                         const int code = key[0].toCombined();
                         EXPECT_FALSE(taken.contains(code))
-                            << lang << " " << where.toStdString() << ": "
+                            << settingOf(lang) << " " << where.toStdString() << ": "
                             << taken.value(code).toStdString() << " and "
                             << a->text().toStdString();
                         taken.insert(code, a->text());

@@ -1,8 +1,8 @@
 // Undo and redo through Edit › Undo/Redo with the four editor windows open, each edited the
 // way a user does: the document comes back byte for byte and every window shows it.
+#include "EditorWindows.h"
 #include "MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
-#include "EditorWindows.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelNames.h"
 #include "channels/ChannelTable.h"

@@ -1,7 +1,7 @@
+#include "EditorWindows.h"
 #include "OptionsWindowDriver.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "image/InitialValues.h"
-#include "EditorWindows.h"
 #include "signalling/DtmfReferences.h"
 #include "signalling/RogerTones.h"
 

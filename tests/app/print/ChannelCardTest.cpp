@@ -40,7 +40,8 @@ protected:
                                QStringLiteral("%1.%2").arg(26 + mode).arg(group * 1000 + chNo * 10,
                                                                           4, 10, QChar(u'0')));
     }
-    QString writePdf(const QPageSize& size, const QString& name, Language lang = Language::English) {
+    QString writePdf(const QPageSize& size, const QString& name,
+                     Language lang = Language::English) {
         return dir.write(
             name, channelCardPdf(channelCardPages(ctx.doc, ctx.settings, lang, QDate(2026, 3, 1)),
                                  lang, size));

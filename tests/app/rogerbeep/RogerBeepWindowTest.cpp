@@ -1,10 +1,10 @@
 #include "rogerbeep/RogerBeepWindow.h"
 
+#include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelTable.h"
 #include "image/InitialValues.h"
 #include "platform/ToneSink.h"
-#include "EditorWindows.h"
 #include "signalling/RogerTones.h"
 #include "support/EventRecorder.h"
 
@@ -26,7 +26,8 @@ protected:
         registerRogerBeepWindow(ctx, *window, &sink);
         QObject::connect(&ctx.model.history(), &EditHistory::recorded,
                          [this](const EditName& name, const QString&) {
-                             edits << name.in(Language::English) + " | " + name.in(Language::Chinese);
+                             edits
+                                 << name.in(Language::English) + " | " + name.in(Language::Chinese);
                          });
     }
 

@@ -23,7 +23,7 @@ struct Loaded {
 
 Loaded loadFrom(const QString& path) {
     Loaded out;
-    out.settings.language = 2; // start values must be reset, not inherited
+    out.settings.language = Language::Chinese; // start values must be reset, not inherited
     out.settings.comPortNo = 9;
     loadStartupSettings(ProfileFile(path), out.settings, out.image);
     return out;

@@ -71,8 +71,9 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryExportedFieldInBothWorkModes) {
         Document copy = newDocument();
         copy.curImage.extFreq = original.curImage.extFreq;
         const CsvImportResult result = channelsFromCsv(csv, copy.curImage, copy.chTable);
-        ASSERT_TRUE(result.problems.isEmpty()) << result.problems[0].value.toStdString() << " "
-                                               << result.problems[0].in(Language::English).toStdString();
+        ASSERT_TRUE(result.problems.isEmpty())
+            << result.problems[0].value.toStdString() << " "
+            << result.problems[0].reason(Language::English).toStdString();
         ASSERT_EQ(channelsToCsv(copy.curImage, copy.chTable), csv) << "round " << round;
         EXPECT_EQ(result.taken, parseCsv(csv).size() - 1);
     }
@@ -165,7 +166,7 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
         {6, "malformed line"}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(result.problems[i].row, expected[i].first);
-        EXPECT_EQ(result.problems[i].in(Language::English), expected[i].second);
+        EXPECT_EQ(result.problems[i].reason(Language::English), expected[i].second);
     }
     EXPECT_EQ(result.problems[0].value, "31.5");
     EXPECT_EQ(result.problems[0].reason(Language::Chinese),
@@ -180,9 +181,7 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
     EXPECT_EQ(none.taken, 0);
     EXPECT_EQ(none.problems.size(), 4);
     EXPECT_TRUE(doc.curImage == before.curImage && doc.chTable == before.chTable);
-    EXPECT_EQ(
-        channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable).problems.size(),
-        1);
+    EXPECT_EQ(channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable).problems.size(), 1);
 }
 
 // A file of thousands of bad rows keeps only the first for the report and counts the rest.

@@ -40,7 +40,7 @@ protected:
         const ChannelKey key =
             group == 11 ? ChannelKey{mode, 1, row + 40} : ChannelKey{mode, group, row};
         if (const auto refusal = model.setFrequency(key, text, {}))
-            prompter.warn(refusal->english);
+            prompter.warn(refusal->in(Language::English));
     }
     const ChannelRec* channel(int group, int chNo) const {
         const int slot = findChannel(image, table, kHFMode, group, chNo);

@@ -99,8 +99,10 @@ TEST_F(GroupSettingsTest, DetailListsShowStoredValuesTheyHaveNoEntryForAsThemsel
     EXPECT_EQ(detailValue(kDetailMode, memModes, 4), std::nullopt);
 
     // The two lists without a setting in the radio store nothing.
-    EXPECT_EQ(detailValue(1, detailChoices(1, rec, image, Language::English, false), 20), std::nullopt);
-    EXPECT_EQ(detailValue(8, detailChoices(8, rec, image, Language::English, false), 1), std::nullopt);
+    EXPECT_EQ(detailValue(1, detailChoices(1, rec, image, Language::English, false), 20),
+              std::nullopt);
+    EXPECT_EQ(detailValue(8, detailChoices(8, rec, image, Language::English, false), 1),
+              std::nullopt);
 }
 
 } // namespace

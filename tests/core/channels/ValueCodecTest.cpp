@@ -99,7 +99,8 @@ TEST(ToneCodec, ShownTextsAndToneCodesConvertBothWays) {
     // Every list entry survives the trip through its code.
     const QStringList list = shortToneList(Language::English);
     for (const QString& shown : list)
-        EXPECT_EQ(showCtcssDcs(getCtcssDcsByShow(shown, Language::English), Language::English), shown);
+        EXPECT_EQ(showCtcssDcs(getCtcssDcsByShow(shown, Language::English), Language::English),
+                  shown);
 }
 
 TEST(ChannelNames, ChannelAndGroupNamesConvertBothWays) {

@@ -63,7 +63,8 @@ TEST_F(ManyChannelEditsTest, OneValueForManyChannelsIsOneStepAndKeepsTheRules) {
     QList<ChannelKey> keys = groupA(1, 6) << ChannelKey{kCB, 1, 20};
     EXPECT_EQ(model.setChannelValues(keys, ChannelField::Mode, 1, named("Mode of 5 channels")), 5);
     EXPECT_EQ(model.history().undoCount(), steps + 1);
-    EXPECT_EQ(model.history().undoName().in(Language::English), QStringLiteral("Mode of 5 channels"));
+    EXPECT_EQ(model.history().undoName().in(Language::English),
+              QStringLiteral("Mode of 5 channels"));
     ASSERT_EQ(announced.size(), 1);
     EXPECT_EQ(announced[0].item, int(ChannelField::Mode));
     for (int chNo : {1, 2, 4, 5, 6})
@@ -157,7 +158,9 @@ TEST_F(ManyChannelEditsTest, APastedListTakesTheGoodRowsAndReportsTheOthers) {
     ASSERT_EQ(result.refused.size(), 3);
     EXPECT_EQ(result.refused[0].key, (ChannelKey{kCB, 3, 2}));
     EXPECT_EQ(result.refused[0].problem.row, 3);
-    EXPECT_TRUE(result.refused[0].problem.in(Language::English).contains(QStringLiteral("outside the band")));
+    EXPECT_TRUE(result.refused[0]
+                    .problem.reason(Language::English)
+                    .contains(QStringLiteral("outside the band")));
     EXPECT_EQ(result.refused[1].problem.row, 4);
     EXPECT_EQ(result.refused[2].key.chNo, 0) << "ran past the last channel";
     EXPECT_EQ(channel(3, 1)->busyLock, 1);

@@ -131,7 +131,8 @@ TEST_F(DataFileOpen, IncompatibleVersionAsksAndStartsTheOtherProgramOnYes) {
     data.replace(0, 4, "V100");
     const QString old = dir.write("old.dat", data);
     dir.write("old.fre", fileBytes(dir.path("good.fre")));
-    const QString question = incompatibleMessage("V200", "V100", VersionKind::DataFile, 1);
+    const QString question =
+        incompatibleMessage("V200", "V100", VersionKind::DataFile, Language::English);
     EXPECT_TRUE(
         question.endsWith("\r\nDataFile version is V1.00\r\nprogramming software is V2.00"));
 

@@ -90,10 +90,10 @@ TEST(DocumentDiff, EveryChannelFieldTheRadioHoldsIsComparedAsShown) {
             now.*row.text = channel(after, 1, 13).rxFreq;
         else
             now.*row.number ^= 1;
-        const QString expected =
-            QString("A12 %1 %2 / %3")
-                .arg(row.caption.in(Language::English), channelValueText(was, row.id, Language::English),
-                     channelValueText(now, row.id, Language::English));
+        const QString expected = QString("A12 %1 %2 / %3")
+                                     .arg(row.caption.in(Language::English),
+                                          channelValueText(was, row.id, Language::English),
+                                          channelValueText(now, row.id, Language::English));
         EXPECT_EQ(lines(before, after),
                   row.radioForm == ChannelRadio::None ? QStringList() : QStringList{expected});
     }

@@ -185,7 +185,8 @@ std::array<QByteArray, 3> documentDigests(quint32 seed) {
 
     QByteArray radio = prepareRadioBuf();
     const auto refusal = encodeImage(doc->curImage, doc->chTable, radio);
-    EXPECT_FALSE(refusal.has_value()) << seed << ": " << refusal->message(1).toStdString();
+    EXPECT_FALSE(refusal.has_value())
+        << seed << ": " << refusal->message(Language::English).toStdString();
     const QByteArray saved =
         serializeImage(doc->curImage) + serializeChannelFile(doc->curImage, doc->chTable);
 

@@ -186,7 +186,8 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
     EXPECT_EQ(english, QStringList({"MicLevel: read 200, now 30", "BattMin: read 16736, now 170",
                                     "BattMax: read 16736, now 170",
                                     "DecodeTone (CB group A, channel 1): read 80, now 0"}));
-    EXPECT_TRUE(replacementReport(first.replaced, Language::Chinese).startsWith(QStringLiteral("电台")));
+    EXPECT_TRUE(
+        replacementReport(first.replaced, Language::Chinese).startsWith(QStringLiteral("电台")));
     radio[L::channelBlock(0, 1, 1) + 5] = 0; // CTCSS number 0: no tone, but named
     const DecodeResult zero = decodeImage(radio, read->curImage, read->chTable);
     EXPECT_EQ(zero.replaced.last().message(Language::English),

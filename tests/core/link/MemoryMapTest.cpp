@@ -45,7 +45,8 @@ struct Doc {
     QByteArray encode() const {
         QByteArray buf = prepareRadioBuf();
         const auto refusal = encodeImage(image, *table, buf);
-        EXPECT_FALSE(refusal.has_value()) << (refusal ? refusal->message(1).toStdString() : "");
+        EXPECT_FALSE(refusal.has_value())
+            << (refusal ? refusal->message(Language::English).toStdString() : "");
         return buf;
     }
 };
@@ -358,7 +359,7 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
         const QByteArray before = buf;
         const auto refusal = encodeImage(doc.image, *doc.table, buf);
         ASSERT_TRUE(refusal.has_value());
-        EXPECT_EQ(refusal->message(Language::English), QString::fromLatin1(c.in(Language::English)));
+        EXPECT_EQ(refusal->message(Language::English), QString::fromLatin1(c.english));
         EXPECT_FALSE(refusal->message(Language::Chinese).isEmpty());
         EXPECT_EQ(buf, before);
     }

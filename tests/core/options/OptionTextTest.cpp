@@ -9,7 +9,7 @@
 namespace r5k27 {
 namespace {
 
-constexpr int kEn = Language::English;
+constexpr Language kEn = Language::English;
 
 class OptionTextTest : public ::testing::Test {
 protected:
