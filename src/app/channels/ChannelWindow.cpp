@@ -117,6 +117,7 @@ QWidget* ChannelWindow::buildTopRow() {
                              QStringLiteral("HF -- ") + bandTextOfWorkMode(1)});
     modeFrame_ = framed(row, "Frame1", workModeList_,
                         labelFor(workModeList_, lang(texts().selectMode), row));
+    hint(workModeList_, lang(texts().hintWorkMode));
     connect(workModeList_, &QComboBox::activated, this, &ChannelWindow::chooseWorkMode);
 
     groupList_ = new QComboBox(row);
@@ -124,6 +125,7 @@ QWidget* ChannelWindow::buildTopRow() {
     groupList_->setMinimumContentsLength(4);
     QLabel* groupLabel = labelFor(groupList_, lang(texts().group), row);
     groupLabel->setObjectName(QStringLiteral("Label1"));
+    hint(groupList_, lang(texts().hintGroup));
     connect(groupList_, &QComboBox::activated, this, &ChannelWindow::chooseGroup);
 
     workGroupList_ = new QComboBox(row);
@@ -131,6 +133,7 @@ QWidget* ChannelWindow::buildTopRow() {
     workGroupList_->setMinimumContentsLength(3);
     QGroupBox* workGroupFrame = framed(row, "Frame4", workGroupList_,
                                        labelFor(workGroupList_, lang(texts().workGroup), row));
+    hint(workGroupList_, lang(texts().hintWorkGroup));
     connect(workGroupList_, &QComboBox::activated, this, &ChannelWindow::chooseWorkGroup);
 
     auto* layout = new QHBoxLayout(row);

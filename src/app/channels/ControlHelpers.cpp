@@ -25,4 +25,9 @@ void showEntries(QComboBox* combo, const QStringList& entries, int index) {
     combo->setCurrentIndex(index);
 }
 
+void hint(QWidget* control, const QString& text) {
+    control->setToolTip(text);
+    control->setStatusTip(text);
+}
+
 } // namespace r5k27

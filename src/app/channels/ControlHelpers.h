@@ -13,5 +13,7 @@ QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent);
 // Shows entries in a list (refilled only when they differ) with index chosen, without the
 // list's signals reaching anyone.
 void showEntries(QComboBox* combo, const QStringList& entries, int index);
+// What a control holds, as its tooltip and as the status-bar message while the mouse is on it.
+void hint(QWidget* control, const QString& text);
 
 } // namespace r5k27

@@ -1,5 +1,6 @@
 #include "DetailPanel.h"
 
+#include "ControlHelpers.h"
 #include "channels/ChannelRec.h"
 #include "channels/ListHelpers.h"
 #include "image/MemoryImage.h"
@@ -48,9 +49,7 @@ DetailPanel::DetailPanel(Language lang, const QString& noSetting, QWidget* paren
             label->setEnabled(false);
             label->setToolTip(noSetting);
         } else {
-            // Shown on hover and in the main window's status bar.
-            combo->setToolTip(detailHint(i, lang));
-            combo->setStatusTip(combo->toolTip());
+            hint(combo, detailHint(i, lang));
         }
     }
     grid->setColumnStretch(1, 1);

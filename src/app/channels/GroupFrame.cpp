@@ -66,6 +66,10 @@ GroupFrame::GroupFrame(DocumentModel& model, Prompter& prompter, Language lang, 
         grid->addWidget(labelFor(combo, place.caption, this), place.row, place.column);
         grid->addWidget(combo, place.row, place.column + 1);
     }
+    for (const int list : {0, 1, 3, 4})
+        hint(lists_[std::size_t(list)], texts().hintGroupChannel.in(lang));
+    hint(lists_[kWorkChannelList], texts().hintWorkChannel.in(lang));
+    hint(lists_[kGroupValidList], texts().hintGroupValid.in(lang));
     // The work channel follows the channel set by itself; the memory channel is not shown.
     lists_[kWorkChannelList]->setEnabled(false);
     lists_[kMemChannelList]->hide();

@@ -34,6 +34,23 @@ struct ChannelWindowCaptions {
     LocalText hintDtmf{"OFF or a DTMF code that is set.", "关或一个已设置的 DTMF 码。"};
     LocalText hintGreyedWhenPublic{"Greyed on a public channel: the radio ignores it there.",
                                    "公共信道上变灰：对讲机在公共信道上忽略此设置。"};
+    // What the window's other lists hold.
+    LocalText hintWorkMode{"The work mode shown: CB or HF, each with its own band and channels.",
+                           "显示的工作模式：CB 或 HF，各有自己的频段和信道。"};
+    LocalText hintGroup{"The group shown: A to J (A to I on HF), then MEM for M1 to M6.",
+                        "显示的组：A 至 J（HF 为 A 至 I），然后是存储信道 M1 至 M6 的 MEM。"};
+    LocalText hintWorkGroup{"The group the radio works in: one of the groups in use.",
+                            "对讲机工作的组：已启用的组之一。"};
+    LocalText hintGroupChannel{"A channel this group has. When that channel is cleared, the "
+                               "setting moves to the first remaining channel, or to none.",
+                               "本组已有的一个信道。该信道被清除后，此设置移到剩下的第一个信道，"
+                               "或为无。"};
+    LocalText hintWorkChannel{"The channel the radio starts on in this group; it follows the "
+                              "group's channels by itself.",
+                              "对讲机在本组中开始工作的信道；随本组的信道自动变化。"};
+    LocalText hintGroupValid{"ON: the radio offers this group. The last group in use cannot be "
+                             "switched off.",
+                             "开：对讲机提供此组。最后一个已启用的组不能关闭。"};
     LocalText groupNameSingleByte{"A group name can hold only letters, digits and signs of the "
                                   "radio's own character set.",
                                   "组名称只能使用对讲机字符集中的字母、数字和符号。"};

@@ -278,6 +278,12 @@ TEST_F(ChannelWindowTest, EveryDetailListSaysWhatItHoldsAndWhyItGreys) {
         EXPECT_EQ(list->statusTip(), list->toolTip());
         EXPECT_EQ(list->toolTip().contains("public channel"), isGreyedWhenPublic(i));
     }
+    // So does every other list the window shows.
+    for (const QComboBox* list : channels()->findChildren<QComboBox*>()) {
+        if (!list->isVisible())
+            continue;
+        EXPECT_FALSE(list->toolTip().isEmpty()) << list->objectName().toStdString();
+    }
     auto* mode = control<QComboBox>("Combo8_12");
     QStatusTipEvent tip(mode->statusTip());
     QApplication::sendEvent(mode, &tip);
