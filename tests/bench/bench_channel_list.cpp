@@ -17,35 +17,12 @@
 #include <QTemporaryDir>
 
 using namespace r5k27;
+using bench::measure;
 using bench::NoDialogs;
 using bench::NoStore;
 using bench::OkPrompter;
-using bench::threadCpuMicros;
 
 namespace {
-
-void report(const char* name, const std::vector<double>& wall, const std::vector<double>& cpu) {
-    std::printf("%-24s runs %5zu  median %8.1f us (cpu %8.1f us)  p99 %8.1f us\n", name,
-                wall.size(), bench::percentile(wall, 0.5), bench::percentile(cpu, 0.5),
-                bench::percentile(wall, 0.99));
-}
-
-// Times op (after prepare, which is not timed) by wall clock and by thread CPU time.
-void measure(const char* name, int runs, const std::function<void()>& prepare,
-             const std::function<void()>& op) {
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer clock;
-        const double cpuStart = threadCpuMicros();
-        clock.start();
-        op();
-        wall.push_back(double(clock.nsecsElapsed()) / 1000.0);
-        cpu.push_back(threadCpuMicros() - cpuStart);
-    }
-    report(name, wall, cpu);
-}
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
