@@ -4,7 +4,7 @@
 // answered OK, no data files and no file dialogs.
 #include "BenchSupport.h"
 #include "common/Prompter.h"
-#include "mainwindow/DocumentStore.h"
+#include "mainwindow/NoFileServices.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -18,17 +18,8 @@ struct OkPrompter : Prompter {
     Answer ask(const QString&, Buttons, Icon) override { return Answer::Ok; }
 };
 
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
+using NoStore = NoDocumentStore;
+using NoDialogs = NoFileDialogs;
 
 // CPU time of this thread: on a shared machine the wall clock also counts other programs.
 inline double threadCpuMicros() {

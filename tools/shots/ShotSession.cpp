@@ -6,8 +6,8 @@
 #include "image/InitialValues.h"
 #include "link/MemoryMap.h"
 #include "link/SeveralRadiosWindow.h"
-#include "mainwindow/DocumentStore.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/NoFileServices.h"
 #include "platform/UserSettingsStore.h"
 #include "signalling/DtmfReferences.h"
 #include "startup/AppContext.h"
@@ -31,18 +31,6 @@ constexpr ShotInfo kShots[] = {
 
 struct QuietPrompter : Prompter {
     Answer ask(const QString&, Buttons, Icon) override { return Answer::Cancel; }
-};
-
-struct NoStore : DocumentStore {
-    bool isModified() const override { return false; }
-    bool open(const QString&) override { return false; }
-    bool save(const QString&) override { return false; }
-    void loadDefault(DefaultFileKind) override {}
-};
-
-struct NoDialogs : FileDialogs {
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // A car radio of a small shop: the defaults, a few channels of its own and two autodial codes.
@@ -106,8 +94,8 @@ struct ShotSession::Parts {
     }
 
     QuietPrompter prompter;
-    NoStore store;
-    NoDialogs dialogs;
+    NoDocumentStore store;
+    NoFileDialogs dialogs;
     UserSettingsStore userSettings;
     AppContext ctx;
     std::unique_ptr<MainWindow> window;
