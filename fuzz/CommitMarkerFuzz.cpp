@@ -3,8 +3,8 @@
 // Input: one byte saying which temporaries lie about (bit 0 the data file's, bit 1 the channel
 // file's), then the marker.
 #include "FuzzInput.h"
-#include "common/CommitMarker.h"
-#include "common/FileCommit.h"
+#include "core/common/CommitMarker.h"
+#include "core/common/FileCommit.h"
 
 #include <QDir>
 #include <QFile>

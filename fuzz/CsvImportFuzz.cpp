@@ -1,6 +1,6 @@
 // Importing a channel list, as File > Import Channels does: any bytes as the file's content.
-#include "channels/ChannelCsv.h"
-#include "image/InitialValues.h"
+#include "core/document/ChannelCsv.h"
+#include "core/document/InitialValues.h"
 
 #include <QDate>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Opening a data file pair with every check, as File > Open does: any bytes in either file.
 // Input: data-file length (2 bytes), the data file, the channel file.
 #include "FuzzInput.h"
-#include "image/ChannelFile.h"
-#include "image/DataFile.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,12 @@
 // so the fuzzer reaches every stage. Questions are answered by the next input byte; the
 // first byte chooses the operation.
 #include "FuzzInput.h"
-#include "image/VersionList.h"
-#include "link/LinkFrames.h"
-#include "link/LinkInterfaces.h"
-#include "link/LinkTypes.h"
-#include "link/MemoryMap.h"
-#include "link/RadioLink.h"
+#include "core/image/VersionList.h"
+#include "core/link/LinkFrames.h"
+#include "core/link/LinkInterfaces.h"
+#include "core/link/LinkTypes.h"
+#include "core/link/MemoryMap.h"
+#include "core/link/RadioLink.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Decoding a radio's 16 KiB memory into a document, as after a read: any bytes.
 #include "FuzzInput.h"
-#include "image/InitialValues.h"
-#include "link/LinkTypes.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/LinkTypes.h"
+#include "core/link/MemoryMap.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The profile (INI) parser behind the settings file and the version list: any bytes.
 #include "FuzzInput.h"
-#include "image/VersionList.h"
+#include "core/image/VersionList.h"
 #include "platform/ProfileText.h"
 
 #include <cstdlib>

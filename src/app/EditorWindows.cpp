@@ -4,7 +4,7 @@
 #include "channelsheet/ChannelSheetWindow.h"
 #include "dtmf/DtmfWindow.h"
 #include "mainwindow/EditorRegistration.h"
-#include "options/FrmOptFeatures.h"
+#include "options/OptionsWindow.h"
 #include "platform/QtToneSink.h"
 #include "rogerbeep/RogerBeepWindow.h"
 
@@ -26,8 +26,8 @@ void registerChannelSheetWindow(AppContext& ctx, MainWindow& window, Prompter& p
 
 void registerOptionsWindow(AppContext& ctx, MainWindow& window) {
     registerEditor(
-        window, ChildKind::Options, [&ctx] { return new FrmOptFeatures(ctx); },
-        &FrmOptFeatures::commitPendingEdits);
+        window, ChildKind::Options, [&ctx] { return new OptionsWindow(ctx); },
+        &OptionsWindow::commitPendingEdits);
 }
 
 void registerDtmfWindow(AppContext& ctx, MainWindow& window) {

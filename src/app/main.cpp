@@ -24,75 +24,98 @@
 #include <QStandardPaths>
 #include <memory>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(r5k27::kProgramTitle);
+namespace {
+
+using namespace r5k27;
+
+void describeProgram() {
+    QApplication::setApplicationName(kProgramTitle);
     QApplication::setOrganizationName(QStringLiteral("BRELLOCK"));
     QApplication::setApplicationVersion(QStringLiteral(R5K27_VERSION));
-    QGuiApplication::setDesktopFileName(r5k27::kDesktopId);
-    QApplication::setWindowIcon(r5k27::programIcon());
+    QGuiApplication::setDesktopFileName(kDesktopId);
+    QApplication::setWindowIcon(programIcon());
+}
 
-    r5k27::AppContext ctx;
-    ctx.paths = r5k27::InstallPaths::forRunningProgram();
+struct ProgramServices {
+    MessageBoxPrompter& prompter;
+    UserSettingsStore& userSettings;
+    QtFileDialogs& dialogs;
+    DataFileStore& store;
+};
+
+// The main window and the features that hang on it; they live until the program ends.
+struct MainWindowParts {
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<RadioLinkFeature> radioLink;
+    std::unique_ptr<ChannelListFeature> channelList;
+    std::unique_ptr<PrintFeature> printing;
+};
+
+void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& parts) {
+    parts.window = std::make_unique<MainWindow>(
+        ctx, MainWindowServices{s.store, s.dialogs, s.prompter, s.userSettings});
+    MainWindow& mainWindow = *parts.window;
+    // A data file or radio of another version starts the program that handles it, after the
+    // same unsaved-changes question as Exit.
+    auto startVersion = [&ctx, &s, &mainWindow](const QString& tag) {
+        startVersionProgram(tag, ctx.versions, ctx.paths,
+                            QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                            ctx.settings.language, s.prompter,
+                            {.mayExit = [&] { return mainWindow.commands().confirmExit(); },
+                             .startProgram = startDetachedProgram,
+                             .endThisProgram = [] { QCoreApplication::exit(0); }});
+    };
+    s.store.setVersionStarter(startVersion);
+    registerDtmfWindow(ctx, mainWindow);
+    registerRogerBeepWindow(ctx, mainWindow);
+    parts.radioLink = std::make_unique<RadioLinkFeature>(
+        ctx, mainWindow, s.prompter, RadioLinkOptions{.startVersion = startVersion});
+    registerOptionsWindow(ctx, mainWindow);
+    registerLanguageWindow(mainWindow, ctx.settings, ctx.captions, ctx.settingsFile);
+    registerChannelWindow(ctx, mainWindow, s.prompter);
+    registerChannelSheetWindow(ctx, mainWindow, s.prompter);
+    parts.channelList =
+        std::make_unique<ChannelListFeature>(ctx, mainWindow, s.dialogs, s.prompter);
+    parts.printing = std::make_unique<PrintFeature>(ctx, mainWindow, s.dialogs, s.prompter);
+    mainWindow.show();
+    for (const QString& notice : startupNotices(ctx))
+        s.prompter.warn(notice);
+    // A data file named on the command line (a double click in the file manager).
+    if (const QString file = dataFileArgument(QCoreApplication::arguments()); !file.isEmpty())
+        mainWindow.commands().openPath(file);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    describeProgram();
+
+    AppContext ctx;
+    ctx.paths = InstallPaths::forRunningProgram();
     const QString installed = ctx.paths.settingsFile();
-    ctx.settingsFile = r5k27::resolveSettingsFile(
+    ctx.settingsFile = resolveSettingsFile(
         installed, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-        r5k27::isWritableLocation(installed));
+        isWritableLocation(installed));
 
-    r5k27::MessageBoxPrompter prompter(ctx.settings);
-    r5k27::UserSettingsStore userSettings(r5k27::kProgramTitle);
-    r5k27::FolderMemory folderMemory(userSettings);
-    r5k27::QtFileDialogs dialogs;
+    MessageBoxPrompter prompter(ctx.settings);
+    UserSettingsStore userSettings(kProgramTitle);
+    FolderMemory folderMemory(userSettings);
+    QtFileDialogs dialogs;
     dialogs.setFolderMemory(&folderMemory);
-    r5k27::DataFileStore store(ctx, prompter);
-    std::unique_ptr<r5k27::MainWindow> mainWindow;
-    std::unique_ptr<r5k27::SplashWindow> splash;
-    std::unique_ptr<r5k27::RadioLinkFeature> radioLink;
-    std::unique_ptr<r5k27::ChannelListFeature> channelList;
-    std::unique_ptr<r5k27::PrintFeature> printing;
+    DataFileStore store(ctx, prompter);
+    const ProgramServices services{prompter, userSettings, dialogs, store};
+    MainWindowParts parts;
+    std::unique_ptr<SplashWindow> splash;
 
-    r5k27::StartupSteps steps;
+    StartupSteps steps;
     steps.showSplash = [&] {
-        splash = std::make_unique<r5k27::SplashWindow>(ctx, [&] {
-            mainWindow = std::make_unique<r5k27::MainWindow>(
-                ctx, r5k27::MainWindowServices{store, dialogs, prompter, userSettings});
-            // A data file or radio of another version starts the program that handles it,
-            // after the same unsaved-changes question as Exit.
-            auto startVersion = [&](const QString& tag) {
-                r5k27::startVersionProgram(
-                    tag, ctx.versions, ctx.paths,
-                    QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                    ctx.settings.language, prompter,
-                    {.mayExit = [&] { return mainWindow->commands().confirmExit(); },
-                     .startProgram = r5k27::startDetachedProgram,
-                     .endThisProgram = [] { QCoreApplication::exit(0); }});
-            };
-            store.setVersionStarter(startVersion);
-            r5k27::registerDtmfWindow(ctx, *mainWindow);
-            r5k27::registerRogerBeepWindow(ctx, *mainWindow);
-            radioLink = std::make_unique<r5k27::RadioLinkFeature>(
-                ctx, *mainWindow, prompter, r5k27::RadioLinkOptions{.startVersion = startVersion});
-            r5k27::registerOptionsWindow(ctx, *mainWindow);
-            r5k27::registerLanguageWindow(*mainWindow, ctx.settings, ctx.captions,
-                                          ctx.settingsFile);
-            r5k27::registerChannelWindow(ctx, *mainWindow, prompter);
-            r5k27::registerChannelSheetWindow(ctx, *mainWindow, prompter);
-            channelList =
-                std::make_unique<r5k27::ChannelListFeature>(ctx, *mainWindow, dialogs, prompter);
-            printing = std::make_unique<r5k27::PrintFeature>(ctx, *mainWindow, dialogs, prompter);
-            mainWindow->show();
-            for (const QString& notice : r5k27::startupNotices(ctx))
-                prompter.warn(notice);
-            // A data file named on the command line (a double click in the file manager).
-            if (const QString file = r5k27::dataFileArgument(QCoreApplication::arguments());
-                !file.isEmpty())
-                mainWindow->commands().openPath(file);
-        });
+        splash = std::make_unique<SplashWindow>(ctx, [&] { openMainWindow(ctx, services, parts); });
         splash->show();
         // Paint it now, but leave clicks for the event loop: the main window may only open
         // once start-up has finished.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
-    r5k27::runStartup(ctx, steps);
-    r5k27::endProgram(QApplication::exec());
+    runStartup(ctx, steps);
+    endProgram(QApplication::exec());
 }

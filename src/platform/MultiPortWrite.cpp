@@ -2,10 +2,10 @@
 
 #include "RadioPortOpen.h"
 #include "SerialLink.h"
-#include "link/LinkMessages.h"
-#include "link/LinkTexts.h"
-#include "link/MultiWriteTexts.h"
-#include "link/WriteVerify.h"
+#include "core/lang/LinkTexts.h"
+#include "core/lang/MultiWriteTexts.h"
+#include "core/link/LinkMessages.h"
+#include "core/link/WriteVerify.h"
 
 #include <QTimer>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Prompter.h"
-#include "lang/Language.h"
-#include "link/LinkFrames.h"
+#include "core/common/Prompter.h"
+#include "core/lang/Language.h"
+#include "core/link/LinkFrames.h"
 
 #include <QByteArray>
 #include <QList>

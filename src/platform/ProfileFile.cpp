@@ -1,7 +1,7 @@
 #include "ProfileFile.h"
 
 #include "ProfileText.h"
-#include "common/FileCommit.h"
+#include "core/common/FileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LinkInterfaces.h"
+#include "core/link/LinkInterfaces.h"
 
 #include <QTimer>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "RadioPortOpen.h"
 
-#include "link/LinkTexts.h"
+#include "core/lang/LinkTexts.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SerialLinkPort.h"
-#include "common/Prompter.h"
-#include "lang/Language.h"
+#include "core/common/Prompter.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "QtLinkTimer.h"
 #include "SerialLinkPort.h"
-#include "link/RadioLink.h"
+#include "core/link/RadioLink.h"
 
 namespace r5k27 {
 

@@ -2,7 +2,7 @@
 
 #include "LowLatency.h"
 #include "SerialTrace.h"
-#include "link/LinkInterfaces.h"
+#include "core/link/LinkInterfaces.h"
 
 #include <QObject>
 #include <QSerialPort>

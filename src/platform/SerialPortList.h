@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AppSettings.h"
+#include "core/common/AppSettings.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "signalling/TonePlayback.h"
+#include "core/signalling/TonePlayback.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
 #pragma once
 
 // Shared by the benchmarks: figures over many runs and the full document they work on.
-#include "channels/ChannelTable.h"
-#include "image/Document.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/Document.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

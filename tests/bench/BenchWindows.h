@@ -3,7 +3,7 @@
 // What the window benchmarks give the main window in place of the user: every question
 // answered OK, no data files and no file dialogs.
 #include "BenchSupport.h"
-#include "common/Prompter.h"
+#include "core/common/Prompter.h"
 #include "mainwindow/NoFileServices.h"
 
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 #include "BenchWindows.h"
 #include "EditorWindows.h"
 #include "channels/ChannelWindow.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"

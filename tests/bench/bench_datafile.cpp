@@ -1,9 +1,9 @@
 // Open + save of a full document (46 channels in every group of both modes) and the unsaved-change
 // test, each timed over many runs; prints median and p99.
 #include "BenchSupport.h"
-#include "image/DataFile.h"
-#include "image/DocumentCompare.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/DocumentCompare.h"
+#include "core/document/InitialValues.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

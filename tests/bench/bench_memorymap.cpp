@@ -1,8 +1,8 @@
 // EncodeImage + DecodeImage of a full document (46 channels in every group of both modes), each
 // timed over many runs; prints median and p99. Target: encode + decode under 1 ms.
 #include "BenchSupport.h"
-#include "image/InitialValues.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

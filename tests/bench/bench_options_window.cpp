@@ -3,7 +3,7 @@
 #include "BenchSupport.h"
 #include "BenchWindows.h"
 #include "EditorWindows.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"

@@ -1,7 +1,7 @@
 // The channel card of a full document (920 channels) as a PDF: building the page text and
 // laying it out on A4 pages.
 #include "BenchSupport.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
 #include "print/ChannelCard.h"
 
 #include <QGuiApplication>

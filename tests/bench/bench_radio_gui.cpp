@@ -3,8 +3,8 @@
 // the bytes need on the wire. With R5K27_SHOT_DIR set it also grabs the screen (X11 `import`)
 // during a read and with the port window open.
 #include "BenchWindows.h"
-#include "image/InitialValues.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "link/PortWindow.h"
 #include "link/RadioLinkFeature.h"
 #include "mainwindow/MainWindow.h"

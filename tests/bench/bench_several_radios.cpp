@@ -1,11 +1,11 @@
 #include "BenchSupport.h"
 // Several paced radios written at once against one; a paced write and read-back through a USB
 // cable's latency timer; the comparison of two full documents.
-#include "common/AppSettings.h"
-#include "image/DocumentDiff.h"
-#include "image/InitialValues.h"
-#include "image/VersionList.h"
-#include "link/MemoryMap.h"
+#include "core/common/AppSettings.h"
+#include "core/document/DocumentDiff.h"
+#include "core/document/InitialValues.h"
+#include "core/image/VersionList.h"
+#include "core/link/MemoryMap.h"
 #include "platform/MultiPortWrite.h"
 
 #include <QCoreApplication>

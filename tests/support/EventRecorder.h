@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/DocumentEvents.h"
+#include "core/common/DocumentEvents.h"
 
 #include <QList>
 #include <QStringList>

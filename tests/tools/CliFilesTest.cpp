@@ -1,8 +1,8 @@
 // How the command-line writers treat their files: a full disk, outputs that are inputs, inputs
 // that are no files, stored text that could fake output lines.
 #include "CliCommands.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/InitialValues.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"

@@ -1,7 +1,7 @@
 // The real r5k27-cli against the virtual radio over a pseudo-terminal.
 #include "SimSession.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/InitialValues.h"
 #include "support/TempDir.h"
 
 #include <QDir>

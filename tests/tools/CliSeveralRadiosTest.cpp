@@ -1,7 +1,7 @@
 // r5k27-cli writing several virtual radios at once, verifying and comparing.
 #include "SimSession.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/InitialValues.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

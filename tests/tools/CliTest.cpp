@@ -1,7 +1,7 @@
 #include "CliCommands.h"
-#include "core/image/DocumentSamples.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/DocumentSamples.h"
+#include "core/document/InitialValues.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 // The guide's pictures that the build drew are those of the windows as they are now.
 #include "ShotSession.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 #include "support/TempDir.h"
 
 #include <QDir>

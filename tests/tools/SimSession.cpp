@@ -1,6 +1,6 @@
 #include "SimSession.h"
 
-#include "link/LinkMessages.h"
+#include "core/link/LinkMessages.h"
 #include "platform/RadioPortOpen.h"
 
 #include <QElapsedTimer>

@@ -8,10 +8,11 @@
 #include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
-#include "image/BandIdentity.h"
-#include "image/ChannelFile.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/channels/BandIdentity.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFile.h"
+#include "core/document/DataFileLayout.h"
+#include "core/document/InitialValues.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "CliPrompter.h"
 
-#include "link/LinkTexts.h"
+#include "core/lang/LinkTexts.h"
 
 namespace r5k27::cli {
 

@@ -1,6 +1,6 @@
 #include "CliSession.h"
 
-#include "lang/ShellCaptions.h"
+#include "core/lang/ShellCaptions.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "CliPrompter.h"
-#include "common/AppSettings.h"
-#include "image/DataFile.h"
-#include "image/Document.h"
-#include "image/VersionList.h"
-#include "lang/Language.h"
+#include "core/common/AppSettings.h"
+#include "core/document/DataFile.h"
+#include "core/document/Document.h"
+#include "core/image/VersionList.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 #include <QTextStream>

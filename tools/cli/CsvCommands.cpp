@@ -2,10 +2,10 @@
 
 #include "DocumentReport.h"
 #include "FileRoles.h"
-#include "channels/ChannelCsv.h"
-#include "common/CsvText.h"
-#include "common/FileCommit.h"
-#include "image/DataFile.h"
+#include "core/common/CsvText.h"
+#include "core/common/FileCommit.h"
+#include "core/document/ChannelCsv.h"
+#include "core/document/DataFile.h"
 
 #include <QFile>
 

@@ -3,8 +3,8 @@
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "LinkRun.h"
-#include "image/DocumentDiff.h"
-#include "image/InitialValues.h"
+#include "core/document/DocumentDiff.h"
+#include "core/document/InitialValues.h"
 
 namespace r5k27::cli {
 namespace {

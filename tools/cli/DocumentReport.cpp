@@ -1,15 +1,15 @@
 #include "DocumentReport.h"
 
-#include "channels/ChannelFields.h"
-#include "channels/ChannelNames.h"
-#include "channels/ChannelTable.h"
-#include "channels/Frequency.h"
-#include "channels/ModeCodec.h"
-#include "channels/ToneCodec.h"
-#include "common/NumericText.h"
-#include "image/BandIdentity.h"
-#include "options/OptionText.h"
-#include "signalling/RogerTones.h"
+#include "core/channels/BandIdentity.h"
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/Frequency.h"
+#include "core/channels/ModeCodec.h"
+#include "core/channels/ToneCodec.h"
+#include "core/common/NumericText.h"
+#include "core/options/OptionText.h"
+#include "core/signalling/RogerTones.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

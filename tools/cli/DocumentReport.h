@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/Document.h"
+#include "core/document/Document.h"
 
 #include <QString>
 

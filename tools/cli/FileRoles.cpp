@@ -1,6 +1,6 @@
 #include "FileRoles.h"
 
-#include "image/ChannelFile.h"
+#include "core/document/ChannelFile.h"
 
 #include <QDir>
 #include <QFileInfo>

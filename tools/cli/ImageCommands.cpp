@@ -1,9 +1,9 @@
 #include "ImageCommands.h"
 
 #include "FileRoles.h"
-#include "image/InitialValues.h"
-#include "link/LinkTypes.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/LinkTypes.h"
+#include "core/link/MemoryMap.h"
 
 #include <QFile>
 

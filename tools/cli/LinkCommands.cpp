@@ -4,8 +4,8 @@
 #include "ImageCommands.h"
 #include "LinkRun.h"
 #include "MultiWriteCommand.h"
-#include "image/InitialValues.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "platform/SerialPortList.h"
 
 namespace r5k27::cli {

@@ -1,7 +1,7 @@
 #include "LinkRun.h"
 
-#include "image/DataFile.h"
-#include "link/LinkMessages.h"
+#include "core/document/DataFile.h"
+#include "core/link/LinkMessages.h"
 #include "platform/RadioPortOpen.h"
 
 namespace r5k27::cli {

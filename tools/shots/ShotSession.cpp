@@ -1,15 +1,15 @@
 #include "ShotSession.h"
 
 #include "EditorWindows.h"
-#include "channels/ChannelTable.h"
-#include "common/Prompter.h"
-#include "image/InitialValues.h"
-#include "link/MemoryMap.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/Prompter.h"
+#include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
+#include "core/signalling/DtmfReferences.h"
 #include "link/SeveralRadiosWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/NoFileServices.h"
 #include "platform/UserSettingsStore.h"
-#include "signalling/DtmfReferences.h"
 #include "startup/AppContext.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 #include <memory>

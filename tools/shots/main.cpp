@@ -1,7 +1,7 @@
 // Draws the pictures of the user guide from the program's own windows, in English and Chinese:
 // r5k27-shots OUTDIR writes OUTDIR/en/*.png and OUTDIR/zh/*.png. The build runs it offscreen.
 #include "ShotSession.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "SimRadio.h"
 
-#include "common/FileCommit.h"
-#include "lang/Language.h"
-#include "link/LinkFrames.h"
-#include "link/LinkTypes.h"
+#include "core/common/FileCommit.h"
+#include "core/lang/Language.h"
+#include "core/link/LinkFrames.h"
+#include "core/link/LinkTypes.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 #include "PseudoTerminal.h"
 #include "SimRadio.h"
 #include "UsbCable.h"
-#include "image/InitialValues.h"
-#include "link/LinkTypes.h"
-#include "link/MemoryMap.h"
+#include "core/document/InitialValues.h"
+#include "core/link/LinkTypes.h"
+#include "core/link/MemoryMap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -65,6 +65,42 @@ struct Options {
     std::optional<std::chrono::microseconds> usbLatency;
 };
 
+std::optional<QString> readLineTiming(const QCommandLineParser& parser,
+                                      const QCommandLineOption& pace,
+                                      const QCommandLineOption& usbLatency, Options& options) {
+    if (parser.isSet(pace)) {
+        bool ok = false;
+        options.paceBaud = parser.value(pace).toInt(&ok);
+        if (!ok || options.paceBaud <= 0)
+            return QStringLiteral("--pace needs a positive baud rate");
+    }
+    if (parser.isSet(usbLatency)) {
+        bool ok = false;
+        const double ms = parser.value(usbLatency).toDouble(&ok);
+        if (!ok || ms < 0 || ms > 1000)
+            return QStringLiteral("--usb-latency needs 0 to 1000 milliseconds");
+        options.usbLatency = std::chrono::microseconds(std::int64_t(ms * 1000));
+    }
+    return std::nullopt;
+}
+
+// The memory the radio starts with: the file given, else what the program writes at start-up.
+std::optional<QString> readStartImage(const QString& path, Options& options) {
+    if (!path.isEmpty()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return file.fileName() + QStringLiteral(": ") + file.errorString();
+        options.image = file.readAll();
+        if (options.image.size() != kRadioBufSize)
+            return file.fileName() + QStringLiteral(" does not hold 16384 bytes");
+    } else if (const auto start = startupImage(QCoreApplication::applicationDirPath())) {
+        options.image = *start;
+    } else {
+        return QStringLiteral("the start-up document does not fit the radio");
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> readOptions(const QCoreApplication& app, Options& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -104,38 +140,15 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
     if (options.radio.model.size() > 7 || options.radio.firmware.size() > 4)
         return QStringLiteral("the model has at most 7 characters, the firmware 4");
     options.radio.savePath = parser.value(save);
-    if (parser.isSet(pace)) {
-        bool ok = false;
-        options.paceBaud = parser.value(pace).toInt(&ok);
-        if (!ok || options.paceBaud <= 0)
-            return QStringLiteral("--pace needs a positive baud rate");
-    }
-    if (parser.isSet(usbLatency)) {
-        bool ok = false;
-        const double ms = parser.value(usbLatency).toDouble(&ok);
-        if (!ok || ms < 0 || ms > 1000)
-            return QStringLiteral("--usb-latency needs 0 to 1000 milliseconds");
-        options.usbLatency = std::chrono::microseconds(std::int64_t(ms * 1000));
-    }
+    if (const auto problem = readLineTiming(parser, pace, usbLatency, options))
+        return problem;
     for (const QString& text : parser.values(fault)) {
         const auto parsed = parseFault(text);
         if (!parsed)
             return QStringLiteral("unknown fault ") + text;
         options.radio.faults.append(*parsed);
     }
-    if (parser.isSet(image)) {
-        QFile file(parser.value(image));
-        if (!file.open(QIODevice::ReadOnly))
-            return file.fileName() + QStringLiteral(": ") + file.errorString();
-        options.image = file.readAll();
-        if (options.image.size() != kRadioBufSize)
-            return file.fileName() + QStringLiteral(" does not hold 16384 bytes");
-    } else if (const auto start = startupImage(QCoreApplication::applicationDirPath())) {
-        options.image = *start;
-    } else {
-        return QStringLiteral("the start-up document does not fit the radio");
-    }
-    return std::nullopt;
+    return readStartImage(parser.isSet(image) ? parser.value(image) : QString(), options);
 }
 
 Clock::duration wireTime(int bytes, int baud) {
@@ -158,6 +171,108 @@ void installStopHandlers(sigset_t& waitMask) {
     sigdelset(&waitMask, SIGTERM);
 }
 
+// Passes requests from the terminal to the radio and its replies back, each when it is due.
+class SimLoop {
+public:
+    SimLoop(const Options& options, PseudoTerminal& terminal)
+        : options_(options)
+        , terminal_(terminal)
+        , radio_(options.radio, options.image) {
+        if (options.usbLatency)
+            cable_.emplace(*options.usbLatency);
+    }
+
+    // Until a stop signal; an error text when the terminal cannot be polled.
+    std::optional<QString> run(const sigset_t& waitMask) {
+        while (!stopRequested) {
+            const Clock::time_point now = Clock::now();
+            sendDue(now);
+            const auto ns =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(nextWait(now)).count();
+            const timespec timeout{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+            pollfd fd{terminal_.fd(), POLLIN, 0};
+            const int ready = ::ppoll(&fd, 1, &timeout, &waitMask);
+            if (ready < 0 && errno != EINTR)
+                return QStringLiteral("poll failed");
+            if (ready == 0 && outgoing_.empty() && radio_.hasPartialRequest() &&
+                Clock::now() - lastInput_ >= kPartialRequestLife)
+                radio_.dropPartialRequest();
+            if (ready > 0 && (fd.revents & POLLIN))
+                readRequests();
+        }
+        return std::nullopt;
+    }
+
+private:
+    void sendDue(Clock::time_point now) {
+        while (!outgoing_.empty() && outgoing_.front().due <= now) {
+            if (cable_)
+                cable_->put(outgoing_.front().bytes, now);
+            else
+                toHost_ += outgoing_.front().bytes;
+            outgoing_.pop_front();
+        }
+        if (cable_)
+            toHost_ += cable_->take(now);
+        if (!toHost_.isEmpty()) {
+            const ssize_t n = ::write(terminal_.fd(), toHost_.constData(), size_t(toHost_.size()));
+            if (n > 0) // a full terminal takes the rest on a later turn
+                toHost_.remove(0, n);
+        }
+    }
+
+    Clock::duration nextWait(Clock::time_point now) const {
+        Clock::duration wait = std::chrono::hours(1);
+        if (options_.paceBaud > 0)
+            // A radio's controller never sleeps. A paced sim that did would add an idle core's
+            // wake-up time (a good part of a millisecond) to every block it times.
+            wait = Clock::duration::zero();
+        else if (!toHost_.isEmpty())
+            wait = std::chrono::milliseconds(1);
+        else if (!outgoing_.empty())
+            wait = std::max<Clock::duration>(outgoing_.front().due - now,
+                                             std::chrono::milliseconds(1));
+        if (options_.paceBaud == 0 && cable_ && cable_->release())
+            wait = std::min<Clock::duration>(
+                wait, std::max<Clock::duration>(*cable_->release() - now, Clock::duration::zero()));
+        else if (radio_.hasPartialRequest())
+            wait = std::max<Clock::duration>(lastInput_ + kPartialRequestLife - now,
+                                             Clock::duration::zero());
+        return wait;
+    }
+
+    void readRequests() {
+        char buffer[4096];
+        const ssize_t n = ::read(terminal_.fd(), buffer, sizeof buffer);
+        if (n <= 0)
+            return;
+        const Clock::time_point arrived = Clock::now();
+        lastInput_ = arrived;
+        for (const SimReply& reply : radio_.feed(QByteArray(buffer, n))) {
+            Clock::time_point due = arrived;
+            if (options_.paceBaud > 0)
+                due += wireTime(reply.requestLen + int(reply.bytes.size()), options_.paceBaud);
+            if (reply.split) {
+                const qsizetype half = reply.bytes.size() / 2;
+                outgoing_.push_back({reply.bytes.left(half), due});
+                outgoing_.push_back({reply.bytes.mid(half), due + kSplitGap});
+            } else {
+                outgoing_.push_back({reply.bytes, due});
+            }
+        }
+        if (const QString problem = radio_.takeSaveError(); !problem.isEmpty())
+            fail(QStringLiteral("cannot save: ") + problem);
+    }
+
+    const Options& options_;
+    PseudoTerminal& terminal_;
+    SimRadio radio_;
+    std::deque<Outgoing> outgoing_;
+    Clock::time_point lastInput_ = Clock::now();
+    std::optional<UsbCable> cable_;
+    QByteArray toHost_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -178,80 +293,8 @@ int main(int argc, char** argv) {
     // over a thousand blocks.
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 
-    SimRadio radio(options.radio, options.image);
-    std::deque<Outgoing> outgoing;
-    Clock::time_point lastInput = Clock::now();
-
-    std::optional<UsbCable> cable;
-    if (options.usbLatency)
-        cable.emplace(*options.usbLatency);
-    QByteArray toHost;
-
-    while (!stopRequested) {
-        const Clock::time_point now = Clock::now();
-        while (!outgoing.empty() && outgoing.front().due <= now) {
-            if (cable)
-                cable->put(outgoing.front().bytes, now);
-            else
-                toHost += outgoing.front().bytes;
-            outgoing.pop_front();
-        }
-        if (cable)
-            toHost += cable->take(now);
-        if (!toHost.isEmpty()) {
-            const ssize_t n = ::write(terminal.fd(), toHost.constData(), size_t(toHost.size()));
-            if (n > 0) // a full terminal takes the rest on a later turn
-                toHost.remove(0, n);
-        }
-
-        Clock::duration wait = std::chrono::hours(1);
-        if (options.paceBaud > 0)
-            // A radio's controller never sleeps. A paced sim that did would add an idle core's
-            // wake-up time (a good part of a millisecond) to every block it times.
-            wait = Clock::duration::zero();
-        else if (!toHost.isEmpty())
-            wait = std::chrono::milliseconds(1);
-        else if (!outgoing.empty())
-            wait =
-                std::max<Clock::duration>(outgoing.front().due - now, std::chrono::milliseconds(1));
-        if (options.paceBaud == 0 && cable && cable->release())
-            wait = std::min<Clock::duration>(
-                wait, std::max<Clock::duration>(*cable->release() - now, Clock::duration::zero()));
-        else if (radio.hasPartialRequest())
-            wait = std::max<Clock::duration>(lastInput + kPartialRequestLife - now,
-                                             Clock::duration::zero());
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
-        const timespec timeout{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
-        pollfd fd{terminal.fd(), POLLIN, 0};
-        const int ready = ::ppoll(&fd, 1, &timeout, &waitMask);
-        if (ready < 0 && errno != EINTR)
-            return fail(QStringLiteral("poll failed"));
-        if (ready == 0 && outgoing.empty() && radio.hasPartialRequest() &&
-            Clock::now() - lastInput >= kPartialRequestLife)
-            radio.dropPartialRequest();
-        if (ready <= 0 || !(fd.revents & POLLIN))
-            continue;
-
-        char buffer[4096];
-        const ssize_t n = ::read(terminal.fd(), buffer, sizeof buffer);
-        if (n <= 0)
-            continue;
-        const Clock::time_point arrived = Clock::now();
-        lastInput = arrived;
-        for (const SimReply& reply : radio.feed(QByteArray(buffer, n))) {
-            Clock::time_point due = arrived;
-            if (options.paceBaud > 0)
-                due += wireTime(reply.requestLen + int(reply.bytes.size()), options.paceBaud);
-            if (reply.split) {
-                const qsizetype half = reply.bytes.size() / 2;
-                outgoing.push_back({reply.bytes.left(half), due});
-                outgoing.push_back({reply.bytes.mid(half), due + kSplitGap});
-            } else {
-                outgoing.push_back({reply.bytes, due});
-            }
-        }
-        if (const QString problem = radio.takeSaveError(); !problem.isEmpty())
-            fail(QStringLiteral("cannot save: ") + problem);
-    }
+    SimLoop loop(options, terminal);
+    if (const auto problem = loop.run(waitMask))
+        return fail(*problem);
     return 0;
 }

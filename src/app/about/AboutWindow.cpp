@@ -2,7 +2,7 @@
 
 #include "SystemReport.h"
 #include "common/ProgramInfo.h"
-#include "common/Prompter.h"
+#include "core/common/Prompter.h"
 #include "platform/ProcessStart.h"
 #include "startup/AppContext.h"
 

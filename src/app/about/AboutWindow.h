@@ -10,7 +10,7 @@ namespace r5k27 {
 struct AppContext;
 class Prompter;
 
-// FrmAbout2 (English) and frmAbout (Chinese): program title and version; the Chinese window also
+// The About window: program title and version; the Chinese window also
 // offers the system information.
 class AboutWindow : public QDialog {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "SystemReport.h"
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>

@@ -1,11 +1,11 @@
 #include "ChannelListFeature.h"
 
-#include "ChannelListTexts.h"
 #include "ImportReport.h"
-#include "channels/ChannelCsv.h"
-#include "common/CsvText.h"
-#include "common/FileCommit.h"
-#include "image/DataFile.h"
+#include "core/common/CsvText.h"
+#include "core/common/FileCommit.h"
+#include "core/document/ChannelCsv.h"
+#include "core/document/DataFile.h"
+#include "core/lang/ChannelListTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
 

@@ -1,6 +1,6 @@
 #include "ImportReport.h"
 
-#include "ChannelListTexts.h"
+#include "core/lang/ChannelListTexts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelCsv.h"
-#include "lang/Language.h"
+#include "core/document/ChannelCsv.h"
+#include "core/lang/Language.h"
 
 #include <QDialog>
 

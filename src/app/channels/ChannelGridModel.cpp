@@ -1,8 +1,8 @@
 #include "ChannelGridModel.h"
 
-#include "channels/ChannelNames.h"
-#include "document/DocumentModel.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelNames.h"
+#include "core/document/DocumentModel.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelTable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

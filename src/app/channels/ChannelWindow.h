@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QWidget>
 
@@ -64,9 +64,9 @@ private:
     Language lang_;
 
     QGroupBox* modeFrame_ = nullptr;
-    QComboBox* workModeList_ = nullptr;  // Combo2
-    QComboBox* groupList_ = nullptr;     // Combo6
-    QComboBox* workGroupList_ = nullptr; // Combo3
+    QComboBox* workModeList_ = nullptr;
+    QComboBox* groupList_ = nullptr;
+    QComboBox* workGroupList_ = nullptr;
     GroupFrame* groupFrame_ = nullptr;
     ChannelGridModel* rows_ = nullptr;
     ChannelGrid* grid_ = nullptr;

@@ -1,9 +1,9 @@
 #include "DetailPanel.h"
 
 #include "ControlHelpers.h"
-#include "channels/ChannelRec.h"
-#include "channels/ListHelpers.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelRec.h"
+#include "core/channels/ListHelpers.h"
+#include "core/image/MemoryImage.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelDetails.h"
-#include "lang/Language.h"
+#include "core/document/ChannelDetails.h"
+#include "core/lang/Language.h"
 
 #include <QGroupBox>
 #include <array>

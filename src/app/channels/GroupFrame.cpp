@@ -1,15 +1,15 @@
 #include "GroupFrame.h"
 
 #include "ControlHelpers.h"
-#include "channels/ChannelNames.h"
-#include "channels/GroupSettings.h"
-#include "channels/ListHelpers.h"
-#include "common/MessageTarget.h"
-#include "document/DocumentModel.h"
-#include "document/EditNames.h"
-#include "image/FixedText.h"
-#include "lang/ChannelWindowCaptions.h"
-#include "options/OptionLists.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/GroupSettings.h"
+#include "core/channels/ListHelpers.h"
+#include "core/common/MessageTarget.h"
+#include "core/document/DocumentModel.h"
+#include "core/document/EditNames.h"
+#include "core/image/FixedText.h"
+#include "core/lang/ChannelWindowCaptions.h"
+#include "core/options/OptionLists.h"
 
 #include <QComboBox>
 #include <QGridLayout>

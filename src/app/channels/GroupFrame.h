@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QGroupBox>
 #include <array>
@@ -35,8 +35,8 @@ private:
     Language lang_;
     int mode_ = 0;
     int group_ = 1;
-    std::array<QComboBox*, 7> lists_{}; // Combo1(0..6); (5) is never shown
-    QLineEdit* name_ = nullptr;         // Text2
+    std::array<QComboBox*, 7> lists_{}; // one per group list; the sixth is never shown
+    QLineEdit* name_ = nullptr;
 };
 
 } // namespace r5k27

@@ -3,12 +3,12 @@
 #include "ChannelSheetModel.h"
 #include "ChannelSheetView.h"
 #include "ChannelSheetWindow.h"
-#include "channels/ChannelCsv.h"
-#include "common/Prompter.h"
-#include "document/DocumentModel.h"
-#include "document/EditNames.h"
-#include "lang/ChannelSheetCaptions.h"
-#include "lang/ChannelWindowCaptions.h"
+#include "core/common/Prompter.h"
+#include "core/document/ChannelCsv.h"
+#include "core/document/DocumentModel.h"
+#include "core/document/EditNames.h"
+#include "core/lang/ChannelSheetCaptions.h"
+#include "core/lang/ChannelWindowCaptions.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/ChannelDetails.h"
-#include "channels/ChannelFields.h"
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/ChannelDetails.h"
 
 #include <QAbstractTableModel>
 #include <functional>

@@ -2,11 +2,11 @@
 
 #include "ChannelSheetModel.h"
 #include "ChannelSheetView.h"
-#include "channels/ChannelNames.h"
-#include "channels/GroupSettings.h"
 #include "common/CloseChildWindow.h"
-#include "document/DocumentModel.h"
-#include "lang/ChannelSheetCaptions.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/GroupSettings.h"
+#include "core/document/DocumentModel.h"
+#include "core/lang/ChannelSheetCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "ChooserLayout.h"
 
-#include "lang/CaptionTables.h"
+#include "core/lang/CaptionTables.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "MessageBoxPrompter.h"
 
 #include "ProgramInfo.h"
-#include "common/AppSettings.h"
+#include "core/common/AppSettings.h"
 
 #include <QApplication>
 #include <QGridLayout>

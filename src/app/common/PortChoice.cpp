@@ -1,6 +1,6 @@
 #include "PortChoice.h"
 
-#include "common/NumericText.h"
+#include "core/common/NumericText.h"
 #include "platform/ProfileFile.h"
 
 namespace r5k27 {

@@ -1,6 +1,6 @@
 #include "QtTexts.h"
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

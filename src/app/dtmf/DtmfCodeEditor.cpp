@@ -1,6 +1,6 @@
 #include "DtmfCodeEditor.h"
 
-#include "signalling/DtmfSettings.h"
+#include "core/options/DtmfSettings.h"
 
 #include <QKeyEvent>
 #include <QValidator>

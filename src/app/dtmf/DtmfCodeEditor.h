@@ -4,7 +4,7 @@
 
 namespace r5k27 {
 
-// Text3: the in-place editor of a DTMF code. Only characters the radio can dial get in, by
+// The in-place editor of a DTMF code. Only characters the radio can dial get in, by
 // keyboard or by paste; Enter is left to the grid (it stores the code and moves to the next).
 class DtmfCodeEditor : public QLineEdit {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "DtmfCodeEditor.h"
 #include "common/CloseChildWindow.h"
-#include "image/FixedText.h"
-#include "lang/DtmfWindowCaptions.h"
-#include "signalling/DtmfReferences.h"
+#include "core/image/FixedText.h"
+#include "core/lang/DtmfWindowCaptions.h"
+#include "core/signalling/DtmfReferences.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>

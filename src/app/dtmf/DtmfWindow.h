@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lang/Language.h"
-#include "signalling/DtmfSettings.h"
+#include "core/lang/Language.h"
+#include "core/options/DtmfSettings.h"
 
 #include <QWidget>
 #include <array>
@@ -17,7 +17,7 @@ namespace r5k27 {
 struct AppContext;
 class DtmfCodeEditor;
 
-// FrmDTMF: the encode settings and the sixteen autodial codes. Every change goes into the
+// The encode settings and the sixteen autodial codes. Every change goes into the
 // document at once; references to a cleared code are dropped through setDtmfList.
 class DtmfWindow : public QWidget {
     Q_OBJECT

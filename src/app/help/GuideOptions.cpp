@@ -1,8 +1,8 @@
 #include "GuideOptions.h"
 
-#include "lang/HelpCaptions.h"
-#include "options/OptionCaptions.h"
-#include "options/OptionRange.h"
+#include "core/lang/HelpCaptions.h"
+#include "core/options/OptionCaptions.h"
+#include "core/options/OptionRange.h"
 
 #include <set>
 

@@ -1,7 +1,7 @@
 #include "GuideText.h"
 
 #include "GuideOptions.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QDir>
 #include <QFile>

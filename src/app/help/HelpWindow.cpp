@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
 #include "GuideText.h"
-#include "lang/HelpCaptions.h"
+#include "core/lang/HelpCaptions.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/AppSettings.h"
-#include "lang/CaptionTables.h"
-#include "lang/Language.h"
+#include "core/common/AppSettings.h"
+#include "core/lang/CaptionTables.h"
+#include "core/lang/Language.h"
 
 #include <QDialog>
 #include <optional>
@@ -13,7 +13,7 @@ namespace r5k27 {
 
 class MainWindow;
 
-// FrmSetLanguage: picks the display language. OK stores it in the settings file; the main window
+// Picks the display language. OK stores it in the settings file; the main window
 // switches the next time it becomes active.
 class LanguageWindow : public QDialog {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "CompareWindow.h"
 #include "RadioCommands.h"
-#include "image/CompareTexts.h"
-#include "image/DataFile.h"
-#include "link/MemoryMap.h"
+#include "core/document/DataFile.h"
+#include "core/lang/CompareTexts.h"
+#include "core/link/MemoryMap.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
 

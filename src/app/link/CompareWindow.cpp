@@ -1,6 +1,6 @@
 #include "CompareWindow.h"
 
-#include "image/CompareTexts.h"
+#include "core/lang/CompareTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

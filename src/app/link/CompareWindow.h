@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/DocumentDiff.h"
-#include "lang/Language.h"
+#include "core/document/DocumentDiff.h"
+#include "core/lang/Language.h"
 
 #include <QDialog>
 #include <functional>

@@ -4,8 +4,8 @@
 
 namespace r5k27 {
 
-// frmMProgress: the block bar and, below it, how far the group write has come, what to do
-// next, and Cancel (which stops once the radio in progress is finished).
+// The group write's progress window: the block bar and, below it, how far the group write has come,
+// what to do next, and Cancel (which stops once the radio in progress is finished).
 class GroupProgressWindow : public LinkProgressWindow {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "GroupSizeQuestion.h"
 
-#include "RadioTexts.h"
+#include "core/lang/RadioTexts.h"
 
 #include <QInputDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lang/CaptionTables.h"
-#include "lang/Language.h"
+#include "core/lang/CaptionTables.h"
+#include "core/lang/Language.h"
 
 #include <optional>
 

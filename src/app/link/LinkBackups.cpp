@@ -1,8 +1,9 @@
 #include "LinkBackups.h"
 
-#include "common/FileCommit.h"
-#include "image/ChannelFile.h"
-#include "image/DataFile.h"
+#include "core/common/FileCommit.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFile.h"
+#include "core/document/DataFileLayout.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/ChannelRec.h"
-#include "common/AppSettings.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelRec.h"
+#include "core/common/AppSettings.h"
+#include "core/image/MemoryImage.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -40,7 +40,7 @@ private:
     bool startSent_ = false;
 };
 
-// FrmProgress: the window of a single read or write.
+// The progress window of a single read or write.
 class ProgressWindow : public LinkProgressWindow {
     Q_OBJECT
 public:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/AppSettings.h"
-#include "lang/CaptionTables.h"
+#include "core/common/AppSettings.h"
+#include "core/lang/CaptionTables.h"
 #include "platform/SerialPortList.h"
 
 #include <QDialog>
@@ -12,7 +12,7 @@ class QComboBox;
 
 namespace r5k27 {
 
-// FrmComSet: picks the radio's serial port from a list that follows ports being plugged in and
+// Picks the radio's serial port from a list that follows ports being plugged in and
 // out; each entry names the cable's product and chip where known. Outside Windows a device path
 // can also be typed.
 class PortWindow : public QDialog {

@@ -4,8 +4,8 @@
 #include "GroupSizeQuestion.h"
 #include "LinkBackups.h"
 #include "RadioShell.h"
-#include "common/MessageQueue.h"
-#include "lang/Language.h"
+#include "core/common/MessageQueue.h"
+#include "core/lang/Language.h"
 #include "platform/SerialLink.h"
 
 #include <QObject>

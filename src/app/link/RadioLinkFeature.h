@@ -32,7 +32,7 @@ public:
     LinkBackups& backups() { return backups_; }
     SeveralRadiosFeature& severalRadios() { return *severalRadios_; }
     CompareFeature& compare() { return *compare_; }
-    // FrmComSet, modal; the status bar follows an OK.
+    // The port window, modal; the status bar follows an OK.
     void showPortWindow();
     void openBackupFolder();
 

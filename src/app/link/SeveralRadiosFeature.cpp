@@ -1,10 +1,10 @@
 #include "SeveralRadiosFeature.h"
 
 #include "LinkBackups.h"
-#include "RadioTexts.h"
 #include "SeveralRadiosWindow.h"
-#include "link/MemoryMap.h"
-#include "link/WriteVerify.h"
+#include "core/lang/RadioTexts.h"
+#include "core/link/MemoryMap.h"
+#include "core/link/WriteVerify.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "startup/AppContext.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PortWindow.h"
-#include "common/Prompter.h"
+#include "core/common/Prompter.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "SeveralRadiosWindow.h"
 
-#include "common/AppSettings.h"
-#include "link/MultiWriteTexts.h"
+#include "core/common/AppSettings.h"
+#include "core/lang/MultiWriteTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "Caption.h"
 
-#include "channels/BandLimits.h"
+#include "core/channels/BandLimits.h"
 
 namespace r5k27 {
 

@@ -1,6 +1,6 @@
 #include "DataFileStore.h"
 
-#include "image/DocumentCompare.h"
+#include "core/document/DocumentCompare.h"
 #include "startup/AppContext.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DocumentStore.h"
-#include "image/DataFile.h"
+#include "core/document/DataFile.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "DocumentStore.h"
-#include "common/AppSettings.h"
-#include "common/Prompter.h"
-#include "image/Document.h"
-#include "lang/CaptionTables.h"
-#include "lang/Language.h"
+#include "core/common/AppSettings.h"
+#include "core/common/Prompter.h"
+#include "core/document/Document.h"
+#include "core/lang/CaptionTables.h"
+#include "core/lang/Language.h"
 
 namespace r5k27 {
 

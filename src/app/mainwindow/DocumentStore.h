@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/FileDialogs.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
 
 #include <QString>
 

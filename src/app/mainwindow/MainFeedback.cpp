@@ -1,10 +1,10 @@
 // What the main window tells the user: status-bar messages, the unsaved-changes mark, help,
 // model information, and why some commands are greyed.
 #include "MainWindow.h"
+#include "core/image/ModelInformation.h"
+#include "core/lang/HelpCaptions.h"
+#include "core/lang/ShellCaptions.h"
 #include "help/HelpWindow.h"
-#include "image/ModelInformation.h"
-#include "lang/HelpCaptions.h"
-#include "lang/ShellCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QAction>

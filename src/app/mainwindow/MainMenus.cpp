@@ -30,9 +30,15 @@ QMenu* MainWindow::addMenu(QMenu* parent, MenuItem item) {
 }
 
 void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildEditMenus();
+    buildProgramMenus();
+    buildViewMenus();
+}
+
+void MainWindow::buildFileMenu() {
     using enum MenuItem;
     auto command = [this](MenuItem item) { return [this, item] { runCommand(item); }; };
-    auto child = [this](ChildKind kind) { return [this, kind] { showChild(kind); }; };
 
     QMenu* file = addMenu(nullptr, File);
     fileMenu_ = file;
@@ -47,6 +53,12 @@ void MainWindow::buildMenus() {
     addItem(file, FilePrint, command(FilePrint))->setShortcut(QKeySequence::Print);
     file->addSeparator();
     addItem(file, FileExit, [this] { close(); });
+}
+
+// Model and Edit; their greyed commands say why in their tool tip.
+void MainWindow::buildEditMenus() {
+    using enum MenuItem;
+    auto child = [this](ChildKind kind) { return [this, kind] { showChild(kind); }; };
 
     QMenu* model = addMenu(nullptr, Model);
     addItem(model, ModelInfo, [this] { showModelInformation(); });
@@ -71,6 +83,14 @@ void MainWindow::buildMenus() {
     addItem(edit, EmbeddedMsg)->setVisible(false);
     addItem(edit, Emg)->setVisible(false);
 
+    for (QMenu* menu : {model, band, edit})
+        menu->setToolTipsVisible(true);
+}
+
+void MainWindow::buildProgramMenus() {
+    using enum MenuItem;
+    auto command = [this](MenuItem item) { return [this, item] { runCommand(item); }; };
+
     QMenu* program = addMenu(nullptr, Program);
     addItem(program, ReadFromRadio, command(ReadFromRadio));
     addItem(program, WriteToRadio, command(WriteToRadio));
@@ -85,6 +105,10 @@ void MainWindow::buildMenus() {
     addItem(setup, Comm, command(Comm));
     addItem(setup, Language, command(Language));
     addItem(setup, Initial, [this] { commands_->initialSetting(); });
+}
+
+void MainWindow::buildViewMenus() {
+    using enum MenuItem;
 
     QMenu* view = addMenu(nullptr, View);
     QAction* tree = addItem(view, TreeView);
@@ -115,10 +139,6 @@ void MainWindow::buildMenus() {
         showHelp(activeHelpSection());
     })->setShortcut(QKeySequence::HelpContents);
     addItem(help, HelpAbout, [this] { showAbout(); });
-
-    // The greyed commands say why in their tool tip.
-    for (QMenu* menu : {model, band, edit})
-        menu->setToolTipsVisible(true);
 }
 
 void MainWindow::buildToolbar() {

@@ -6,9 +6,9 @@
 #include "TreePane.h"
 #include "WindowPlacement.h"
 #include "about/AboutWindow.h"
-#include "common/LanguageState.h"
 #include "common/PortChoice.h"
 #include "common/QtTexts.h"
+#include "core/common/LanguageState.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 

@@ -4,9 +4,9 @@
 #include "DocumentCommands.h"
 #include "DocumentStore.h"
 #include "RecentFiles.h"
-#include "image/EditHistory.h"
-#include "lang/Language.h"
-#include "lang/MainMenuCaptions.h"
+#include "core/document/EditHistory.h"
+#include "core/lang/Language.h"
+#include "core/lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -32,8 +32,8 @@ struct MainWindowServices {
     UserSettingsStore& userSettings;
 };
 
-// frmMain: the menus, toolbar, tree of editor windows and status bar around the child windows;
-// owns the document commands and the exit question.
+// The main window: the menus, toolbar, tree of editor windows and status bar around the child
+// windows; owns the document commands and the exit question.
 class MainWindow : public QMainWindow, private DocumentShell {
     Q_OBJECT
 public:
@@ -105,6 +105,10 @@ private:
     QAction* addItem(QMenu* menu, MenuItem item, std::function<void()> onTrigger = {});
     QMenu* addMenu(QMenu* parent, MenuItem item);
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenus();
+    void buildProgramMenus();
+    void buildViewMenus();
     void buildToolbar();
     void buildStatusBar();
     void buildTree();

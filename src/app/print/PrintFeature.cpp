@@ -1,9 +1,9 @@
 #include "PrintFeature.h"
 
 #include "ChannelCard.h"
-#include "PrintTexts.h"
-#include "common/FileCommit.h"
-#include "image/DataFile.h"
+#include "core/common/FileCommit.h"
+#include "core/document/DataFile.h"
+#include "core/lang/PrintTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChannelCard.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QPageSize>
 #include <QString>

@@ -1,13 +1,13 @@
 #include "RogerBeepWindow.h"
 
 #include "ToneSequencePicture.h"
-#include "channels/ListHelpers.h"
 #include "common/CloseChildWindow.h"
-#include "lang/RogerBeepCaptions.h"
+#include "core/channels/ListHelpers.h"
+#include "core/lang/RogerBeepCaptions.h"
+#include "core/signalling/RogerTones.h"
+#include "core/signalling/ToneEditing.h"
+#include "core/signalling/TonePlayback.h"
 #include "platform/ToneSink.h"
-#include "signalling/RogerTones.h"
-#include "signalling/ToneEditing.h"
-#include "signalling/TonePlayback.h"
 #include "startup/AppContext.h"
 
 #include <QCloseEvent>
@@ -93,6 +93,16 @@ void RogerBeepWindow::buildControls() {
         }
     });
 
+    auto* page = new QHBoxLayout;
+    page->addLayout(buildStepLists());
+    page->addLayout(buildPictureAndButtons(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addLayout(page);
+}
+
+// Repeat count and pause, then a frequency and a length list per step.
+QGridLayout* RogerBeepWindow::buildStepLists() {
     auto* steps = new QGridLayout;
     repeatLabel_ = makeLabel(this, QStringLiteral("Label1"), Qt::AlignRight);
     repeatList_ = makeList(this, QStringLiteral("Combo1"), repeatCountList(lang()));
@@ -126,7 +136,10 @@ void RogerBeepWindow::buildControls() {
     }
 
     steps->setRowStretch(kToneStepCount + 3, 1);
+    return steps;
+}
 
+QVBoxLayout* RogerBeepWindow::buildPictureAndButtons() {
     picture_ = new ToneSequencePicture(this);
     playButton_ = new QPushButton(this);
     playButton_->setObjectName(QStringLiteral("Command1"));
@@ -146,12 +159,7 @@ void RogerBeepWindow::buildControls() {
     auto* right = new QVBoxLayout;
     right->addWidget(picture_, 1);
     right->addLayout(buttons);
-    auto* page = new QHBoxLayout;
-    page->addLayout(steps);
-    page->addLayout(right, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addLayout(page);
+    return right;
 }
 
 void RogerBeepWindow::applyCaptions() {

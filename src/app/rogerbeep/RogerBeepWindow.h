@@ -1,16 +1,18 @@
 #pragma once
 
-#include "common/DocumentEvents.h"
-#include "image/MemoryImage.h"
-#include "lang/Language.h"
+#include "core/common/DocumentEvents.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/Language.h"
 
 #include <QWidget>
 #include <array>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QVBoxLayout;
 
 namespace r5k27 {
 
@@ -19,7 +21,7 @@ struct LocalText;
 class ToneSequencePicture;
 class ToneSink;
 
-// FrmToneTips: the eight roger-beep sequences, one per tab, with their picture and playback.
+// The eight roger-beep sequences, one per tab, with their picture and playback.
 // Every change goes into the document at once; references to a sequence that no longer plays
 // are dropped through recheckRogerTones.
 class RogerBeepWindow : public QWidget {
@@ -39,6 +41,8 @@ protected:
 
 private:
     void buildControls();
+    QGridLayout* buildStepLists();
+    QVBoxLayout* buildPictureAndButtons();
     void applyCaptions();
     void showSequence();
     void refreshPicture();

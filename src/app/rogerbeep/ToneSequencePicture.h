@@ -1,12 +1,12 @@
 #pragma once
 
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 #include <QWidget>
 
 namespace r5k27 {
 
-// Picture1: a sequence as bars, widths by step length and heights by frequency, odd steps red
+// A sequence as bars, widths by step length and heights by frequency, odd steps red
 // and even steps blue. Redrawn on every change and resize.
 class ToneSequencePicture : public QWidget {
     Q_OBJECT

@@ -13,8 +13,8 @@ struct AppContext;
 // The splash picture of the language, or the same content drawn here when it is missing.
 QPixmap splashPicture(const AppContext& ctx);
 
-// frmSplash: shows its picture until a click or 2000 ms, whichever comes first, then closes and
-// opens the main window, exactly once.
+// The splash window: shows its picture until a click or 2000 ms, whichever comes first, then closes
+// and opens the main window, exactly once.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:

@@ -1,8 +1,8 @@
 #include "Startup.h"
 
 #include "StartupSettings.h"
-#include "image/InitialValues.h"
-#include "lang/ShellCaptions.h"
+#include "core/document/InitialValues.h"
+#include "core/lang/ShellCaptions.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>

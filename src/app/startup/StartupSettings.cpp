@@ -1,6 +1,6 @@
 #include "StartupSettings.h"
 
-#include "common/NumericText.h"
+#include "core/common/NumericText.h"
 #include "platform/ProfileFile.h"
 
 #include <QDir>

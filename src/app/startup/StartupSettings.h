@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/AppSettings.h"
-#include "image/MemoryImage.h"
+#include "core/common/AppSettings.h"
+#include "core/image/MemoryImage.h"
 
 #include <QString>
 

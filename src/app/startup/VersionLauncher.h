@@ -1,9 +1,9 @@
 #pragma once
 
 #include "InstallPaths.h"
-#include "common/Prompter.h"
-#include "image/VersionList.h"
-#include "lang/Language.h"
+#include "core/common/Prompter.h"
+#include "core/image/VersionList.h"
+#include "core/lang/Language.h"
 
 #include <functional>
 

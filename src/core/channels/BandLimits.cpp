@@ -1,6 +1,6 @@
 #include "BandLimits.h"
 
-#include "common/NumericText.h"
+#include "core/common/NumericText.h"
 
 namespace r5k27 {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ChannelRec.h"
-#include "lang/Language.h"
-#include "options/FieldSlots.h"
+#include "core/image/FieldSlots.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 #include <cstdint>

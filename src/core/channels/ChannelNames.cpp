@@ -1,8 +1,8 @@
 #include "ChannelNames.h"
 
 #include "ChannelRec.h"
-#include "common/NumericText.h"
-#include "image/FixedText.h"
+#include "core/common/NumericText.h"
+#include "core/image/FixedText.h"
 
 #include <cmath>
 #include <limits>

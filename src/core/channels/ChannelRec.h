@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/FixedText.h"
-#include "image/MemoryImage.h"
+#include "core/image/FixedText.h"
+#include "core/image/MemoryImage.h"
 
 #include <QByteArray>
 #include <array>

@@ -2,12 +2,12 @@
 
 #include "ChannelFields.h"
 #include "FrequencyCodec.h"
+#include "GroupCheck.h"
 #include "GroupSettings.h"
 #include "ModeCodec.h"
 #include "ToneCodec.h"
-#include "common/DocumentEvents.h"
-#include "image/MemoryImage.h"
-#include "options/GroupCheck.h"
+#include "core/common/DocumentEvents.h"
+#include "core/image/MemoryImage.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "FrequencyCodec.h"
 
-#include "common/NumericText.h"
-#include "image/FixedText.h"
+#include "core/common/NumericText.h"
+#include "core/image/FixedText.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BandLimits.h"
-#include "common/MessageTarget.h"
-#include "lang/Language.h"
+#include "core/common/MessageTarget.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 #include <optional>

@@ -3,10 +3,10 @@
 #include "BandLimits.h"
 #include "ChannelNames.h"
 #include "ChannelTable.h"
-#include "common/AppSettings.h"
-#include "image/InitialValues.h"
-#include "image/MemoryImage.h"
-#include "options/GroupCheck.h"
+#include "DefaultChannels.h"
+#include "GroupCheck.h"
+#include "core/common/AppSettings.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {

@@ -1,7 +1,7 @@
 #include "ToneCodec.h"
 
-#include "common/NumericText.h"
-#include "image/FixedText.h"
+#include "core/common/NumericText.h"
+#include "core/image/FixedText.h"
 
 #include <array>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "CommitMarker.h"
 #include "FileLock.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileSystemCalls.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QByteArray>
 #include <QList>

@@ -35,22 +35,8 @@ public:
     virtual std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes) = 0;
 };
 
-// The operating system's calls.
-class SystemFileCalls : public FileSystemCalls {
-public:
-    FileKind kindOf(const QString& path) override;
-    FileKind targetKindOf(const QString& path) override;
-    bool isOwnFile(const QString& path) override;
-    int createNew(const QString& path, const QString& modeFrom, int& fd) override;
-    int writeAll(int fd, const QByteArray& bytes) override;
-    int sync(int fd) override;
-    int close(int fd) override;
-    int rename(const QString& from, const QString& to) override;
-    int remove(const QString& path) override;
-    void syncFolder(const QString& folder) override;
-    std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes) override;
-};
-
+// The operating system's calls; they live with the rest of the system code in src/platform, so
+// core holds no system headers.
 FileSystemCalls& systemFileCalls();
 
 } // namespace r5k27

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Prompter.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 namespace r5k27 {
 

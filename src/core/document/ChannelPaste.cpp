@@ -1,11 +1,11 @@
 #include "ChannelPaste.h"
 
-#include "channels/BandLimits.h"
-#include "channels/FrequencyCodec.h"
-#include "image/MemoryImage.h"
-#include "lang/CsvCaptions.h"
-#include "signalling/DtmfReferences.h"
-#include "signalling/RogerTones.h"
+#include "core/channels/BandLimits.h"
+#include "core/channels/FrequencyCodec.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/CsvCaptions.h"
+#include "core/signalling/DtmfReferences.h"
+#include "core/signalling/RogerTones.h"
 
 namespace r5k27 {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelCsv.h"
-#include "channels/ChannelTable.h"
+#include "ChannelCsv.h"
+#include "core/channels/ChannelTable.h"
 
 #include <QList>
 #include <QString>

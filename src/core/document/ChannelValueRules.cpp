@@ -1,10 +1,10 @@
 #include "ChannelValueRules.h"
 
-#include "channels/ModeCodec.h"
-#include "channels/ToneCodec.h"
-#include "image/MemoryImage.h"
-#include "signalling/DtmfReferences.h"
-#include "signalling/RogerTones.h"
+#include "core/channels/ModeCodec.h"
+#include "core/channels/ToneCodec.h"
+#include "core/image/MemoryImage.h"
+#include "core/signalling/DtmfReferences.h"
+#include "core/signalling/RogerTones.h"
 
 namespace r5k27 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelFields.h"
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ChannelTable.h"
 
 namespace r5k27 {
 

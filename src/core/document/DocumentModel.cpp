@@ -1,14 +1,14 @@
 #include "DocumentModel.h"
 
 #include "ChannelValueRules.h"
-#include "channels/BandLimits.h"
-#include "channels/ChannelNames.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/GroupSettings.h"
-#include "options/ModeEnable.h"
-#include "signalling/DtmfReferences.h"
-#include "signalling/RogerTones.h"
-#include "signalling/ToneEditing.h"
+#include "core/channels/BandLimits.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/FrequencyCodec.h"
+#include "core/channels/GroupSettings.h"
+#include "core/options/ModeEnable.h"
+#include "core/signalling/DtmfReferences.h"
+#include "core/signalling/RogerTones.h"
+#include "core/signalling/ToneEditing.h"
 
 namespace r5k27 {
 namespace {

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "channels/ChannelCsv.h"
-#include "channels/ChannelFields.h"
-#include "channels/ChannelTable.h"
-#include "common/DocumentEvents.h"
-#include "document/ChannelPaste.h"
-#include "image/Document.h"
-#include "image/EditHistory.h"
-#include "lang/Language.h"
-#include "options/OptionText.h"
-#include "options/OptionValues.h"
-#include "signalling/DtmfSettings.h"
+#include "ChannelCsv.h"
+#include "ChannelPaste.h"
+#include "Document.h"
+#include "EditHistory.h"
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/DocumentEvents.h"
+#include "core/lang/Language.h"
+#include "core/options/DtmfSettings.h"
+#include "core/options/OptionText.h"
+#include "core/options/OptionValues.h"
 
 #include <QObject>
 #include <optional>

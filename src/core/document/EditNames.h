@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/DocumentEvents.h"
-#include "lang/Language.h"
+#include "core/common/DocumentEvents.h"
+#include "core/lang/Language.h"
 
 namespace r5k27 {
 

@@ -74,7 +74,7 @@ struct OptFeatRec {
     PerModeGroup<FixedText<4>> groupName;
     PerModeGroupPair<std::int16_t> emergencyCh;
 
-    std::int16_t opt328 = 0;
+    std::int16_t hiddenRadioSetting = 0;
     std::int16_t optWorkMode = 0;
     std::array<std::int16_t, kModeCount> workGroup{};
     std::int16_t voxFunction = 0;
@@ -88,8 +88,8 @@ struct OptFeatRec {
     std::int16_t pubBotCode = 0;
     std::int16_t pubEotCode = 0;
     std::int16_t pubCallCode = 0;
-    std::int16_t rtix = 0;
-    std::int16_t ttix = 0;
+    std::int16_t receiveTrim = 0;
+    std::int16_t transmitTrim = 0;
     std::int16_t pubHiCut = 0;
     std::int16_t pubNbAnl = 0;
     std::int16_t pubEcho = 0;
@@ -99,12 +99,12 @@ struct OptFeatRec {
     std::int16_t beepOn = 0;
     std::int16_t txDisplay = 0;
     std::int16_t micLevel = 0;
-    std::int16_t nog = 0;
+    std::int16_t noiseGate = 0;
     std::int16_t tot = 0;
     std::int16_t swrProtect = 0;
     std::int16_t battProtect = 0;
     std::int16_t scanMode = 0;
-    std::int16_t fin = 0;
+    std::int16_t finTone = 0;
     std::int16_t backlightColor = 0;
     std::int16_t menuPage = 0;
     std::int16_t battMin = 0;
@@ -167,10 +167,5 @@ struct MemoryImage {
 
     bool operator==(const MemoryImage&) const = default;
 };
-
-// The 1344-byte file form: little-endian, fields in declaration order, nothing between them.
-QByteArray serializeImage(const MemoryImage& image);
-// False (and image untouched) unless data is exactly kFileSize bytes.
-bool deserializeImage(const QByteArray& data, MemoryImage& image);
 
 } // namespace r5k27

@@ -1,6 +1,6 @@
 #include "ModelInformation.h"
 
-#include "lang/ShellCaptions.h"
+#include "core/lang/ShellCaptions.h"
 
 namespace r5k27 {
 

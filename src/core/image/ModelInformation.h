@@ -1,8 +1,8 @@
 #pragma once
 
 #include "VersionList.h"
-#include "common/AppSettings.h"
-#include "lang/CaptionTables.h"
+#include "core/common/AppSettings.h"
+#include "core/lang/CaptionTables.h"
 
 namespace r5k27 {
 

@@ -4,7 +4,7 @@
 
 namespace r5k27 {
 
-// Texts of the channel window (frmCommChInfo); the detail lists' captions live with the lists.
+// Texts of the channel window; the detail lists' captions live with the lists.
 struct ChannelWindowCaptions {
     LocalText window{"Channel Information", "信道信息"};
     LocalText selectMode{"Select CB/HF", "模式选择"};

@@ -30,11 +30,11 @@ inline constexpr OptionControlText indic{{"INDIC", "发射时LCD显示"},
                                          {"Transmit display", "发射时LCD显示"}};
 inline constexpr OptionControlText mic{{"MIC", "MIC"}, {"MIC level", "MIC 增益"}};
 inline constexpr OptionControlText asqLevel{{"ASQ Level", "ASQ等级"}, {"ASQ level", "ASQ等级"}};
-inline constexpr OptionControlText nog{{"NOG", "NOG"}, {"NOG", "NOG"}};
+inline constexpr OptionControlText noiseGate{{"NOG", "NOG"}, {"NOG", "NOG"}};
 inline constexpr OptionControlText color{{"Color", "背光灯颜色"},
                                          {"Backlight colour", "背光灯颜色"}};
 inline constexpr OptionControlText scm{{"SCM", "SCM"}, {"Scan mode", "扫描模式"}};
-inline constexpr OptionControlText fin{{"Fin", "Fin"}, {"Fin", "Fin"}};
+inline constexpr OptionControlText finTone{{"Fin", "Fin"}, {"Fin", "Fin"}};
 inline constexpr OptionControlText freqCh{{"Freq_CH", "Freq_CH"},
                                           {"Frequency or channel display", "频率/信道显示"}};
 inline constexpr OptionControlText txOffset{{"Tx Offset", "发射频偏"}, {"Tx offset", "发射频偏"}};

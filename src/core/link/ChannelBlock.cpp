@@ -1,7 +1,7 @@
 #include "ChannelBlock.h"
 
-#include "channels/ChannelFields.h"
-#include "channels/ToneCodec.h"
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ToneCodec.h"
 
 #include <algorithm>
 

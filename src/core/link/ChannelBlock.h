@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RadioSlots.h"
-#include "channels/ChannelRec.h"
+#include "core/channels/ChannelRec.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "FieldReports.h"
 
-#include "channels/ChannelRec.h"
-#include "lang/Language.h"
+#include "core/channels/ChannelRec.h"
+#include "core/lang/Language.h"
 
 namespace r5k27 {
 namespace {

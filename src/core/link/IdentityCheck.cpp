@@ -1,6 +1,6 @@
 #include "IdentityCheck.h"
 
-#include "image/FixedText.h"
+#include "core/image/FixedText.h"
 
 namespace r5k27 {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LinkFrames.h"
-#include "common/AppSettings.h"
-#include "image/VersionList.h"
+#include "core/common/AppSettings.h"
+#include "core/image/VersionList.h"
 
 namespace r5k27 {
 

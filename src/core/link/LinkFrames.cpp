@@ -1,6 +1,6 @@
 #include "LinkFrames.h"
 
-#include "image/FixedText.h"
+#include "core/image/FixedText.h"
 
 namespace r5k27::LinkFrames {
 namespace {

@@ -37,7 +37,8 @@ public:
     virtual void progress(int /*percent*/) {}
     // A group write completed another radio and goes on polling for the next one.
     virtual void radioCompleted(int /*radiosDone*/) {}
-    // The operation is over; its progress window (single or group) closes before any message.
+    // The operation is over, also when stopped: its progress display (single or group) closes
+    // before any message. Whether a window is still there to close is the observer's business.
     virtual void closeProgress() {}
     // The engine waits, timer off, until RadioLink::decide() is called, from here or later.
     // An engine without an observer takes no for an answer.

@@ -1,7 +1,7 @@
 #include "LinkMessages.h"
 
-#include "LinkTexts.h"
-#include "image/VersionList.h"
+#include "core/image/VersionList.h"
+#include "core/lang/LinkTexts.h"
 
 namespace r5k27 {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "LinkEvents.h"
-#include "common/AppSettings.h"
-#include "common/Prompter.h"
-#include "lang/Language.h"
+#include "core/common/AppSettings.h"
+#include "core/common/Prompter.h"
+#include "core/lang/Language.h"
 
 #include <QStringList>
 

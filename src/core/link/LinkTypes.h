@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/image/RadioLayout.h"
+
 #include <QtGlobal>
 
 namespace r5k27 {
@@ -24,8 +26,6 @@ enum class LinkStage {
     EndAfterRejection = 70,
 };
 
-constexpr int kRadioBufSize = 16384;
-constexpr int kBlockLen = 16;
 // Last address of each range; a block starting at or after it is not transferred.
 constexpr int kReadEndAddr = 0x3FFF;
 constexpr int kWriteEndAddr = 0x3F3F;

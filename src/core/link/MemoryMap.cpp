@@ -1,9 +1,9 @@
 #include "MemoryMap.h"
 
 #include "ChannelBlock.h"
-#include "RadioLayout.h"
-#include "options/GroupFields.h"
-#include "options/OptionValues.h"
+#include "core/image/RadioLayout.h"
+#include "core/options/GroupFields.h"
+#include "core/options/OptionValues.h"
 
 namespace r5k27 {
 namespace L = RadioLayout;
@@ -61,19 +61,19 @@ template <class Visit> void forEachGroupValue(Visit visit) {
 // Every value of the option and group tables. Bytes shared by several switches are cleared
 // first, so that their unused bits reach the radio as 0.
 void encodeFields(SlotWriter& w, const MemoryImage& image) {
-    auto& record = const_cast<MemoryImage&>(image); // the accessors only find the members
     for (const OptionInfo& o : allOptions())
         clearPackedByte(w.buf(), o.radio);
     forEachGroupValue(
         [&](const GroupField& f, int m, int g) { clearPackedByte(w.buf(), radioSlotOf(f, m, g)); });
     for (const OptionInfo& o : allOptions())
-        w.put(o.radio, o.access(record).get(), {o.name});
+        w.put(o.radio, o.access(image).get(), {o.name});
     forEachGroupValue([&](const GroupField& f, int m, int g) {
-        w.put(radioSlotOf(f, m, g), f.at(record, m, g), {f.name, m, g});
+        w.put(radioSlotOf(f, m, g), f.at(image, m, g), {f.name, m, g});
     });
     // The rest of the program reads any work mode but 0 as HF; the radio must not get another.
     if (w.check(image.workMode, 0, 1, {"WorkMode"}))
-        w.raw(L::kOpt328AndWorkMode, uchar(w.buf()[L::kOpt328AndWorkMode] | image.workMode));
+        w.raw(L::kHiddenSettingAndWorkMode,
+              uchar(w.buf()[L::kHiddenSettingAndWorkMode] | image.workMode));
     w.raw(L::kZero, 0);
     for (int i = 0; i < L::kExtTablePoints; ++i)
         w.put(byteAt(L::kExtTable + i), image.extTable[std::size_t(i)], {"ExtTable"});
@@ -158,7 +158,7 @@ void decodeFields(const QByteArray& buf, MemoryImage& image, QList<ReadReplaceme
         noteReplacement(replaced, {f.name, m, g}, read, f.at(image, m, g));
     });
     // Only 0 (CB) and 1 (HF) index the per-mode arrays; any other bank number means HF.
-    image.workMode = (at(buf, L::kOpt328AndWorkMode) % 16) == 0 ? 0 : 1;
+    image.workMode = (at(buf, L::kHiddenSettingAndWorkMode) % 16) == 0 ? 0 : 1;
     for (int i = 0; i < L::kExtTablePoints; ++i)
         image.extTable[std::size_t(i)] = at(buf, L::kExtTable + i);
 }

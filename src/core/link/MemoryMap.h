@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FieldReports.h"
-#include "channels/ChannelRec.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelRec.h"
+#include "core/image/MemoryImage.h"
 
 #include <QByteArray>
 #include <QString>

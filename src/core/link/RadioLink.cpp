@@ -36,7 +36,6 @@ void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> gro
     group_ = {};
     if (groupSize)
         group_.begin(*groupSize);
-    groupProgressShown_ = true;
     startHandshake();
 }
 
@@ -304,8 +303,6 @@ bool RadioLink::mayStopNow() const {
 void RadioLink::stop() {
     if (op_ == LinkOp::Idle)
         return;
-    // The window that asked is already gone.
-    groupProgressShown_ = false;
     pending_.reset();
     finishLink(false);
 }
@@ -333,12 +330,8 @@ void RadioLink::finishLink(bool success) {
     }
     const bool wasGroup = group_.active();
     group_.end();
-    if (wasGroup) {
-        if (std::exchange(groupProgressShown_, false))
-            observer_->closeProgress();
-    } else if (movesMemory(op_)) {
+    if (wasGroup || movesMemory(op_))
         observer_->closeProgress();
-    }
 
     waitTimer_.stop();
     awaitingReply_ = pollPaused_ = false;

@@ -4,8 +4,8 @@
 #include "LinkInterfaces.h"
 #include "LinkTransfer.h"
 #include "LinkTypes.h"
-#include "common/AppSettings.h"
-#include "image/VersionList.h"
+#include "core/common/AppSettings.h"
+#include "core/image/VersionList.h"
 
 #include <QByteArray>
 #include <optional>
@@ -111,7 +111,6 @@ private:
     // What the observer is told at the end, gathered as the operation runs.
     LinkOutcome outcome_;
     GroupWriteTally group_;
-    bool groupProgressShown_ = false;
     bool verifyEach_ = false;
     // The radio just written is being read back; sent_ is what it was sent.
     bool readingBack_ = false;

@@ -1,6 +1,6 @@
 #include "RadioSlots.h"
 
-#include "common/NumericText.h"
+#include "core/common/NumericText.h"
 
 namespace r5k27 {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FieldReports.h"
-#include "options/FieldSlots.h"
+#include "core/image/FieldSlots.h"
 
 #include <QByteArray>
 #include <optional>

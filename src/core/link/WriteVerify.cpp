@@ -2,7 +2,7 @@
 
 #include "LinkTypes.h"
 #include "MemoryMap.h"
-#include "image/DocumentDiff.h"
+#include "core/document/DocumentDiff.h"
 
 namespace r5k27 {
 

@@ -1,17 +1,22 @@
 #include "GroupFields.h"
 
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {
 
-template <auto Member> std::int16_t& one(MemoryImage& image, int mode, int group) {
+template <auto Member, class Image> auto& oneMember(Image& image, int mode, int group) {
     return (image.optFeat.*Member)(mode, group);
 }
+template <auto Member>
+constexpr GroupAccess one{oneMember<Member, MemoryImage>, oneMember<Member, const MemoryImage>};
 
-template <auto Member, int K> std::int16_t& pair(MemoryImage& image, int mode, int group) {
+template <auto Member, int K, class Image> auto& pairMember(Image& image, int mode, int group) {
     return (image.optFeat.*Member)(mode, group, K);
 }
+template <auto Member, int K>
+constexpr GroupAccess pair{pairMember<Member, K, MemoryImage>,
+                           pairMember<Member, K, const MemoryImage>};
 
 // Columns: name, record member, data-file place, radio place and coding of CB group A, radio
 // steps per mode, per group and per group bit, range, new-document value.

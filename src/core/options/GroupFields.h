@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldSlots.h"
+#include "core/image/FieldSlots.h"
 
 #include <span>
 
@@ -10,7 +10,7 @@ namespace r5k27 {
 // references of a group.
 struct GroupField {
     const char* name;
-    std::int16_t& (*at)(MemoryImage& image, int mode, int group);
+    GroupAccess at;
     FileSlot file;   // of (mode 0, group 1); the 20 values follow with the mode varying fastest
     RadioSlot radio; // of (mode 0, group 1)
     int modeStride;  // radio bytes from one mode to the next

@@ -1,9 +1,9 @@
 #include "ModeEnable.h"
 
-#include "channels/ChannelTable.h"
-#include "channels/ListHelpers.h"
-#include "channels/ModeCodec.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/ListHelpers.h"
+#include "core/channels/ModeCodec.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {

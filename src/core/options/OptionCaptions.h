@@ -1,8 +1,8 @@
 #pragma once
 
 #include "OptionValues.h"
-#include "lang/Language.h"
-#include "lang/OptionWindowCaptions.h"
+#include "core/lang/Language.h"
+#include "core/lang/OptionWindowCaptions.h"
 
 #include <span>
 

@@ -1,10 +1,10 @@
 #include "OptionLists.h"
 
-#include "channels/ModeCodec.h"
-#include "image/MemoryImage.h"
-#include "lang/Language.h"
-#include "signalling/DtmfReferences.h"
-#include "signalling/RogerTones.h"
+#include "core/channels/ModeCodec.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/Language.h"
+#include "core/signalling/DtmfReferences.h"
+#include "core/signalling/RogerTones.h"
 
 namespace r5k27 {
 namespace {
@@ -41,6 +41,26 @@ QStringList totList(Language lang) {
     return list;
 }
 
+// Off, then the numbers of the DTMF codes that are set.
+QStringList dtmfReferenceList(const MemoryImage& image, Language lang) {
+    QStringList refs{kOff.in(lang)};
+    for (int n = 1; n <= kDtmfCodeCount; ++n) {
+        if (!dtmfCodeText(image, n).isEmpty())
+            refs << QString::number(n);
+    }
+    return refs;
+}
+
+// Off, then the numbers of the roger-beep tones that sound.
+QStringList rogerReferenceList(const MemoryImage& image, Language lang) {
+    QStringList refs{kOff.in(lang)};
+    for (int t = 1; t <= kToneSeqCount; ++t) {
+        if (validRogerTone(image, t) != 0)
+            refs << QString::number(t);
+    }
+    return refs;
+}
+
 } // namespace
 
 QStringList optionList(OptionList list, const MemoryImage& image, Language lang) {
@@ -58,7 +78,7 @@ QStringList optionList(OptionList list, const MemoryImage& image, Language lang)
                      lang);
     case OptionList::ScanMode:
         return texts({{"Squelch Scan", "静噪扫描"}, {"Time Scan", "时间扫描"}}, lang);
-    case OptionList::Fin:
+    case OptionList::FinTone:
         return QStringList{kOffWord.in(lang)} + latin({"R", "T", "RT"});
     case OptionList::Color:
         return texts({{"White", "白"},
@@ -69,7 +89,7 @@ QStringList optionList(OptionList list, const MemoryImage& image, Language lang)
                       {"Purple", "紫"},
                       {"Cyan", "青"}},
                      lang);
-    case OptionList::Nog:
+    case OptionList::NoiseGateLevels:
         return QStringList{kOffWord.in(lang)} + numbers(1, 32);
     case OptionList::Tot:
         return totList(lang);
@@ -85,22 +105,10 @@ QStringList optionList(OptionList list, const MemoryImage& image, Language lang)
         return latin({"CH", "MEM"});
     case OptionList::PubMode:
         return fillModeList(image.optFeat.modeEnable, false);
-    case OptionList::DtmfRef: {
-        QStringList refs{kOff.in(lang)};
-        for (int n = 1; n <= kDtmfCodeCount; ++n) {
-            if (!dtmfCodeText(image, n).isEmpty())
-                refs << QString::number(n);
-        }
-        return refs;
-    }
-    case OptionList::RogerRef: {
-        QStringList refs{kOff.in(lang)};
-        for (int t = 1; t <= kToneSeqCount; ++t) {
-            if (validRogerTone(image, t) != 0)
-                refs << QString::number(t);
-        }
-        return refs;
-    }
+    case OptionList::DtmfRef:
+        return dtmfReferenceList(image, lang);
+    case OptionList::RogerRef:
+        return rogerReferenceList(image, lang);
     }
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QStringList>
 
@@ -15,9 +15,9 @@ enum class OptionList {
     NbAnlOffOn, // as OffOn
     Indic,
     ScanMode,
-    Fin,
+    FinTone,
     Color,
-    Nog,
+    NoiseGateLevels,
     Tot,       // position p stands for Tot = 3p
     Mic,       // "1".."36"
     OneToNine, // "1".."9"

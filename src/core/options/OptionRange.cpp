@@ -1,7 +1,7 @@
 #include "OptionRange.h"
 
-#include "image/MemoryImage.h"
-#include "lang/Language.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/Language.h"
 
 namespace r5k27 {
 namespace {

@@ -1,9 +1,9 @@
 #include "OptionText.h"
 
-#include "channels/ListHelpers.h"
-#include "channels/ModeCodec.h"
-#include "common/NumericText.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ListHelpers.h"
+#include "core/channels/ModeCodec.h"
+#include "core/common/NumericText.h"
+#include "core/image/MemoryImage.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "OptionValues.h"
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <QString>
 

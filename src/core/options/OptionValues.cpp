@@ -1,9 +1,10 @@
 #include "OptionValues.h"
 
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 namespace r5k27 {
 namespace {
@@ -13,23 +14,31 @@ using L = OptionList;
 constexpr int kIntMin = std::numeric_limits<std::int16_t>::min();
 constexpr int kIntMax = std::numeric_limits<std::int16_t>::max();
 
+template <class Image>
+using RefOf = std::conditional_t<std::is_const_v<Image>, ValueView, ValueRef>;
+
 // A member of OptFeat, or element Index of an array member.
-template <auto Member, int Index = -1> ValueRef opt(MemoryImage& image) {
+template <auto Member, int Index, class Image> RefOf<Image> optMember(Image& image) {
     auto& member = image.optFeat.*Member;
     if constexpr (Index >= 0)
         return {&member[Index]};
     else
         return {&member};
 }
+template <auto Member, int Index = -1>
+constexpr FieldAccess opt{optMember<Member, Index, MemoryImage>,
+                          optMember<Member, Index, const MemoryImage>};
 
 // A member of the record itself; ExtFreq is its only 32-bit value.
-template <auto Member> ValueRef img(MemoryImage& image) {
+template <auto Member, class Image> RefOf<Image> imgMember(Image& image) {
     auto& member = image.*Member;
     if constexpr (sizeof(member) == 4)
         return {nullptr, &member};
     else
         return {&member};
 }
+template <auto Member>
+constexpr FieldAccess img{imgMember<Member, MemoryImage>, imgMember<Member, const MemoryImage>};
 
 // One row per value, in OptionId order, which is also the order of the data file. Columns: id,
 // name, range, new-document value, text form, list, default state of a switch; record member,
@@ -37,8 +46,8 @@ template <auto Member> ValueRef img(MemoryImage& image) {
 // user guide's one-line description in English and Chinese.
 // clang-format off
 constexpr OptionInfo kOptions[] = {
-    {OptionId::Opt328, "Opt328", kIntMin, kIntMax, 2, F::Stored, L::None, false,
-     opt<&OptFeatRec::opt328>, {328, 2}, {RadioCoding::Bits, 0x3C7C, 4, 4, 1}, true,
+    {OptionId::HiddenRadioSetting, "Opt328", kIntMin, kIntMax, 2, F::Stored, L::None, false,
+     opt<&OptFeatRec::hiddenRadioSetting>, {328, 2}, {RadioCoding::Bits, 0x3C7C, 4, 4, 1}, true,
      {"A radio setting without a control of its own; kept as read and written back unchanged.",
       "没有单独控件的对讲机设置；按读出的值保存并原样写回。"}},
     {OptionId::OptWorkMode, "OptWorkMode", 0, 1, 1, F::ListPosition, L::WorkMode, false,
@@ -77,12 +86,12 @@ constexpr OptionInfo kOptions[] = {
      opt<&OptFeatRec::pubCallCode>, {506, 2}, byteAt(0x3F0B), true,
      {"DTMF code sent as the call on the public channel.",
       "公共信道作为呼叫发送的 DTMF 码。"}},
-    {OptionId::Rtix, "Rtix", -1000, 1000, 0, F::Tenths, L::None, false,
-     opt<&OptFeatRec::rtix>, {508, 2}, notInRadio(), false,
+    {OptionId::ReceiveTrim, "Rtix", -1000, 1000, 0, F::Tenths, L::None, false,
+     opt<&OptFeatRec::receiveTrim>, {508, 2}, notInRadio(), false,
      {"Receive trim in kHz; kept in the data file only, not sent to the radio.",
       "接收微调（千赫）；只保存在数据文件中，不写入对讲机。"}},
-    {OptionId::Ttix, "Ttix", -1000, 1000, 0, F::Tenths, L::None, false,
-     opt<&OptFeatRec::ttix>, {510, 2}, notInRadio(), false,
+    {OptionId::TransmitTrim, "Ttix", -1000, 1000, 0, F::Tenths, L::None, false,
+     opt<&OptFeatRec::transmitTrim>, {510, 2}, notInRadio(), false,
      {"Transmit trim in kHz; kept in the data file only, not sent to the radio.",
       "发射微调（千赫）；只保存在数据文件中，不写入对讲机。"}},
     {OptionId::PubHiCut, "PubHiCut", 0, 1, 0, F::ListPosition, L::OffOn, false,
@@ -121,8 +130,8 @@ constexpr OptionInfo kOptions[] = {
      opt<&OptFeatRec::micLevel>, {528, 2}, byteAt(0x3F0E), true,
      {"Microphone gain.",
       "麦克风增益。"}},
-    {OptionId::Nog, "Nog", 0, 32, 0, F::ListPosition, L::Nog, false,
-     opt<&OptFeatRec::nog>, {530, 2}, byteAt(0x3F0F), true,
+    {OptionId::NoiseGate, "Nog", 0, 32, 0, F::ListPosition, L::NoiseGateLevels, false,
+     opt<&OptFeatRec::noiseGate>, {530, 2}, byteAt(0x3F0F), true,
      {"Noise gate level; Off switches it off.",
       "噪声门等级；选“关”则关闭。"}},
     {OptionId::Tot, "Tot", 0, 60, 0, F::TotSteps, L::Tot, false,
@@ -141,8 +150,8 @@ constexpr OptionInfo kOptions[] = {
      opt<&OptFeatRec::scanMode>, {538, 2}, byteAt(0x3F13), true,
      {"How scanning resumes: when the signal drops (squelch) or after a time.",
       "扫描恢复方式：信号消失后（静噪）或经过一段时间后。"}},
-    {OptionId::Fin, "Fin", 0, 3, 0, F::ListPosition, L::Fin, false,
-     opt<&OptFeatRec::fin>, {540, 2}, byteAt(0x3F14), true,
+    {OptionId::FinTone, "Fin", 0, 3, 0, F::ListPosition, L::FinTone, false,
+     opt<&OptFeatRec::finTone>, {540, 2}, byteAt(0x3F14), true,
      {"The Fin tone: off, on receive (R), on transmit (T) or both (RT).",
       "Fin 音：关、接收（R）、发射（T）或两者（RT）。"}},
     {OptionId::BacklightColor, "BacklightColor", 0, 6, 0, F::ListPosition, L::Color, false,
@@ -267,8 +276,7 @@ const OptionInfo& optionInfo(OptionId id) {
 }
 
 int optionValue(const MemoryImage& image, OptionId id) {
-    // The accessor only finds the member; nothing is written through it here.
-    return optionInfo(id).access(const_cast<MemoryImage&>(image)).get();
+    return optionInfo(id).access(image).get();
 }
 
 void setOptionValue(MemoryImage& image, OptionId id, int value) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FieldSlots.h"
 #include "OptionLists.h"
-#include "lang/Language.h"
+#include "core/image/FieldSlots.h"
+#include "core/lang/Language.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +14,7 @@ struct MemoryImage;
 
 // Every single option value of the document (the RSSI table has its own functions).
 enum class OptionId {
-    Opt328,
+    HiddenRadioSetting, // "Opt328" in the data file
     OptWorkMode,
     WorkGroupCB,
     WorkGroupHF,
@@ -24,8 +24,8 @@ enum class OptionId {
     PubBotCode,
     PubEotCode,
     PubCallCode,
-    Rtix,
-    Ttix,
+    ReceiveTrim,  // "Rtix"
+    TransmitTrim, // "Ttix"
     PubHiCut,
     PubNbAnl,
     PubEcho,
@@ -35,12 +35,12 @@ enum class OptionId {
     BeepOn,
     TxDisplay,
     MicLevel,
-    Nog,
+    NoiseGate, // "Nog"
     Tot,
     SwrProtect,
     BattProtect,
     ScanMode,
-    Fin,
+    FinTone,
     BacklightColor,
     MenuPage,
     BattMin,

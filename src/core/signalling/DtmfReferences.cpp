@@ -1,8 +1,8 @@
 #include "DtmfReferences.h"
 
-#include "channels/ChannelTable.h"
-#include "common/DocumentEvents.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/DocumentEvents.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {

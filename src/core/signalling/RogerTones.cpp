@@ -1,8 +1,8 @@
 #include "RogerTones.h"
 
-#include "channels/ChannelTable.h"
-#include "common/DocumentEvents.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/DocumentEvents.h"
+#include "core/image/MemoryImage.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "ToneEditing.h"
 
 #include "RogerTones.h"
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 #include <algorithm>
 #include <cmath>

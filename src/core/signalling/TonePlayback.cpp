@@ -1,6 +1,6 @@
 #include "TonePlayback.h"
 
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 namespace r5k27 {
 namespace {

@@ -1,11 +1,12 @@
 #include "channellist/ChannelListFeature.h"
 
-#include "../mainwindow/MainWindowHarness.h"
-#include "channels/ChannelCsv.h"
-#include "channels/ChannelTable.h"
-#include "common/CsvText.h"
-#include "image/ChannelFile.h"
-#include "image/InitialValues.h"
+#include "app/mainwindow/MainWindowHarness.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/CsvText.h"
+#include "core/document/ChannelCsv.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFileLayout.h"
+#include "core/document/InitialValues.h"
 #include "support/ChildProcess.h"
 
 #include <QAction>

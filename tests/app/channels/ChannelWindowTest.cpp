@@ -3,11 +3,11 @@
 #include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
-#include "channels/ChannelDetails.h"
 #include "channels/ChannelGrid.h"
-#include "channels/ChannelTable.h"
-#include "image/InitialValues.h"
-#include "signalling/DtmfReferences.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/ChannelDetails.h"
+#include "core/document/InitialValues.h"
+#include "core/signalling/DtmfReferences.h"
 
 #include <QApplication>
 #include <QClipboard>

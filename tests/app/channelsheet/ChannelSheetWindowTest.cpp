@@ -4,10 +4,10 @@
 #include "app/mainwindow/MainWindowHarness.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelWindow.h"
-#include "channels/ModeCodec.h"
 #include "channelsheet/ChannelSheetModel.h"
 #include "channelsheet/ChannelSheetView.h"
-#include "image/InitialValues.h"
+#include "core/channels/ModeCodec.h"
+#include "core/document/InitialValues.h"
 
 #include <QApplication>
 #include <QClipboard>

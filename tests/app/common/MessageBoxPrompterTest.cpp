@@ -1,6 +1,6 @@
 #include "common/MessageBoxPrompter.h"
 
-#include "common/AppSettings.h"
+#include "core/common/AppSettings.h"
 
 #include <QApplication>
 #include <QMessageBox>

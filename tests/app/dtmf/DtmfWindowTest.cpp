@@ -2,10 +2,10 @@
 
 #include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
-#include "channels/ChannelTable.h"
-#include "image/InitialValues.h"
-#include "options/OptionLists.h"
-#include "signalling/DtmfReferences.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/InitialValues.h"
+#include "core/options/OptionLists.h"
+#include "core/signalling/DtmfReferences.h"
 #include "support/EventRecorder.h"
 
 #include <QApplication>

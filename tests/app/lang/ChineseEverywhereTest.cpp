@@ -4,13 +4,13 @@
 #include "about/AboutWindow.h"
 #include "app/link/RadioHarness.h"
 #include "channellist/ChannelListFeature.h"
-#include "channels/ToneCodec.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
+#include "core/channels/ToneCodec.h"
+#include "core/options/OptionLists.h"
 #include "lang/LanguageWindow.h"
 #include "link/CompareWindow.h"
 #include "link/SeveralRadiosWindow.h"
-#include "options/OptionLists.h"
 #include "platform/ToneSink.h"
 #include "print/PrintFeature.h"
 #include "support/ShownTexts.h"
@@ -154,7 +154,7 @@ TEST_F(ChineseEverywhereTest, EditorWindowsWithEveryTabPage) {
         test::kSameInBothLanguages + longToneList(Language::English) +
         shortToneList(Language::English) +
         optionList(OptionList::Tot, ctx.doc.curImage, Language::English) +
-        optionList(OptionList::Fin, ctx.doc.curImage, Language::English) +
+        optionList(OptionList::FinTone, ctx.doc.curImage, Language::English) +
         QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
     for (const ChildKind kind :
          {ChildKind::Channel, ChildKind::Options, ChildKind::Dtmf, ChildKind::RogerBeep}) {

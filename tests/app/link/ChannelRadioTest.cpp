@@ -1,8 +1,8 @@
 #include "EditorWindows.h"
 #include "RadioHarness.h"
 #include "channels/ChannelGrid.h"
-#include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"
+#include "core/channels/ChannelTable.h"
 #include "mainwindow/DataFileStore.h"
 #include "support/VirtualRadio.h"
 

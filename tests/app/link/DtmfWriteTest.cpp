@@ -1,7 +1,7 @@
 #include "EditorWindows.h"
 #include "RadioHarness.h"
+#include "core/signalling/DtmfReferences.h"
 #include "dtmf/DtmfWindow.h"
-#include "signalling/DtmfReferences.h"
 #include "support/VirtualRadio.h"
 
 #include <QFile>

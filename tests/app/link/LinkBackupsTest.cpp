@@ -1,7 +1,7 @@
 #include "link/LinkBackups.h"
 
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/InitialValues.h"
 #include "support/TempDir.h"
 
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "EditorWindows.h"
 #include "RadioHarness.h"
 #include "app/options/OptionsWindowDriver.h"
-#include "options/OptionText.h"
-#include "signalling/DtmfReferences.h"
+#include "core/options/OptionText.h"
+#include "core/signalling/DtmfReferences.h"
 #include "support/VirtualRadio.h"
 
 #include <QFile>
@@ -15,7 +15,7 @@ namespace {
 // Every value the options window shows.
 constexpr OptionId kShown[] = {
     OptionId::Tot,        OptionId::TxDisplay,      OptionId::MicLevel,    OptionId::ExtSelect,
-    OptionId::Nog,        OptionId::BacklightColor, OptionId::ScanMode,    OptionId::Fin,
+    OptionId::NoiseGate,  OptionId::BacklightColor, OptionId::ScanMode,    OptionId::FinTone,
     OptionId::ExtSwitch,  OptionId::ExtFreq,        OptionId::BeepOn,      OptionId::SwrProtect,
     OptionId::SwrMax,     OptionId::BattProtect,    OptionId::BattMin,     OptionId::BattMax,
     OptionId::PubBotCode, OptionId::PubEotCode,     OptionId::PubCallCode, OptionId::PubHiCut,
@@ -35,7 +35,7 @@ TEST_F(OptionsWriteTest, EveryControlChangeReachesTheRadio) {
     registerOptionsWindow(ctx, *window);
     QMdiSubWindow* sub = window->children().show(ChildKind::Options);
     ASSERT_NE(sub, nullptr);
-    options = sub->findChild<FrmOptFeatures*>();
+    options = sub->findChild<OptionsWindow*>();
     ASSERT_NE(options, nullptr);
     const MemoryImage before = image;
 

@@ -1,5 +1,6 @@
 #include "RadioHarness.h"
-#include "image/DataFile.h"
+#include "core/document/DataFile.h"
+#include "core/document/DataFileLayout.h"
 #include "link/GroupProgressWindow.h"
 #include "mainwindow/ChildWindows.h"
 #include "support/ShownTexts.h"

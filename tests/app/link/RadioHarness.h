@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/mainwindow/MainWindowHarness.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "link/LinkProgressWindow.h"
-#include "link/MemoryMap.h"
 #include "link/RadioLinkFeature.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "mainwindow/DataFileStore.h"
 
 #include "Fakes.h"
-#include "image/InitialValues.h"
+#include "core/document/InitialValues.h"
 #include "mainwindow/DocumentCommands.h"
 #include "startup/AppContext.h"
 #include "support/ScriptedPrompter.h"

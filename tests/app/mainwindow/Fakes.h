@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/Document.h"
-#include "image/DocumentCompare.h"
+#include "core/document/Document.h"
+#include "core/document/DocumentCompare.h"
 #include "mainwindow/DocumentStore.h"
 
 #include <QList>

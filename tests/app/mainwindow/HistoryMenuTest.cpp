@@ -1,7 +1,7 @@
 #include "MainWindowHarness.h"
-#include "channels/ChannelTable.h"
 #include "common/FolderMemory.h"
-#include "image/InitialValues.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/InitialValues.h"
 
 #include <QAction>
 #include <QDate>

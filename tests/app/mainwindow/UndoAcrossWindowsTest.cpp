@@ -4,15 +4,15 @@
 #include "MainWindowHarness.h"
 #include "app/options/OptionsWindowDriver.h"
 #include "channels/ChannelGrid.h"
-#include "channels/ChannelNames.h"
-#include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"
+#include "core/channels/BandIdentity.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/InitialValues.h"
+#include "core/signalling/DtmfReferences.h"
 #include "dtmf/DtmfWindow.h"
-#include "image/BandIdentity.h"
-#include "image/InitialValues.h"
 #include "platform/ToneSink.h"
 #include "rogerbeep/RogerBeepWindow.h"
-#include "signalling/DtmfReferences.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,7 +57,7 @@ protected:
             ASSERT_TRUE(window->showChild(kind));
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         channels = test::openChild<ChannelWindow>(*window, ChildKind::Channel);
-        options.options = test::openChild<FrmOptFeatures>(*window, ChildKind::Options);
+        options.options = test::openChild<OptionsWindow>(*window, ChildKind::Options);
         dtmf = test::openChild<DtmfWindow>(*window, ChildKind::Dtmf);
         roger = test::openChild<RogerBeepWindow>(*window, ChildKind::RogerBeep);
         ASSERT_TRUE(channels && options.options && dtmf && roger);

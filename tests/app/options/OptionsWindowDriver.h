@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/DocumentEvents.h"
-#include "image/EditHistory.h"
-#include "options/FrmOptFeatures.h"
+#include "core/common/DocumentEvents.h"
+#include "core/document/EditHistory.h"
 #include "options/OptionTextField.h"
+#include "options/OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +14,7 @@ namespace r5k27::test {
 
 // Works the options window the way a user does: choices, clicks and keys, never its members.
 struct OptionsWindowDriver {
-    FrmOptFeatures* options = nullptr;
+    OptionsWindow* options = nullptr;
 
     template <class W> W* control(const char* name) const {
         auto* w = options->findChild<W*>(QString::fromLatin1(name));

@@ -1,9 +1,9 @@
 #include "print/ChannelCard.h"
 
-#include "../mainwindow/MainWindowHarness.h"
-#include "channels/ChannelTable.h"
-#include "channels/FrequencyCodec.h"
-#include "image/InitialValues.h"
+#include "app/mainwindow/MainWindowHarness.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/FrequencyCodec.h"
+#include "core/document/InitialValues.h"
 #include "print/PrintFeature.h"
 
 #include <QAction>

@@ -2,10 +2,10 @@
 
 #include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
-#include "channels/ChannelTable.h"
-#include "image/InitialValues.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/InitialValues.h"
+#include "core/signalling/RogerTones.h"
 #include "platform/ToneSink.h"
-#include "signalling/RogerTones.h"
 #include "support/EventRecorder.h"
 
 #include <QComboBox>

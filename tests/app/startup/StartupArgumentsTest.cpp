@@ -1,9 +1,9 @@
 #include "startup/StartupArguments.h"
 
 #include "app/mainwindow/MainWindowHarness.h"
-#include "image/DataFile.h"
-#include "image/DocumentCompare.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/DocumentCompare.h"
+#include "core/document/InitialValues.h"
 #include "mainwindow/DataFileStore.h"
 
 #include <QDir>

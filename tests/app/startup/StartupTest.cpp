@@ -1,9 +1,9 @@
 #include "startup/Startup.h"
 
 #include "app/mainwindow/MainWindowHarness.h"
-#include "image/DataFile.h"
-#include "image/DocumentCompare.h"
-#include "image/InitialValues.h"
+#include "core/document/DataFile.h"
+#include "core/document/DocumentCompare.h"
+#include "core/document/InitialValues.h"
 #include "platform/ProfileFile.h"
 #include "startup/StartupSettings.h"
 #include "support/ScriptedPrompter.h"

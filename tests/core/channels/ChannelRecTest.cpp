@@ -1,4 +1,4 @@
-#include "channels/ChannelRec.h"
+#include "core/channels/ChannelRec.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

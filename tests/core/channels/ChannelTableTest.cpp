@@ -1,8 +1,8 @@
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelTable.h"
 
-#include "common/DocumentEvents.h"
-#include "document/DocumentModel.h"
-#include "image/MemoryImage.h"
+#include "core/common/DocumentEvents.h"
+#include "core/document/DocumentModel.h"
+#include "core/image/MemoryImage.h"
 #include "support/EventRecorder.h"
 #include "support/ScriptedPrompter.h"
 

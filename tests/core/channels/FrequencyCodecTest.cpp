@@ -1,6 +1,6 @@
-#include "channels/FrequencyCodec.h"
+#include "core/channels/FrequencyCodec.h"
 
-#include "common/AppSettings.h"
+#include "core/common/AppSettings.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

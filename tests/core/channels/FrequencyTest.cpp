@@ -1,9 +1,9 @@
-#include "channels/Frequency.h"
+#include "core/channels/Frequency.h"
 
-#include "channels/BandLimits.h"
-#include "channels/ChannelCsv.h"
-#include "channels/ChannelTable.h"
-#include "image/MemoryImage.h"
+#include "core/channels/BandLimits.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/ChannelCsv.h"
+#include "core/image/MemoryImage.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

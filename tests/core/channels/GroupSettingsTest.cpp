@@ -1,9 +1,9 @@
-#include "channels/GroupSettings.h"
+#include "core/channels/GroupSettings.h"
 
-#include "channels/ChannelDetails.h"
-#include "channels/ChannelTable.h"
-#include "common/DocumentEvents.h"
-#include "image/MemoryImage.h"
+#include "core/channels/ChannelTable.h"
+#include "core/common/DocumentEvents.h"
+#include "core/document/ChannelDetails.h"
+#include "core/image/MemoryImage.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

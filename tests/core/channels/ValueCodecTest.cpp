@@ -1,7 +1,7 @@
-#include "channels/ChannelNames.h"
-#include "channels/ListHelpers.h"
-#include "channels/ModeCodec.h"
-#include "channels/ToneCodec.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/ListHelpers.h"
+#include "core/channels/ModeCodec.h"
+#include "core/channels/ToneCodec.h"
 
 #include <gtest/gtest.h>
 

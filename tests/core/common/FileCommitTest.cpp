@@ -1,11 +1,12 @@
 // Saving against careless and hostile neighbours: relative paths, planted links and FIFOs at the
 // temporary names, crafted markers, outputs that are no files, a second saver, and the order of
 // the system calls that makes a commit survive a crash.
-#include "common/FileCommit.h"
+#include "core/common/FileCommit.h"
 
-#include "common/CommitMarker.h"
-#include "common/FileLock.h"
-#include "lang/Language.h"
+#include "core/common/CommitMarker.h"
+#include "core/common/FileLock.h"
+#include "core/lang/Language.h"
+#include "platform/SystemFileCalls.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 

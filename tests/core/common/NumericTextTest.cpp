@@ -1,4 +1,4 @@
-#include "common/NumericText.h"
+#include "core/common/NumericText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
-#include "channels/ChannelNames.h"
-#include "channels/ModeCodec.h"
-#include "document/DocumentModel.h"
-#include "image/ChannelFile.h"
-#include "image/DataFile.h"
-#include "image/InitialValues.h"
-#include "signalling/DtmfReferences.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/ModeCodec.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFile.h"
+#include "core/document/DataFileLayout.h"
+#include "core/document/DocumentModel.h"
+#include "core/document/InitialValues.h"
+#include "core/signalling/DtmfReferences.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "image/FixedText.h"
+#include "core/image/FixedText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
+
+#include "core/document/DataFileLayout.h"
 
 #include <QRandomGenerator>
 #include <functional>
@@ -64,7 +66,8 @@ TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset) {
          [](MemoryImage& m, int v) { m.optFeat.emergencyCh(0, 1, 1) = std::int16_t(v); }},
         {"EmergencyCh(1,10,1)", 326, 2,
          [](MemoryImage& m, int v) { m.optFeat.emergencyCh(1, 10, 1) = std::int16_t(v); }},
-        {"Opt328", 328, 2, [](MemoryImage& m, int v) { m.optFeat.opt328 = std::int16_t(v); }},
+        {"Opt328", 328, 2,
+         [](MemoryImage& m, int v) { m.optFeat.hiddenRadioSetting = std::int16_t(v); }},
         {"OptWorkMode", 330, 2,
          [](MemoryImage& m, int v) { m.optFeat.optWorkMode = std::int16_t(v); }},
         {"WorkGroup(1)", 334, 2,
@@ -80,7 +83,7 @@ TEST(MemoryImage, EveryKindOfFieldLandsAtItsOffset) {
          [](MemoryImage& m, int v) { m.optFeat.memCh(1, 10) = std::int16_t(v); }},
         {"PubBotCode", 502, 2,
          [](MemoryImage& m, int v) { m.optFeat.pubBotCode = std::int16_t(v); }},
-        {"Rtix", 508, 2, [](MemoryImage& m, int v) { m.optFeat.rtix = std::int16_t(v); }},
+        {"Rtix", 508, 2, [](MemoryImage& m, int v) { m.optFeat.receiveTrim = std::int16_t(v); }},
         {"PubRogerTone", 522, 2,
          [](MemoryImage& m, int v) { m.optFeat.pubRogerTone = std::int16_t(v); }},
         {"MicLevel", 528, 2, [](MemoryImage& m, int v) { m.optFeat.micLevel = std::int16_t(v); }},

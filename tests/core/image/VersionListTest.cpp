@@ -1,6 +1,6 @@
-#include "image/VersionList.h"
+#include "core/image/VersionList.h"
 
-#include "image/ModelInformation.h"
+#include "core/image/ModelInformation.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "lang/CaptionTables.h"
+#include "core/lang/CaptionTables.h"
 
-#include "common/LanguageState.h"
+#include "core/common/LanguageState.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

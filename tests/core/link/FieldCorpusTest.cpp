@@ -6,10 +6,11 @@
 //
 // To regenerate after an intended format change: R5K27_WRITE_FIELD_CORPUS=1 test_core_link
 // --gtest_filter=FieldCorpus.*
-#include "channels/BandLimits.h"
-#include "image/ChannelFile.h"
-#include "image/Document.h"
-#include "link/MemoryMap.h"
+#include "core/channels/BandLimits.h"
+#include "core/document/ChannelFile.h"
+#include "core/document/DataFileLayout.h"
+#include "core/document/Document.h"
+#include "core/link/MemoryMap.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -73,7 +74,7 @@ void randomOptions(Pick& pick, MemoryImage& image) {
         }
         of.workGroup[std::size_t(m)] = pick(1, 10);
     }
-    of.opt328 = pick(-1, 14);
+    of.hiddenRadioSetting = pick(-1, 14);
     of.optWorkMode = pick(0, 1);
     of.voxFunction = pick(0, 1);
     of.channelMode = pick(0, 1);
@@ -81,17 +82,17 @@ void randomOptions(Pick& pick, MemoryImage& image) {
     of.pubBotCode = pick(0, 16);
     of.pubEotCode = pick(0, 16);
     of.pubCallCode = pick(0, 16);
-    of.rtix = pick(-1000, 1000);
-    of.ttix = pick(-1000, 1000);
+    of.receiveTrim = pick(-1000, 1000);
+    of.transmitTrim = pick(-1000, 1000);
     for (auto* sw : {&of.pubHiCut, &of.pubNbAnl, &of.pubEcho, &of.pubAdd10K, &of.pubBusy,
                      &of.beepOn, &of.swrProtect, &of.battProtect, &of.scanMode, &of.dtmfDisplay})
         *sw = pick(0, 1);
     of.pubRogerTone = pick(0, 8);
     of.txDisplay = pick(0, 3);
     of.micLevel = pick(1, 36);
-    of.nog = pick(0, 32);
+    of.noiseGate = pick(0, 32);
     of.tot = pick(0, 60);
-    of.fin = pick(0, 3);
+    of.finTone = pick(0, 3);
     of.backlightColor = pick(0, 6);
     of.menuPage = pick(1, 9);
     of.battMin = pick(90, 170);

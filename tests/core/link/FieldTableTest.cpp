@@ -1,12 +1,13 @@
 // The field tables checked against places written out by hand from the layout documents, by
 // looking at the bytes that change when one value changes: a row with a wrong file offset,
 // address or bit fails here even when encoding and decoding agree with each other.
-#include "image/InitialValues.h"
-#include "link/MemoryMap.h"
-#include "link/RadioLayout.h"
-#include "link/RadioSlots.h"
-#include "options/GroupFields.h"
-#include "options/OptionValues.h"
+#include "core/document/DataFileLayout.h"
+#include "core/document/InitialValues.h"
+#include "core/image/RadioLayout.h"
+#include "core/link/MemoryMap.h"
+#include "core/link/RadioSlots.h"
+#include "core/options/GroupFields.h"
+#include "core/options/OptionValues.h"
 
 #include <gtest/gtest.h>
 #include <map>

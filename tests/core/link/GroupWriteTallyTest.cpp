@@ -1,4 +1,4 @@
-#include "link/GroupWriteTally.h"
+#include "core/link/GroupWriteTally.h"
 
 #include <gtest/gtest.h>
 

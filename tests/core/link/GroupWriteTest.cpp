@@ -124,7 +124,7 @@ TEST(GroupWrite, ClosingTheGroupWindowStopsPolling) {
     EXPECT_FALSE(h.link.isRunning());
     EXPECT_FALSE(h.port.open);
     EXPECT_FALSE(h.timer.running);
-    EXPECT_FALSE(h.events.contains("progress closed")) << "the window is already gone";
+    EXPECT_EQ(h.events.count("progress closed"), 1);
     EXPECT_EQ(h.events.back(), "finished 0");
 }
 

@@ -1,6 +1,6 @@
-#include "link/LinkFrames.h"
+#include "core/link/LinkFrames.h"
 
-#include "link/LinkProgress.h"
+#include "core/link/LinkProgress.h"
 
 #include <gtest/gtest.h>
 

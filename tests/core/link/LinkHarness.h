@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/LinkFrames.h"
-#include "link/LinkMessages.h"
-#include "link/RadioLink.h"
+#include "core/link/LinkFrames.h"
+#include "core/link/LinkMessages.h"
+#include "core/link/RadioLink.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QStringList>

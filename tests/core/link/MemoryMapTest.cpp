@@ -1,8 +1,8 @@
-#include "link/MemoryMap.h"
+#include "core/link/MemoryMap.h"
 
-#include "channels/BandLimits.h"
-#include "image/InitialValues.h"
-#include "link/RadioLayout.h"
+#include "core/channels/BandLimits.h"
+#include "core/document/InitialValues.h"
+#include "core/image/RadioLayout.h"
 
 #include <QList>
 #include <QRandomGenerator>
@@ -196,7 +196,7 @@ TEST(MemoryMap, GroupDataAndReferencesUseTheirAddresses) {
     EXPECT_EQ(image.optFeat.groupValid(1, 10), 0);
     EXPECT_EQ(image.optFeat.groupName(0, 3).clean(), "AB");
     EXPECT_EQ(image.optFeat.workGroup[1], 10);
-    EXPECT_EQ(image.optFeat.opt328, 2);
+    EXPECT_EQ(image.optFeat.hiddenRadioSetting, 2);
 }
 
 TEST(MemoryMap, ReadAdoptsTheRadiosBand) {
@@ -339,7 +339,7 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
         {"dcs tone", [](Doc& d) { d.add(0, 1, 7, "28015000").decodeTone = 300; },
          "Cannot write to the radio: DecodeTone (CB group A, channel 7) is 300, but the radio "
          "takes 39..293."},
-        {"opt328", [](Doc& d) { d.image.optFeat.opt328 = 20; },
+        {"opt328", [](Doc& d) { d.image.optFeat.hiddenRadioSetting = 20; },
          "Cannot write to the radio: Opt328 is 20, but the radio takes -1..14."},
         // Every other part of the program reads a work mode other than 0 as HF (1).
         {"work mode", [](Doc& d) { d.image.workMode = 2; },

@@ -1,9 +1,9 @@
-#include "channels/ChannelTable.h"
-#include "image/MemoryImage.h"
-#include "lang/Language.h"
-#include "options/GroupCheck.h"
-#include "options/ModeEnable.h"
-#include "options/OptionText.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/GroupCheck.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/Language.h"
+#include "core/options/ModeEnable.h"
+#include "core/options/OptionText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "options/OptionRange.h"
+#include "core/options/OptionRange.h"
 
-#include "lang/Language.h"
+#include "core/lang/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ TEST(OptionRangeTest, StatesEachFormAsTheWindowShowsIt) {
         return optionRangeText(optionInfo(id), lang);
     };
     EXPECT_EQ(range(OptionId::Tot), "Off, 30s to 600s");
-    EXPECT_EQ(range(OptionId::Fin), "Off, R, T, RT");
+    EXPECT_EQ(range(OptionId::FinTone), "Off, R, T, RT");
     EXPECT_EQ(range(OptionId::MicLevel), "1 to 36");
-    EXPECT_EQ(range(OptionId::Nog), "Off, 1 to 32");
+    EXPECT_EQ(range(OptionId::NoiseGate), "Off, 1 to 32");
     EXPECT_EQ(range(OptionId::BattMin), "9.0 to 17.0");
     EXPECT_EQ(range(OptionId::SwrMax), "1.2 to 20.0");
     EXPECT_EQ(range(OptionId::ExtFreq), "0.0001 to 5.0000");

@@ -1,8 +1,8 @@
-#include "options/OptionText.h"
+#include "core/options/OptionText.h"
 
-#include "image/MemoryImage.h"
-#include "lang/Language.h"
-#include "signalling/DtmfReferences.h"
+#include "core/image/MemoryImage.h"
+#include "core/lang/Language.h"
+#include "core/signalling/DtmfReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +59,9 @@ TEST_F(OptionTextTest, ValuesWithoutAnEntryShowTheFirstAndBadChoicesChangeNothin
     EXPECT_EQ(optionText(image, OptionId::BacklightColor, kEn), "White");
     image.optFeat.micLevel = 40;
     EXPECT_EQ(optionText(image, OptionId::MicLevel, kEn), "1");
-    EXPECT_EQ(enter(OptionId::Fin, "RT"), "RT");
-    EXPECT_EQ(image.optFeat.fin, 3);
-    EXPECT_EQ(enter(OptionId::Fin, "X"), "RT");
+    EXPECT_EQ(enter(OptionId::FinTone, "RT"), "RT");
+    EXPECT_EQ(image.optFeat.finTone, 3);
+    EXPECT_EQ(enter(OptionId::FinTone, "X"), "RT");
     EXPECT_EQ(enter(OptionId::MicLevel, "36"), "36");
     EXPECT_EQ(enter(OptionId::MicLevel, "37"), "36");
     EXPECT_EQ(image.optFeat.micLevel, 36);
@@ -116,12 +116,12 @@ TEST_F(OptionTextTest, SwrThresholdAndTxOffsetAreLimited) {
 }
 
 TEST_F(OptionTextTest, TrimsKeepTheirTenthsAndStayWithinAHundredKilohertz) {
-    EXPECT_EQ(enter(OptionId::Rtix, "12.5"), "12.5");
-    EXPECT_EQ(image.optFeat.rtix, 125);
-    EXPECT_EQ(enter(OptionId::Ttix, "-150"), "-100.0");
-    EXPECT_EQ(image.optFeat.ttix, -1000);
-    EXPECT_EQ(enter(OptionId::Rtix, "-"), "0");
-    EXPECT_EQ(image.optFeat.rtix, 0);
+    EXPECT_EQ(enter(OptionId::ReceiveTrim, "12.5"), "12.5");
+    EXPECT_EQ(image.optFeat.receiveTrim, 125);
+    EXPECT_EQ(enter(OptionId::TransmitTrim, "-150"), "-100.0");
+    EXPECT_EQ(image.optFeat.transmitTrim, -1000);
+    EXPECT_EQ(enter(OptionId::ReceiveTrim, "-"), "0");
+    EXPECT_EQ(image.optFeat.receiveTrim, 0);
 }
 
 TEST_F(OptionTextTest, RssiPointsStayStrictlyIncreasingWithinEachHalf) {

@@ -1,7 +1,7 @@
-#include "channels/ChannelTable.h"
-#include "image/MemoryImage.h"
-#include "signalling/DtmfReferences.h"
-#include "signalling/RogerTones.h"
+#include "core/channels/ChannelTable.h"
+#include "core/image/MemoryImage.h"
+#include "core/signalling/DtmfReferences.h"
+#include "core/signalling/RogerTones.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "signalling/ToneEditing.h"
+#include "core/signalling/ToneEditing.h"
 
-#include "image/MemoryImage.h"
-#include "signalling/RogerTones.h"
+#include "core/image/MemoryImage.h"
+#include "core/signalling/RogerTones.h"
 
 #include <gtest/gtest.h>
 

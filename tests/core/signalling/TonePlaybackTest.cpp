@@ -1,6 +1,6 @@
-#include "signalling/TonePlayback.h"
+#include "core/signalling/TonePlayback.h"
 
-#include "image/MemoryImage.h"
+#include "core/image/MemoryImage.h"
 
 #include <gtest/gtest.h>
 

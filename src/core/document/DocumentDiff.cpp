@@ -1,0 +1,197 @@
+#include "DocumentDiff.h"
+
+#include "core/channels/ChannelFields.h"
+#include "core/channels/ChannelNames.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/FrequencyCodec.h"
+#include "core/image/RadioLayout.h"
+#include "core/options/GroupFields.h"
+#include "core/options/OptionCaptions.h"
+#include "core/options/OptionText.h"
+#include "core/options/OptionValues.h"
+
+#include <array>
+
+namespace r5k27 {
+namespace {
+
+const QString kNone = QStringLiteral("-");
+
+using Differences = QList<FieldDifference>;
+
+// Texts are made only for values that differ, so comparing two full documents stays cheap. An
+// empty text (a code or name not set) shows as "-", so the line still reads.
+void add(Differences& out, const QString& where, const QString& left, const QString& right) {
+    if (left != right)
+        out.append({where, left.isEmpty() ? kNone : left, right.isEmpty() ? kNone : right});
+}
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+template <std::size_t N> QString typed(const FixedText<N>& text) {
+    return cutAtNulTrimmed(text.raw());
+}
+
+// A channel field is compared when the radio holds it; the encode tone and the flag are not
+// held, so a read rewrites them and they never count.
+bool radioHolds(const ChannelFieldInfo& row) {
+    return row.radioForm != ChannelRadio::None;
+}
+
+bool sameValue(const ChannelRec& a, const ChannelRec& b, const ChannelFieldInfo& row) {
+    return row.text ? a.*row.text == b.*row.text : a.*row.number == b.*row.number;
+}
+
+// Frequencies keep every stored digit, so two that differ below 100 Hz do not read the same.
+QString frequencyText(const ChannelRec& rec) {
+    return storedToExactMhz(typed(rec.rxFreq));
+}
+
+QString valueText(const ChannelRec& rec, const ChannelFieldInfo& row, Language lang) {
+    return row.text ? storedToExactMhz(typed(rec.*row.text)) : channelValueText(rec, row.id, lang);
+}
+
+QString modePrefix(int mode) {
+    return mode == 0 ? QString() : QStringLiteral("HF ");
+}
+
+QString groupLabel(int mode, int group) {
+    return modePrefix(mode) + groupTextFromNumber(group);
+}
+
+// The used record of every channel number of one group; null where there is none.
+using ChannelIndex = std::array<const ChannelRec*, kSlotCount + 1>;
+
+ChannelIndex channelIndex(const MemoryImage& image, const ChTable& table, int mode, int group) {
+    ChannelIndex index{};
+    const int used = usedSlots(image, mode, group);
+    for (int slot = used; slot >= 1; --slot) { // the first slot of a number wins
+        const ChannelRec& rec = table.at(mode, slot, group);
+        if (rec.chNo >= 1 && rec.chNo <= kSlotCount)
+            index[std::size_t(rec.chNo)] = &rec;
+    }
+    return index;
+}
+
+void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* right,
+                    const QString& name, Language lang) {
+    if (!left || !right) {
+        out.append(
+            {name, left ? frequencyText(*left) : kNone, right ? frequencyText(*right) : kNone});
+        return;
+    }
+    for (const ChannelFieldInfo& row : channelFields())
+        if (radioHolds(row) && !sameValue(*left, *right, row))
+            add(out, name + u' ' + row.caption.in(lang), valueText(*left, row, lang),
+                valueText(*right, row, lang));
+}
+
+void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
+                     const MemoryImage& b, const ChTable& tb, Language lang) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const ChannelIndex left = channelIndex(a, ta, mode, group);
+            const ChannelIndex right = channelIndex(b, tb, mode, group);
+            // Channel numbers in ascending order, so the list reads like the channel window.
+            for (int chNo = 1; chNo <= kSlotCount; ++chNo) {
+                const ChannelRec* l = left[std::size_t(chNo)];
+                const ChannelRec* r = right[std::size_t(chNo)];
+                if ((!l && !r) || RadioLayout::slotSharedWithDtmf(mode, group, chNo) ||
+                    (l && r && *l == *r))
+                    continue;
+                // "A12", and "A M1" so a memory channel does not run into its group letter.
+                const QString name = groupLabel(mode, group) +
+                                     (chNo > kOrdinaryChannels ? QStringLiteral(" ") : QString()) +
+                                     getChName(chNo, group);
+                compareChannel(out, l, r, name, lang);
+            }
+        }
+    }
+}
+
+// The caption the options window gives a value, else its name in the data file.
+QString optionLabel(OptionId id, Language lang) {
+    for (const OptionFrame& frame : optionWindowFrames())
+        for (const CaptionedOption& option : frame.options)
+            if (option.id == id)
+                return optionCaption(option, lang);
+    return QString::fromLatin1(optionInfo(id).name);
+}
+
+void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
+    for (const OptionInfo& option : allOptions()) {
+        if (option.radio.coding == RadioCoding::None ||
+            option.access(a).get() == option.access(b).get())
+            continue;
+        out.append({optionLabel(option.id, lang), optionText(a, option.id, lang),
+                    optionText(b, option.id, lang)});
+    }
+    for (const GroupField& field : groupFields())
+        for (int mode = 0; mode < kModeCount; ++mode)
+            for (int group = 1; group <= kGroupCount; ++group)
+                if (const int l = field.at(a, mode, group), r = field.at(b, mode, group); l != r)
+                    add(out, groupLabel(mode, group) + u' ' + QString::fromLatin1(field.name),
+                        number(l), number(r));
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            if (a.optFeat.groupName(mode, group) != b.optFeat.groupName(mode, group))
+                add(out, groupLabel(mode, group) + u' ' + LocalText{"Name", "名称"}.in(lang),
+                    typed(a.optFeat.groupName(mode, group)),
+                    typed(b.optFeat.groupName(mode, group)));
+    for (std::size_t k = 0; k < a.extTable.size(); ++k)
+        if (a.extTable[k] != b.extTable[k])
+            add(out, QStringLiteral("RSSI ") + number(int(k) + 1), number(a.extTable[k]),
+                number(b.extTable[k]));
+}
+
+void compareDtmf(Differences& out, const MemoryImage& a, const MemoryImage& b) {
+    for (int n = 1; n <= kDtmfCodeCount; ++n)
+        if (a.optFeat.dtmf(n) != b.optFeat.dtmf(n))
+            add(out, QStringLiteral("DTMF ") + number(n), typed(a.optFeat.dtmf(n)),
+                typed(b.optFeat.dtmf(n)));
+}
+
+QString hertz(int freqCode) {
+    return freqCode == 0 ? number(0) : number(freqCode * 10) + QStringLiteral(" Hz");
+}
+
+void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
+    for (int t = 1; t <= kToneSeqCount; ++t) {
+        const ToneSeq& left = a.rbTone.tone(t);
+        const ToneSeq& right = b.rbTone.tone(t);
+        if (left == right)
+            continue;
+        const QString tone = LocalText{"RB Tone %1", "RB音 %1"}.in(lang).arg(t);
+        for (int s = 0; s < kToneStepCount; ++s) {
+            const ToneStep& l = left.steps[std::size_t(s)];
+            const ToneStep& r = right.steps[std::size_t(s)];
+            if (l == r)
+                continue;
+            const QString step = tone + LocalText{" step %1", " 第%1步"}.in(lang).arg(s + 1);
+            add(out, step, hertz(l.freqCode), hertz(r.freqCode));
+            add(out, step + u' ' + LocalText{"length", "时长"}.in(lang), number(l.durCode),
+                number(r.durCode));
+        }
+        add(out, tone + u' ' + LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
+            number(right.repeatCount));
+        add(out, tone + u' ' + LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
+            number(right.interTime));
+    }
+}
+
+} // namespace
+
+QList<FieldDifference> documentDifferences(const MemoryImage& left, const ChTable& leftTable,
+                                           const MemoryImage& right, const ChTable& rightTable,
+                                           Language lang) {
+    Differences out;
+    compareChannels(out, left, leftTable, right, rightTable, lang);
+    compareOptions(out, left, right, lang);
+    compareDtmf(out, left, right);
+    compareRogerBeep(out, left, right, lang);
+    return out;
+}
+
+} // namespace r5k27

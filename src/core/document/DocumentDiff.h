@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Document.h"
+#include "core/lang/Language.h"
+
+#include <QList>
+#include <QString>
+
+namespace r5k27 {
+
+// One value that two documents hold differently, in the user's terms: where is "A12 Frequency",
+// "TOT", "DTMF 3" or "RB Tone 2 step 4"; the values as the windows show them.
+struct FieldDifference {
+    QString where;
+    QString left;
+    QString right;
+
+    // "A12 Frequency 28.3050 / 28.3150"
+    QString line() const { return where + u' ' + left + QStringLiteral(" / ") + right; }
+    bool operator==(const FieldDifference&) const = default;
+};
+
+// Every value the radio holds that differs between the two documents: options and group values
+// from their field tables, group names, channels matched by number, DTMF codes, roger-beep
+// sequences and the RSSI table. Values the radio does not hold are left out, so a document and
+// the same document read back from a radio have none.
+QList<FieldDifference> documentDifferences(const MemoryImage& left, const ChTable& leftTable,
+                                           const MemoryImage& right, const ChTable& rightTable,
+                                           Language lang);
+
+} // namespace r5k27

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Language.h"
+
+namespace r5k27::LinkTexts {
+
+inline constexpr LocalText checkConnection{"Check Connection. Retry or Cancel?",
+                                           "检测连接。重试或取消？"};
+inline constexpr LocalText modelWrong{"Model type is wrong.", "机型类型错误。"};
+inline constexpr LocalText readCompleted{"Read Data Completed.", "读取数据完成。"};
+inline constexpr LocalText writeCompleted{"Write Data Completed.", "写入数据完成。"};
+inline constexpr LocalText endUnconfirmed{
+    "The radio did not confirm the end of programming. Switch it off and on again before use.",
+    "对讲机未确认编程结束。使用前请将其关机后重新开机。"};
+inline constexpr LocalText cannotOpenPort{"Cannot Open Communication Port.", "无法打开通信端口。"};
+
+} // namespace r5k27::LinkTexts
