@@ -1,5 +1,5 @@
 #include "EditorWindows.h"
-#include "channellist/ChannelListFeature.h"
+#include "channelcsv/ChannelCsvFeature.h"
 #include "common/FolderMemory.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/ProgramInfo.h"
@@ -47,7 +47,7 @@ struct ProgramServices {
 struct MainWindowParts {
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<RadioLinkFeature> radioLink;
-    std::unique_ptr<ChannelListFeature> channelList;
+    std::unique_ptr<ChannelCsvFeature> channelCsv;
     std::unique_ptr<PrintFeature> printing;
 };
 
@@ -74,8 +74,7 @@ void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& 
     registerLanguageWindow(mainWindow, ctx.settings, ctx.captions, ctx.settingsFile);
     registerChannelWindow(ctx, mainWindow, s.prompter);
     registerChannelSheetWindow(ctx, mainWindow, s.prompter);
-    parts.channelList =
-        std::make_unique<ChannelListFeature>(ctx, mainWindow, s.dialogs, s.prompter);
+    parts.channelCsv = std::make_unique<ChannelCsvFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     parts.printing = std::make_unique<PrintFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     mainWindow.show();
     for (const QString& notice : startupNotices(ctx))

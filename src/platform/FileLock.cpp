@@ -1,4 +1,4 @@
-#include "core/common/FileLock.h"
+#include "FileLock.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

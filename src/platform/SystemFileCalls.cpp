@@ -1,5 +1,7 @@
 #include "SystemFileCalls.h"
 
+#include "FileLock.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -215,6 +217,24 @@ std::optional<QByteArray> SystemFileCalls::readOwnFile(const QString& path, qint
 }
 
 #endif
+
+namespace {
+
+struct HeldFileLock : HeldLock {
+    explicit HeldFileLock(FileLock held)
+        : lock(std::move(held)) {}
+    FileLock lock;
+};
+
+} // namespace
+
+std::unique_ptr<HeldLock> SystemFileCalls::lockFile(const QString& lockPath,
+                                                    std::chrono::milliseconds wait, int& error) {
+    auto lock = FileLock::acquire(lockPath, wait, error);
+    if (!lock)
+        return nullptr;
+    return std::make_unique<HeldFileLock>(std::move(*lock));
+}
 
 FileSystemCalls& systemFileCalls() {
     static SystemFileCalls calls;

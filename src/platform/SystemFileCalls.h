@@ -18,6 +18,8 @@ public:
     int remove(const QString& path) override;
     void syncFolder(const QString& folder) override;
     std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes) override;
+    std::unique_ptr<HeldLock> lockFile(const QString& lockPath, std::chrono::milliseconds wait,
+                                       int& error) override;
 };
 
 } // namespace r5k27

@@ -25,7 +25,7 @@ inline void fillEveryGroup(Document& doc) {
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             for (int chNo = 2; chNo <= kOrdinaryChannels; ++chNo)
-                addChannel(doc.curImage, doc.chTable, chNo, mode, group,
+                addChannel(doc.curImage, doc.chTable, {mode, group, chNo},
                            QStringLiteral("28.%1").arg(chNo * 10, 4, 10, QChar(u'0')));
 }
 

@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     bench::fillEveryGroup(ctx.doc);
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int chNo = kOrdinaryChannels + 1; chNo <= kSlotCount; ++chNo)
-            addChannel(ctx.doc.curImage, ctx.doc.chTable, chNo, mode, 1, QStringLiteral("28.5000"));
+            addChannel(ctx.doc.curImage, ctx.doc.chTable, {mode, 1, chNo},
+                       QStringLiteral("28.5000"));
 
     OkPrompter prompter;
     NoStore store;

@@ -3,7 +3,7 @@
 // installs them, the editor windows open.
 #include "BenchSupport.h"
 #include "EditorWindows.h"
-#include "channellist/ChannelListFeature.h"
+#include "channelcsv/ChannelCsvFeature.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
 #include "lang/LanguageWindow.h"
@@ -58,7 +58,7 @@ int runChild(int argc, char** argv, bool plainTeardown) {
     r5k27::registerOptionsWindow(ctx, *window);
     r5k27::registerLanguageWindow(*window, ctx.settings, ctx.captions, ctx.settingsFile);
     r5k27::registerChannelWindow(ctx, *window, prompter);
-    auto channelList = std::make_unique<r5k27::ChannelListFeature>(ctx, *window, dialogs, prompter);
+    auto channelCsv = std::make_unique<r5k27::ChannelCsvFeature>(ctx, *window, dialogs, prompter);
     auto printing = std::make_unique<r5k27::PrintFeature>(ctx, *window, dialogs, prompter);
     window->show();
     for (const auto kind : {r5k27::ChildKind::Options, r5k27::ChildKind::RogerBeep,

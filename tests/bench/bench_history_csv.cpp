@@ -34,7 +34,7 @@ constexpr int kSteps = 200;
 void fillHistory(Document& doc, EditHistory& history, bool channels) {
     for (int i = 0; i < kSteps; ++i) {
         if (channels)
-            doc.chTable.at(i % 2, 1 + i % 46, 1 + i % 10)
+            doc.chTable.at({i % 2, 1 + i % 10, 1 + i % 46})
                 .rxFreq.assign(QStringLiteral("28%1").arg(1000 + i));
         else
             setOptionValue(doc.curImage, OptionId::MicLevel, 1 + i % 36);

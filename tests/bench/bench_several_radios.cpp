@@ -120,7 +120,8 @@ int main(int argc, char** argv) {
     Document other = doc;
     QRandomGenerator rng(24);
     for (int i = 0; i < 50; ++i)
-        other.chTable.at(0, 1 + int(rng.bounded(40)), 1 + int(rng.bounded(kGroupCount))).mode ^= 1;
+        other.chTable.at({0, 1 + int(rng.bounded(kGroupCount)), 1 + int(rng.bounded(40))}).mode ^=
+            1;
     int lines = 0;
     bench::reportTimings("compare two full documents", 200, [&] {
         lines = int(documentDifferences(doc.curImage, doc.chTable, other.curImage, other.chTable,

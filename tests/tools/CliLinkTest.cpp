@@ -44,7 +44,7 @@ QString knownDocument(const TempDir& dir, const QString& name) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    ChannelRec& ch = doc.chTable.at(0, 7, 3); // channel 1 of CB group C
+    ChannelRec& ch = doc.chTable.at({0, 3, 7}); // channel 1 of CB group C
     ch.mode = 2;
     ch.decodeTone = 39;
     doc.curImage.optFeat.groupName(0, 3).assign("Shop");

@@ -36,7 +36,7 @@ QString shopDocument(const TempDir& dir, const QString& name, int mode = 2) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at(0, 7, 3).mode = std::int16_t(mode);
+    doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode);
     doc.curImage.optFeat.dtmf(2).assign("123#");
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;

@@ -145,7 +145,7 @@ TEST(CliShow, PrintsTheWholeDocumentStably) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    ChannelRec& ch = doc.chTable.at(0, 7, 3); // channel 1 of CB group C
+    ChannelRec& ch = doc.chTable.at({0, 3, 7}); // channel 1 of CB group C
     ch.mode = 2;
     ch.decodeTone = 39;
     ch.repShift = 2;
@@ -171,7 +171,7 @@ TEST(CliShow, PrintsTheWholeDocumentStably) {
     // A copy shows the same; one change shows as one changed line.
     ASSERT_EQ(run({"copy", dir.path("a.dat"), dir.path("b.dat")}).status, 0);
     EXPECT_EQ(run({"show", dir.path("b.dat")}).out, text);
-    doc.chTable.at(1, 1, 10).busyLock = 1;
+    doc.chTable.at({1, 10, 1}).busyLock = 1;
     ASSERT_TRUE(saveAsProgram(doc, settings, dir.path("c.dat")));
     const QStringList before = text.split('\n');
     const QStringList after = run({"show", dir.path("c.dat")}).out.split('\n');
@@ -199,7 +199,7 @@ TEST(CliImage, EncodeAndDecodeRoundTrip) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at(0, 2, 4).mode = 3; // second record of CB group D
+    doc.chTable.at({0, 4, 2}).mode = 3; // second record of CB group D
     doc.curImage.optFeat.dtmf(16).assign("*#0");
     ASSERT_TRUE(saveAsProgram(doc, settings, dir.path("a.dat")));
 
@@ -232,7 +232,7 @@ TEST(CliImage, RefusesWhatIsNoImageOrDoesNotFitTheRadio) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at(0, 7, 1).echo = 2;
+    doc.chTable.at({0, 1, 7}).echo = 2;
     ASSERT_TRUE(saveAsProgram(doc, settings, dir.path("bad.dat")));
     const QString refusal =
         "Cannot write to the radio: Echo (CB group A, channel 1) is 2, but the radio takes "

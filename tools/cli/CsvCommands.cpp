@@ -14,10 +14,9 @@ namespace r5k27::cli {
 int exportChannels(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
-    if (!outputsAreSeparate(s, FileRoles().readsDocument(args.files[0]).writes(args.files[1])))
-        return kFilesRefused;
-    if (!openDataFile(s.files, args.files[0]))
-        return 1;
+    if (const int status = openDocumentFor(
+            s, FileRoles().readsDocument(args.files[0]).writes(args.files[1]), args.files[0]))
+        return status;
     const auto failure =
         writeFileChecked(args.files[1], channelsToCsv(s.doc.curImage, s.doc.chTable));
     if (!failure)

@@ -165,7 +165,7 @@ Node groupNode(const MemoryImage& m, const ChTable& table, int mode, int group) 
     Node& channels = n.add(array(QStringLiteral("channels")));
     const int used = usedSlots(m, mode, group);
     for (int slot = 1; slot <= used; ++slot)
-        channels.add(channelNode(table.at(mode, slot, group), slot));
+        channels.add(channelNode(table.at({mode, group, slot}), slot));
     return n;
 }
 

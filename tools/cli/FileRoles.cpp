@@ -1,6 +1,7 @@
 #include "FileRoles.h"
 
 #include "core/document/ChannelFile.h"
+#include "core/document/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +60,12 @@ FileRoles& FileRoles::writesDocument(const QString& dataPath) {
 FileRoles& FileRoles::writes(const QString& path) {
     outputs << path;
     return *this;
+}
+
+int openDocumentFor(Session& s, const FileRoles& roles, const QString& dataPath) {
+    if (!outputsAreSeparate(s, roles))
+        return kFilesRefused;
+    return openDataFile(s.files, dataPath) ? 0 : 1;
 }
 
 bool outputsAreSeparate(Session& s, const FileRoles& roles) {

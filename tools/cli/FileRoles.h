@@ -25,6 +25,10 @@ struct FileRoles {
 // another of its outputs (the same file under another name included); true when it may run.
 bool outputsAreSeparate(Session& s, const FileRoles& roles);
 
+// outputsAreSeparate, then the document at dataPath opened with every check of Open. 0 when it
+// is open, else the exit status to end with.
+int openDocumentFor(Session& s, const FileRoles& roles, const QString& dataPath);
+
 // Refuses an input that is no regular file (a FIFO, a device, a folder): reading it could block
 // forever or never end. True when it is one.
 bool isReadableFile(Session& s, const QString& path);

@@ -40,10 +40,9 @@ void decodeIntoDocument(Session& s, const QByteArray& image) {
 int encodeDocument(Session& s, const CliArgs& args) {
     if (args.files.size() != 2 || !args.options.isEmpty())
         return -1;
-    if (!outputsAreSeparate(s, FileRoles().readsDocument(args.files[0]).writes(args.files[1])))
-        return kFilesRefused;
-    if (!openDataFile(s.files, args.files[0]))
-        return 1;
+    if (const int status = openDocumentFor(
+            s, FileRoles().readsDocument(args.files[0]).writes(args.files[1]), args.files[0]))
+        return status;
     const auto image = encodedDocument(s);
     return image && saveImageFile(s, *image, args.files[1]) ? 0 : 1;
 }

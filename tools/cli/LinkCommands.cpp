@@ -104,10 +104,9 @@ int writeRadio(Session& s, const CliArgs& args) {
     if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
         return -1;
     FileRoles roles;
-    if (!outputsAreSeparate(s, withTrace(roles.readsDocument(args.files[0]), args)))
-        return kFilesRefused;
-    if (!openDataFile(s.files, args.files[0]))
-        return 1;
+    if (const int status =
+            openDocumentFor(s, withTrace(roles.readsDocument(args.files[0]), args), args.files[0]))
+        return status;
     // A document the radio cannot hold is refused before the port is touched.
     const auto image = encodedDocument(s);
     if (!image)

@@ -36,10 +36,8 @@ int writeRadios(Session& s, const CliArgs& args) {
     roles.readsDocument(args.files[0]);
     if (args.has(kTrace))
         roles.writes(args.value(kTrace));
-    if (!outputsAreSeparate(s, roles))
-        return kFilesRefused;
-    if (!openDataFile(s.files, args.files[0]))
-        return 1;
+    if (const int status = openDocumentFor(s, roles, args.files[0]))
+        return status;
     const auto image = encodedDocument(s);
     if (!image)
         return 1;

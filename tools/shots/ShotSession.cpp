@@ -37,7 +37,7 @@ struct QuietPrompter : Prompter {
 void fillSample(AppContext& ctx) {
     writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 15));
     for (int chNo = 8; chNo <= 12; ++chNo)
-        addChannel(ctx.doc.curImage, ctx.doc.chTable, chNo, 0, 1,
+        addChannel(ctx.doc.curImage, ctx.doc.chTable, {0, 1, chNo},
                    QStringLiteral("27.%1").arg((chNo * 10 + 5) * 10, 4, 10, QChar(u'0')));
     storeDtmfCode(ctx.doc.curImage, 1, QStringLiteral("123A"));
     storeDtmfCode(ctx.doc.curImage, 2, QStringLiteral("*55#"));

@@ -32,11 +32,6 @@ void ChannelGridModel::refresh() {
         emit dataChanged(index(0, 0), index(rows() - 1, kFrequencyColumn));
 }
 
-void ChannelGridModel::refreshRow(int row) {
-    if (row >= 1 && row <= rows())
-        emit dataChanged(index(row - 1, 0), index(row - 1, kFrequencyColumn));
-}
-
 bool ChannelGridModel::memView() const {
     return viewGroup_ == kMemGroup;
 }

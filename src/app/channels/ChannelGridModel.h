@@ -21,9 +21,8 @@ public:
 
     void showGroup(int mode, int viewGroup);
     void setHeaders(const QStringList& headers);
-    // Every row anew, or one row, from the document.
+    // Every row anew from the document.
     void refresh();
-    void refreshRow(int row);
 
     int mode() const { return mode_; }
     int viewGroup() const { return viewGroup_; }

@@ -71,11 +71,11 @@ bool LinkBackups::saveRead(const QByteArray& radioImage, const MemoryImage& imag
     return saved;
 }
 
-bool LinkBackups::saveBeforeWrite(const MemoryImage& image, const ChTable& table,
-                                  const AppSettings& settings) {
+bool LinkBackups::saveBeforeWrite(const Document& doc, const AppSettings& settings) {
     if (!QDir().mkpath(folder_))
         return false;
-    const bool saved = writeSet(newSetName(QStringLiteral("write")), {}, image, table, settings);
+    const bool saved =
+        writeSet(newSetName(QStringLiteral("write")), {}, doc.curImage, doc.chTable, settings);
     prune();
     return saved;
 }

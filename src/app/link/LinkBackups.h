@@ -2,6 +2,7 @@
 
 #include "core/channels/ChannelRec.h"
 #include "core/common/AppSettings.h"
+#include "core/document/Document.h"
 #include "core/image/MemoryImage.h"
 
 #include <QByteArray>
@@ -29,8 +30,7 @@ public:
 
     bool saveRead(const QByteArray& radioImage, const MemoryImage& image, const ChTable& table,
                   const AppSettings& settings);
-    bool saveBeforeWrite(const MemoryImage& image, const ChTable& table,
-                         const AppSettings& settings);
+    bool saveBeforeWrite(const Document& doc, const AppSettings& settings);
 
     // Names of the kept sets, oldest first ("20250301-101502-123-read"; a
     // second set within the same millisecond gets "-2" before its kind).

@@ -115,7 +115,7 @@ void RadioCommands::runWrite(int groupSize) {
     }
     if (!openPort() || !confirm(RadioTexts::writeConfirm))
         return;
-    if (!s_.backups.saveBeforeWrite(doc.curImage, doc.chTable, ctx_.settings))
+    if (!s_.backups.saveBeforeWrite(doc, ctx_.settings))
         messages_.post(RadioTexts::backupFailed.in(lang()).arg(s_.backups.folder()));
 
     const QString caption = ctx_.captions.progress.write.in(lang());

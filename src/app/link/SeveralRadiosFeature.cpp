@@ -52,7 +52,7 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
     // The document sent is kept once, as before a single or group write: every cable gets the
     // same, so a copy per radio would only push older sets out of the kept fifty.
     w->setBeforeWrite([this] {
-        if (!backups_.saveBeforeWrite(ctx_.doc.curImage, ctx_.doc.chTable, ctx_.settings))
+        if (!backups_.saveBeforeWrite(ctx_.doc, ctx_.settings))
             prompter_.warn(
                 RadioTexts::backupFailed.in(ctx_.settings.language).arg(backups_.folder()));
     });

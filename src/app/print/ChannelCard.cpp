@@ -87,7 +87,7 @@ private:
         std::vector<const ChannelRec*> channels;
         const int used = usedSlots(doc_.curImage, mode, group);
         for (int slot = 1; slot <= used; ++slot) {
-            const ChannelRec& rec = doc_.chTable.at(mode, slot, group);
+            const ChannelRec& rec = doc_.chTable.at({mode, group, slot});
             const bool isMemory =
                 rec.chNo > kOrdinaryChannels && rec.chNo <= kOrdinaryChannels + kMemRows;
             const bool ordinary = rec.chNo >= 1 && rec.chNo <= kOrdinaryChannels;

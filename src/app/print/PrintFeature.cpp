@@ -16,17 +16,10 @@ namespace r5k27 {
 
 PrintFeature::PrintFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs,
                            Prompter& prompter)
-    : ctx_(ctx)
-    , window_(window)
-    , dialogs_(dialogs)
-    , prompter_(prompter) {
+    : app_{ctx, window, dialogs, prompter} {
     window.addFileCommand(
         "mnuExportPdf", PrintTexts::exportPdf, [this] { exportPdf(); }, false);
     window.registerCommand(MenuItem::FilePrint, [this] { print(); });
-}
-
-Language PrintFeature::lang() const {
-    return ctx_.settings.language;
 }
 
 QPageSize PrintFeature::defaultPageSize() {
@@ -37,24 +30,25 @@ QPageSize PrintFeature::defaultPageSize() {
 }
 
 QList<CardPage> PrintFeature::cardPages() const {
-    return channelCardPages(ctx_.doc, ctx_.settings, lang(), QDate::currentDate());
+    return channelCardPages(app_.ctx.doc, app_.ctx.settings, lang(), QDate::currentDate());
 }
 
 void PrintFeature::print() {
-    emit window_.commitPendingEdits();
+    emit app_.window.commitPendingEdits();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(defaultPageSize());
-    printer.setDocName(QFileInfo(ctx_.doc.docPath).fileName());
-    QPrintDialog dialog(&printer, &window_);
+    printer.setDocName(QFileInfo(app_.ctx.doc.docPath).fileName());
+    QPrintDialog dialog(&printer, &app_.window);
     if (dialog.exec() == QDialog::Accepted)
         printChannelCard(cardPages(), lang(), printer);
 }
 
 void PrintFeature::exportPdf() {
-    emit window_.commitPendingEdits();
-    const QString preset = QFileInfo(ctx_.doc.docPath).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = dialogs_.saveFileName(PrintTexts::pdfFilter.in(lang()), preset,
-                                               PrintTexts::exportPdfTitle.in(lang()));
+    emit app_.window.commitPendingEdits();
+    const QString preset =
+        QFileInfo(app_.ctx.doc.docPath).completeBaseName() + QStringLiteral(".pdf");
+    const QString path = app_.dialogs.saveFileName(PrintTexts::pdfFilter.in(lang()), preset,
+                                                   PrintTexts::exportPdfTitle.in(lang()));
     if (!path.isEmpty())
         writePdf(path);
 }
@@ -63,9 +57,10 @@ bool PrintFeature::writePdf(const QString& path) {
     const QList<CardPage> pages = cardPages();
     const auto failure = writeFileChecked(path, channelCardPdf(pages, lang(), defaultPageSize()));
     if (failure)
-        prompter_.error(writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
+        app_.prompter.error(
+            writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
     else
-        window_.showStatus(
+        app_.window.showStatus(
             PrintTexts::pdfWritten.in(lang()).arg(pages.size()).arg(QFileInfo(path).fileName()));
     return !failure;
 }

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "ChannelCard.h"
-#include "core/lang/Language.h"
+#include "mainwindow/FileCommandContext.h"
 
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
 
 namespace r5k27 {
-
-struct AppContext;
-class FileDialogs;
-class MainWindow;
-class Prompter;
 
 // File › Print (also the toolbar button and Ctrl+P) through the system print dialog, and
 // File › Export PDF: the channel card of the document.
@@ -30,12 +25,9 @@ public:
 
 private:
     QList<CardPage> cardPages() const;
-    Language lang() const;
+    Language lang() const { return app_.lang(); }
 
-    AppContext& ctx_;
-    MainWindow& window_;
-    FileDialogs& dialogs_;
-    Prompter& prompter_;
+    FileCommandContext app_;
 };
 
 } // namespace r5k27

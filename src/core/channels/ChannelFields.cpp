@@ -95,15 +95,6 @@ const ChannelFieldInfo& channelFieldInfo(ChannelField id) {
     return kFields[std::size_t(id)];
 }
 
-const ChannelFieldInfo* channelFieldNamed(QStringView name) {
-    for (const ChannelFieldInfo& row : kFields) {
-        for (const char* known : {row.name, row.csvColumn, row.reportKey})
-            if (known && name.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
-                return &row;
-    }
-    return nullptr;
-}
-
 int channelValue(const ChannelRec& rec, ChannelField id) {
     const ChannelFieldInfo& row = channelFieldInfo(id);
     return row.number ? rec.*row.number : 0;

@@ -78,8 +78,6 @@ struct ChannelFieldInfo {
 
 std::span<const ChannelFieldInfo> channelFields();
 const ChannelFieldInfo& channelFieldInfo(ChannelField id);
-// The row of a name, a CSV column or a report key; null when no row has it.
-const ChannelFieldInfo* channelFieldNamed(QStringView name);
 
 // The value of a numeric field (a frequency field reads 0).
 int channelValue(const ChannelRec& rec, ChannelField id);

@@ -45,19 +45,34 @@ QByteArray serializeChannel(const ChannelRec& rec);
 // False (and rec untouched) unless data holds at least kFileSize bytes; reads the first 54.
 bool deserializeChannel(const QByteArray& data, ChannelRec& rec);
 
-// Every channel record of both work modes, indexed (mode 0..1, slot 1..46, group 1..10). Only
-// slots 1..ChCount(mode, group) of MemoryImage are in use; the rest are leftovers.
+// One channel of the document: channels 1..40 of groups 1..10, and the memory channels 41..46,
+// which are edited in group 1 (the "MEM" view).
+struct ChannelKey {
+    int mode = 0;
+    int group = 1;
+    int chNo = 0;
+    bool operator==(const ChannelKey&) const = default;
+};
+
+// Where a record sits in the table: slot 1..46 of a group; the channel it holds is its chNo.
+struct SlotKey {
+    int mode = 0;
+    int group = 1;
+    int slot = 1;
+    bool operator==(const SlotKey&) const = default;
+};
+
+// Every channel record of both work modes, indexed by mode 0..1, group 1..10 and slot 1..46.
+// Only slots 1..ChCount(mode, group) of MemoryImage are in use; the rest are leftovers.
 class ChTable {
 public:
-    ChannelRec& at(int mode, int slot, int group) { return recs_[index(mode, slot, group)]; }
-    const ChannelRec& at(int mode, int slot, int group) const {
-        return recs_[index(mode, slot, group)];
-    }
+    ChannelRec& at(const SlotKey& key) { return recs_[index(key)]; }
+    const ChannelRec& at(const SlotKey& key) const { return recs_[index(key)]; }
     bool operator==(const ChTable&) const = default;
 
 private:
-    static std::size_t index(int mode, int slot, int group) {
-        return std::size_t(((group - 1) * kSlotCount + (slot - 1)) * kModeCount + mode);
+    static std::size_t index(const SlotKey& k) {
+        return std::size_t(((k.group - 1) * kSlotCount + (k.slot - 1)) * kModeCount + k.mode);
     }
     std::array<ChannelRec, std::size_t(kModeCount* kSlotCount* kGroupCount)> recs_{};
 };

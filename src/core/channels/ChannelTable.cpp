@@ -22,7 +22,7 @@ bool isOrdinary(int chNo) {
 
 EntryEffect clearChannel(MemoryImage& image, ChTable& table, const ChannelKey& key, int slot) {
     const auto deleteAndCheck = [&] {
-        deleteChannel(image, table, slot, key.mode, key.group);
+        deleteChannel(image, table, {key.mode, key.group, slot});
         groupCheck(image, table, key.mode, key.group);
     };
     if (!isOrdinary(key.chNo) || countOrdinaryChannels(image, table, key.mode, key.group) >= 2) {
@@ -30,7 +30,7 @@ EntryEffect clearChannel(MemoryImage& image, ChTable& table, const ChannelKey& k
         return EntryEffect::Deleted;
     }
     // The group's last ordinary channel: it goes only if another valid group keeps one.
-    if (countOtherOrdinaryChannels(image, table, key.mode, key.group, key.chNo) == 0)
+    if (countOtherOrdinaryChannels(image, table, key) == 0)
         return EntryEffect::KeptLastChannel;
     image.optFeat.groupValid(key.mode, key.group) = 0;
     repairWorkGroup(image, key.mode);
@@ -50,36 +50,36 @@ int usedSlots(const MemoryImage& image, int mode, int group) {
     return std::clamp<int>(image.chCount(mode, group), 0, kSlotCount);
 }
 
-int findChannel(const MemoryImage& image, const ChTable& table, int mode, int group, int chNo) {
-    const int used = usedSlots(image, mode, group);
+int findChannel(const MemoryImage& image, const ChTable& table, const ChannelKey& key) {
+    const int used = usedSlots(image, key.mode, key.group);
     for (int slot = 1; slot <= used; ++slot) {
-        if (table.at(mode, slot, group).chNo == chNo)
+        if (table.at({key.mode, key.group, slot}).chNo == key.chNo)
             return slot;
     }
     return 0;
 }
 
-void addChannel(MemoryImage& image, ChTable& table, int chNo, int mode, int group,
+void addChannel(MemoryImage& image, ChTable& table, const ChannelKey& key,
                 const QString& freqText) {
-    const int used = usedSlots(image, mode, group);
-    if (!isEditableGroup(mode, group) || used >= kSlotCount ||
-        findChannel(image, table, mode, group, chNo) != 0)
+    const int used = usedSlots(image, key.mode, key.group);
+    if (!isEditableGroup(key.mode, key.group) || used >= kSlotCount ||
+        findChannel(image, table, key) != 0)
         return;
     const QString stored = freqTextToStored(freqText, bandLimitsOf(image.workMode));
-    ChannelRec& rec = table.at(mode, used + 1, group);
-    fillNewChannel(rec, chNo, stored);
+    ChannelRec& rec = table.at({key.mode, key.group, used + 1});
+    fillNewChannel(rec, key.chNo, stored);
     // FM may be switched off: a new channel must not hold a mode the radio cannot use.
     rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
-    image.chCount(mode, group) = std::int16_t(used + 1);
+    image.chCount(key.mode, key.group) = std::int16_t(used + 1);
 }
 
-void deleteChannel(MemoryImage& image, ChTable& table, int slot, int mode, int group) {
-    const int used = usedSlots(image, mode, group);
-    if (slot < 1 || slot > used)
+void deleteChannel(MemoryImage& image, ChTable& table, const SlotKey& at) {
+    const int used = usedSlots(image, at.mode, at.group);
+    if (at.slot < 1 || at.slot > used)
         return;
-    for (int s = slot; s < used; ++s)
-        table.at(mode, s, group) = table.at(mode, s + 1, group);
-    image.chCount(mode, group) = std::int16_t(used - 1);
+    for (int s = at.slot; s < used; ++s)
+        table.at({at.mode, at.group, s}) = table.at({at.mode, at.group, s + 1});
+    image.chCount(at.mode, at.group) = std::int16_t(used - 1);
 }
 
 void setChannelFrequency(ChannelRec& rec, const Frequency& frequency) {
@@ -91,18 +91,18 @@ EntryEffect enterFrequency(MemoryImage& image, ChTable& table, const ChannelKey&
                            const std::optional<Frequency>& frequency) {
     if (!isEditableGroup(key.mode, key.group) || key.chNo < 1 || key.chNo > kSlotCount)
         return EntryEffect::Unchanged;
-    const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+    const int slot = findChannel(image, table, key);
     if (!frequency)
         return slot == 0 ? EntryEffect::Unchanged : clearChannel(image, table, key, slot);
     if (slot == 0) {
         const int before = usedSlots(image, key.mode, key.group);
-        addChannel(image, table, key.chNo, key.mode, key.group, frequency->text());
+        addChannel(image, table, key, frequency->text());
         if (usedSlots(image, key.mode, key.group) == before)
             return EntryEffect::Unchanged;
         groupCheck(image, table, key.mode, key.group);
         return EntryEffect::Added;
     }
-    ChannelRec& rec = table.at(key.mode, slot, key.group);
+    ChannelRec& rec = table.at({key.mode, key.group, slot});
     const auto stored = Frequency::fromStored(rec.rxFreq.raw());
     if (stored && stored->shownValue() == frequency->shownValue())
         return EntryEffect::Unchanged;
@@ -114,12 +114,13 @@ int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mo
     int count = 0;
     const int used = usedSlots(image, mode, group);
     for (int slot = 1; slot <= used; ++slot)
-        count += isOrdinary(table.at(mode, slot, group).chNo) ? 1 : 0;
+        count += isOrdinary(table.at({mode, group, slot}).chNo) ? 1 : 0;
     return count;
 }
 
-int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group,
-                               int chNo) {
+int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table,
+                               const ChannelKey& key) {
+    const auto [mode, group, chNo] = key;
     if (mode < 0 || mode >= kModeCount)
         return 0;
     const int lastGroup = mode == 0 ? kGroupCount : kLastHFGroup;
@@ -129,7 +130,7 @@ int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, i
             continue;
         const int used = usedSlots(image, mode, g);
         for (int slot = 1; slot <= used; ++slot) {
-            const int no = table.at(mode, slot, g).chNo;
+            const int no = table.at({mode, g, slot}).chNo;
             if (isOrdinary(no) && !(g == group && no == chNo))
                 ++count;
         }
@@ -138,8 +139,8 @@ int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, i
 }
 
 void normalizeAllModes(const MemoryImage& image, ChTable& table) {
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
-        ChannelRec& rec = table.at(mode, slot, group);
+    forEachUsedSlot(image, [&](const SlotKey& slot) {
+        ChannelRec& rec = table.at(slot);
         rec.mode = normalizeMode(rec.mode, image.optFeat.modeEnable);
     });
 }

@@ -14,33 +14,24 @@ struct MemoryImage;
 bool isEditableGroup(int mode, int group);
 // ChCount of the group, limited to 0..46 so a damaged count never indexes outside the table.
 int usedSlots(const MemoryImage& image, int mode, int group);
-// Calls fn(mode, slot, group) for every slot in use, both work modes, every group.
+// Calls fn(SlotKey) for every slot in use, both work modes, every group.
 template <class Fn> void forEachUsedSlot(const MemoryImage& image, Fn fn) {
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             for (int slot = 1; slot <= usedSlots(image, mode, group); ++slot)
-                fn(mode, slot, group);
+                fn(SlotKey{mode, group, slot});
 }
 
-// The slot (1..ChCount) holding channel chNo, or 0.
-int findChannel(const MemoryImage& image, const ChTable& table, int mode, int group, int chNo);
-// Appends channel chNo as a new-channel record in the next free slot. Nothing happens when the
-// group already holds chNo or is full.
-void addChannel(MemoryImage& image, ChTable& table, int chNo, int mode, int group,
-                const QString& freqText);
+// The slot (1..ChCount) holding the channel, or 0.
+int findChannel(const MemoryImage& image, const ChTable& table, const ChannelKey& key);
+// Appends the channel as a new-channel record in the next free slot. Nothing happens when the
+// group already holds it or is full.
+void addChannel(MemoryImage& image, ChTable& table, const ChannelKey& key, const QString& freqText);
 // Removes the record of slot 1..ChCount; later slots move down, keeping their order.
-void deleteChannel(MemoryImage& image, ChTable& table, int slot, int mode, int group);
+void deleteChannel(MemoryImage& image, ChTable& table, const SlotKey& at);
 // Stores a frequency as the channel's receive and transmit frequency: the radio has only one.
 void setChannelFrequency(ChannelRec& rec, const Frequency& frequency);
 
-// One channel of the document: channels 1..40 of groups 1..10, and the memory channels 41..46,
-// which are edited in group 1 (the "MEM" view).
-struct ChannelKey {
-    int mode = 0;
-    int group = 1;
-    int chNo = 0;
-    bool operator==(const ChannelKey&) const = default;
-};
 // What a frequency given to a channel did.
 enum class EntryEffect { Unchanged, Added, Changed, Deleted, GroupSwitchedOff, KeptLastChannel };
 
@@ -53,10 +44,10 @@ EntryEffect enterFrequency(MemoryImage& image, ChTable& table, const ChannelKey&
 
 // Used records with a channel number 1..40.
 int countOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group);
-// The same over every valid group of the work mode (A..J for CB, A..I for HF), leaving out the
-// record of (group, chNo) itself.
-int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table, int mode, int group,
-                               int chNo);
+// The same over every valid group of the key's work mode (A..J for CB, A..I for HF), leaving out
+// the key's own record.
+int countOtherOrdinaryChannels(const MemoryImage& image, const ChTable& table,
+                               const ChannelKey& key);
 // Replaces the mode of every used record of both work modes by an enabled one.
 void normalizeAllModes(const MemoryImage& image, ChTable& table);
 

@@ -30,17 +30,17 @@ void writeChannelDefaults(MemoryImage& image, ChTable& table) {
         for (int group = 1; group <= kGroupCount; ++group) {
             image.chCount(mode, group) = 0;
             for (int k = 0; k < int(kMemoryChannelFreqs.size()); ++k)
-                addChannel(image, table, kOrdinaryChannels + 1 + k, mode, group,
+                addChannel(image, table, {mode, group, kOrdinaryChannels + 1 + k},
                            kMemoryChannelFreqs[std::size_t(k)]);
         }
         for (int group = 1; group <= kGroupCount; ++group)
-            addChannel(image, table, 1, mode, group, firstChannelFreq(group));
+            addChannel(image, table, {mode, group, 1}, firstChannelFreq(group));
     }
 }
 
 void resetGroupFirstChannel(MemoryImage& image, ChTable& table, int mode, int group) {
     if (isEditableGroup(mode, group))
-        addChannel(image, table, 1, mode, group, firstChannelFreq(group));
+        addChannel(image, table, {mode, group, 1}, firstChannelFreq(group));
 }
 
 } // namespace r5k27

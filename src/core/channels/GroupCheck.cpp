@@ -18,7 +18,7 @@ void repair(std::int16_t& ref, const MemoryImage& image, const ChTable& table, i
     bool sawKind = false;
     const int used = usedSlots(image, mode, group);
     for (int slot = 1; slot <= used; ++slot) {
-        const std::int16_t chNo = table.at(mode, slot, group).chNo;
+        const std::int16_t chNo = table.at({mode, group, slot}).chNo;
         if (chNo == ref)
             return;
         if (!sawKind && isMemoryChannel(chNo) == isMemoryChannel(ref)) {

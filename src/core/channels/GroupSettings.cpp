@@ -47,7 +47,7 @@ QStringList ordinaryChannelNames(const MemoryImage& image, const ChTable& table,
     QStringList names;
     const int used = usedSlots(image, mode, group);
     for (int slot = 1; slot <= used; ++slot) {
-        const int chNo = table.at(mode, slot, group).chNo;
+        const int chNo = table.at({mode, group, slot}).chNo;
         if (chNo >= 1 && chNo <= kOrdinaryChannels)
             names << getChName(chNo, group);
     }

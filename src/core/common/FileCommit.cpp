@@ -1,7 +1,6 @@
 #include "FileCommit.h"
 
 #include "CommitMarker.h"
-#include "FileLock.h"
 #include "core/lang/Language.h"
 
 #include <QDir>
@@ -48,7 +47,7 @@ public:
     // the file's name.
     std::optional<WriteFailure> lock() {
         int error = 0;
-        lock_ = FileLock::acquire(mainPath_ + kLockSuffix, lockWait, error);
+        lock_ = fs_.lockFile(mainPath_ + kLockSuffix, lockWait, error);
         if (error == EWOULDBLOCK)
             return WriteFailure{mainPath_, kBeingSaved};
         if (error == EEXIST)
@@ -213,7 +212,7 @@ public:
 private:
     FileSystemCalls& fs_;
     QString mainPath_;
-    std::optional<FileLock> lock_;
+    std::unique_ptr<HeldLock> lock_;
     // Temporaries and marker made by this save and not yet renamed.
     QStringList created_;
 };

@@ -2,12 +2,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace r5k27 {
 
 // What is at a path, the link itself not followed.
 enum class FileKind { Missing, Regular, Directory, Link, Other };
+
+// A lock on a file, held until this is destroyed.
+class HeldLock {
+public:
+    virtual ~HeldLock() = default;
+};
 
 // The system calls a file commit makes, behind one interface so that a test can record their
 // order. Calls that can fail return 0 or the system's error number.
@@ -33,6 +41,11 @@ public:
     // The content of an own regular file of at most maxBytes; nothing for anything else (a FIFO
     // is not waited for).
     virtual std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes) = 0;
+    // An exclusive advisory lock on lockPath, waited for up to wait; nothing with the error
+    // (EWOULDBLOCK when another holder kept it that long, the system's error when the lock file
+    // cannot be made or is no regular file).
+    virtual std::unique_ptr<HeldLock> lockFile(const QString& lockPath,
+                                               std::chrono::milliseconds wait, int& error) = 0;
 };
 
 // The operating system's calls; they live with the rest of the system code in src/platform, so

@@ -174,7 +174,6 @@ public:
         change_.reset();
         return readValues(place, out);
     }
-    bool hasFrequency() const { return has("Frequency"); }
     bool withoutFrequency(const CsvRecord& rec) const {
         fields_ = &rec.fields;
         return field("Frequency").isEmpty();
@@ -359,22 +358,22 @@ void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
     std::vector<ChannelRec> records;
     const int used = usedSlots(image, mode, group);
     for (int s = 1; s <= used; ++s) {
-        const ChannelRec& rec = table.at(mode, s, group);
+        const ChannelRec& rec = table.at({mode, group, s});
         const bool isMemory = rec.chNo > kOrdinaryChannels;
         if (!(isMemory ? memory : ordinary))
             records.push_back(rec);
     }
     for (const auto& [chNo, rec] : imported) {
         ChannelRec placed = rec;
-        if (const int old = findChannel(image, table, mode, group, chNo)) {
-            placed.spare1 = table.at(mode, old, group).spare1;
-            placed.spare2 = table.at(mode, old, group).spare2;
+        if (const int old = findChannel(image, table, {mode, group, chNo})) {
+            placed.spare1 = table.at({mode, group, old}).spare1;
+            placed.spare2 = table.at({mode, group, old}).spare2;
         }
         records.push_back(placed);
     }
     const int count = int(std::min<std::size_t>(records.size(), kSlotCount));
     for (int s = 1; s <= count; ++s)
-        table.at(mode, s, group) = records[std::size_t(s - 1)];
+        table.at({mode, group, s}) = records[std::size_t(s - 1)];
     image.chCount(mode, group) = std::int16_t(count);
 }
 
@@ -393,7 +392,7 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table) {
         for (int group = 1; group <= kGroupCount; ++group) {
             const int used = usedSlots(image, mode, group);
             for (int slot = 1; slot <= used; ++slot) {
-                const ChannelRec& rec = table.at(mode, slot, group);
+                const ChannelRec& rec = table.at({mode, group, slot});
                 const bool ordinary = rec.chNo >= 1 && rec.chNo <= kOrdinaryChannels;
                 const bool mem = group == 1 && rec.chNo > kOrdinaryChannels &&
                                  rec.chNo <= kOrdinaryChannels + kMemRows;
@@ -475,10 +474,10 @@ QString channelsAsTable(const MemoryImage& image, const ChTable& table,
     QString out = header.join(u'\t') + u'\n';
     const int frequencyColumn = int(header.indexOf(QStringLiteral("Frequency")));
     for (const ChannelKey& key : keys) {
-        const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+        const int slot = findChannel(image, table, key);
         QStringList row;
         if (slot) {
-            row = rowOf(image, table.at(key.mode, slot, key.group), key.mode, key.group);
+            row = rowOf(image, table.at({key.mode, key.group, slot}), key.mode, key.group);
         } else {
             // An empty slot copies as a row without a frequency, which empties where it goes.
             ChannelRec empty;
@@ -517,10 +516,6 @@ ChannelRowReader::ChannelRowReader(const QStringList& header, const MemoryImage&
     : impl_(std::make_unique<Impl>(Impl{RowReader(header, image)})) {}
 
 ChannelRowReader::~ChannelRowReader() = default;
-
-bool ChannelRowReader::namesFrequency() const {
-    return impl_->reader.hasFrequency();
-}
 
 std::optional<CsvProblem> ChannelRowReader::read(const CsvRecord& record, const ChannelKey& key,
                                                  ChannelRec& out) const {

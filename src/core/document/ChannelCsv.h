@@ -79,8 +79,6 @@ class ChannelRowReader {
 public:
     ChannelRowReader(const QStringList& header, const MemoryImage& image);
     ~ChannelRowReader();
-    // Whether the header has the one column every row needs.
-    bool namesFrequency() const;
     // A row without a frequency: it empties the channel it goes to.
     bool leavesEmpty(const CsvRecord& record) const;
     // The record for channel key, or why the row cannot be taken.

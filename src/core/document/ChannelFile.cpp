@@ -29,9 +29,8 @@ QByteArray serializeChannelFile(const MemoryImage& image, const ChTable& table) 
     if (!records)
         return out;
     out.reserve(*records * ChannelRec::kFileSize);
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
-        out.append(serializeChannel(table.at(mode, slot, group)));
-    });
+    forEachUsedSlot(image,
+                    [&](const SlotKey& slot) { out.append(serializeChannel(table.at(slot))); });
     return out;
 }
 
@@ -40,19 +39,17 @@ bool deserializeChannelFile(const QByteArray& data, const MemoryImage& image, Ch
     if (!records || data.size() < qsizetype(*records) * ChannelRec::kFileSize)
         return false;
     qsizetype offset = 0;
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
+    forEachUsedSlot(image, [&](const SlotKey& slot) {
         deserializeChannel(
             QByteArray::fromRawData(data.constData() + offset, ChannelRec::kFileSize),
-            table.at(mode, slot, group));
+            table.at(slot));
         offset += ChannelRec::kFileSize;
     });
     return true;
 }
 
 void copyUsedRecords(const MemoryImage& image, const ChTable& from, ChTable& to) {
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
-        to.at(mode, slot, group) = from.at(mode, slot, group);
-    });
+    forEachUsedSlot(image, [&](const SlotKey& slot) { to.at(slot) = from.at(slot); });
 }
 
 } // namespace r5k27

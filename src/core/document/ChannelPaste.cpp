@@ -57,12 +57,12 @@ std::optional<CsvProblem> pasteRow(const ChannelRowReader& reader, const CsvReco
     // Kept as typing keeps it where no finer step is lost, so a copy pastes back identical.
     if (frequency && *frequency == frequency->shownValue())
         setChannelFrequency(read, *frequency);
-    if (!findChannel(image, table, key.mode, key.group, key.chNo) && frequency)
+    if (!findChannel(image, table, key) && frequency)
         enterFrequency(image, table, key, *frequency);
-    const int slot = findChannel(image, table, key.mode, key.group, key.chNo);
+    const int slot = findChannel(image, table, key);
     if (!slot)
         return CsvProblem{record.number, QString(), CsvCaptions::groupFull};
-    ChannelRec& rec = table.at(key.mode, slot, key.group);
+    ChannelRec& rec = table.at({key.mode, key.group, slot});
     read.chNo = rec.chNo;
     read.spare1 = rec.spare1;
     read.spare2 = rec.spare2;

@@ -12,11 +12,11 @@ namespace {
 // else the first used slot with that number.
 const ChannelRec* matchingRecord(const ChTable& table, int mode, int group, int used, int slot,
                                  std::int16_t chNo) {
-    if (slot <= used && table.at(mode, slot, group).chNo == chNo)
-        return &table.at(mode, slot, group);
+    if (slot <= used && table.at({mode, group, slot}).chNo == chNo)
+        return &table.at({mode, group, slot});
     for (int s = 1; s <= used; ++s)
-        if (table.at(mode, s, group).chNo == chNo)
-            return &table.at(mode, s, group);
+        if (table.at({mode, group, s}).chNo == chNo)
+            return &table.at({mode, group, s});
     return nullptr;
 }
 
@@ -28,7 +28,7 @@ bool channelsDiffer(const MemoryImage& image, const ChTable& table, const Memory
                 return true;
             const int used = usedSlots(saved, mode, group);
             for (int slot = 1; slot <= used; ++slot) {
-                const ChannelRec& old = savedTable.at(mode, slot, group);
+                const ChannelRec& old = savedTable.at({mode, group, slot});
                 const ChannelRec* now = matchingRecord(table, mode, group, used, slot, old.chNo);
                 if (!now || !sameComparedFields(*now, old))
                     return true;
@@ -73,15 +73,12 @@ bool optionsDiffer(const MemoryImage& a, const MemoryImage& b) {
 
 } // namespace
 
-bool differsFromSaved(const MemoryImage& image, const ChTable& table, const MemoryImage& saved,
-                      const ChTable& savedTable) {
-    return channelsDiffer(image, table, saved, savedTable) ||
+bool isModified(const Document& doc) {
+    const MemoryImage& image = doc.curImage;
+    const MemoryImage& saved = doc.fileImage;
+    return channelsDiffer(image, doc.chTable, saved, doc.fileChTable) ||
            radioInfoDiffers(image.radioInfo, saved.radioInfo) || optionsDiffer(image, saved) ||
            image.extTable != saved.extTable || image.rbTone != saved.rbTone;
-}
-
-bool isModified(const Document& doc) {
-    return differsFromSaved(doc.curImage, doc.chTable, doc.fileImage, doc.fileChTable);
 }
 
 } // namespace r5k27

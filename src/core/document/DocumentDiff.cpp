@@ -68,7 +68,7 @@ ChannelIndex channelIndex(const MemoryImage& image, const ChTable& table, int mo
     ChannelIndex index{};
     const int used = usedSlots(image, mode, group);
     for (int slot = used; slot >= 1; --slot) { // the first slot of a number wins
-        const ChannelRec& rec = table.at(mode, slot, group);
+        const ChannelRec& rec = table.at({mode, group, slot});
         if (rec.chNo >= 1 && rec.chNo <= kSlotCount)
             index[std::size_t(rec.chNo)] = &rec;
     }

@@ -61,13 +61,13 @@ bool DocumentModel::edit(const EditName& name, DocumentChange change, Apply&& ap
 }
 
 ChannelRec* DocumentModel::findRecord(const ChannelKey& key) {
-    const int slot = findChannel(doc_.curImage, doc_.chTable, key.mode, key.group, key.chNo);
-    return slot ? &doc_.chTable.at(key.mode, slot, key.group) : nullptr;
+    const int slot = findChannel(doc_.curImage, doc_.chTable, key);
+    return slot ? &doc_.chTable.at({key.mode, key.group, slot}) : nullptr;
 }
 
 const ChannelRec* DocumentModel::channel(const ChannelKey& key) const {
-    const int slot = findChannel(doc_.curImage, doc_.chTable, key.mode, key.group, key.chNo);
-    return slot ? &doc_.chTable.at(key.mode, slot, key.group) : nullptr;
+    const int slot = findChannel(doc_.curImage, doc_.chTable, key);
+    return slot ? &doc_.chTable.at({key.mode, key.group, slot}) : nullptr;
 }
 
 // --- channels -----------------------------------------------------------------------------
@@ -232,7 +232,7 @@ bool DocumentModel::setGroupReference(int mode, int group, GroupReference which,
                           : which == GroupReference::Emergency2 ? opt.emergencyCh(mode, group, 1)
                           : which == GroupReference::DualWatch1 ? opt.dwCh(mode, group, 0)
                                                                 : opt.dwCh(mode, group, 1);
-    if (value == chNo || findChannel(doc_.curImage, doc_.chTable, mode, group, chNo) == 0)
+    if (value == chNo || findChannel(doc_.curImage, doc_.chTable, {mode, group, chNo}) == 0)
         return false;
     return edit(name, changeOf(Kind::Group, mode, group), [&](DocumentChange&) {
         value = std::int16_t(chNo);

@@ -27,7 +27,7 @@ void encodeChannels(SlotWriter& w, const MemoryImage& image, const ChTable& tabl
             if (!w.check(count, 0, kSlotCount, {"ChCount", m, g}))
                 return;
             for (int i = 1; i <= count; ++i) {
-                const ChannelRec& r = table.at(m, i, g);
+                const ChannelRec& r = table.at({m, g, i});
                 if (!w.check(r.chNo, 1, kSlotCount, {"ChNo", m, g, r.chNo}))
                     return;
                 w.check(r.scanAdd, 0, 1, {"ScanAdd", m, g, r.chNo});
@@ -130,7 +130,7 @@ void decodeChannels(const QByteArray& buf, MemoryImage& image, ChTable& table,
                 const auto rxFreq = blockRxFreq(buf, block);
                 if (!rxFreq)
                     continue;
-                ChannelRec& r = table.at(m, ++count, g);
+                ChannelRec& r = table.at({m, g, ++count});
                 r = decodeChannelBlock(buf, block, *rxFreq, {"", m, g, c}, replaced);
                 r.scanAdd = bitmapBit(buf, L::scanBitmap(m, g), c) ? 1 : 0;
             }

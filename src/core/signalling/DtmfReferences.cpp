@@ -40,8 +40,8 @@ int validDtmfCode(MemoryImage& image, int n) {
 }
 
 void setDtmfList(MemoryImage& image, ChTable& table) {
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
-        ChannelRec& rec = table.at(mode, slot, group);
+    forEachUsedSlot(image, [&](const SlotKey& slot) {
+        ChannelRec& rec = table.at(slot);
         validate(image, rec.botCode);
         validate(image, rec.eotCode);
         validate(image, rec.callCode);

@@ -22,8 +22,8 @@ int countValidRogerTones(const MemoryImage& image) {
 }
 
 void recheckRogerTones(MemoryImage& image, ChTable& table) {
-    forEachUsedSlot(image, [&](int mode, int slot, int group) {
-        ChannelRec& rec = table.at(mode, slot, group);
+    forEachUsedSlot(image, [&](const SlotKey& slot) {
+        ChannelRec& rec = table.at(slot);
         rec.rogerTone = std::int16_t(validRogerTone(image, rec.rogerTone));
     });
     image.optFeat.pubRogerTone = std::int16_t(validRogerTone(image, image.optFeat.pubRogerTone));

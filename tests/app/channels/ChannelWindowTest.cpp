@@ -78,8 +78,8 @@ protected:
         QTest::keyClicks(editor(), text.mid(1));
     }
     const ChannelRec* channel(int group, int chNo) const {
-        const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, kHF, group, chNo);
-        return slot ? &ctx.doc.chTable.at(kHF, slot, group) : nullptr;
+        const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, group, chNo});
+        return slot ? &ctx.doc.chTable.at({kHF, group, slot}) : nullptr;
     }
 
     std::unique_ptr<MainWindow> window;
@@ -113,8 +113,8 @@ TEST_F(ChannelWindowTest, OpensWithTheDocumentsGroupsAndFollowsTheWorkMode) {
 }
 
 TEST_F(ChannelWindowTest, EnterInAnEmptyEditorOnTheLastRowWrapsAndDeletesOnlyThatChannel) {
-    addChannel(ctx.doc.curImage, ctx.doc.chTable, 40, kHF, 1, "28.4000");
-    addChannel(ctx.doc.curImage, ctx.doc.chTable, 39, kHF, 1, "28.3900");
+    addChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, 1, 40}, "28.4000");
+    addChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, 1, 39}, "28.3900");
     open();
     EXPECT_EQ(grid().frequency(40), "28.4000");
 
@@ -229,7 +229,7 @@ TEST_F(ChannelWindowTest, TheEntryStaysOnItsCellAndUndoShowsTheChannelItTookBack
 
 TEST_F(ChannelWindowTest, DetailListsStoreTheirFieldsAndPublicGreysWithoutChangingValues) {
     ChannelRec& rec =
-        ctx.doc.chTable.at(kHF, findChannel(ctx.doc.curImage, ctx.doc.chTable, kHF, 1, 1), 1);
+        ctx.doc.chTable.at({kHF, 1, findChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, 1, 1})});
     rec.mode = 2;
     rec.botCode = 3;
     storeDtmfCode(ctx.doc.curImage, 3, "123");
@@ -340,7 +340,7 @@ TEST_F(ChannelWindowTest, GroupValidRefusesTheOnlyGroupAndRefillsAGroupSwitchedO
 }
 
 TEST_F(ChannelWindowTest, GroupNameAndReferenceListsStoreIntoTheGroup) {
-    addChannel(ctx.doc.curImage, ctx.doc.chTable, 9, kHF, 1, "28.3000");
+    addChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, 1, 9}, "28.3000");
     open();
     EXPECT_EQ(entries(control<QComboBox>("Combo1_3")), QStringList({"1", "9"}));
     choose("Combo1_3", "9");

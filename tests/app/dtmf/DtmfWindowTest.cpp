@@ -140,7 +140,7 @@ TEST_F(DtmfWindowTest, ClearingACodeDropsEveryReferenceToIt) {
     storeDtmfCode(ctx.doc.curImage, 3, "123");
     storeDtmfCode(ctx.doc.curImage, 4, "4");
     ASSERT_GE(usedSlots(ctx.doc.curImage, 0, 1), 1);
-    ChannelRec& channel = ctx.doc.chTable.at(0, 1, 1);
+    ChannelRec& channel = ctx.doc.chTable.at({0, 1, 1});
     channel.callCode = 3;
     channel.botCode = 4;
     OptFeatRec& o = ctx.doc.curImage.optFeat;

@@ -3,7 +3,7 @@
 #include "EditorWindows.h"
 #include "about/AboutWindow.h"
 #include "app/link/RadioHarness.h"
-#include "channellist/ChannelListFeature.h"
+#include "channelcsv/ChannelCsvFeature.h"
 #include "common/MessageBoxPrompter.h"
 #include "common/QtFileDialogs.h"
 #include "core/channels/ToneCodec.h"
@@ -62,7 +62,7 @@ protected:
     }
 
     QtFileDialogs qtDialogs;
-    ChannelListFeature channelList{ctx, *window, qtDialogs, prompter};
+    ChannelCsvFeature channelCsv{ctx, *window, qtDialogs, prompter};
     PrintFeature printing{ctx, *window, qtDialogs, prompter};
 
     // What the main window does when it becomes active after a change of language. Marked as
@@ -116,8 +116,8 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
                                       window->commands().dialogTitle(MenuItem::FileSaveAs));
          }},
         {"group size", [&] { question.ask(1); }},
-        {"export channels", [&] { channelList.exportChannels(); }},
-        {"import channels", [&] { channelList.importChannels(); }},
+        {"export channels", [&] { channelCsv.exportChannels(); }},
+        {"import channels", [&] { channelCsv.importChannels(); }},
         {"export PDF", [&] { printing.exportPdf(); }},
         {"print", [&] { printing.print(); }},
         {"several radios",
@@ -211,7 +211,7 @@ TEST_F(ChineseEverywhereTest, ChannelImportReport) {
     const QString csv = dir.write("bad.csv", "Location,Frequency\n5,99\n999,27.0\n");
     EXPECT_EQ(leftInEnglish([&](Language lang) {
                   setLanguage(lang);
-                  channelList.importFrom(csv);
+                  channelCsv.importFrom(csv);
                   auto* report = window->findChild<QDialog*>("ImportReport");
                   if (!report)
                       return test::ShownTexts();

@@ -44,9 +44,9 @@ TEST_F(ChannelRadioTest, TypedFrequencyReachesTheRadioAndComesBackFromFileAndRad
         ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }));
     }
     EXPECT_EQ(prompter.texts().last(), "Write Data Completed.");
-    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, 1, 1, 12);
+    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {1, 1, 12});
     ASSERT_NE(slot, 0);
-    EXPECT_EQ(ctx.doc.chTable.at(1, slot, 1).rxFreq.clean(), "280355");
+    EXPECT_EQ(ctx.doc.chTable.at({1, 1, slot}).rxFreq.clean(), "280355");
     QFile saved(radioFile);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray written = saved.readAll();

@@ -17,8 +17,8 @@ TEST(CompareWithRadio, ListsTheEditsAndTakesTheRadioValuesAsOneStep) {
     test::SimRadioProcess sim(
         {"--image", h.dir.write("radio.img", test::RadioHarness::radioImageOf(written))});
     h.ctx.settings.comPortName = sim.device();
-    const ChannelKey third{1, 1, h.ctx.doc.chTable.at(1, 3, 1).chNo};
-    const int mode = h.ctx.doc.chTable.at(1, 3, 1).mode;
+    const ChannelKey third{1, 1, h.ctx.doc.chTable.at({1, 1, 3}).chNo};
+    const int mode = h.ctx.doc.chTable.at({1, 1, 3}).mode;
     ASSERT_TRUE(h.ctx.model.setChannelValue(third, ChannelField::Mode, mode == 2 ? 3 : 2,
                                             {"edit", "edit"}));
     ASSERT_TRUE(h.ctx.model.setDtmfCode(5, "55", {"edit", "edit"}, {}));

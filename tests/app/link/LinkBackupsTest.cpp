@@ -27,7 +27,7 @@ TEST(LinkBackups, KeepsTheNewestFiftySets) {
     for (int i = 0; i < 55; ++i) {
         b.now = b.now.addSecs(1);
         ASSERT_TRUE(i % 2 ? b.backups.saveRead(image, b.doc.curImage, b.doc.chTable, b.settings)
-                          : b.backups.saveBeforeWrite(b.doc.curImage, b.doc.chTable, b.settings));
+                          : b.backups.saveBeforeWrite(b.doc, b.settings));
     }
     const QStringList sets = b.backups.sets();
     ASSERT_EQ(sets.size(), 50);
@@ -40,9 +40,9 @@ TEST(LinkBackups, KeepsTheNewestFiftySets) {
 TEST(LinkBackups, SetsOfTheSameMomentDoNotOverwriteEachOther) {
     Backups b;
     b.doc.docPath = "/somewhere/mine.dat";
-    ASSERT_TRUE(b.backups.saveBeforeWrite(b.doc.curImage, b.doc.chTable, b.settings));
-    b.doc.chTable.at(1, 1, 1).rogerTone = 5;
-    ASSERT_TRUE(b.backups.saveBeforeWrite(b.doc.curImage, b.doc.chTable, b.settings));
+    ASSERT_TRUE(b.backups.saveBeforeWrite(b.doc, b.settings));
+    b.doc.chTable.at({1, 1, 1}).rogerTone = 5;
+    ASSERT_TRUE(b.backups.saveBeforeWrite(b.doc, b.settings));
     const QStringList sets = b.backups.sets();
     ASSERT_EQ(sets.size(), 2);
 
@@ -51,8 +51,8 @@ TEST(LinkBackups, SetsOfTheSameMomentDoNotOverwriteEachOther) {
     AppSettings s;
     ASSERT_TRUE(readPlainFile(first, s, b.dir.path("b/20250301-100000-000-write.dat")));
     ASSERT_TRUE(readPlainFile(second, s, b.dir.path("b/20250301-100000-000-2-write.dat")));
-    EXPECT_NE(first.chTable.at(1, 1, 1).rogerTone, 5);
-    EXPECT_EQ(second.chTable.at(1, 1, 1).rogerTone, 5);
+    EXPECT_NE(first.chTable.at({1, 1, 1}).rogerTone, 5);
+    EXPECT_EQ(second.chTable.at({1, 1, 1}).rogerTone, 5);
     EXPECT_EQ(b.doc.docPath, "/somewhere/mine.dat"); // the open document is not renamed
 }
 
@@ -60,7 +60,7 @@ TEST(LinkBackups, UnwritableFolderIsReported) {
     Backups b;
     b.dir.write("file", "x");
     LinkBackups blocked(b.dir.path("file/b"));
-    EXPECT_FALSE(blocked.saveBeforeWrite(b.doc.curImage, b.doc.chTable, b.settings));
+    EXPECT_FALSE(blocked.saveBeforeWrite(b.doc, b.settings));
 }
 
 } // namespace

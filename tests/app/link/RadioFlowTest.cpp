@@ -148,12 +148,12 @@ TEST_F(RadioFlowTest, WriteCommitsPendingEditsAfterTheCommandReturns) {
     test::SimRadioProcess sim({"--save", dir.path("radio.img")});
     ctx.settings.comPortName = sim.device();
     // The edit an open grid still holds in its editor.
-    const FixedText<8> edited = ctx.doc.chTable.at(1, 2, 1).rxFreq;
-    ASSERT_NE(ctx.doc.chTable.at(1, 1, 1).rxFreq, edited);
+    const FixedText<8> edited = ctx.doc.chTable.at({1, 1, 2}).rxFreq;
+    ASSERT_NE(ctx.doc.chTable.at({1, 1, 1}).rxFreq, edited);
     int commits = 0;
     QObject::connect(window.get(), &MainWindow::commitPendingEdits, [&] {
         ++commits;
-        ctx.doc.chTable.at(1, 1, 1).rxFreq = edited;
+        ctx.doc.chTable.at({1, 1, 1}).rxFreq = edited;
     });
 
     radio().write();
@@ -225,7 +225,7 @@ TEST_F(RadioFlowTest, ClosingTheProgressWindowMidReadEndsTheRadiosProgrammingMod
 
 TEST_F(RadioFlowTest, ValueOutOfRangeIsRefusedBeforeThePortIsOpened) {
     ctx.settings.comPortName = dir.path("no-such-port");
-    ctx.doc.chTable.at(1, 1, 1).rogerTone = 300;
+    ctx.doc.chTable.at({1, 1, 1}).rogerTone = 300;
     radio().write();
     ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }));
     ASSERT_EQ(prompter.texts().size(), 1);

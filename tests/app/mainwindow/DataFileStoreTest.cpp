@@ -61,7 +61,7 @@ TEST_F(DataFileStoreTest, OpenAsksOnlyAboutRealChangesNotTheWorkMode) {
     EXPECT_EQ(ctx.doc.docPath, car);
     EXPECT_FALSE(ctx.doc.docUntitled);
 
-    ctx.doc.chTable.at(0, 1, 1).rxFreq.assign("2802500");
+    ctx.doc.chTable.at({0, 1, 1}).rxFreq.assign("2802500");
     prompter.answers << Answer::Cancel;
     commands.open();
     EXPECT_EQ(prompter.texts(), QStringList{"File has been modify,save it now?"});

@@ -29,8 +29,8 @@ protected:
             {QStringLiteral("Frequency A%1").arg(row), QStringLiteral("频率 A%1").arg(row)});
     }
     QString frequency(int chNo) {
-        const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, chNo);
-        return slot ? ctx.doc.chTable.at(0, slot, 1).rxFreq.clean() : QString();
+        const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {0, 1, chNo});
+        return slot ? ctx.doc.chTable.at({0, 1, slot}).rxFreq.clean() : QString();
     }
 
     std::unique_ptr<MainWindow> window = makeWindow();

@@ -2,7 +2,7 @@
 // command the menus and the toolbar offer.
 #include "EditorWindows.h"
 #include "app/link/RadioHarness.h"
-#include "channellist/ChannelListFeature.h"
+#include "channelcsv/ChannelCsvFeature.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFileLayout.h"
 #include "help/HelpWindow.h"
@@ -63,7 +63,7 @@ protected:
             help->close();
     }
 
-    ChannelListFeature channelList{ctx, *window, dialogs, prompter};
+    ChannelCsvFeature channelCsv{ctx, *window, dialogs, prompter};
     PrintFeature printing{ctx, *window, dialogs, prompter};
     UrlCatcher urls;
 };

@@ -174,8 +174,8 @@ protected:
         QTest::keyClicks(channelControl<QLineEdit>("Text1"), text.mid(1));
     }
     ChannelRec& channelA1() {
-        return ctx.doc.chTable.at(kHF, findChannel(ctx.doc.curImage, ctx.doc.chTable, kHF, 1, 1),
-                                  1);
+        return ctx.doc.chTable.at(
+            {kHF, 1, findChannel(ctx.doc.curImage, ctx.doc.chTable, {kHF, 1, 1})});
     }
 
     // DTMF window drivers.

@@ -42,14 +42,14 @@ protected:
         for (int mode = 0; mode < kModeCount; ++mode)
             for (int group = 1; group <= kGroupCount; ++group)
                 for (int slot = 1; slot <= image().chCount(mode, group); ++slot, ++count)
-                    ctx.doc.chTable.at(mode, slot, group).mode = std::int16_t(m);
+                    ctx.doc.chTable.at({mode, group, slot}).mode = std::int16_t(m);
         return count;
     }
     bool everyChannelInMode(int m) {
         for (int mode = 0; mode < kModeCount; ++mode)
             for (int group = 1; group <= kGroupCount; ++group)
                 for (int slot = 1; slot <= image().chCount(mode, group); ++slot)
-                    if (ctx.doc.chTable.at(mode, slot, group).mode != m)
+                    if (ctx.doc.chTable.at({mode, group, slot}).mode != m)
                         return false;
         return true;
     }

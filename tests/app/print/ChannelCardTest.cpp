@@ -36,7 +36,7 @@ protected:
         for (int mode = 0; mode < kModeCount; ++mode)
             for (int group = 1; group <= kGroupCount; ++group)
                 for (int chNo = 2; chNo <= kOrdinaryChannels; ++chNo)
-                    addChannel(ctx.doc.curImage, ctx.doc.chTable, chNo, mode, group,
+                    addChannel(ctx.doc.curImage, ctx.doc.chTable, {mode, group, chNo},
                                QStringLiteral("%1.%2").arg(26 + mode).arg(group * 1000 + chNo * 10,
                                                                           4, 10, QChar(u'0')));
     }
@@ -53,7 +53,7 @@ TEST_F(ChannelCardTest, AFullDocumentGetsAPagePerGroupOnA4AndLetterWithEveryFreq
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             for (int slot = 1; slot <= usedSlots(ctx.doc.curImage, mode, group); ++slot) {
-                const ChannelRec& rec = ctx.doc.chTable.at(mode, slot, group);
+                const ChannelRec& rec = ctx.doc.chTable.at({mode, group, slot});
                 if (rec.chNo <= kOrdinaryChannels || group == 1)
                     frequencies << storedToExactMhz(rec.rxFreq.clean());
             }
@@ -130,9 +130,9 @@ TEST_F(ChannelCardTest, TheOptionsPageUsesTheOptionsWindowsCaptionsInTheLanguage
 
 // Values whose column or caption names no unit carry it: a CTCSS tone, the transmit offset.
 TEST_F(ChannelCardTest, PrintedValuesCarryTheirUnit) {
-    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 2);
+    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {0, 1, 2});
     ASSERT_GT(slot, 0);
-    ctx.doc.chTable.at(0, slot, 1).decodeTone = 1;
+    ctx.doc.chTable.at({0, 1, slot}).decodeTone = 1;
     const QList<CardPage> pages = channelCardPages(ctx.doc, ctx.settings, Language::English, {});
     const CardSection& groupA = pages.first().sections.first();
     ASSERT_EQ(groupA.columns.value(3), "Tone");

@@ -124,8 +124,8 @@ TEST_F(RogerBeepWindowTest, NoSoundDeviceDisablesPlayAndSaysWhy) {
 
 TEST_F(RogerBeepWindowTest, SequenceWithoutLengthLosesItsReferences) {
     ASSERT_GE(usedSlots(ctx.doc.curImage, 0, 1), 2);
-    ctx.doc.chTable.at(0, 1, 1).rogerTone = 2;
-    ctx.doc.chTable.at(0, 2, 1).rogerTone = 3;
+    ctx.doc.chTable.at({0, 1, 1}).rogerTone = 2;
+    ctx.doc.chTable.at({0, 1, 2}).rogerTone = 3;
     ctx.doc.curImage.optFeat.pubRogerTone = 2;
     auto* w = open();
     test::EventRecorder events(ctx.events);
@@ -133,8 +133,8 @@ TEST_F(RogerBeepWindowTest, SequenceWithoutLengthLosesItsReferences) {
     for (int step = 1; step <= 14; ++step)
         choose(w, QStringLiteral("Combo4_%1").arg(step - 1), 0);
     EXPECT_EQ(validRogerTone(ctx.doc.curImage, 2), 0);
-    EXPECT_EQ(ctx.doc.chTable.at(0, 1, 1).rogerTone, 0);
-    EXPECT_EQ(ctx.doc.chTable.at(0, 2, 1).rogerTone, 3);
+    EXPECT_EQ(ctx.doc.chTable.at({0, 1, 1}).rogerTone, 0);
+    EXPECT_EQ(ctx.doc.chTable.at({0, 1, 2}).rogerTone, 3);
     EXPECT_EQ(ctx.doc.curImage.optFeat.pubRogerTone, 0);
     EXPECT_EQ(events.lines.count("changed RogerBeep -1 0 0"), 14);
     EXPECT_EQ(edits.size(), 14);

@@ -46,20 +46,20 @@ TEST(ChannelRec, AnyRecordBytesSurviveReadAndWrite) {
     EXPECT_EQ(rec.chNo, 5);
 }
 
-TEST(ChTable, IndexesAreIndependentPerModeSlotAndGroup) {
+TEST(ChTable, IndexesAreIndependentPerModeGroupAndSlot) {
     auto table = std::make_unique<ChTable>();
-    table->at(0, 1, 1).chNo = 1;
-    table->at(1, 1, 1).chNo = 2;
-    table->at(0, 46, 10).chNo = 3;
-    table->at(1, 46, 10).chNo = 4;
-    table->at(0, 2, 1).chNo = 5;
-    table->at(0, 1, 2).chNo = 6;
-    EXPECT_EQ(table->at(0, 1, 1).chNo, 1);
-    EXPECT_EQ(table->at(1, 1, 1).chNo, 2);
-    EXPECT_EQ(table->at(0, 46, 10).chNo, 3);
-    EXPECT_EQ(table->at(1, 46, 10).chNo, 4);
-    EXPECT_EQ(table->at(0, 2, 1).chNo, 5);
-    EXPECT_EQ(table->at(0, 1, 2).chNo, 6);
+    table->at({0, 1, 1}).chNo = 1;
+    table->at({1, 1, 1}).chNo = 2;
+    table->at({0, 10, 46}).chNo = 3;
+    table->at({1, 10, 46}).chNo = 4;
+    table->at({0, 1, 2}).chNo = 5;
+    table->at({0, 2, 1}).chNo = 6;
+    EXPECT_EQ(table->at({0, 1, 1}).chNo, 1);
+    EXPECT_EQ(table->at({1, 1, 1}).chNo, 2);
+    EXPECT_EQ(table->at({0, 10, 46}).chNo, 3);
+    EXPECT_EQ(table->at({1, 10, 46}).chNo, 4);
+    EXPECT_EQ(table->at({0, 1, 2}).chNo, 5);
+    EXPECT_EQ(table->at({0, 2, 1}).chNo, 6);
 }
 
 } // namespace

@@ -25,12 +25,12 @@ protected:
     void addChannels(int group, std::initializer_list<int> chNos) {
         image.optFeat.groupValid(kHFMode, group) = 1;
         for (int chNo : chNos)
-            addChannel(image, table, chNo, kHFMode, group, "28.1000");
+            addChannel(image, table, {kHFMode, group, chNo}, "28.1000");
     }
     QList<int> channelNumbers(int group) const {
         QList<int> out;
         for (int slot = 1; slot <= image.chCount(kHFMode, group); ++slot)
-            out << table.at(kHFMode, slot, group).chNo;
+            out << table.at({kHFMode, group, slot}).chNo;
         return out;
     }
     // A frequency typed into grid row 1..40 (1..6 in the "MEM" view) of the group shown.
@@ -43,8 +43,8 @@ protected:
             prompter.warn(refusal->in(Language::English));
     }
     const ChannelRec* channel(int group, int chNo) const {
-        const int slot = findChannel(image, table, kHFMode, group, chNo);
-        return slot ? &table.at(kHFMode, slot, group) : nullptr;
+        const int slot = findChannel(image, table, {kHFMode, group, chNo});
+        return slot ? &table.at({kHFMode, group, slot}) : nullptr;
     }
 
     Document doc;
@@ -57,12 +57,12 @@ protected:
 
 TEST_F(ChannelTableTest, NewChannelsGoLastWithNewChannelValuesAndKeepTheSpares) {
     addChannels(1, {41, 1});
-    table.at(kHFMode, 3, 1).spare1 = 77;
-    table.at(kHFMode, 3, 1).rogerTone = 5;
+    table.at({kHFMode, 1, 3}).spare1 = 77;
+    table.at({kHFMode, 1, 3}).rogerTone = 5;
     commit(5, "28.0850");
     commit(3, "28.3");
     EXPECT_EQ(channelNumbers(1), QList<int>({41, 1, 5, 3}));
-    const ChannelRec& rec = table.at(kHFMode, 3, 1);
+    const ChannelRec& rec = table.at({kHFMode, 1, 3});
     EXPECT_EQ(rec.chFlag, 1);
     EXPECT_EQ(rec.scanAdd, 1);
     EXPECT_EQ(rec.rxFreq.raw(), "280850  ");
@@ -76,10 +76,10 @@ TEST_F(ChannelTableTest, NewChannelsGoLastWithNewChannelValuesAndKeepTheSpares) 
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     // A duplicate number or a full group adds nothing.
-    addChannel(image, table, 5, kHFMode, 1, "28.2");
+    addChannel(image, table, {kHFMode, 1, 5}, "28.2");
     EXPECT_EQ(image.chCount(kHFMode, 1), 4);
     image.chCount(kHFMode, 2) = 46;
-    addChannel(image, table, 9, kHFMode, 2, "28.2");
+    addChannel(image, table, {kHFMode, 2, 9}, "28.2");
     EXPECT_EQ(image.chCount(kHFMode, 2), 46);
 }
 
@@ -93,21 +93,21 @@ TEST_F(ChannelTableTest, ANewChannelGetsTheFirstModeSwitchedOn) {
 
 TEST_F(ChannelTableTest, DeletingMovesLaterSlotsDownInOrder) {
     addChannels(1, {41, 42, 1, 2, 3, 4, 5});
-    deleteChannel(image, table, 3, kHFMode, 1);
+    deleteChannel(image, table, {kHFMode, 1, 3});
     EXPECT_EQ(channelNumbers(1), QList<int>({41, 42, 2, 3, 4, 5}));
-    deleteChannel(image, table, 0, kHFMode, 1);
-    deleteChannel(image, table, 7, kHFMode, 1);
+    deleteChannel(image, table, {kHFMode, 1, 0});
+    deleteChannel(image, table, {kHFMode, 1, 7});
     EXPECT_EQ(image.chCount(kHFMode, 1), 6);
 }
 
 TEST_F(ChannelTableTest, DamagedCountsNeverReachOutsideTheTable) {
     image.chCount(kHFMode, 1) = 500;
     EXPECT_EQ(usedSlots(image, kHFMode, 1), 46);
-    EXPECT_EQ(findChannel(image, table, kHFMode, 1, 99), 0);
+    EXPECT_EQ(findChannel(image, table, {kHFMode, 1, 99}), 0);
     image.chCount(kHFMode, 1) = -3;
     EXPECT_EQ(countOrdinaryChannels(image, table, kHFMode, 1), 0);
-    EXPECT_EQ(findChannel(image, table, 2, 1, 0), 0);
-    EXPECT_EQ(findChannel(image, table, kHFMode, 11, 0), 0);
+    EXPECT_EQ(findChannel(image, table, {2, 1, 0}), 0);
+    EXPECT_EQ(findChannel(image, table, {kHFMode, 11, 0}), 0);
 }
 
 TEST_F(ChannelTableTest, ATypedFrequencyIsAlsoTheTransmitFrequencyAndTheSameOneChangesNothing) {
@@ -118,7 +118,7 @@ TEST_F(ChannelTableTest, ATypedFrequencyIsAlsoTheTransmitFrequencyAndTheSameOneC
     EXPECT_EQ(model.history().undoCount(), 1);
 
     // The shown value accepted again, whatever digits the file holds, is no change.
-    table.at(kHFMode, 1, 1).rxFreq.assign("28100000");
+    table.at({kHFMode, 1, 1}).rxFreq.assign("28100000");
     const ChTable before = table;
     test::EventRecorder recorder(events);
     for (const char* same : {"28.1", "28.1000", "28.10004"})
@@ -203,25 +203,25 @@ TEST_F(ChannelTableTest, OtherValidGroupsCountWithoutTheRecordItself) {
     addChannels(4, {6});
     image.optFeat.groupValid(kHFMode, 4) = 0;
     EXPECT_EQ(countOrdinaryChannels(image, table, kHFMode, 1), 2);
-    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 1, 2), 2);
-    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 3, 5), 2);
-    EXPECT_EQ(countOtherOrdinaryChannels(image, table, kHFMode, 3, 9), 3);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, {kHFMode, 1, 2}), 2);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, {kHFMode, 3, 5}), 2);
+    EXPECT_EQ(countOtherOrdinaryChannels(image, table, {kHFMode, 3, 9}), 3);
 }
 
 TEST_F(ChannelTableTest, NormalizingReplacesSwitchedOffModesInBothWorkModes) {
     addChannels(1, {1, 2});
     image.optFeat.groupValid(0, 5) = 1;
-    addChannel(image, table, 1, 0, 5, "27.0");
-    table.at(kHFMode, 1, 1).mode = 4;
-    table.at(kHFMode, 2, 1).mode = 2;
-    table.at(0, 1, 5).mode = 4;
-    table.at(0, 2, 5).mode = 4; // unused slot: left alone
+    addChannel(image, table, {0, 5, 1}, "27.0");
+    table.at({kHFMode, 1, 1}).mode = 4;
+    table.at({kHFMode, 1, 2}).mode = 2;
+    table.at({0, 5, 1}).mode = 4;
+    table.at({0, 5, 2}).mode = 4; // unused slot: left alone
     image.optFeat.modeEnable = {0, 1, 1, 1, 0};
     normalizeAllModes(image, table);
-    EXPECT_EQ(table.at(kHFMode, 1, 1).mode, 1);
-    EXPECT_EQ(table.at(kHFMode, 2, 1).mode, 2);
-    EXPECT_EQ(table.at(0, 1, 5).mode, 1);
-    EXPECT_EQ(table.at(0, 2, 5).mode, 4);
+    EXPECT_EQ(table.at({kHFMode, 1, 1}).mode, 1);
+    EXPECT_EQ(table.at({kHFMode, 1, 2}).mode, 2);
+    EXPECT_EQ(table.at({0, 5, 1}).mode, 1);
+    EXPECT_EQ(table.at({0, 5, 2}).mode, 4);
 }
 
 TEST_F(ChannelTableTest, CBWorkModeChecksAgainstTheCBBand) {
@@ -230,7 +230,7 @@ TEST_F(ChannelTableTest, CBWorkModeChecksAgainstTheCBBand) {
     image.optFeat.groupValid(0, 10) = 1;
     commit(4, "26.0");
     ASSERT_EQ(image.chCount(0, 10), 1);
-    EXPECT_EQ(table.at(0, 1, 10).rxFreq.clean(), "260000");
+    EXPECT_EQ(table.at({0, 10, 1}).rxFreq.clean(), "260000");
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 

@@ -73,9 +73,9 @@ TEST(Frequency, ChannelListRowsKeepEveryStep) {
     ChTable table;
     ASSERT_EQ(channelsFromCsv(csv, image, table).taken, 40);
     for (int ch = 1; ch <= 40; ++ch) {
-        const int slot = findChannel(image, table, 1, 1, ch);
+        const int slot = findChannel(image, table, {1, 1, ch});
         ASSERT_NE(slot, 0);
-        EXPECT_EQ(Frequency::fromStored(table.at(1, slot, 1).rxFreq.raw())->hz(), sent[ch - 1]);
+        EXPECT_EQ(Frequency::fromStored(table.at({1, 1, slot}).rxFreq.raw())->hz(), sent[ch - 1]);
     }
 }
 

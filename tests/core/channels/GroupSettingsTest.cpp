@@ -45,11 +45,11 @@ TEST_F(GroupSettingsTest, TheOnlyGroupInUseCannotBeSwitchedOffCountingOfferedGro
 
 TEST_F(GroupSettingsTest, AGroupSwitchedOnWithoutChannelsGetsChannelOneAndItsReferences) {
     only(kCB, {1});
-    addChannel(image, table, 41, kCB, 5, "28.0150");
+    addChannel(image, table, {kCB, 5, 41}, "28.0150");
     EXPECT_TRUE(setGroupValid(image, table, kCB, 5, true));
     ASSERT_EQ(image.chCount(kCB, 5), 2);
-    EXPECT_EQ(table.at(kCB, 2, 5).chNo, 1);
-    EXPECT_EQ(table.at(kCB, 2, 5).rxFreq.clean(), "28055000");
+    EXPECT_EQ(table.at({kCB, 5, 2}).chNo, 1);
+    EXPECT_EQ(table.at({kCB, 5, 2}).rxFreq.clean(), "28055000");
     EXPECT_EQ(image.optFeat.workCh(kCB, 5), 1);
     EXPECT_EQ(ordinaryChannelNames(image, table, kCB, 5), QStringList({"1"}));
 
@@ -68,7 +68,7 @@ TEST_F(GroupSettingsTest, TheWorkGroupLeavesAGroupThatIsSwitchedOff) {
     // Also when clearing a group's last channel switches it off.
     image.workMode = kHF;
     image.curGroup = {1, 4};
-    addChannel(image, table, 1, kHF, 4, "28.1000");
+    addChannel(image, table, {kHF, 4, 1}, "28.1000");
     setGroupValid(image, table, kHF, 2, true);
     ASSERT_EQ(countOrdinaryChannels(image, table, kHF, 4), 1);
     enterFrequency(image, table, {kHF, 4, 1}, std::nullopt);

@@ -4,8 +4,8 @@
 #include "core/common/FileCommit.h"
 
 #include "core/common/CommitMarker.h"
-#include "core/common/FileLock.h"
 #include "core/lang/Language.h"
+#include "platform/FileLock.h"
 #include "platform/SystemFileCalls.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"

@@ -40,8 +40,8 @@ Document randomDocument(QRandomGenerator& rng) {
                 const qint64 hz = low + 10 * rng.bounded((high - low) / 10 + 1);
                 const QString mhz =
                     QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QChar(u'0'));
-                addChannel(doc.curImage, doc.chTable, chNo, mode, group, mhz);
-                ChannelRec& rec = doc.chTable.at(mode, doc.curImage.chCount(mode, group), group);
+                addChannel(doc.curImage, doc.chTable, {mode, group, chNo}, mhz);
+                ChannelRec& rec = doc.chTable.at({mode, group, doc.curImage.chCount(mode, group)});
                 rec.rxFreq.assign(QString(mhz).remove(u'.'));
                 rec.txFreq = rec.rxFreq;
                 rec.decodeTone = pick(kToneIndexCount);
@@ -81,7 +81,7 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryExportedFieldInBothWorkModes) {
 
 TEST(ChannelCsv, ExportFollowsTheCommonLayoutThenOurOwnColumns) {
     Document doc = newDocument();
-    ChannelRec& a1 = doc.chTable.at(0, findChannel(doc.curImage, doc.chTable, 0, 1, 1), 1);
+    ChannelRec& a1 = doc.chTable.at({0, 1, findChannel(doc.curImage, doc.chTable, {0, 1, 1})});
     a1.decodeTone = kCtcssCount + 1; // D023N
     a1.repShift = 2;
     a1.mode = 4;
@@ -105,7 +105,7 @@ TEST(ChannelCsv, ExportFollowsTheCommonLayoutThenOurOwnColumns) {
 TEST(ChannelCsv, AHandWrittenCommonLayoutFileLandsTheRightChannels) {
     Document doc = newDocument();
     doc.curImage.optFeat.groupValid(0, 2) = 0;
-    const ChannelRec groupC = doc.chTable.at(0, 7, 3);
+    const ChannelRec groupC = doc.chTable.at({0, 3, 7});
     const QByteArray file = "\xEF\xBB\xBF"
                             "Frequency,Location,Name,Tone,Duplex,Offset,rToneFreq,cToneFreq,"
                             "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment\r\n"
@@ -120,7 +120,7 @@ TEST(ChannelCsv, AHandWrittenCommonLayoutFileLandsTheRightChannels) {
     const MemoryImage& image = doc.curImage;
     // The list names group A and the "MEM" channels: they hold exactly its channels.
     ASSERT_EQ(usedSlots(image, 0, 1), 2);
-    const ChannelRec& a12 = doc.chTable.at(0, 1, 1);
+    const ChannelRec& a12 = doc.chTable.at({0, 1, 1});
     EXPECT_EQ(a12.chNo, 12);
     EXPECT_EQ(a12.rxFreq.clean(), "27185000");
     EXPECT_EQ(a12.txFreq.clean(), "27185000");
@@ -128,24 +128,24 @@ TEST(ChannelCsv, AHandWrittenCommonLayoutFileLandsTheRightChannels) {
     EXPECT_EQ(a12.mode, 1);
     EXPECT_EQ(a12.nbAnl, 1);
     EXPECT_EQ(a12.encodeTone, kNewChannelTone);
-    EXPECT_EQ(findChannel(image, doc.chTable, 0, 1, 1), 0); // the list names all of group A
+    EXPECT_EQ(findChannel(image, doc.chTable, {0, 1, 1}), 0); // the list names all of group A
 
-    const ChannelRec& b5 = doc.chTable.at(0, usedSlots(image, 0, 2), 2);
+    const ChannelRec& b5 = doc.chTable.at({0, 2, usedSlots(image, 0, 2)});
     EXPECT_EQ(b5.chNo, 5);
     EXPECT_EQ(b5.rxFreq.clean(), "26965000"); // on the 10 Hz grid
     EXPECT_EQ(b5.decodeTone, kToneIndexCount - 1);
     EXPECT_EQ(b5.scanAdd, 0);
     EXPECT_EQ(image.optFeat.groupValid(0, 2), 1);
 
-    const ChannelRec& m3 = doc.chTable.at(0, findChannel(image, doc.chTable, 0, 1, 43), 1);
+    const ChannelRec& m3 = doc.chTable.at({0, 1, findChannel(image, doc.chTable, {0, 1, 43})});
     EXPECT_EQ(m3.rxFreq.clean(), "28300000");
-    EXPECT_EQ(findChannel(image, doc.chTable, 0, 1, 41), 0);
+    EXPECT_EQ(findChannel(image, doc.chTable, {0, 1, 41}), 0);
 
-    const ChannelRec& hf = doc.chTable.at(1, findChannel(image, doc.chTable, 1, 1, 12), 1);
+    const ChannelRec& hf = doc.chTable.at({1, 1, findChannel(image, doc.chTable, {1, 1, 12})});
     EXPECT_EQ(hf.decodeTone, 2); // 71.9 Hz sent as the transmit tone
     EXPECT_EQ(hf.repShift, 2);
     EXPECT_EQ(hf.mode, 2);
-    EXPECT_EQ(doc.chTable.at(0, 7, 3), groupC);
+    EXPECT_EQ(doc.chTable.at({0, 3, 7}), groupC);
 }
 
 TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {

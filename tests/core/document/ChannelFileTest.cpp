@@ -48,11 +48,11 @@ TEST(ChannelFile, HoldsExactlyTheUsedRecordsInModeGroupSlotOrder) {
     image.chCount(0, 10) = 1;
     image.chCount(1, 1) = 1;
     ChTable table;
-    table.at(0, 1, 1).chNo = 5;
-    table.at(0, 2, 1).chNo = 3;
-    table.at(0, 3, 1).chNo = 9; // beyond the count
-    table.at(0, 1, 10).chNo = 41;
-    table.at(1, 1, 1).chNo = 7;
+    table.at({0, 1, 1}).chNo = 5;
+    table.at({0, 1, 2}).chNo = 3;
+    table.at({0, 1, 3}).chNo = 9; // beyond the count
+    table.at({0, 10, 1}).chNo = 41;
+    table.at({1, 1, 1}).chNo = 7;
     const QByteArray data = serializeChannelFile(image, table);
     ASSERT_EQ(data.size(), 4 * 54);
     std::vector<int> numbers;
@@ -61,13 +61,13 @@ TEST(ChannelFile, HoldsExactlyTheUsedRecordsInModeGroupSlotOrder) {
     EXPECT_EQ(numbers, (std::vector<int>{5, 3, 41, 7}));
 
     ChTable read;
-    read.at(0, 3, 1).chNo = 33; // an unused slot keeps what it had
+    read.at({0, 1, 3}).chNo = 33; // an unused slot keeps what it had
     ASSERT_TRUE(deserializeChannelFile(data + QByteArray(54, 'x'), image, read));
-    EXPECT_EQ(read.at(0, 1, 1), table.at(0, 1, 1));
-    EXPECT_EQ(read.at(0, 2, 1), table.at(0, 2, 1));
-    EXPECT_EQ(read.at(0, 1, 10), table.at(0, 1, 10));
-    EXPECT_EQ(read.at(1, 1, 1), table.at(1, 1, 1));
-    EXPECT_EQ(read.at(0, 3, 1).chNo, 33);
+    EXPECT_EQ(read.at({0, 1, 1}), table.at({0, 1, 1}));
+    EXPECT_EQ(read.at({0, 1, 2}), table.at({0, 1, 2}));
+    EXPECT_EQ(read.at({0, 10, 1}), table.at({0, 10, 1}));
+    EXPECT_EQ(read.at({1, 1, 1}), table.at({1, 1, 1}));
+    EXPECT_EQ(read.at({0, 1, 3}).chNo, 33);
 }
 
 TEST(ChannelFile, RefusesShortDataAndCountsOutsideTheTable) {
@@ -76,7 +76,7 @@ TEST(ChannelFile, RefusesShortDataAndCountsOutsideTheTable) {
     const ChTable table = test::randomTable(rng, image);
     const QByteArray data = serializeChannelFile(image, table);
     ChTable read = table;
-    read.at(0, 1, 1).chNo = -5;
+    read.at({0, 1, 1}).chNo = -5;
     const ChTable before = read;
     EXPECT_FALSE(deserializeChannelFile(data.chopped(1), image, read));
     EXPECT_EQ(read, before);

@@ -97,7 +97,7 @@ TEST(CsvLimits, OverlongRecordsAreCutAndMalformed) {
 
 TEST(CsvLimits, NegativeOffsetExportsWithOneSign) {
     Document doc = newDocument();
-    ChannelRec& a1 = doc.chTable.at(0, findChannel(doc.curImage, doc.chTable, 0, 1, 1), 1);
+    ChannelRec& a1 = doc.chTable.at({0, 1, findChannel(doc.curImage, doc.chTable, {0, 1, 1})});
     a1.repShift = 1;
     doc.curImage.extFreq = -612345;
     const QList<CsvRecord> rows = parseCsv(channelsToCsv(doc.curImage, doc.chTable));

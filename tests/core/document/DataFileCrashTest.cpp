@@ -32,7 +32,7 @@ Document smallDocument(std::uint32_t seed, int records) {
     doc.curImage.chCount.fill(0);
     doc.curImage.chCount(0, 1) = std::int16_t(records);
     for (int slot = 1; slot <= records; ++slot)
-        doc.chTable.at(0, slot, 1).chNo = std::int16_t(slot);
+        doc.chTable.at({0, 1, slot}).chNo = std::int16_t(slot);
     return doc;
 }
 

@@ -34,12 +34,18 @@ struct Edit {
 
 TEST(IsModified, EditsOutsideTheComparedFieldsAreNoChange) {
     const std::vector<Edit> ignored = {
-        {"TxFreq", [](Document& d) { d.chTable.at(0, 1, 1).txFreq.assign("12345678"); }},
-        {"RogerTone", [](Document& d) { d.chTable.at(0, 1, 1).rogerTone += 1; }},
+        {"TxFreq",
+         [](Document& d) {
+             d.chTable.at({0, 1, 1}).txFreq.assign("12345678");
+         }},
+        {"RogerTone",
+         [](Document& d) {
+             d.chTable.at({0, 1, 1}).rogerTone += 1;
+         }},
         {"Spare1/2",
          [](Document& d) {
-             d.chTable.at(1, 1, 1).spare1 += 1;
-             d.chTable.at(1, 1, 1).spare2 += 1;
+             d.chTable.at({1, 1, 1}).spare1 += 1;
+             d.chTable.at({1, 1, 1}).spare2 += 1;
          }},
         {"WorkMode", [](Document& d) { d.curImage.workMode ^= 1; }},
         {"VerTag", [](Document& d) { d.curImage.verTag.assign("V999"); }},
@@ -52,7 +58,9 @@ TEST(IsModified, EditsOutsideTheComparedFieldsAreNoChange) {
          }},
         {"PubRogerTone", [](Document& d) { d.curImage.optFeat.pubRogerTone += 1; }},
         {"slot above the count",
-         [](Document& d) { d.chTable.at(0, d.curImage.chCount(0, 1) + 1, 1).mode += 1; }},
+         [](Document& d) {
+             d.chTable.at({0, 1, d.curImage.chCount(0, 1) + 1}).mode += 1;
+         }},
         {"group name padding",
          [](Document& d) {
              d.fileImage.optFeat.groupName(0, 2).assignBytes(QByteArray("AB\0\0", 4));
@@ -66,7 +74,7 @@ TEST(IsModified, EditsOutsideTheComparedFieldsAreNoChange) {
         {"two channels swapped",
          [](Document& d) {
              const auto [mode, group] = groupWithTwoChannels(d.curImage);
-             std::swap(d.chTable.at(mode, 1, group), d.chTable.at(mode, 2, group));
+             std::swap(d.chTable.at({mode, group, 1}), d.chTable.at({mode, group, 2}));
          }},
     };
     for (const auto& edit : ignored) {
@@ -81,11 +89,26 @@ TEST(IsModified, EditsOutsideTheComparedFieldsAreNoChange) {
 
 TEST(IsModified, EveryComparedFieldCounts) {
     const std::vector<Edit> compared = {
-        {"ChNo", [](Document& d) { d.chTable.at(0, 1, 1).chNo = 99; }},
-        {"ChFlag", [](Document& d) { d.chTable.at(0, 1, 1).chFlag += 1; }},
-        {"RxFreq", [](Document& d) { d.chTable.at(0, 1, 1).rxFreq.assign("2801"); }},
-        {"EncodeTone", [](Document& d) { d.chTable.at(1, 2, 10).encodeTone += 1; }},
-        {"CallCode", [](Document& d) { d.chTable.at(1, 2, 10).callCode += 1; }},
+        {"ChNo",
+         [](Document& d) {
+             d.chTable.at({0, 1, 1}).chNo = 99;
+         }},
+        {"ChFlag",
+         [](Document& d) {
+             d.chTable.at({0, 1, 1}).chFlag += 1;
+         }},
+        {"RxFreq",
+         [](Document& d) {
+             d.chTable.at({0, 1, 1}).rxFreq.assign("2801");
+         }},
+        {"EncodeTone",
+         [](Document& d) {
+             d.chTable.at({1, 10, 2}).encodeTone += 1;
+         }},
+        {"CallCode",
+         [](Document& d) {
+             d.chTable.at({1, 10, 2}).callCode += 1;
+         }},
         {"ChCount", [](Document& d) { d.curImage.chCount(1, 10) -= 1; }},
         {"ModelCode bytes after NUL",
          [](Document& d) { d.curImage.radioInfo.modelCode.bytes()[6] ^= 1; }},
@@ -131,7 +154,7 @@ TEST(IsModified, EachChannelFieldCountsAsItsRowSays) {
         doc.curImage.chCount(1, 4) = std::max<std::int16_t>(doc.curImage.chCount(1, 4), 1);
         doc.fileImage.chCount = doc.curImage.chCount;
         doc.fileChTable = doc.chTable;
-        ChannelRec& rec = doc.chTable.at(1, 1, 4);
+        ChannelRec& rec = doc.chTable.at({1, 4, 1});
         if (field.text)
             (rec.*field.text)
                 .assign((rec.*field.text).raw() == "29000000" ? "29100000" : "29000000");
@@ -147,13 +170,13 @@ TEST(IsModified, ChannelsAreMatchedByNumberWithinTheirGroup) {
     ASSERT_GE(mode, 0);
     // Slot 1 moved to the end of the group, the others moved up: still the same channels.
     const int used = doc.curImage.chCount(mode, group);
-    const ChannelRec first = doc.chTable.at(mode, 1, group);
+    const ChannelRec first = doc.chTable.at({mode, group, 1});
     for (int slot = 1; slot < used; ++slot)
-        doc.chTable.at(mode, slot, group) = doc.chTable.at(mode, slot + 1, group);
-    doc.chTable.at(mode, used, group) = first;
+        doc.chTable.at({mode, group, slot}) = doc.chTable.at({mode, group, slot + 1});
+    doc.chTable.at({mode, group, used}) = first;
     EXPECT_FALSE(isModified(doc));
     // The same change on the moved record is found at its new slot.
-    doc.chTable.at(mode, used, group).hiCut += 1;
+    doc.chTable.at({mode, group, used}).hiCut += 1;
     EXPECT_TRUE(isModified(doc));
 }
 

@@ -22,15 +22,15 @@ Document cbDefaults() {
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
     for (int chNo = 1; chNo <= 40; ++chNo)
-        addChannel(doc.curImage, doc.chTable, chNo, 0, 1,
+        addChannel(doc.curImage, doc.chTable, {0, 1, chNo},
                    QString("28.%1").arg(chNo * 50 + 1000, 4, 10, QChar('0')));
     return doc;
 }
 
 ChannelRec& channel(Document& doc, int group, int chNo) {
-    const int slot = findChannel(doc.curImage, doc.chTable, 0, group, chNo);
+    const int slot = findChannel(doc.curImage, doc.chTable, {0, group, chNo});
     EXPECT_GT(slot, 0) << "no channel " << chNo << " in group " << group;
-    return doc.chTable.at(0, std::max(slot, 1), group);
+    return doc.chTable.at({0, group, std::max(slot, 1)});
 }
 
 QStringList lines(const Document& a, const Document& b, Language lang = Language::English) {

@@ -40,7 +40,7 @@ ChTable randomTable(QRandomGenerator& rng, const MemoryImage& image) {
             std::iota(numbers.begin(), numbers.end(), std::int16_t(1));
             std::shuffle(numbers.begin(), numbers.end(), rng);
             for (int slot = 1; slot <= kSlotCount; ++slot) {
-                ChannelRec& rec = table.at(mode, slot, group);
+                ChannelRec& rec = table.at({mode, group, slot});
                 deserializeChannel(randomBytes(rng, ChannelRec::kFileSize), rec);
                 if (slot <= image.chCount(mode, group))
                     rec.chNo = numbers[std::size_t(slot - 1)];
@@ -67,7 +67,7 @@ void writeFilesRaw(const QString& dataPath, const MemoryImage& image, const ChTa
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             for (int slot = 1; slot <= image.chCount(mode, group); ++slot)
-                channels += serializeChannel(table.at(mode, slot, group));
+                channels += serializeChannel(table.at({mode, group, slot}));
     writeFile(dataPath.left(dataPath.size() - 3) + "fre", channels);
 }
 

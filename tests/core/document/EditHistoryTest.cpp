@@ -43,7 +43,7 @@ protected:
                           QStringLiteral("dtmf-code-%1").arg(n));
     }
     ChannelRec& channel(int group, int chNo) {
-        return doc.chTable.at(0, findChannel(doc.curImage, doc.chTable, 0, group, chNo), group);
+        return doc.chTable.at({0, group, findChannel(doc.curImage, doc.chTable, {0, group, chNo})});
     }
     QByteArray bytes() const {
         return serializeImage(doc.curImage) + serializeChannelFile(doc.curImage, doc.chTable);

@@ -63,15 +63,15 @@ TEST(NewDocument, WithoutDefaultFilesItIsTheBuiltInCbDocument) {
             ASSERT_EQ(m.chCount(mode, group), 7);
             EXPECT_EQ(m.optFeat.groupName(mode, group).clean(), QString(QChar('A' + group - 1)));
             for (int slot = 1; slot <= 6; ++slot)
-                EXPECT_EQ(doc.chTable.at(mode, slot, group).chNo, 40 + slot);
-            EXPECT_EQ(doc.chTable.at(mode, 7, group).chNo, 1);
+                EXPECT_EQ(doc.chTable.at({mode, group, slot}).chNo, 40 + slot);
+            EXPECT_EQ(doc.chTable.at({mode, group, 7}).chNo, 1);
         }
     }
-    const ChannelRec& g7 = doc.chTable.at(1, 7, 7);
+    const ChannelRec& g7 = doc.chTable.at({1, 7, 7});
     EXPECT_EQ(g7.rxFreq.raw(), "28015000");
     EXPECT_EQ(g7.txFreq.raw(), "28015000");
-    EXPECT_EQ(doc.chTable.at(0, 7, 10).rxFreq.raw(), "28085000");
-    EXPECT_EQ(doc.chTable.at(0, 2, 3).rxFreq.raw(), "28145000"); // M2
+    EXPECT_EQ(doc.chTable.at({0, 10, 7}).rxFreq.raw(), "28085000");
+    EXPECT_EQ(doc.chTable.at({0, 3, 2}).rxFreq.raw(), "28145000"); // M2
     EXPECT_EQ(g7.scanAdd, 1);
     EXPECT_EQ(g7.decodeTone, 8);
     EXPECT_EQ(g7.encodeTone, 8);
@@ -190,11 +190,11 @@ TEST(ResetGroupFirstChannel, AddsChannelOneOnce) {
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, kToday);
 
-    deleteChannel(doc.curImage, doc.chTable, 7, 1, 9); // channel 1 of HF group I
-    ASSERT_EQ(findChannel(doc.curImage, doc.chTable, 1, 9, 1), 0);
+    deleteChannel(doc.curImage, doc.chTable, {1, 9, 7}); // channel 1 of HF group I
+    ASSERT_EQ(findChannel(doc.curImage, doc.chTable, {1, 9, 1}), 0);
     resetGroupFirstChannel(doc.curImage, doc.chTable, 1, 9);
-    EXPECT_EQ(findChannel(doc.curImage, doc.chTable, 1, 9, 1), 7);
-    EXPECT_EQ(doc.chTable.at(1, 7, 9).rxFreq.raw(), "28115000");
+    EXPECT_EQ(findChannel(doc.curImage, doc.chTable, {1, 9, 1}), 7);
+    EXPECT_EQ(doc.chTable.at({1, 9, 7}).rxFreq.raw(), "28115000");
 
     const MemoryImage image = doc.curImage;
     const ChTable table = doc.chTable;

@@ -105,7 +105,7 @@ TEST_F(ManyChannelEditsTest, ClearingARangeIsOneStepAndTheLastChannelStays) {
         for (int chNo = 1; chNo <= kOrdinaryChannels; ++chNo)
             all << ChannelKey{kCB, group, chNo};
     model.clearChannels(all, named("Clear all"));
-    EXPECT_EQ(countOtherOrdinaryChannels(doc.curImage, doc.chTable, kCB, 0, 0), 1);
+    EXPECT_EQ(countOtherOrdinaryChannels(doc.curImage, doc.chTable, {kCB, 0, 0}), 1);
 }
 
 TEST_F(ManyChannelEditsTest, FrequenciesForManyChannelsRefuseOnlyTheOutOfBandOnes) {

@@ -149,7 +149,7 @@ void randomChannels(Pick& pick, MemoryImage& image, ChTable& table) {
             const int count = pick(0, kSlotCount);
             image.chCount(m, g) = std::int16_t(count);
             for (int slot = 1; slot <= count; ++slot) {
-                ChannelRec& r = table.at(m, slot, g);
+                ChannelRec& r = table.at({m, g, slot});
                 r.chNo = numbers[std::size_t(slot - 1)];
                 r.chFlag = pick(0, 1);
                 r.scanAdd = pick(0, 1);

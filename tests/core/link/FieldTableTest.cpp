@@ -166,7 +166,7 @@ TEST(FieldTable, EveryGroupValueSitsWhereTheLayoutSays) {
 TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
     auto doc = baseDocument();
     doc->curImage.chCount(0, 1) = 1;
-    ChannelRec& rec = doc->chTable.at(0, 1, 1);
+    ChannelRec& rec = doc->chTable.at({0, 1, 1});
     rec.chNo = 1;
     rec.rxFreq.assign(QStringLiteral("28015000"));
     rec.decodeTone = 5;
@@ -203,7 +203,7 @@ TEST(FieldTable, ReadReplacesWhatTheRadioCouldNotTakeBack) {
     ASSERT_TRUE(second);
     EXPECT_TRUE(second.replaced.isEmpty());
     EXPECT_EQ(again->curImage.optFeat, read->curImage.optFeat);
-    EXPECT_EQ(again->chTable.at(0, 1, 1), read->chTable.at(0, 1, 1));
+    EXPECT_EQ(again->chTable.at({0, 1, 1}), read->chTable.at({0, 1, 1}));
 
     // A wholly erased radio reads into a document that can be written back.
     auto erased = std::make_unique<Document>();

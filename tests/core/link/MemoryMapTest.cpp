@@ -30,7 +30,7 @@ struct Doc {
     }
 
     ChannelRec& add(int m, int g, int chNo, const char* freq) {
-        ChannelRec& r = table->at(m, ++image.chCount(m, g), g);
+        ChannelRec& r = table->at({m, g, ++image.chCount(m, g)});
         r = ChannelRec{};
         r.chNo = std::int16_t(chNo);
         r.chFlag = 1;
@@ -103,7 +103,7 @@ TEST(MemoryMap, ToneIndexesSplitIntoTypeAndValue) {
         MemoryImage image = doc.image;
         auto table = std::make_unique<ChTable>();
         ASSERT_TRUE(decodeImage(buf, image, *table));
-        EXPECT_EQ(table->at(0, 1, 1).decodeTone, tone);
+        EXPECT_EQ(table->at({0, 1, 1}).decodeTone, tone);
     }
 }
 
@@ -144,15 +144,15 @@ TEST(MemoryMap, PresentChannelsFillSlotsInChannelOrder) {
     MemoryImage image;
     image.chCount(1, 4) = 9;
     auto table = std::make_unique<ChTable>();
-    table->at(1, 1, 4).txFreq.assign("99999999"); // stale record of the slot
-    table->at(1, 1, 4).spare1 = 77;
+    table->at({1, 4, 1}).txFreq.assign("99999999"); // stale record of the slot
+    table->at({1, 4, 1}).spare1 = 77;
     ASSERT_TRUE(decodeImage(buf, image, *table));
     // Channel 17 is present but has no frequency (0xFF bytes): dropped.
     ASSERT_EQ(image.chCount(1, 4), 3);
-    EXPECT_EQ(table->at(1, 1, 4).chNo, 3);
-    EXPECT_EQ(table->at(1, 2, 4).chNo, 7);
-    EXPECT_EQ(table->at(1, 3, 4).chNo, 12);
-    const ChannelRec& first = table->at(1, 1, 4);
+    EXPECT_EQ(table->at({1, 4, 1}).chNo, 3);
+    EXPECT_EQ(table->at({1, 4, 2}).chNo, 7);
+    EXPECT_EQ(table->at({1, 4, 3}).chNo, 12);
+    const ChannelRec& first = table->at({1, 4, 1});
     EXPECT_EQ(first.rxFreq.raw(), "28085000");
     EXPECT_EQ(first.txFreq.raw(), "28085000");
     EXPECT_EQ(first.spare1, 0);

@@ -18,7 +18,7 @@ protected:
     }
     void addChannels(int mode, int group, std::initializer_list<int> chNos) {
         for (int chNo : chNos)
-            addChannel(image, table, chNo, mode, group, "27.0");
+            addChannel(image, table, {mode, group, chNo}, "27.0");
     }
 
     MemoryImage image;
@@ -53,14 +53,14 @@ TEST_F(ModelRulesTest, GroupCheckRepairsEachReferenceByItsKind) {
 TEST_F(ModelRulesTest, TheLastVoiceModeCannotBeSwitchedOff) {
     image.optFeat.modeEnable = {1, 0, 0, 0, 1};
     addChannels(0, 1, {1, 2});
-    table.at(0, 2, 1).mode = 4;
+    table.at({0, 1, 2}).mode = 4;
     EXPECT_FALSE(setModeEnable(image, table, 0, false));
     EXPECT_EQ(image.optFeat.modeEnable[0], 1);
 
     image.optFeat.pubMode = 4;
     EXPECT_TRUE(setModeEnable(image, table, 4, false));
     EXPECT_EQ(image.optFeat.modeEnable[4], 0);
-    EXPECT_EQ(table.at(0, 2, 1).mode, 0);
+    EXPECT_EQ(table.at({0, 1, 2}).mode, 0);
     EXPECT_EQ(image.optFeat.pubMode, 0);
 }
 

@@ -13,11 +13,11 @@ protected:
     ReferenceRulesTest() {
         for (int n = 1; n <= kDtmfCodeCount; ++n)
             image.optFeat.dtmf(n).assignTerminated(""); // new-document form: NUL, blanks
-        addChannel(image, table, 1, 0, 1, "27.0");
-        addChannel(image, table, 2, 1, 10, "28.5");
+        addChannel(image, table, {0, 1, 1}, "27.0");
+        addChannel(image, table, {1, 10, 2}, "28.5");
     }
-    ChannelRec& cbChannel() { return table.at(0, 1, 1); }
-    ChannelRec& hfChannel() { return table.at(1, 1, 10); }
+    ChannelRec& cbChannel() { return table.at({0, 1, 1}); }
+    ChannelRec& hfChannel() { return table.at({1, 10, 1}); }
     void makePlayable(int t) {
         image.rbTone.tone(t).repeatCount = 1;
         image.rbTone.tone(t).steps[3].durCode = 10;
@@ -58,7 +58,7 @@ TEST_F(ReferenceRulesTest, ClearingACodeClearsEveryReferenceToIt) {
     cbChannel().callCode = 3;
     hfChannel().botCode = 3;
     hfChannel().eotCode = 4;
-    table.at(0, 2, 1).callCode = 3; // unused slot: not a reference
+    table.at({0, 1, 2}).callCode = 3; // unused slot: not a reference
 
     storeDtmfCode(image, 3, "");
     setDtmfList(image, table);
@@ -68,7 +68,7 @@ TEST_F(ReferenceRulesTest, ClearingACodeClearsEveryReferenceToIt) {
     EXPECT_EQ(cbChannel().callCode, 0);
     EXPECT_EQ(hfChannel().botCode, 0);
     EXPECT_EQ(hfChannel().eotCode, 4);
-    EXPECT_EQ(table.at(0, 2, 1).callCode, 3);
+    EXPECT_EQ(table.at({0, 1, 2}).callCode, 3);
 }
 
 TEST_F(ReferenceRulesTest, OnlyRepeatingSequencesWithLengthArePlayable) {

@@ -8,7 +8,6 @@ namespace r5k27 {
 
 // An exclusive advisory lock on a lock file, held while the object lives; other programs that
 // lock the same file (every copy of this one) wait for it. The lock file is removed on release.
-// The system calls behind it are in src/platform.
 class FileLock {
 public:
     // Waits up to wait for the lock on lockPath. Nothing when another holder kept it that long

@@ -1,4 +1,4 @@
-#include "channellist/ChannelListFeature.h"
+#include "channelcsv/ChannelCsvFeature.h"
 
 #include "app/mainwindow/MainWindowHarness.h"
 #include "core/channels/ChannelTable.h"
@@ -21,12 +21,12 @@
 namespace r5k27 {
 namespace {
 
-class ChannelListFeatureTest : public ::testing::Test, protected test::MainWindowHarness {
+class ChannelCsvFeatureTest : public ::testing::Test, protected test::MainWindowHarness {
 protected:
-    ChannelListFeatureTest() {
+    ChannelCsvFeatureTest() {
         writeBuiltInDefaults(ctx.doc, ctx.settings, 0, QDate(2026, 1, 5));
         window = makeWindow();
-        feature = std::make_unique<ChannelListFeature>(ctx, *window, dialogs, prompter);
+        feature = std::make_unique<ChannelCsvFeature>(ctx, *window, dialogs, prompter);
     }
     QByteArray bytes() const {
         return serializeImage(ctx.doc.curImage) +
@@ -36,10 +36,10 @@ protected:
     QString status() const { return window->findChild<QLabel*>("sbStatusBar_Panel1")->text(); }
 
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ChannelListFeature> feature;
+    std::unique_ptr<ChannelCsvFeature> feature;
 };
 
-TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOrChanged) {
+TEST_F(ChannelCsvFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOrChanged) {
     ctx.doc.curImage.optFeat.modeEnable[1] = 0; // AM
     window->history().reset();
     const QByteArray before = bytes();
@@ -51,8 +51,8 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOr
     window->findChild<QAction*>("mnuImportChannels")->trigger();
 
     EXPECT_EQ(reloads, 1);
-    EXPECT_NE(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 5), 0);
-    EXPECT_EQ(findChannel(ctx.doc.curImage, ctx.doc.chTable, 0, 1, 1), 0);
+    EXPECT_NE(findChannel(ctx.doc.curImage, ctx.doc.chTable, {0, 1, 5}), 0);
+    EXPECT_EQ(findChannel(ctx.doc.curImage, ctx.doc.chTable, {0, 1, 1}), 0);
     EXPECT_EQ(window->history().undoName().in(Language::English), "Import channels");
     auto* report = window->findChild<QDialog*>("ImportReport");
     ASSERT_NE(report, nullptr);
@@ -79,7 +79,7 @@ TEST_F(ChannelListFeatureTest, ImportIsOneUndoableStepAndShowsTheRowsItLeftOutOr
 
 // A FIFO is refused without waiting for a writer; a file far beyond any channel list is refused
 // with the reason.
-TEST_F(ChannelListFeatureTest, ImportRefusesFifosAndHugeFiles) {
+TEST_F(ChannelCsvFeatureTest, ImportRefusesFifosAndHugeFiles) {
     const QString fifo = dir.path("fifo.csv");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString report = test::runInChild([&]() -> QString {
@@ -96,7 +96,7 @@ TEST_F(ChannelListFeatureTest, ImportRefusesFifosAndHugeFiles) {
     EXPECT_TRUE(bytes() == before);
 }
 
-TEST_F(ChannelListFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
+TEST_F(ChannelCsvFeatureTest, ExportWritesTheChannelListWhereTheUserChose) {
     dialogs.saveAnswers << dir.path("out.csv");
     window->findChild<QAction*>("mnuExportChannels")->trigger();
     EXPECT_EQ(dialogs.savePresets, QStringList{"new.csv"});

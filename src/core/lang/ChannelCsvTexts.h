@@ -2,7 +2,7 @@
 
 #include "Language.h"
 
-namespace r5k27::ChannelListTexts {
+namespace r5k27::ChannelCsvTexts {
 
 inline constexpr LocalText exportChannels{"Export &Channels…", "导出信道(&C)…"};
 inline constexpr LocalText importChannels{"&Import Channels…", "导入信道(&I)…"};
@@ -26,4 +26,4 @@ inline constexpr LocalText rowColumn{"Row", "行"};
 inline constexpr LocalText valueColumn{"Value", "值"};
 inline constexpr LocalText reasonColumn{"Reason", "原因"};
 
-} // namespace r5k27::ChannelListTexts
+} // namespace r5k27::ChannelCsvTexts

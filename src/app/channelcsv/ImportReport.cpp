@@ -1,6 +1,6 @@
 #include "ImportReport.h"
 
-#include "core/lang/ChannelListTexts.h"
+#include "core/lang/ChannelCsvTexts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -12,7 +12,7 @@ namespace r5k27 {
 
 ImportReport::ImportReport(const CsvImportResult& result, Language lang, QWidget* parent)
     : QDialog(parent) {
-    using namespace ChannelListTexts;
+    using namespace ChannelCsvTexts;
     setObjectName(QStringLiteral("ImportReport"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(reportTitle.in(lang));
