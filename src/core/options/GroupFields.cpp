@@ -2,16 +2,23 @@
 
 #include "core/image/MemoryImage.h"
 
+#include <type_traits>
+
 namespace r5k27 {
 namespace {
 
-template <auto Member, class Image> auto& oneMember(Image& image, int mode, int group) {
+// The value's type, const for a const record.
+template <class Image>
+using ValueOf = std::conditional_t<std::is_const_v<Image>, const std::int16_t, std::int16_t>;
+
+template <auto Member, class Image> ValueOf<Image>& oneMember(Image& image, int mode, int group) {
     return (image.optFeat.*Member)(mode, group);
 }
 template <auto Member>
 constexpr GroupAccess one{oneMember<Member, MemoryImage>, oneMember<Member, const MemoryImage>};
 
-template <auto Member, int K, class Image> auto& pairMember(Image& image, int mode, int group) {
+template <auto Member, int K, class Image>
+ValueOf<Image>& pairMember(Image& image, int mode, int group) {
     return (image.optFeat.*Member)(mode, group, K);
 }
 template <auto Member, int K>
