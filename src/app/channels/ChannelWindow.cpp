@@ -160,7 +160,7 @@ void ChannelWindow::setTabOrderAsShown(QWidget* close) {
 }
 
 int ChannelWindow::mode() const {
-    return model_.image().workMode == 0 ? 0 : 1;
+    return model_.workMode();
 }
 
 int ChannelWindow::shownGroup() const {

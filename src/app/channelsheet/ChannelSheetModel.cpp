@@ -55,7 +55,7 @@ std::vector<ChannelKey> ChannelSheetModel::rowsNow() const {
 
 void ChannelSheetModel::showRows(int viewGroup, bool usedOnly) {
     beginResetModel();
-    mode_ = model_.image().workMode == 0 ? 0 : 1;
+    mode_ = model_.workMode();
     viewGroup_ = viewGroup;
     usedOnly_ = usedOnly;
     keys_ = rowsNow();
@@ -118,10 +118,6 @@ std::optional<int> ChannelSheetModel::valueOfChoice(int row, int column, int pos
     return detailValue(detailIndexOf(*field), choicesAt(row, column), position);
 }
 
-bool ChannelSheetModel::ignored(const ChannelRec& rec, ChannelField field) const {
-    return rec.publicCh == 1 && channelFieldInfo(field).greyedWhenPublic;
-}
-
 int ChannelSheetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(keys_.size());
 }
@@ -140,7 +136,7 @@ QVariant ChannelSheetModel::data(const QModelIndex& index, int role) const {
     const ChannelRec* rec = model_.channel(key);
     if (role == Qt::ForegroundRole) {
         // What the radio ignores on a public channel is greyed, as in the channel window.
-        if (rec && field && ignored(*rec, *field))
+        if (rec && field && ignoredByRadio(*rec, *field))
             return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         return {};
     }
@@ -167,7 +163,7 @@ Qt::ItemFlags ChannelSheetModel::flags(const QModelIndex& index) const {
         return shown | Qt::ItemIsEditable;
     const auto field = fieldOf(index.column());
     const ChannelRec* rec = model_.channel(keyOfRow(index.row()));
-    return field && rec && !ignored(*rec, *field) ? shown | Qt::ItemIsEditable : shown;
+    return field && rec && !ignoredByRadio(*rec, *field) ? shown | Qt::ItemIsEditable : shown;
 }
 
 bool ChannelSheetModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -64,8 +64,6 @@ public:
 
 private:
     std::vector<ChannelKey> rowsNow() const;
-    // The field is one the radio ignores on this public channel.
-    bool ignored(const ChannelRec& rec, ChannelField field) const;
 
     const DocumentModel& model_;
     Language lang_;

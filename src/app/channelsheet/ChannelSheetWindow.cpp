@@ -129,8 +129,7 @@ QWidget* ChannelSheetWindow::buildBottomRow() {
 // "All groups", then the groups of the work mode and "MEM"; the choice stays where it can.
 void ChannelSheetWindow::showFilter() {
     const QString chosen = filter_->currentIndex() > 0 ? filter_->currentText() : QString();
-    const int mode = model_.image().workMode == 0 ? 0 : 1;
-    const QStringList groups = groupViewList(mode);
+    const QStringList groups = groupViewList(model_.workMode());
     const QSignalBlocker block(filter_);
     filter_->clear();
     filter_->addItem(lang(texts().allGroups));
@@ -148,9 +147,8 @@ void ChannelSheetWindow::showRows() {
 
 void ChannelSheetWindow::follow(const DocumentChange& change) {
     using Kind = DocumentChange::Kind;
-    const int mode = model_.image().workMode == 0 ? 0 : 1;
     if (change.kind == Kind::Whole || change.kind == Kind::WorkMode) {
-        if (mode != rows_->mode()) {
+        if (model_.workMode() != rows_->mode()) {
             showFilter();
             showRows();
             return;

@@ -95,6 +95,10 @@ const ChannelFieldInfo& channelFieldInfo(ChannelField id) {
     return kFields[std::size_t(id)];
 }
 
+bool ignoredByRadio(const ChannelRec& rec, ChannelField id) {
+    return rec.publicCh == 1 && channelFieldInfo(id).greyedWhenPublic;
+}
+
 int channelValue(const ChannelRec& rec, ChannelField id) {
     const ChannelFieldInfo& row = channelFieldInfo(id);
     return row.number ? rec.*row.number : 0;

@@ -81,6 +81,8 @@ const ChannelFieldInfo& channelFieldInfo(ChannelField id);
 
 // The value of a numeric field (a frequency field reads 0).
 int channelValue(const ChannelRec& rec, ChannelField id);
+// Whether the radio ignores this field of the record: a public channel takes it from the options.
+bool ignoredByRadio(const ChannelRec& rec, ChannelField id);
 void setChannelValue(ChannelRec& rec, ChannelField id, int value);
 
 // A new channel: every field with a new-channel value gets it.

@@ -135,4 +135,12 @@ std::int64_t limitHz(double mhz) {
     return std::int64_t(roundHalfEven(mhz * double(kHzPerMhz)));
 }
 
+std::optional<Frequency> frequencyInBand(QStringView typed, int workMode) {
+    const BandLimits limits = bandLimitsOf(workMode);
+    const auto frequency = Frequency::parse(typed);
+    if (!frequency || !frequency->isWithin(limits))
+        return std::nullopt;
+    return frequency->snapped(limits);
+}
+
 } // namespace r5k27

@@ -54,4 +54,8 @@ private:
 // The limits of a band in hertz, rounded to the nearest hertz.
 std::int64_t limitHz(double mhz);
 
+// A typed frequency of a work mode's band, aligned to the band's grid; nothing for text that is
+// no number or lies outside the band.
+std::optional<Frequency> frequencyInBand(QStringView typed, int workMode);
+
 } // namespace r5k27

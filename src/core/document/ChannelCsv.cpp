@@ -159,9 +159,7 @@ public:
 
     // The record and its place, or the problem that keeps the row out.
     std::optional<CsvProblem> read(const CsvRecord& rec, Place& place, ChannelRec& out) const {
-        fields_ = &rec.fields;
-        row_ = rec.number;
-        change_.reset();
+        startRow(rec);
         if (auto p = readPlace(place))
             return p;
         return readValues(place, out);
@@ -169,9 +167,7 @@ public:
     // The record for a place of the caller's choice, whatever place the row names.
     std::optional<CsvProblem> readFor(const CsvRecord& rec, const Place& place,
                                       ChannelRec& out) const {
-        fields_ = &rec.fields;
-        row_ = rec.number;
-        change_.reset();
+        startRow(rec);
         return readValues(place, out);
     }
     bool withoutFrequency(const CsvRecord& rec) const {
@@ -180,6 +176,12 @@ public:
     }
 
 private:
+    void startRow(const CsvRecord& rec) const {
+        fields_ = &rec.fields;
+        row_ = rec.number;
+        change_.reset();
+    }
+
     std::optional<CsvProblem> readValues(const Place& place, ChannelRec& out) const {
         // What the list does not say is what a new channel holds.
         fillNewChannel(out, place.chNo, QString());
@@ -248,14 +250,11 @@ private:
 
     std::optional<CsvProblem> readFrequency(const Place& place, ChannelRec& out) const {
         const QString text = field("Frequency");
-        const BandLimits limits = bandLimitsOf(place.mode);
-        const auto frequency = Frequency::parse(text);
-        if (!frequency || !frequency->isWithin(limits)) {
-            const QString band = bandTextOfWorkMode(place.mode);
-            return problem(text, formatted(C::frequencyOutside, band));
-        }
+        const auto frequency = frequencyInBand(text, place.mode);
+        if (!frequency)
+            return problem(text, formatted(C::frequencyOutside, bandTextOfWorkMode(place.mode)));
         // Every digit the list gives is kept: the radio holds 10 Hz steps.
-        const QString stored = frequency->snapped(limits).storedDigitsExact();
+        const QString stored = frequency->storedDigitsExact();
         out.rxFreq.assign(stored);
         out.txFreq.assign(stored);
         return std::nullopt;

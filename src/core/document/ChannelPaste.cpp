@@ -35,11 +35,10 @@ std::optional<CsvProblem> pasteFrequency(const QString& text, int line, const Ch
         enterFrequency(image, table, key, std::nullopt);
         return std::nullopt;
     }
-    const BandLimits limits = bandLimitsOf(key.mode);
-    const auto frequency = Frequency::parse(text);
-    if (!frequency || !frequency->isWithin(limits))
+    const auto frequency = frequencyInBand(text, key.mode);
+    if (!frequency)
         return outOfBand(line, text, key.mode);
-    enterFrequency(image, table, key, frequency->snapped(limits));
+    enterFrequency(image, table, key, *frequency);
     return std::nullopt;
 }
 

@@ -40,6 +40,11 @@ Refusal outOfBand(const ChannelKey& key) {
     return refusal;
 }
 
+// Whether a frequency given to a channel changed anything.
+bool changesDocument(EntryEffect effect) {
+    return effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
+}
+
 } // namespace
 
 DocumentModel::DocumentModel(Document& doc, DocumentEvents& events, QObject* parent)
@@ -78,14 +83,13 @@ std::optional<Refusal> DocumentModel::setFrequency(const ChannelKey& key, const 
         clearChannel(key, name);
         return std::nullopt;
     }
-    const BandLimits limits = bandLimitsOf(key.mode);
-    const std::optional<Frequency> frequency = Frequency::parse(typed);
-    if (!frequency || !frequency->isWithin(limits))
+    const std::optional<Frequency> frequency = frequencyInBand(typed, key.mode);
+    if (!frequency)
         return outOfBand(key);
     edit(name, changeOf(Kind::Channel, key.mode, key.group, key.chNo, int(ChannelField::RxFreq)),
          [&](DocumentChange& change) {
              const EntryEffect effect =
-                 enterFrequency(doc_.curImage, doc_.chTable, key, frequency->snapped(limits));
+                 enterFrequency(doc_.curImage, doc_.chTable, key, *frequency);
              if (effect == EntryEffect::Added)
                  change.kind = Kind::ChannelSet;
              return effect != EntryEffect::Unchanged;
@@ -96,9 +100,7 @@ std::optional<Refusal> DocumentModel::setFrequency(const ChannelKey& key, const 
 bool DocumentModel::clearChannel(const ChannelKey& key, const EditName& name) {
     return edit(
         name, changeOf(Kind::ChannelSet, key.mode, key.group, key.chNo), [&](DocumentChange&) {
-            const EntryEffect effect =
-                enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt);
-            return effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
+            return changesDocument(enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt));
         });
 }
 
@@ -119,13 +121,11 @@ bool DocumentModel::setChannelValue(const ChannelKey& key, ChannelField field, i
 
 int DocumentModel::setChannelValues(const QList<ChannelKey>& keys, ChannelField field, int value,
                                     const EditName& name) {
-    const bool ignoredWhenPublic = channelFieldInfo(field).greyedWhenPublic;
     std::vector<ChannelRec*> records;
     std::optional<ChannelKey> first;
     for (const ChannelKey& key : keys) {
         ChannelRec* rec = findRecord(key);
-        if (!rec || channelValue(*rec, field) == value ||
-            (ignoredWhenPublic && rec->publicCh == 1) ||
+        if (!rec || channelValue(*rec, field) == value || ignoredByRadio(*rec, field) ||
             !isAllowedChannelValue(doc_.curImage, key, field, value))
             continue;
         records.push_back(rec);
@@ -171,12 +171,10 @@ DocumentModel::setFrequencies(const QList<FrequencyEntry>& entries, const EditNa
             checked.emplace_back(key, std::nullopt);
             continue;
         }
-        const BandLimits limits = bandLimitsOf(key.mode);
-        const std::optional<Frequency> frequency = Frequency::parse(typed);
-        if (!frequency || !frequency->isWithin(limits))
-            refused.append({key, outOfBand(key)});
+        if (const auto frequency = frequencyInBand(typed, key.mode))
+            checked.emplace_back(key, frequency);
         else
-            checked.emplace_back(key, frequency->snapped(limits));
+            refused.append({key, outOfBand(key)});
     }
     if (checked.empty())
         return refused;
@@ -185,10 +183,8 @@ DocumentModel::setFrequencies(const QList<FrequencyEntry>& entries, const EditNa
          [&](DocumentChange&) {
              bool changed = false;
              for (const auto& [key, frequency] : checked) {
-                 const EntryEffect effect =
-                     enterFrequency(doc_.curImage, doc_.chTable, key, frequency);
                  changed |=
-                     effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
+                     changesDocument(enterFrequency(doc_.curImage, doc_.chTable, key, frequency));
              }
              return changed;
          });

@@ -35,6 +35,8 @@ public:
     const Document& document() const { return doc_; }
     const MemoryImage& image() const { return doc_.curImage; }
     const ChTable& table() const { return doc_.chTable; }
+    // 0 (CB) or 1 (HF); any other stored value reads as HF.
+    int workMode() const { return doc_.curImage.workMode == 0 ? 0 : 1; }
     // The channel's record, or null when the document has no such channel.
     const ChannelRec* channel(const ChannelKey& key) const;
     EditHistory& history() { return history_; }
