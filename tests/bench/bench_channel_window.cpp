@@ -23,8 +23,6 @@ using bench::NoDialogs;
 using bench::NoStore;
 using bench::OkPrompter;
 
-namespace {} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
