@@ -51,11 +51,4 @@ qsizetype ToneSamples::render(std::span<float> out) {
     return written;
 }
 
-QList<float> beepSamples(int frequencyHz, int durationMs, int sampleRate) {
-    ToneSamples samples({PlayStep{frequencyHz, durationMs}}, sampleRate);
-    QList<float> out(samples.totalSamples());
-    samples.render(out);
-    return out;
-}
-
 } // namespace r5k27

@@ -37,7 +37,4 @@ private:
     qsizetype step_ = 0;
 };
 
-// Beep(frequency, duration): the samples of one tone on its own.
-QList<float> beepSamples(int frequencyHz, int durationMs, int sampleRate);
-
 } // namespace r5k27

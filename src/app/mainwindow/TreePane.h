@@ -41,7 +41,6 @@ public:
     explicit TreePane(QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
-    QToolBar* toolbar() const { return toolbar_; }
     // Rebuilds the tree: a root with the model name, and one entry per editor window;
     // entries carry their key ("N1", ...) as data.
     void build(const QString& rootText, const QList<std::pair<QString, QString>>& keyedEntries);

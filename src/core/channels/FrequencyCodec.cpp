@@ -1,20 +1,33 @@
 #include "FrequencyCodec.h"
 
 #include "core/common/NumericText.h"
-#include "core/image/FixedText.h"
 
 #include <QLocale>
-#include <cmath>
+#include <optional>
+#include <utility>
 
 namespace r5k27 {
 
-QString formatFrequency(double mhz) {
-    return QString::number(mhz, 'f', 4);
-}
+namespace {
 
+// The shortest decimal text of a value ("28", "25.615").
 QString shortestDecimal(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
+
+// The MHz digits and the fraction digits of a stored frequency; nothing for blanks or digits
+// that are no number.
+std::optional<std::pair<int, QString>> storedMhzAndFraction(const QString& stored) {
+    const QString digits = stored.trimmed();
+    if (digits.size() < 2)
+        return std::nullopt;
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return std::pair(digits.left(2).toInt(), digits.mid(2));
+}
+
+} // namespace
 
 QString freqTextToStored(const QString& text, const BandLimits& limits) {
     QString s = text.trimmed();
@@ -30,62 +43,6 @@ QString freqTextToStored(const QString& text, const BandLimits& limits) {
     for (qsizetype pos = dot; pos < 2; ++pos)
         padded.prepend(u'0');
     return padded.left(2) + s.mid(dot + 1);
-}
-
-QString storedToFreqText(const QString& stored, const BandLimits& limits,
-                         const MessageTarget& messages) {
-    const QString s = cleanFixedText(stored).trimmed();
-    if (s.isEmpty() || s == QStringLiteral("FFFFFFFF"))
-        return {};
-    if (isNumericText(s)) {
-        if (const auto mhz = parseNumber(s.left(2) + u'.' + s.mid(2)))
-            return formatFrequency(*mhz);
-    }
-    messages.show(kNotNumericText, Buttons::Ok, Icon::None);
-    return shortestDecimal(limits.freqMin);
-}
-
-double snapFrequency(double mhz, const BandLimits& limits) {
-    const long long base = roundHalfEven(limits.freqMin * 1e6);
-    long long hz = roundHalfEven(mhz * 1e6);
-    // The remainder keeps the sign of the difference, so values below the base move up.
-    const long long rest = (hz - base) % 10;
-    hz -= rest;
-    return double(hz) / 1e6;
-}
-
-double checkFrequency(double mhz, const BandLimits& limits, bool clamp,
-                      const MessageTarget& messages) {
-    if (mhz < limits.freqMin || mhz > limits.freqMax) {
-        const double value =
-            !clamp ? 0.0 : (mhz < limits.freqMin ? limits.freqMin : limits.freqMax);
-        messages.warn(kFreqOutOfRangeText);
-        return value;
-    }
-    return snapFrequency(mhz, limits);
-}
-
-QString formatFrequencyEntry(const QString& text, const BandLimits& limits, bool clamp,
-                             const MessageTarget& messages) {
-    double value = 0.0;
-    if (const auto mhz = parseNumber(text)) {
-        value = checkFrequency(*mhz, limits, clamp, messages);
-    } else {
-        messages.warn(kFreqOutOfRangeText);
-        value = clamp ? limits.freqMin : 0.0;
-    }
-    const QString shown = formatFrequency(value);
-    return parseNumber(shown).value_or(0.0) == 0.0 ? QString() : shown;
-}
-
-std::optional<std::pair<int, QString>> storedMhzAndFraction(const QString& stored) {
-    const QString digits = stored.trimmed();
-    if (digits.size() < 2)
-        return std::nullopt;
-    for (QChar c : digits)
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    return std::pair(digits.left(2).toInt(), digits.mid(2));
 }
 
 QString storedToExactMhz(const QString& stored) {

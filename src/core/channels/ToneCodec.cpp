@@ -1,10 +1,6 @@
 #include "ToneCodec.h"
 
-#include "core/common/NumericText.h"
-#include "core/image/FixedText.h"
-
 #include <array>
-#include <cmath>
 
 namespace r5k27 {
 namespace {
@@ -27,10 +23,6 @@ QString tenthsText(int tenths) {
 }
 QString padded(int value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
-}
-
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
 }
 
 } // namespace
@@ -58,37 +50,6 @@ QStringList longToneList(Language lang) {
     for (int n = 1; n <= kDcsCount; ++n)
         list << QStringLiteral("D_%1(%2N)").arg(padded(n, 3), padded(dcsOctalDigits(n), 3));
     return list;
-}
-
-QString getCtcssDcsByShow(const QString& shown, Language lang) {
-    const QString off = QStringLiteral("0");
-    if (shown == kToneOffText.in(lang))
-        return off;
-    if (shown.startsWith(u'D')) {
-        const auto code = parseInteger(shown.mid(1, 3));
-        return code && *code >= 0 && *code <= 999 ? u'8' + padded(int(*code), 3) : off;
-    }
-    if (const auto hz = parseNumber(shown)) {
-        const long long tenths = roundHalfEven(*hz * 10);
-        return tenths >= 0 && tenths <= 9999 ? padded(int(tenths), 4) : off;
-    }
-    return off;
-}
-
-QString showCtcssDcs(const QString& code, Language lang) {
-    const QString off = kToneOffText.in(lang);
-    const QString s = cleanFixedText(code);
-    if (s.size() != 4)
-        return off;
-    if (s[0] == u'8') {
-        const auto octal = parseInteger(s.mid(1));
-        return octal && *octal >= 0 ? u'D' + padded(int(*octal), 3) + u'N' : off;
-    }
-    if (isAsciiDigit(s[0])) {
-        if (const auto tenths = parseNumber(s))
-            return QString::number(*tenths / 10.0, 'f', 1);
-    }
-    return off;
 }
 
 } // namespace r5k27

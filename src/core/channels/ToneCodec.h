@@ -25,9 +25,4 @@ int dcsOctalDigits(int n);
 QStringList shortToneList(Language lang);
 QStringList longToneList(Language lang);
 
-// Display text to tone code text: "0" off, "0885" for 88.5 Hz, "8023" for "D023N".
-QString getCtcssDcsByShow(const QString& shown, Language lang);
-// Tone code text back to display text; anything that is not a tone code shows the off text.
-QString showCtcssDcs(const QString& code, Language lang);
-
 } // namespace r5k27

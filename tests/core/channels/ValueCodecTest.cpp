@@ -78,31 +78,6 @@ TEST(ToneCodec, EveryCtcssToneAndDcsCodeIsTheStandardOne) {
     }
 }
 
-TEST(ToneCodec, ShownTextsAndToneCodesConvertBothWays) {
-    EXPECT_EQ(getCtcssDcsByShow("88.5", Language::English), "0885");
-    EXPECT_EQ(getCtcssDcsByShow("250.3", Language::English), "2503");
-    EXPECT_EQ(getCtcssDcsByShow("D023N", Language::English), "8023");
-    EXPECT_EQ(getCtcssDcsByShow("Off", Language::English), "0");
-    EXPECT_EQ(getCtcssDcsByShow("关", Language::Chinese), "0");
-    EXPECT_EQ(getCtcssDcsByShow("DxyzN", Language::English), "0");
-    EXPECT_EQ(getCtcssDcsByShow("nonsense", Language::English), "0");
-
-    EXPECT_EQ(showCtcssDcs("0885", Language::English), "88.5");
-    EXPECT_EQ(showCtcssDcs("1000", Language::English), "100.0");
-    EXPECT_EQ(showCtcssDcs("8023", Language::English), "D023N");
-    EXPECT_EQ(showCtcssDcs("8754", Language::English), "D754N");
-    EXPECT_EQ(showCtcssDcs("885", Language::English), "Off");
-    EXPECT_EQ(showCtcssDcs("885", Language::Chinese), "关");
-    EXPECT_EQ(showCtcssDcs("X885", Language::English), "Off");
-    EXPECT_EQ(showCtcssDcs(QString::fromLatin1("0885\0   ", 8), Language::English), "88.5");
-
-    // Every list entry survives the trip through its code.
-    const QStringList list = shortToneList(Language::English);
-    for (const QString& shown : list)
-        EXPECT_EQ(showCtcssDcs(getCtcssDcsByShow(shown, Language::English), Language::English),
-                  shown);
-}
-
 TEST(ChannelNames, ChannelAndGroupNamesConvertBothWays) {
     EXPECT_EQ(getChName(7), "7");
     EXPECT_EQ(getChName(41, 5), "M1");
