@@ -4,7 +4,7 @@
 // file's), then the marker.
 #include "FuzzInput.h"
 #include "core/common/CommitMarker.h"
-#include "core/common/FileCommit.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QDir>
 #include <QFile>

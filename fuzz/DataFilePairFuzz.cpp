@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppSettings settings;
     const VersionList versions = VersionList::builtIn();
     SilentPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     if (!openDataFile(ctx, dataPath()))
         return 0;
     // Whatever was accepted saves, and the saved pair opens and saves again byte for byte

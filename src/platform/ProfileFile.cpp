@@ -1,7 +1,7 @@
 #include "ProfileFile.h"
 
 #include "ProfileText.h"
-#include "core/common/FileCommit.h"
+#include "SystemFileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -22,4 +22,8 @@ public:
                                        int& error) override;
 };
 
+// The one instance programs use; code in core is handed the calls it needs, so only the layers
+// above it reach the operating system.
+FileSystemCalls& systemFileCalls();
+
 } // namespace r5k27

@@ -4,6 +4,7 @@
 #include "core/document/DataFile.h"
 #include "core/document/DocumentCompare.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
     SilentPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     writeBuiltInDefaults(doc, settings, 1, QDate(2026, 1, 1));
     fillEveryGroup(doc);
     const QString path = dir.filePath(QStringLiteral("full.dat"));

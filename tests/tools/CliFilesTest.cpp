@@ -3,6 +3,7 @@
 #include "CliCommands.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -44,7 +45,7 @@ void saveSmallDocument(const QString& path, const QString& groupName = "Shop",
     doc.curImage.optFeat.dtmf(1).assign(QString::fromLatin1(dtmf));
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     if (!saveDataFile(ctx, path))
         ADD_FAILURE() << prompter.texts().join('|').toStdString();
 }

@@ -2,6 +2,7 @@
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ QString knownDocument(const TempDir& dir, const QString& name) {
     doc.curImage.optFeat.dtmf(2).assign("123#");
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter};
+    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
     EXPECT_TRUE(saveDataFile(files, dir.path(name)));
     return dir.path(name);
 }

@@ -2,6 +2,7 @@
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ QString shopDocument(const TempDir& dir, const QString& name, int mode = 2) {
     doc.curImage.optFeat.dtmf(2).assign("123#");
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter};
+    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
     EXPECT_TRUE(saveDataFile(files, dir.path(name)));
     return dir.path(name);
 }

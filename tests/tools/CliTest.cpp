@@ -2,6 +2,7 @@
 #include "core/document/DataFile.h"
 #include "core/document/DocumentSamples.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -45,7 +46,7 @@ CliResult run(const QStringList& args) {
 bool saveAsProgram(Document& doc, AppSettings& settings, const QString& path) {
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     return saveDataFile(ctx, path);
 }
 

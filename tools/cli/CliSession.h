@@ -6,6 +6,7 @@
 #include "core/document/Document.h"
 #include "core/image/VersionList.h"
 #include "core/lang/Language.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QString>
 #include <QTextStream>
@@ -26,7 +27,7 @@ struct Session {
     AppSettings settings;
     CliPrompter prompter;
     VersionList versions;
-    DataFileContext files{doc, settings, versions, prompter};
+    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
 
     Language lang() const { return settings.language; }
     // Shows a message of the program (an error box) on standard error.

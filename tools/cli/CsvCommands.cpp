@@ -3,9 +3,9 @@
 #include "DocumentReport.h"
 #include "FileRoles.h"
 #include "core/common/CsvText.h"
-#include "core/common/FileCommit.h"
 #include "core/document/ChannelCsv.h"
 #include "core/document/DataFile.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QFile>
 

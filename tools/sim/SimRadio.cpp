@@ -1,9 +1,9 @@
 #include "SimRadio.h"
 
-#include "core/common/FileCommit.h"
 #include "core/lang/Language.h"
 #include "core/link/LinkFrames.h"
 #include "core/link/LinkTypes.h"
+#include "platform/SystemFileCommit.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "ChannelCsvFeature.h"
 
 #include "ImportReport.h"
+#include "channelcsv/ChannelCsvTexts.h"
 #include "core/common/CsvText.h"
-#include "core/common/FileCommit.h"
 #include "core/document/ChannelCsv.h"
 #include "core/document/DataFile.h"
-#include "core/lang/ChannelCsvTexts.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 
 #include <QFile>

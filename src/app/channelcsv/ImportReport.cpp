@@ -1,6 +1,6 @@
 #include "ImportReport.h"
 
-#include "core/lang/ChannelCsvTexts.h"
+#include "channelcsv/ChannelCsvTexts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #include "GroupFrame.h"
 
 #include "ControlHelpers.h"
+#include "common/MessageTarget.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/GroupSettings.h"
 #include "core/channels/ListHelpers.h"
-#include "core/common/MessageTarget.h"
 #include "core/document/DocumentModel.h"
 #include "core/document/EditNames.h"
 #include "core/image/FixedText.h"

@@ -3,11 +3,11 @@
 #include "ChannelSheetModel.h"
 #include "ChannelSheetView.h"
 #include "ChannelSheetWindow.h"
+#include "channelsheet/ChannelSheetCaptions.h"
 #include "core/common/Prompter.h"
 #include "core/document/ChannelCsv.h"
 #include "core/document/DocumentModel.h"
 #include "core/document/EditNames.h"
-#include "core/lang/ChannelSheetCaptions.h"
 #include "core/lang/ChannelWindowCaptions.h"
 
 #include <QApplication>

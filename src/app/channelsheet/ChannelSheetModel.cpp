@@ -1,10 +1,10 @@
 #include "ChannelSheetModel.h"
 
+#include "channelsheet/ChannelSheetCaptions.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/GroupSettings.h"
 #include "core/document/DocumentModel.h"
 #include "core/image/MemoryImage.h"
-#include "core/lang/ChannelSheetCaptions.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -2,11 +2,11 @@
 
 #include "ChannelSheetModel.h"
 #include "ChannelSheetView.h"
+#include "channelsheet/ChannelSheetCaptions.h"
 #include "common/CloseChildWindow.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/GroupSettings.h"
 #include "core/document/DocumentModel.h"
-#include "core/lang/ChannelSheetCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "DtmfCodeEditor.h"
 #include "common/CloseChildWindow.h"
 #include "core/image/FixedText.h"
-#include "core/lang/DtmfWindowCaptions.h"
 #include "core/signalling/DtmfReferences.h"
+#include "dtmf/DtmfWindowCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "GuideOptions.h"
 
-#include "core/lang/HelpCaptions.h"
 #include "core/options/OptionCaptions.h"
 #include "core/options/OptionRange.h"
+#include "help/HelpCaptions.h"
 
 #include <set>
 

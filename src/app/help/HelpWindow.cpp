@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
 #include "GuideText.h"
-#include "core/lang/HelpCaptions.h"
+#include "help/HelpCaptions.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -3,9 +3,10 @@
 #include "CompareWindow.h"
 #include "RadioCommands.h"
 #include "core/document/DataFile.h"
-#include "core/lang/CompareTexts.h"
 #include "core/link/MemoryMap.h"
+#include "link/CompareTexts.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 
 namespace r5k27 {
@@ -46,7 +47,7 @@ void CompareFeature::compareWithFile() {
         return;
     Document file;
     AppSettings settings = ctx_.settings;
-    DataFileContext files{file, settings, ctx_.versions, prompter_};
+    DataFileContext files{file, settings, ctx_.versions, prompter_, systemFileCalls()};
     if (!openDataFile(files, path))
         return;
     CompareWindow* w = windowFor(file, false);

@@ -1,6 +1,6 @@
 #include "CompareWindow.h"
 
-#include "core/lang/CompareTexts.h"
+#include "link/CompareTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

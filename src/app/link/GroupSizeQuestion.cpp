@@ -1,6 +1,6 @@
 #include "GroupSizeQuestion.h"
 
-#include "core/lang/RadioTexts.h"
+#include "link/RadioTexts.h"
 
 #include <QInputDialog>
 

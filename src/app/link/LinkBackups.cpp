@@ -1,9 +1,9 @@
 #include "LinkBackups.h"
 
-#include "core/common/FileCommit.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileLayout.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QDir>
 #include <QRegularExpression>

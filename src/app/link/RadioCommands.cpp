@@ -1,10 +1,10 @@
 #include "RadioCommands.h"
 
 #include "GroupProgressWindow.h"
-#include "core/lang/RadioTexts.h"
 #include "core/link/LinkMessages.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
+#include "link/RadioTexts.h"
 #include "platform/RadioPortOpen.h"
 #include "platform/SerialPortList.h"
 #include "startup/AppContext.h"

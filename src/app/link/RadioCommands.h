@@ -4,7 +4,7 @@
 #include "GroupSizeQuestion.h"
 #include "LinkBackups.h"
 #include "RadioShell.h"
-#include "core/common/MessageQueue.h"
+#include "common/MessageQueue.h"
 #include "core/lang/Language.h"
 #include "platform/SerialLink.h"
 

@@ -1,6 +1,6 @@
 #include "RadioLinkFeature.h"
 
-#include "core/lang/RadioTexts.h"
+#include "link/RadioTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
 

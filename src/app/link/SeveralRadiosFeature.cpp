@@ -2,9 +2,9 @@
 
 #include "LinkBackups.h"
 #include "SeveralRadiosWindow.h"
-#include "core/lang/RadioTexts.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
+#include "link/RadioTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "startup/AppContext.h"

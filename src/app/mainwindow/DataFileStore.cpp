@@ -1,6 +1,7 @@
 #include "DataFileStore.h"
 
 #include "core/document/DocumentCompare.h"
+#include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 
 #include <QFileInfo>
@@ -30,7 +31,7 @@ private:
 
 DataFileStore::DataFileStore(AppContext& ctx, Prompter& prompter)
     : ctx_(ctx)
-    , files_{ctx.doc, ctx.settings, ctx.versions, prompter} {}
+    , files_{ctx.doc, ctx.settings, ctx.versions, prompter, systemFileCalls()} {}
 
 void DataFileStore::setVersionStarter(std::function<void(const QString& tag)> startVersion) {
     files_.startVersionProgram = std::move(startVersion);
@@ -42,8 +43,8 @@ bool DataFileStore::isModified() const {
 
 bool DataFileStore::open(const QString& path) {
     FileNamingPrompter naming(files_.prompter, path);
-    DataFileContext files{files_.doc, files_.settings, files_.versions, naming,
-                          files_.startVersionProgram};
+    DataFileContext files{files_.doc, files_.settings, files_.versions,
+                          naming,     files_.fs,       files_.startVersionProgram};
     return openDataFile(files, path);
 }
 

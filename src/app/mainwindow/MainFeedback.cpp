@@ -2,8 +2,8 @@
 // model information, and why some commands are greyed.
 #include "MainWindow.h"
 #include "core/image/ModelInformation.h"
-#include "core/lang/HelpCaptions.h"
 #include "core/lang/ShellCaptions.h"
+#include "help/HelpCaptions.h"
 #include "help/HelpWindow.h"
 #include "startup/AppContext.h"
 

@@ -1,6 +1,6 @@
 // Edit › Undo and Redo, and File › Recent Files of the main window.
 #include "MainWindow.h"
-#include "core/lang/MainWindowTexts.h"
+#include "mainwindow/MainWindowTexts.h"
 #include "startup/AppContext.h"
 
 #include <QAction>

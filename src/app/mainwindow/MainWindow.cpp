@@ -8,7 +8,7 @@
 #include "about/AboutWindow.h"
 #include "common/PortChoice.h"
 #include "common/QtTexts.h"
-#include "core/common/LanguageState.h"
+#include "mainwindow/LanguageState.h"
 #include "platform/UserSettingsStore.h"
 #include "startup/AppContext.h"
 

@@ -1,6 +1,6 @@
 #include "TreePane.h"
 
-#include "Twips.h"
+#include "common/Twips.h"
 
 #include <QAction>
 #include <QFrame>

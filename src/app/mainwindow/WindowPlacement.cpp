@@ -1,6 +1,6 @@
 #include "WindowPlacement.h"
 
-#include "Twips.h"
+#include "common/Twips.h"
 #include "platform/UserSettingsStore.h"
 
 #include <algorithm>

@@ -3,10 +3,10 @@
 #include "OptionTextField.h"
 #include "common/CloseChildWindow.h"
 #include "core/document/EditNames.h"
-#include "core/lang/LimitCaptions.h"
 #include "core/options/ModeEnable.h"
 #include "core/options/OptionCaptions.h"
 #include "core/options/OptionText.h"
+#include "options/LimitCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>

@@ -11,15 +11,15 @@
 #include "core/channels/ToneCodec.h"
 #include "core/common/AppSettings.h"
 #include "core/document/Document.h"
-#include "core/lang/DtmfWindowCaptions.h"
 #include "core/lang/OptionWindowCaptions.h"
-#include "core/lang/PrintTexts.h"
-#include "core/lang/RogerBeepCaptions.h"
 #include "core/options/DtmfSettings.h"
 #include "core/options/OptionCaptions.h"
 #include "core/options/OptionText.h"
 #include "core/signalling/DtmfReferences.h"
 #include "core/signalling/TonePlayback.h"
+#include "dtmf/DtmfWindowCaptions.h"
+#include "print/PrintTexts.h"
+#include "rogerbeep/RogerBeepCaptions.h"
 
 #include <QBuffer>
 #include <QFileInfo>

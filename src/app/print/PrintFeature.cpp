@@ -1,10 +1,10 @@
 #include "PrintFeature.h"
 
 #include "ChannelCard.h"
-#include "core/common/FileCommit.h"
 #include "core/document/DataFile.h"
-#include "core/lang/PrintTexts.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/SystemFileCommit.h"
+#include "print/PrintTexts.h"
 #include "startup/AppContext.h"
 
 #include <QFileInfo>

@@ -3,11 +3,11 @@
 #include "ToneSequencePicture.h"
 #include "common/CloseChildWindow.h"
 #include "core/channels/ListHelpers.h"
-#include "core/lang/RogerBeepCaptions.h"
 #include "core/signalling/RogerTones.h"
 #include "core/signalling/ToneEditing.h"
 #include "core/signalling/TonePlayback.h"
 #include "platform/ToneSink.h"
+#include "rogerbeep/RogerBeepCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCloseEvent>

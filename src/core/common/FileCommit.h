@@ -74,7 +74,7 @@ void setSaveLockWait(std::chrono::milliseconds wait);
 
 // Writes one file atomically; nothing on success.
 std::optional<WriteFailure> writeFileChecked(const QString& path, const QByteArray& bytes,
-                                             FileSystemCalls& fs = systemFileCalls());
+                                             FileSystemCalls& fs);
 
 // Replaces all files or none; the marker is markerPath (markerPathOf the set's main file, the
 // one whose reader calls recoverFileSet) and every file lies in its folder. alsoWrite are
@@ -82,19 +82,18 @@ std::optional<WriteFailure> writeFileChecked(const QString& path, const QByteArr
 // they may lie anywhere but are not rolled forward after a crash. Paths must be distinct. An
 // earlier interrupted set under the same marker is recovered first.
 std::optional<WriteFailure> commitFileSet(const QString& markerPath, const QList<FileOutput>& files,
-                                          const QList<FileOutput>& alsoWrite = {},
-                                          FileSystemCalls& fs = systemFileCalls());
+                                          const QList<FileOutput>& alsoWrite, FileSystemCalls& fs);
 
 // commitFileSet up to a complete marker, without the renames: a crash after it, staged.
 std::optional<WriteFailure> stageFileSet(const QString& markerPath, const QList<FileOutput>& files,
-                                         FileSystemCalls& fs = systemFileCalls());
+                                         FileSystemCalls& fs);
 
 // Before reading any file of the set of paths (in markerPath's folder): completes it when its
 // complete marker names only files of it, else removes the marker and the set's own
 // temporaries. A failure names the file when a complete marker remains because a rename failed
 // again (the files may not belong together), or the set when another program is saving it.
 std::optional<WriteFailure> recoverFileSet(const QString& markerPath, const QStringList& paths,
-                                           FileSystemCalls& fs = systemFileCalls());
+                                           FileSystemCalls& fs);
 
 // "No space left on device" / "磁盘空间不足" and the like for an error number.
 QString writeErrorText(int error, Language lang);

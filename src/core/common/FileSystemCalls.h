@@ -48,8 +48,4 @@ public:
                                                std::chrono::milliseconds wait, int& error) = 0;
 };
 
-// The operating system's calls; they live with the rest of the system code in src/platform, so
-// core holds no system headers.
-FileSystemCalls& systemFileCalls();
-
 } // namespace r5k27

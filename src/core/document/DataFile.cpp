@@ -96,7 +96,8 @@ bool openDataFile(DataFileContext& ctx, const QString& path) {
     };
 
     // A save cut short by a crash is finished or undone before anything is read.
-    if (const auto failure = recoverFileSet(commitMarkerPath(path), {path, companionPath(path)}))
+    if (const auto failure =
+            recoverFileSet(commitMarkerPath(path), {path, companionPath(path)}, ctx.fs))
         return fail(writeFailureMessage(DataFileTexts::fileError.in(lang), *failure, lang),
                     Icon::Error);
     QFile file(path);
@@ -155,7 +156,7 @@ bool saveDataFile(DataFileContext& ctx, const QString& path, const QList<FileOut
     }
     const QList<FileOutput> files{{channelPath, serializeChannelFile(image, doc.chTable)},
                                   {path, serializeImage(image)}};
-    if (const auto failure = commitFileSet(commitMarkerPath(path), files, alsoWrite)) {
+    if (const auto failure = commitFileSet(commitMarkerPath(path), files, alsoWrite, ctx.fs)) {
         ctx.prompter.ask(writeFailureMessage(DataFileTexts::fileError.in(lang), *failure, lang),
                          Buttons::Ok, Icon::Error);
         return false;

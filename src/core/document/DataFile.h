@@ -38,6 +38,8 @@ struct DataFileContext {
     AppSettings& settings;
     const VersionList& versions;
     Prompter& prompter;
+    // Every file the open and the save touch goes through these.
+    FileSystemCalls& fs;
     // Starts the installed program version that handles a data-file tag and ends this one
     // (it reports a missing version itself). Unset: the user is told no such version exists.
     std::function<void(const QString& tag)> startVersionProgram = {};

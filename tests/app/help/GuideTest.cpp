@@ -3,16 +3,16 @@
 #include "EditorWindows.h"
 #include "app/mainwindow/MainWindowHarness.h"
 #include "core/image/VersionList.h"
-#include "core/lang/HelpCaptions.h"
 #include "core/lang/LinkTexts.h"
 #include "core/lang/MultiWriteTexts.h"
-#include "core/lang/RadioTexts.h"
 #include "core/link/FieldReports.h"
 #include "core/link/WriteVerify.h"
 #include "core/options/OptionCaptions.h"
 #include "help/GuideOptions.h"
 #include "help/GuideText.h"
+#include "help/HelpCaptions.h"
 #include "help/HelpWindow.h"
+#include "link/RadioTexts.h"
 #include "platform/ToneSink.h"
 
 #include <QAction>

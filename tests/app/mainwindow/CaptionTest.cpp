@@ -1,5 +1,7 @@
 #include "mainwindow/Caption.h"
 
+#include "mainwindow/LanguageState.h"
+
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -14,6 +16,15 @@ TEST(Caption, ShowsModelBandAndFileNameInTheLanguage) {
               QStringLiteral("BRELLOCK R5K27[25.6150 - 30.1050 MHz][文件名:cb.dat]"));
     EXPECT_EQ(bandStatusText(settings, 7), "BRELLOCK R5K27[28.0000 - 29.6990 MHz]");
     EXPECT_EQ(fileNameOfPath("new.dat"), "new.dat");
+}
+
+TEST(LanguageState, AChangeIsTakenOnceAndTheSameLanguageChangesNothing) {
+    AppSettings settings;
+    EXPECT_FALSE(takePendingLanguageChange(settings));
+    settings.language = Language::Chinese;
+    EXPECT_TRUE(takePendingLanguageChange(settings));
+    EXPECT_EQ(settings.appliedLanguage, Language::Chinese);
+    EXPECT_FALSE(takePendingLanguageChange(settings));
 }
 
 } // namespace

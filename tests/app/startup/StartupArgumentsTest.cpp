@@ -5,6 +5,7 @@
 #include "core/document/DocumentCompare.h"
 #include "core/document/InitialValues.h"
 #include "mainwindow/DataFileStore.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ TEST_F(StartupArgumentsTest, DataFileArgumentIsOpenedWithItsName) {
     AppSettings settings;
     writeBuiltInDefaults(other, settings, 0, QDate(2025, 3, 4));
     other.curImage.optFeat.groupName(0, 3).assign("TRK1");
-    DataFileContext files{other, settings, ctx.versions, prompter};
+    DataFileContext files{other, settings, ctx.versions, prompter, systemFileCalls()};
     ASSERT_TRUE(saveDataFile(files, dir.path("truck.dat")));
 
     // Relative to the folder the program was started in.

@@ -5,6 +5,7 @@
 #include "core/document/DocumentCompare.h"
 #include "core/document/InitialValues.h"
 #include "platform/ProfileFile.h"
+#include "platform/SystemFileCommit.h"
 #include "startup/StartupSettings.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -163,7 +164,7 @@ TEST(Startup, StartsWithTheInstalledNewDocumentStoredAsSaved) {
     installed.curImage.optFeat.groupName(1, 2).assign("HF-B");
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext files{installed, settings, versions, prompter};
+    DataFileContext files{installed, settings, versions, prompter, systemFileCalls()};
     QDir().mkpath(dir.path("R5K27/V200/Init"));
     ASSERT_TRUE(saveDataFile(files, dir.path("R5K27/V200/Init/1_ZT6666_New.dat")));
 

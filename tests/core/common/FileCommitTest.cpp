@@ -1,12 +1,11 @@
 // Saving against careless and hostile neighbours: relative paths, planted links and FIFOs at the
 // temporary names, crafted markers, outputs that are no files, a second saver, and the order of
 // the system calls that makes a commit survive a crash.
-#include "core/common/FileCommit.h"
-
 #include "core/common/CommitMarker.h"
 #include "core/lang/Language.h"
 #include "platform/FileLock.h"
 #include "platform/SystemFileCalls.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,7 @@
 #include "DocumentSamples.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -20,7 +21,7 @@ struct Session {
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
 };
 
 // A valid document with `records` channels, all in group A of CB: a small pair, so a test can

@@ -4,6 +4,7 @@
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFileLayout.h"
 #include "core/document/DocumentCompare.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -22,8 +23,9 @@ struct Session {
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
     QStringList started;
-    DataFileContext ctx{doc, settings, versions, prompter,
-                        [this](const QString& tag) { started << tag; }};
+    DataFileContext ctx{
+        doc,      settings,          versions,
+        prompter, systemFileCalls(), [this](const QString& tag) { started << tag; }};
 };
 
 // A document the program could have written: counts in range and a "V200" tag.

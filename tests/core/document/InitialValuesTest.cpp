@@ -8,6 +8,7 @@
 #include "core/document/DataFile.h"
 #include "core/document/DataFileLayout.h"
 #include "core/document/DocumentCompare.h"
+#include "platform/SystemFileCommit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -39,7 +40,7 @@ void installDefaultFile(const QString& path, int workMode, const QString& firstG
     doc.curImage.optFeat.groupName(workMode, 1).assign(firstGroupName);
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     QDir().mkpath(QFileInfo(path).path());
     ASSERT_TRUE(saveDataFile(ctx, path));
 }
@@ -146,7 +147,7 @@ TEST(NewDocument, UneditedSaveOpenSaveIsByteIdentical) {
     newDocumentAtStart(doc, settings, dir.path(), kToday);
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     ASSERT_TRUE(saveDataFile(ctx, dir.path("a.dat")));
     ASSERT_TRUE(openDataFile(ctx, dir.path("a.dat")));
     ASSERT_TRUE(saveDataFile(ctx, dir.path("b.dat")));

@@ -1,7 +1,5 @@
 #include "core/lang/CaptionTables.h"
 
-#include "core/common/LanguageState.h"
-
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -60,15 +58,6 @@ TEST(CaptionTables, LanguageNamesInEachDisplayLanguage) {
     EXPECT_EQ(tables.languageName(Language::Chinese, Language::English), "Chinese");
     EXPECT_EQ(tables.languageName(Language::English, Language::Chinese), QStringLiteral("英语"));
     EXPECT_EQ(tables.languageName(Language::Chinese, Language::Chinese), QStringLiteral("中文"));
-}
-
-TEST(LanguageState, AChangeIsTakenOnceAndTheSameLanguageChangesNothing) {
-    AppSettings settings;
-    EXPECT_FALSE(takePendingLanguageChange(settings));
-    settings.language = Language::Chinese;
-    EXPECT_TRUE(takePendingLanguageChange(settings));
-    EXPECT_EQ(settings.appliedLanguage, Language::Chinese);
-    EXPECT_FALSE(takePendingLanguageChange(settings));
 }
 
 } // namespace

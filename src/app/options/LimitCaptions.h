@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Language.h"
+#include "core/lang/Language.h"
 
 // What a number field tells about its limits: in its tool tip, and when a typed value was
 // changed to keep them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppSettings.h"
+#include "core/common/AppSettings.h"
 
 namespace r5k27 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "core/common/Prompter.h"
 #include "core/lang/Language.h"
 
 namespace r5k27 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Language.h"
+#include "core/lang/Language.h"
 
 // The help window's own texts and the section ids of the user guide that the windows ask for;
 // each id is an anchor of both guide sources (docs/guide).

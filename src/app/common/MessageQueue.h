@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "core/common/Prompter.h"
 
 #include <QList>
 #include <QString>
