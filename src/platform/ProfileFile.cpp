@@ -77,4 +77,12 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
     return !writeFileChecked(path_, updated);
 }
 
+QString ProfileFile::read(const Setting& setting) const {
+    return read(QString(setting.section), QString(setting.key), setting.defaultValue());
+}
+
+bool ProfileFile::write(const Setting& setting, const QString& value) const {
+    return write(QString(setting.section), QString(setting.key), value);
+}
+
 } // namespace r5k27

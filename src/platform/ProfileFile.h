@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/SettingsTable.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -22,6 +24,9 @@ public:
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = {}) const;
     bool write(const QString& section, const QString& key, const QString& value) const;
+    // A setting of the settings file, its default when missing.
+    QString read(const Setting& setting) const;
+    bool write(const Setting& setting, const QString& value) const;
 
     // The file as it is now, read and indexed once, for reading many keys (the version list).
     class Snapshot {

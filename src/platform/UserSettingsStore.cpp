@@ -5,8 +5,8 @@
 namespace r5k27 {
 
 namespace {
-QString keyPath(const QString& section, const QString& key) {
-    return section + u'/' + key;
+QString keyPath(const Setting& setting, int number) {
+    return QString(setting.section) + u'/' + setting.keyAt(number);
 }
 } // namespace
 
@@ -25,31 +25,28 @@ UserSettingsStore::~UserSettingsStore() = default;
 UserSettingsStore::UserSettingsStore(UserSettingsStore&&) noexcept = default;
 UserSettingsStore& UserSettingsStore::operator=(UserSettingsStore&&) noexcept = default;
 
-int UserSettingsStore::readInt(const QString& section, const QString& key, int fallback) const {
-    bool ok = false;
-    const int value = settings_->value(keyPath(section, key)).toString().trimmed().toInt(&ok);
-    return ok ? value : fallback;
+int UserSettingsStore::readInt(const Setting& setting) const {
+    return settingInteger(setting, settings_->value(keyPath(setting, 0)).toString().trimmed());
 }
 
-void UserSettingsStore::writeInt(const QString& section, const QString& key, int value) {
-    settings_->setValue(keyPath(section, key), QString::number(value));
+void UserSettingsStore::writeInt(const Setting& setting, int value) {
+    settings_->setValue(keyPath(setting, 0), QString::number(value));
 }
 
-QString UserSettingsStore::readText(const QString& section, const QString& key) const {
-    return settings_->value(keyPath(section, key)).toString();
+QString UserSettingsStore::readText(const Setting& setting, int number) const {
+    return settings_->value(keyPath(setting, number), setting.defaultValue()).toString();
 }
 
-void UserSettingsStore::writeText(const QString& section, const QString& key,
-                                  const QString& value) {
-    settings_->setValue(keyPath(section, key), value);
+void UserSettingsStore::writeText(const Setting& setting, const QString& value, int number) {
+    settings_->setValue(keyPath(setting, number), value);
 }
 
-void UserSettingsStore::remove(const QString& section, const QString& key) {
-    settings_->remove(keyPath(section, key));
+void UserSettingsStore::remove(const Setting& setting, int number) {
+    settings_->remove(keyPath(setting, number));
 }
 
-bool UserSettingsStore::contains(const QString& section, const QString& key) const {
-    return settings_->contains(keyPath(section, key));
+bool UserSettingsStore::contains(const Setting& setting, int number) const {
+    return settings_->contains(keyPath(setting, number));
 }
 
 void UserSettingsStore::sync() {

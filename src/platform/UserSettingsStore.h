@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/SettingsTable.h"
+
 #include <QString>
 #include <memory>
 
@@ -18,14 +20,15 @@ public:
     UserSettingsStore(UserSettingsStore&&) noexcept;
     UserSettingsStore& operator=(UserSettingsStore&&) noexcept;
 
-    // The stored integer, or fallback when the key is missing or not a whole number.
-    int readInt(const QString& section, const QString& key, int fallback) const;
-    void writeInt(const QString& section, const QString& key, int value);
-    // The stored text, or an empty one when the key is missing.
-    QString readText(const QString& section, const QString& key) const;
-    void writeText(const QString& section, const QString& key, const QString& value);
-    void remove(const QString& section, const QString& key);
-    bool contains(const QString& section, const QString& key) const;
+    // Every key is a row of the settings table; number fills a numbered key ("File%1").
+    // The stored integer, or the row's default when missing or not a whole number.
+    int readInt(const Setting& setting) const;
+    void writeInt(const Setting& setting, int value);
+    // The stored text, or the row's default when the key is missing.
+    QString readText(const Setting& setting, int number = 0) const;
+    void writeText(const Setting& setting, const QString& value, int number = 0);
+    void remove(const Setting& setting, int number = 0);
+    bool contains(const Setting& setting, int number = 0) const;
     void sync();
 
 private:

@@ -11,13 +11,12 @@ TEST(UserSettingsStore, KeepsIntegersAndFallsBackOnMissingOrBadValues) {
     test::TempDir dir;
     dir.write("user.ini", "[Settings]\nMainLeft=abc\nMainTop= 45 \n");
     auto store = UserSettingsStore::inFile(dir.path("user.ini"));
-    EXPECT_EQ(store.readInt("Settings", "MainLeft", 100), 100);
-    EXPECT_EQ(store.readInt("Settings", "MainTop", 100), 45);
-    EXPECT_EQ(store.readInt("Settings", "MainWidth", 14500), 14500);
-    store.writeInt("Settings", "MainWidth", -300);
+    EXPECT_EQ(store.readInt(Settings::mainLeft), 100);
+    EXPECT_EQ(store.readInt(Settings::mainTop), 45);
+    EXPECT_EQ(store.readInt(Settings::mainWidth), 14500);
+    store.writeInt(Settings::mainWidth, -300);
     store.sync();
-    EXPECT_EQ(UserSettingsStore::inFile(dir.path("user.ini")).readInt("Settings", "MainWidth", 0),
-              -300);
+    EXPECT_EQ(UserSettingsStore::inFile(dir.path("user.ini")).readInt(Settings::mainWidth), -300);
 }
 
 } // namespace

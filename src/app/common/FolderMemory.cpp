@@ -6,23 +6,18 @@
 #include <QFileInfo>
 
 namespace r5k27 {
-namespace {
-const QString kSection = QStringLiteral("Settings");
-const QString kKey = QStringLiteral("LastFolder");
-} // namespace
-
 FolderMemory::FolderMemory(UserSettingsStore& store)
     : store_(store) {}
 
 QString FolderMemory::folder() const {
-    const QString folder = store_.readText(kSection, kKey);
+    const QString folder = store_.readText(Settings::lastFolder);
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
 void FolderMemory::remember(const QString& chosenPath) {
     if (chosenPath.isEmpty())
         return;
-    store_.writeText(kSection, kKey, QFileInfo(chosenPath).absolutePath());
+    store_.writeText(Settings::lastFolder, QFileInfo(chosenPath).absolutePath());
     store_.sync();
 }
 

@@ -21,15 +21,14 @@ void keepPortChoice(AppSettings& settings, const QString& settingsFile, const QS
         return;
     }
     const ProfileFile file(settingsFile);
-    const QString section = QStringLiteral("language");
     settings.comPortName = name;
-    file.write(section, QStringLiteral("comPortName"), name);
+    file.write(Settings::comPortName, name);
     if (!name.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
         return;
     const auto number = parseInteger(name.mid(3));
     if (number && *number >= 0 && *number <= 32767) {
         settings.comPortNo = int(*number);
-        file.write(section, QStringLiteral("comPort"), QString::number(settings.comPortNo));
+        file.write(Settings::comPort, QString::number(settings.comPortNo));
     }
 }
 

@@ -47,8 +47,7 @@ void LanguageWindow::accept() {
             settings_.language = *chosen;
         }
         ProfileFile(settingsFile_)
-            .write(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                   QString::number(settingOf(settings_.language)));
+            .write(Settings::currentLanguage, QString::number(settingOf(settings_.language)));
     }
     QDialog::accept();
 }

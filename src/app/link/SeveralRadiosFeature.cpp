@@ -8,7 +8,6 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "startup/AppContext.h"
-#include "startup/StartupSettings.h"
 
 #include <QAction>
 
@@ -63,8 +62,7 @@ void SeveralRadiosFeature::setVerifyAfterWriting(bool on) {
     ctx_.settings.verifyAfterWriting = on;
     if (!ctx_.settingsFile.isEmpty())
         ProfileFile(ctx_.settingsFile)
-            .write(kSettingsSection, kVerifyAfterWritingKey,
-                   on ? QStringLiteral("1") : QStringLiteral("0"));
+            .write(Settings::verifyAfterWriting, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace r5k27

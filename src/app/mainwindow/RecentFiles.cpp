@@ -8,12 +8,6 @@
 namespace r5k27 {
 namespace {
 
-const QString kSection = QStringLiteral("RecentFiles");
-
-QString keyOf(int n) {
-    return QStringLiteral("File%1").arg(n);
-}
-
 // One spelling per file, so the same file reached by two routes is listed once.
 QString normalized(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -39,7 +33,7 @@ RecentFiles::RecentFiles(UserSettingsStore& store)
 QStringList RecentFiles::paths() const {
     QStringList paths;
     for (int n = 1; n <= kMaxFiles; ++n) {
-        const QString path = store_.readText(kSection, keyOf(n));
+        const QString path = store_.readText(Settings::recentFile, n);
         if (!path.isEmpty())
             paths << path;
     }
@@ -64,9 +58,9 @@ void RecentFiles::remove(const QString& path) {
 void RecentFiles::write(const QStringList& paths) {
     for (int n = 1; n <= kMaxFiles; ++n) {
         if (n <= paths.size())
-            store_.writeText(kSection, keyOf(n), paths[n - 1]);
+            store_.writeText(Settings::recentFile, paths[n - 1], n);
         else
-            store_.remove(kSection, keyOf(n));
+            store_.remove(Settings::recentFile, n);
     }
     store_.sync();
 }

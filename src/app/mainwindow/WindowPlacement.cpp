@@ -7,14 +7,6 @@
 
 namespace r5k27 {
 
-namespace {
-const QString kSection = QStringLiteral("Settings");
-const QString kLeft = QStringLiteral("MainLeft");
-const QString kTop = QStringLiteral("MainTop");
-const QString kWidth = QStringLiteral("MainWidth");
-const QString kHeight = QStringLiteral("MainHeight");
-} // namespace
-
 QRect WindowPlacement::inPixels() const {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
@@ -35,10 +27,8 @@ QRect fittedToScreen(const QRect& wanted, const QRect& available) {
 
 WindowPlacement readMainWindowPlacement(const UserSettingsStore& store) {
     const WindowPlacement defaults;
-    WindowPlacement p{store.readInt(kSection, kLeft, defaults.left),
-                      store.readInt(kSection, kTop, defaults.top),
-                      store.readInt(kSection, kWidth, defaults.width),
-                      store.readInt(kSection, kHeight, defaults.height)};
+    WindowPlacement p{store.readInt(Settings::mainLeft), store.readInt(Settings::mainTop),
+                      store.readInt(Settings::mainWidth), store.readInt(Settings::mainHeight)};
     // A damaged store must not give a window too small to grab.
     if (p.width < 1500 || p.height < 1500) {
         p.width = defaults.width;
@@ -48,10 +38,10 @@ WindowPlacement readMainWindowPlacement(const UserSettingsStore& store) {
 }
 
 void writeMainWindowPlacement(UserSettingsStore& store, const WindowPlacement& p) {
-    store.writeInt(kSection, kLeft, p.left);
-    store.writeInt(kSection, kTop, p.top);
-    store.writeInt(kSection, kWidth, p.width);
-    store.writeInt(kSection, kHeight, p.height);
+    store.writeInt(Settings::mainLeft, p.left);
+    store.writeInt(Settings::mainTop, p.top);
+    store.writeInt(Settings::mainWidth, p.width);
+    store.writeInt(Settings::mainHeight, p.height);
     store.sync();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/SettingsTable.h"
+
 #include <QRect>
 
 namespace r5k27 {
@@ -8,10 +10,10 @@ class UserSettingsStore;
 
 // The main window's place between runs, in twips.
 struct WindowPlacement {
-    int left = 100;
-    int top = 100;
-    int width = 14500;
-    int height = 10500;
+    int left = settingInteger(Settings::mainLeft, {});
+    int top = settingInteger(Settings::mainTop, {});
+    int width = settingInteger(Settings::mainWidth, {});
+    int height = settingInteger(Settings::mainHeight, {});
 
     QRect inPixels() const;
     static WindowPlacement fromPixels(const QRect& rect);

@@ -10,24 +10,6 @@
 namespace r5k27 {
 namespace {
 
-const QString kSection = QStringLiteral("language");
-
-int integerOr(const QString& text, int fallback) {
-    const auto value = parseInteger(text);
-    if (!value || *value < std::numeric_limits<int>::min() ||
-        *value > std::numeric_limits<int>::max())
-        return fallback;
-    return int(*value);
-}
-
-// Hand-edited files say "True"/"False" as often as 1/0; anything else is not a first run.
-bool isTrue(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    return integerOr(t, 0) != 0;
-}
-
 bool isWord(const QString& text) {
     const QString t = text.trimmed();
     return !t.isEmpty() && t.front().isLetter();
@@ -40,8 +22,8 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     settings.language = Language::English;
 
     const bool fileMissing = !file.exists();
-    const QString firstRunText = file.read(kSection, QStringLiteral("IsFirstRun"));
-    const bool isFirstRun = fileMissing || isTrue(firstRunText);
+    const QString firstRunText = file.read(Settings::isFirstRun);
+    const bool isFirstRun = fileMissing || settingFlag(Settings::isFirstRun, firstRunText);
 
     const AppSettings constants;
     settings.modelName = constants.modelName;
@@ -49,23 +31,25 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     curImage.workMode = kStartWorkMode;
     settings.dataVersion = constants.dataVersion;
 
-    settings.comPortNo = integerOr(file.read(kSection, QStringLiteral("comPort")), 1);
-    settings.comPortName = file.read(kSection, QStringLiteral("comPortName")).trimmed();
-    settings.handshakeSetting = integerOr(file.read(kSection, QStringLiteral("Handshaking")), 0);
-    settings.stopBitSetting = integerOr(file.read(kSection, QStringLiteral("StopBit")), 1);
-    settings.verifyAfterWriting = isTrue(file.read(kSection, kVerifyAfterWritingKey));
+    settings.comPortNo = settingInteger(Settings::comPort, file.read(Settings::comPort));
+    settings.comPortName = file.read(Settings::comPortName).trimmed();
+    settings.handshakeSetting =
+        settingInteger(Settings::handshaking, file.read(Settings::handshaking));
+    settings.stopBitSetting = settingInteger(Settings::stopBit, file.read(Settings::stopBit));
+    settings.verifyAfterWriting =
+        settingFlag(Settings::verifyAfterWriting, file.read(Settings::verifyAfterWriting));
 
     if (isFirstRun) {
         // Answered in the file's own words, so a hand-edited "True" becomes "False".
-        file.write(kSection, QStringLiteral("IsFirstRun"),
+        file.write(Settings::isFirstRun,
                    isWord(firstRunText) ? QStringLiteral("False") : QStringLiteral("0"));
     } else {
-        const int stored = integerOr(file.read(kSection, QStringLiteral("CurrentLanguage")), 1);
+        const int stored =
+            settingInteger(Settings::currentLanguage, file.read(Settings::currentLanguage));
         settings.language = languageFromSetting(stored).value_or(Language::English);
     }
-    file.write(kSection, QStringLiteral("comPort"), QString::number(settings.comPortNo));
-    file.write(kSection, QStringLiteral("CurrentLanguage"),
-               QString::number(settingOf(settings.language)));
+    file.write(Settings::comPort, QString::number(settings.comPortNo));
+    file.write(Settings::currentLanguage, QString::number(settingOf(settings.language)));
 }
 
 bool isWritableLocation(const QString& file) {

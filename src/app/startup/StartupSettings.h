@@ -9,10 +9,6 @@ namespace r5k27 {
 
 class ProfileFile;
 
-inline const QString kSettingsSection = QStringLiteral("language");
-// "1" when every written radio is read back and compared; off when missing.
-inline const QString kVerifyAfterWritingKey = QStringLiteral("VerifyAfterWriting");
-
 // The settings step of start-up: reads the "language" section of the settings file into
 // settings, sets the model constants, and writes "comPort", "CurrentLanguage" (and "IsFirstRun"
 // after a first run) back. A missing file counts as a first run and is created.

@@ -137,15 +137,15 @@ TEST_F(MainWindowTest, ExitWithChangesAsksAndCancelKeepsWindowAndStoredPosition)
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(prompter.texts(), QStringList{"File has been modify,save it now?"});
-    EXPECT_FALSE(userSettings.contains("Settings", "MainLeft"));
+    EXPECT_FALSE(userSettings.contains(Settings::mainLeft));
 
     prompter.answers << Answer::No;
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(store.saved.isEmpty());
-    EXPECT_EQ(userSettings.readInt("Settings", "MainLeft", -1), window->pos().x() * 15);
-    EXPECT_EQ(userSettings.readInt("Settings", "MainTop", -1), window->pos().y() * 15);
-    EXPECT_EQ(userSettings.readInt("Settings", "MainWidth", -1), window->width() * 15);
-    EXPECT_EQ(userSettings.readInt("Settings", "MainHeight", -1), window->height() * 15);
+    EXPECT_EQ(userSettings.readInt(Settings::mainLeft), window->pos().x() * 15);
+    EXPECT_EQ(userSettings.readInt(Settings::mainTop), window->pos().y() * 15);
+    EXPECT_EQ(userSettings.readInt(Settings::mainWidth), window->width() * 15);
+    EXPECT_EQ(userSettings.readInt(Settings::mainHeight), window->height() * 15);
 }
 
 TEST_F(MainWindowTest, PlacedFromTheStoreWithDefaultsInTwips) {
@@ -157,10 +157,10 @@ TEST_F(MainWindowTest, PlacedFromTheStoreWithDefaultsInTwips) {
         // Room left for the frame and title bar the stored rectangle does not include.
         EXPECT_EQ(window->size(), QSize(967, 700).boundedTo(screen.size() - QSize(16, 40)));
     }
-    userSettings.writeInt("Settings", "MainLeft", 600);
-    userSettings.writeInt("Settings", "MainTop", 300);
-    userSettings.writeInt("Settings", "MainWidth", 9000);
-    userSettings.writeInt("Settings", "MainHeight", 7500);
+    userSettings.writeInt(Settings::mainLeft, 600);
+    userSettings.writeInt(Settings::mainTop, 300);
+    userSettings.writeInt(Settings::mainWidth, 9000);
+    userSettings.writeInt(Settings::mainHeight, 7500);
     auto window = makeWindow();
     EXPECT_EQ(window->pos(), QPoint(40, 20));
     EXPECT_EQ(window->size(), QSize(600, 500));

@@ -20,7 +20,7 @@ TEST(WindowPlacement, DefaultsAndRoundTripInTwips) {
     EXPECT_EQ(back.height, 9000);
     EXPECT_EQ(back.inPixels(), QRect(-20, 30, 800, 600));
 
-    store.writeInt("Settings", "MainWidth", 0); // damaged: too small to use
+    store.writeInt(Settings::mainWidth, 0); // damaged: too small to use
     EXPECT_EQ(readMainWindowPlacement(store).width, 14500);
 }
 
