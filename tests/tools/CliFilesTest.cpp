@@ -160,6 +160,41 @@ TEST(CliFullDisk, DefaultFilesLeaveNoEmptyFolderBehind) {
     EXPECT_EQ(written.size(), 8);
 }
 
+// diff compares what a radio would hold: the work mode counts, digits the radio does not keep
+// do not, and two values that read alike say what is stored.
+TEST(CliDiff, ComparesInTheRadiosTermsWithTheWorkMode) {
+    test::TempDir dir;
+    Document doc;
+    AppSettings settings;
+    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
+    VersionList versions = VersionList::builtIn();
+    test::ScriptedPrompter prompter;
+    DataFileContext ctx{doc, settings, versions, prompter};
+    const auto save = [&](const QString& name, const std::function<void(Document&)>& edit) {
+        const Document kept = doc;
+        edit(doc);
+        EXPECT_TRUE(saveDataFile(ctx, dir.path(name)));
+        doc = kept;
+        return dir.path(name);
+    };
+    const QString plain = save("plain.dat", [](Document&) {});
+    const QString hf = save("hf.dat", [](Document& d) { d.curImage.workMode = 1; });
+    const QString digits = save("digits.dat", [](Document& d) {
+        FixedText<8>& rx = d.chTable.at({0, 1, 1}).rxFreq;
+        rx.assign(rx.clean().left(6) + "12");
+    });
+    const QString roger =
+        save("roger.dat", [](Document& d) { d.curImage.optFeat.pubRogerTone = 8; });
+
+    const CliResult mode = run({"diff", plain, hf});
+    EXPECT_EQ(mode.status, 1);
+    EXPECT_EQ(mode.out, "Work mode CB / HF\n");
+    const CliResult alike = run({"diff", plain, digits});
+    EXPECT_EQ(alike.status, 0);
+    EXPECT_EQ(alike.out, "");
+    EXPECT_EQ(run({"diff", plain, roger}).out, "Roger OFF (0) / OFF (8)\n");
+}
+
 TEST(CliFiles, OutputsThatAreInputsAreRefusedAndKept) {
     test::TempDir dir;
     saveSmallDocument(dir.path("a.dat"));
