@@ -54,7 +54,19 @@ public:
             return WriteFailure{mainPath_, kBeingSaved};
         if (error == EACCES || error == EROFS || error == ENOENT || error == ENOTDIR)
             return WriteFailure{mainPath_, error};
-        return WriteFailure{mainPath_ + kLockSuffix, error ? error : kNotRegularFile};
+        const QString lockPath = mainPath_ + kLockSuffix;
+        switch (fs_.kindOf(lockPath)) {
+        case FileKind::Directory:
+            return WriteFailure{lockPath, EISDIR};
+        case FileKind::Link:
+            return WriteFailure{lockPath, EEXIST};
+        case FileKind::Other:
+            return WriteFailure{lockPath, kNotRegularFile};
+        case FileKind::Missing:
+        case FileKind::Regular:
+            break;
+        }
+        return WriteFailure{lockPath, error ? error : kNotRegularFile};
     }
 
     // Refuses an output that no rename could rightly replace.

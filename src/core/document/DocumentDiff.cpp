@@ -65,10 +65,6 @@ QString valueText(const ChannelRec& rec, const ChannelFieldInfo& row, Language l
     return row.text ? storedToExactMhz(typed(rec.*row.text)) : channelValueText(rec, row.id, lang);
 }
 
-QString storedText(const ChannelRec& rec, const ChannelFieldInfo& row) {
-    return row.text ? (rec.*row.text).raw() : number(rec.*row.number);
-}
-
 QString modePrefix(int mode) {
     return mode == 0 ? QString() : QStringLiteral("HF ");
 }
@@ -98,10 +94,17 @@ void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* 
             {name, left ? frequencyText(*left) : kNone, right ? frequencyText(*right) : kNone});
         return;
     }
-    for (const ChannelFieldInfo& row : channelFields())
-        if (radioHolds(row) && !sameValue(*left, *right, row))
-            addShown(out, name + u' ' + row.caption.in(lang), valueText(*left, row, lang),
-                     valueText(*right, row, lang), storedText(*left, row), storedText(*right, row));
+    for (const ChannelFieldInfo& row : channelFields()) {
+        if (!radioHolds(row) || sameValue(*left, *right, row))
+            continue;
+        // A frequency's text keeps every stored digit: the same text is the same frequency.
+        const QString where = name + u' ' + row.caption.in(lang);
+        if (row.text)
+            add(out, where, valueText(*left, row, lang), valueText(*right, row, lang));
+        else
+            addShown(out, where, valueText(*left, row, lang), valueText(*right, row, lang),
+                     number(left->*row.number), number(right->*row.number));
+    }
 }
 
 void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,

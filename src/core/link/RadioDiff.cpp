@@ -24,11 +24,12 @@ Document decodedOnBlank(const QByteArray& buf) {
 }
 
 QString hexByte(char b) {
-    return QStringLiteral("0x%1").arg(uint(uchar(b)), 2, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(uint(uchar(b)), 2, 16, QChar(u'0')).toUpper();
 }
 
 QString address(int at) {
-    return QStringLiteral("0x%1").arg(at, 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(at, 4, 16, QChar(u'0')).toUpper();
 }
 
 } // namespace

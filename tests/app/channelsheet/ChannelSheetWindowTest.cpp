@@ -6,6 +6,7 @@
 #include "channels/ChannelWindow.h"
 #include "channelsheet/ChannelSheetModel.h"
 #include "channelsheet/ChannelSheetView.h"
+#include "core/channels/ChannelTable.h"
 #include "core/channels/ModeCodec.h"
 #include "core/document/InitialValues.h"
 
@@ -198,7 +199,9 @@ TEST_F(ChannelSheetWindowTest, TheListAndTheChannelWindowFollowEachOther) {
 TEST_F(ChannelSheetWindowTest, AStoredFrequencyThatIsNoNumberIsShownAsStoredAndMarked) {
     auto* channels = test::openChild<ChannelWindow>(*window, ChildKind::Channel);
     ASSERT_NE(channels, nullptr);
-    ctx.doc.chTable.at({kCB, 1, 5}).rxFreq.assign(QStringLiteral("28A305"));
+    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {kCB, 1, 5});
+    ASSERT_GT(slot, 0);
+    ctx.doc.chTable.at({kCB, 1, slot}).rxFreq.assign(QStringLiteral("28A305"));
     emit ctx.events.changed(DocumentChange{});
     const QString hint = QStringLiteral("A5: the stored frequency \"28A305\" is not a number; the "
                                         "radio gets this channel without a frequency.");

@@ -244,7 +244,7 @@ TEST_F(RadioFlowTest, FrequenciesThatAreNoNumberAreNamedBeforeAWrite) {
     }
     const QStringList texts = prompter.texts();
     ASSERT_EQ(texts.size(), 3) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts[0].contains(": HF A1.")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].contains(": HF A M1.")) << texts[0].toStdString();
     EXPECT_EQ(texts[1], texts[0]);
     EXPECT_TRUE(texts[2].startsWith(kCannotOpen)); // Yes goes on to the port
     EXPECT_TRUE(feature->backups().sets().isEmpty());
