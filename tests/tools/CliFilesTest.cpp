@@ -10,7 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -119,6 +121,79 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
               "file error.\n" + dir.path("out.fre") + ": File too large\n");
     EXPECT_EQ(test::fileBytes(dir.path("out.dat")), oldData);
+}
+
+// The build-time default files into folders that do not exist yet, at byte limits from nothing
+// to all four pairs: a run that fails leaves no folder behind; one that fits leaves all files.
+TEST(CliFullDisk, DefaultFilesLeaveNoEmptyFolderBehind) {
+    test::TempDir dir{test::TempDir::InMemory{}};
+    ASSERT_EQ(run({"defaults", dir.path("whole")}).status, 0);
+    const QStringList written = QDir(dir.path("whole")).entryList(QDir::Files);
+    qint64 largest = 0;
+    for (const QString& name : written)
+        largest = std::max(largest, QFileInfo(dir.path("whole/" + name)).size());
+    const QString target = dir.path("made/by/run");
+    const QString report = test::runInChild([&]() -> QString {
+        for (qint64 limit = 0; limit <= largest; limit += 97) {
+            test::setFileSizeLimit(limit);
+            const CliResult result = run({"defaults", target});
+            test::setFileSizeLimit(-1);
+            const QString at = QStringLiteral("limit %1: ").arg(limit);
+            if (result.status != 1 || !result.err.endsWith(": File too large\n"))
+                return at + QString::number(result.status) + ' ' + result.err;
+            if (QFileInfo::exists(dir.path("made")))
+                return at + "folder left";
+        }
+        return {};
+    });
+    EXPECT_EQ(report, QString());
+    // A folder that was there before the run is not the run's to remove.
+    QDir().mkpath(dir.path("there"));
+    const QString kept = test::runInChild([&]() -> QString {
+        test::setFileSizeLimit(0);
+        const CliResult result = run({"defaults", dir.path("there/new")});
+        test::setFileSizeLimit(-1);
+        return QFileInfo::exists(dir.path("there/new")) || !QFileInfo(dir.path("there")).isDir()
+                   ? QStringLiteral("wrong folders ") + QString::number(result.status)
+                   : QString();
+    });
+    EXPECT_EQ(kept, QString());
+    EXPECT_EQ(written.size(), 8);
+}
+
+// diff compares what a radio would hold: the work mode counts, digits the radio does not keep
+// do not, and two values that read alike say what is stored.
+TEST(CliDiff, ComparesInTheRadiosTermsWithTheWorkMode) {
+    test::TempDir dir;
+    Document doc;
+    AppSettings settings;
+    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
+    VersionList versions = VersionList::builtIn();
+    test::ScriptedPrompter prompter;
+    DataFileContext ctx{doc, settings, versions, prompter};
+    const auto save = [&](const QString& name, const std::function<void(Document&)>& edit) {
+        const Document kept = doc;
+        edit(doc);
+        EXPECT_TRUE(saveDataFile(ctx, dir.path(name)));
+        doc = kept;
+        return dir.path(name);
+    };
+    const QString plain = save("plain.dat", [](Document&) {});
+    const QString hf = save("hf.dat", [](Document& d) { d.curImage.workMode = 1; });
+    const QString digits = save("digits.dat", [](Document& d) {
+        FixedText<8>& rx = d.chTable.at({0, 1, 1}).rxFreq;
+        rx.assign(rx.clean().left(6) + "12");
+    });
+    const QString roger =
+        save("roger.dat", [](Document& d) { d.curImage.optFeat.pubRogerTone = 8; });
+
+    const CliResult mode = run({"diff", plain, hf});
+    EXPECT_EQ(mode.status, 1);
+    EXPECT_EQ(mode.out, "Work mode CB / HF\n");
+    const CliResult alike = run({"diff", plain, digits});
+    EXPECT_EQ(alike.status, 0);
+    EXPECT_EQ(alike.out, "");
+    EXPECT_EQ(run({"diff", plain, roger}).out, "Roger OFF (0) / OFF (8)\n");
 }
 
 TEST(CliFiles, OutputsThatAreInputsAreRefusedAndKept) {

@@ -7,11 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace r5k27 {
 namespace {
@@ -55,34 +57,70 @@ TEST(CliSafety, RelativeOutputPathsThroughAFolderAreSaved) {
                            "imported.dat", "imported.fre", "new.dat", "new.fre"}));
 }
 
+// Two documents whose pairs differ, for two copies into one output at the same time.
+struct TwoPairs {
+    explicit TwoPairs(const test::TempDir& dir) {
+        EXPECT_EQ(runCli({"new", dir.path("cb.dat")}), 0);
+        dir.write("hf.csv", "Location,Frequency,Mode\n501,28.5,FM\n502,28.6,FM\n");
+        EXPECT_EQ(
+            runCli({"csv-import", dir.path("cb.dat"), dir.path("hf.csv"), dir.path("hf.dat")}), 0);
+        cb = dir.read("cb.dat") + dir.read("cb.fre");
+        hf = dir.read("hf.dat") + dir.read("hf.fre");
+        EXPECT_NE(cb, hf);
+    }
+    QByteArray cb;
+    QByteArray hf;
+};
+
+// Runs the two copies into out.dat at once; each one's exit status and error output.
+QList<std::pair<int, QString>> copyBothAtOnce(const test::TempDir& dir) {
+    QProcess first;
+    QProcess second;
+    first.start(R5K27_CLI_PATH, {"copy", dir.path("cb.dat"), dir.path("out.dat")});
+    second.start(R5K27_CLI_PATH, {"copy", dir.path("hf.dat"), dir.path("out.dat")});
+    EXPECT_TRUE(first.waitForFinished(30000) && second.waitForFinished(30000));
+    QList<std::pair<int, QString>> results;
+    for (QProcess* p : {&first, &second})
+        results.append({p->exitCode(), QString::fromUtf8(p->readAllStandardError())});
+    return results;
+}
+
 // Two copies into one pair at the same time, over and over: the pair is always one input's
 // whole pair; a copy that does not wait its turn says so.
 TEST(CliSafety, TwoSimultaneousSavesOfOnePairNeverMixIt) {
     test::TempDir dir;
-    ASSERT_EQ(runCli({"new", dir.path("cb.dat")}), 0);
-    dir.write("hf.csv", "Location,Frequency,Mode\n501,28.5,FM\n502,28.6,FM\n");
-    ASSERT_EQ(runCli({"csv-import", dir.path("cb.dat"), dir.path("hf.csv"), dir.path("hf.dat")}),
-              0);
-    const QByteArray cbPair = dir.read("cb.dat") + dir.read("cb.fre");
-    const QByteArray hfPair = dir.read("hf.dat") + dir.read("hf.fre");
-    ASSERT_NE(cbPair, hfPair);
+    const TwoPairs pairs(dir);
     for (int round = 0; round < 40; ++round) {
-        QProcess first;
-        QProcess second;
-        first.start(R5K27_CLI_PATH, {"copy", dir.path("cb.dat"), dir.path("out.dat")});
-        second.start(R5K27_CLI_PATH, {"copy", dir.path("hf.dat"), dir.path("out.dat")});
-        ASSERT_TRUE(first.waitForFinished(30000) && second.waitForFinished(30000));
-        for (QProcess* p : {&first, &second}) {
-            const QString err = QString::fromUtf8(p->readAllStandardError());
-            EXPECT_TRUE(p->exitCode() == 0 ||
+        for (const auto& [status, err] : copyBothAtOnce(dir))
+            EXPECT_TRUE(status == 0 ||
                         err == dir.path("out.dat") + " is being saved by another program.\n")
                 << round << ": " << err.toStdString();
-        }
         const QByteArray out = dir.read("out.dat") + dir.read("out.fre");
-        ASSERT_TRUE(out == cbPair || out == hfPair) << "mixed pair in round " << round;
+        ASSERT_TRUE(out == pairs.cb || out == pairs.hf) << "mixed pair in round " << round;
     }
     EXPECT_EQ(filesIn(dir.path()), QStringList({"cb.dat", "cb.fre", "hf.csv", "hf.dat", "hf.fre",
                                                 "out.dat", "out.fre"}));
+}
+
+// A folder planted at the lock's name: neither copy goes on without the lock, both say which
+// file is in the way, and the pair and the folder are as they were, nothing added.
+TEST(CliSafety, APlantedLockFolderStopsBothSimultaneousSaves) {
+    test::TempDir dir;
+    const TwoPairs pairs(dir);
+    ASSERT_EQ(runCli({"copy", dir.path("cb.dat"), dir.path("out.dat")}), 0);
+    const QString lock = dir.path("out.dat.r5k27-lock");
+    ASSERT_TRUE(QDir().mkpath(lock));
+    const QStringList before = filesIn(dir.path());
+    for (int round = 0; round < 40; ++round) {
+        for (const auto& [status, err] : copyBothAtOnce(dir))
+            EXPECT_TRUE(status == 1 && err == "file error.\n" + lock + ": Is a directory\n")
+                << round << ": " << status << ' ' << err.toStdString();
+        ASSERT_EQ(dir.read("out.dat") + dir.read("out.fre"), pairs.cb) << "round " << round;
+        ASSERT_EQ(filesIn(dir.path()), before) << "round " << round;
+    }
+    EXPECT_TRUE(QFileInfo(lock).isDir());
+    EXPECT_EQ(QDir(lock).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
 }
 
 // A FIFO or a link to a device as an output is refused at once and stays what it was.

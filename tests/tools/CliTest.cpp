@@ -138,7 +138,7 @@ TEST(CliCopy, RefusesWhatTheProgramRefusesWithItsMessage) {
     EXPECT_EQ(run({"copy", dir.path("short.dat"), dir.path("out.dat")}).err,
               "Wrong data file length: 100 bytes (1344 expected).\n");
     EXPECT_EQ(run({"copy", dir.path("good.dat"), dir.path("missing/out.dat")}).err,
-              "file error.\n" + dir.path("missing/out.fre") + ": No such file or directory\n");
+              "file error.\n" + dir.path("missing/out.dat") + ": No such file or directory\n");
 }
 
 TEST(CliShow, PrintsTheWholeDocumentStably) {

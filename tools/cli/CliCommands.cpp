@@ -72,8 +72,21 @@ int showDocument(Session& s, const QString& path, bool json, QTextStream& out) {
 // The four default files of an install: band digit 0 holds the CB and 1 the HF built-in
 // document, each as the New and the Factory file. All are written or none.
 int writeDefaultFiles(Session& s, const QString& folder) {
-    if (!QDir().mkpath(folder))
+    // The folders this run makes, deepest first; a failed run takes them away again, so a full
+    // disk leaves no empty folder behind.
+    QStringList made;
+    for (QString at = QFileInfo(folder).absoluteFilePath(); !QFileInfo::exists(at);
+         at = QFileInfo(at).absolutePath())
+        made << at;
+    const auto failed = [&](const QString& message) {
+        for (const QString& path : std::as_const(made))
+            QDir().rmdir(path);
+        s.fail(message);
         return 1;
+    };
+    if (!QDir().mkpath(folder))
+        return failed(DataFileTexts::fileError.in(s.lang()) + u'\n' +
+                      QDir::toNativeSeparators(folder));
     QList<FileOutput> files;
     for (int workMode = 0; workMode < kModeCount; ++workMode) {
         writeBuiltInDefaults(s.doc, s.settings, workMode, buildDate());
@@ -86,10 +99,9 @@ int writeDefaultFiles(Session& s, const QString& folder) {
             files.append({path, serializeImage(s.doc.fileImage)});
         }
     }
-    if (const auto failure = commitFileSet(commitMarkerPath(files[1].path), files)) {
-        s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
-        return 1;
-    }
+    if (const auto failure = commitFileSet(commitMarkerPath(files[1].path), files))
+        return failed(
+            writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
     return 0;
 }
 

@@ -3,8 +3,8 @@
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "LinkRun.h"
-#include "core/document/DocumentDiff.h"
 #include "core/document/InitialValues.h"
+#include "core/link/RadioDiff.h"
 
 namespace r5k27::cli {
 namespace {
@@ -43,8 +43,9 @@ int diffDocuments(Session& s, const CliArgs& args) {
         right = s.doc;
     if (!right)
         return kNotCompared;
+    // In the radio's terms either way: what a write of each would leave in a radio.
     const auto differences =
-        documentDifferences(left.curImage, left.chTable, right->curImage, right->chTable, s.lang());
+        radioDifferences(left.curImage, left.chTable, right->curImage, right->chTable, s.lang());
     for (const FieldDifference& difference : differences)
         s.out << difference.line() << '\n';
     return differences.isEmpty() ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "ChannelGrid.h"
 
 #include "ChannelGridModel.h"
+#include "common/TextFrequencyCell.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -147,6 +148,7 @@ ChannelGrid::ChannelGrid(ChannelGridModel& model, QWidget* parent)
                 if (now.row() != before.row() || !before.isValid())
                     emit currentRowChanged(now.isValid() ? now.row() + 1 : 0);
             });
+    showStatusTipOfCurrentCell(this);
 }
 
 int ChannelGrid::rowCount() const {

@@ -1,7 +1,9 @@
 #include "ChannelGridModel.h"
 
+#include "common/TextFrequencyCell.h"
 #include "core/channels/ChannelNames.h"
 #include "core/document/DocumentModel.h"
+#include "core/document/TextFrequencies.h"
 #include "core/image/MemoryImage.h"
 
 namespace r5k27 {
@@ -70,13 +72,18 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole && role != Qt::EditRole)
-        return {};
     const ChannelKey key = keyOfRow(index.row() + 1);
     if (index.column() == 0)
-        return getChName(key.chNo);
+        return role == Qt::DisplayRole || role == Qt::EditRole ? getChName(key.chNo) : QVariant();
     const ChannelRec* rec = model_.channel(key);
-    return rec ? channelValueText(*rec, ChannelField::RxFreq, Language::English) : QString();
+    if (!rec)
+        return role == Qt::DisplayRole || role == Qt::EditRole ? QString() : QVariant();
+    // A stored frequency that is no number is shown as stored and marked, not left blank.
+    if (const auto text = textFrequencyOf(*rec))
+        return textFrequencyCell(key, *text, role, lang_);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    return channelValueText(*rec, ChannelField::RxFreq, Language::English);
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/channels/ChannelTable.h"
+#include "core/lang/Language.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -21,6 +22,8 @@ public:
 
     void showGroup(int mode, int viewGroup);
     void setHeaders(const QStringList& headers);
+    // The language of the marks on stored frequencies that are no number.
+    void setLanguage(Language lang) { lang_ = lang; }
     // Every row anew from the document.
     void refresh();
 
@@ -45,6 +48,7 @@ private:
     int mode_ = 0;
     int viewGroup_ = 1;
     QStringList headers_;
+    Language lang_ = Language::English;
 };
 
 } // namespace r5k27

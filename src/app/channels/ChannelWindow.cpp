@@ -59,6 +59,7 @@ ChannelWindow::ChannelWindow(AppContext& ctx, Prompter& prompter, QWidget* paren
 
     rows_ = new ChannelGridModel(model_, this);
     rows_->setHeaders({lang(texts().channelColumn), lang(texts().frequencyColumn)});
+    rows_->setLanguage(lang_);
     grid_ = new ChannelGrid(*rows_, this);
     grid_->setMinimumWidth(grid_->fontMetrics().horizontalAdvance(QStringLiteral("0000.00000")) *
                                2 +

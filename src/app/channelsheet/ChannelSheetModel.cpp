@@ -1,9 +1,11 @@
 #include "ChannelSheetModel.h"
 
 #include "channelsheet/ChannelSheetCaptions.h"
+#include "common/TextFrequencyCell.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/GroupSettings.h"
 #include "core/document/DocumentModel.h"
+#include "core/document/TextFrequencies.h"
 #include "core/image/MemoryImage.h"
 
 #include <QGuiApplication>
@@ -134,6 +136,10 @@ QVariant ChannelSheetModel::data(const QModelIndex& index, int role) const {
     const ChannelKey key = keyOfRow(index.row());
     const auto field = fieldOf(index.column());
     const ChannelRec* rec = model_.channel(key);
+    // A stored frequency that is no number is shown as stored and marked, not left blank.
+    if (rec && field == ChannelField::RxFreq)
+        if (const auto text = textFrequencyOf(*rec))
+            return textFrequencyCell(key, *text, role, lang_);
     if (role == Qt::ForegroundRole) {
         // What the radio ignores on a public channel is greyed, as in the channel window.
         if (rec && field && ignoredByRadio(*rec, *field))

@@ -2,6 +2,7 @@
 
 #include "ChannelSheetDelegate.h"
 #include "ChannelSheetModel.h"
+#include "common/TextFrequencyCell.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@ ChannelSheetView::ChannelSheetView(ChannelSheetModel& rows, QWidget* parent)
     , rows_(rows) {
     setObjectName(QStringLiteral("ChannelSheet"));
     setModel(&rows);
+    showStatusTipOfCurrentCell(this);
     setItemDelegate(new ChannelSheetDelegate(rows, this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);

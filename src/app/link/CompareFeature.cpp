@@ -4,6 +4,7 @@
 #include "RadioCommands.h"
 #include "core/document/DataFile.h"
 #include "core/link/MemoryMap.h"
+#include "core/link/RadioDiff.h"
 #include "link/CompareTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/SystemFileCommit.h"
@@ -57,8 +58,8 @@ void CompareFeature::compareWithFile() {
 
 CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
     const Document& doc = ctx_.doc;
-    auto* w = new CompareWindow(documentDifferences(doc.curImage, doc.chTable, other.curImage,
-                                                    other.chTable, ctx_.settings.language),
+    auto* w = new CompareWindow(radioDifferences(doc.curImage, doc.chTable, other.curImage,
+                                                 other.chTable, ctx_.settings.language),
                                 radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
                                 ctx_.settings.language, &window_);
     w->setTake([this, other, radio] { take(other, radio); });

@@ -1,6 +1,7 @@
 #include "RadioCommands.h"
 
 #include "GroupProgressWindow.h"
+#include "core/document/TextFrequencies.h"
 #include "core/link/LinkMessages.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
@@ -113,6 +114,8 @@ void RadioCommands::runWrite(int groupSize) {
         s_.prompter.ask(refusal->message(lang()), Buttons::Ok, Icon::Warning);
         return;
     }
+    if (!confirmTextFrequencies(doc.curImage, doc.chTable, s_.prompter, lang()))
+        return;
     if (!openPort() || !confirm(RadioTexts::writeConfirm))
         return;
     if (!s_.backups.saveBeforeWrite(doc, ctx_.settings))

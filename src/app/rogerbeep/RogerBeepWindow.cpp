@@ -178,22 +178,30 @@ void RogerBeepWindow::applyCaptions() {
 }
 
 void RogerBeepWindow::showSequence() {
-    // The step lists cannot show codes below 400 Hz: they show "None", and the stored code
-    // stays until a step is chosen.
-    ToneSeq seq = sequence();
-    normalizeShownFrequencies(seq);
+    const ToneSeq& seq = sequence();
     repeatList_->setCurrentIndex(selectListIndex(repeatCountList(lang()), seq.repeatCount));
     interList_->setCurrentIndex(selectListIndex(interTimeList(), seq.interTime));
-    const QStringList full = fullFrequencyList(lang());
     for (int i = 0; i < kToneStepCount; ++i) {
         const ToneStep& step = seq.steps[std::size_t(i)];
-        frequencyLists_[i]->setCurrentIndex(
-            std::max(0, frequencyLists_[i]->findText(listTextAt(full, step.freqCode))));
+        showStepFrequency(frequencyLists_[i], step.freqCode);
         lengthLists_[i]->setCurrentIndex(selectListIndex(stepLengthList(), step.durCode));
     }
     if (tabs_->currentIndex() != curTone_ - 1)
         tabs_->setCurrentIndex(curTone_ - 1);
     refreshPicture();
+}
+
+// A code without an entry (below 400 Hz) is shown as itself after the offered entries, and
+// stays stored until another entry is chosen.
+void RogerBeepWindow::showStepFrequency(QComboBox* list, int freqCode) {
+    const StepFrequencyChoices choices = stepFrequencyChoices(freqCode, lang());
+    while (list->count() > choices.entries.size())
+        list->removeItem(list->count() - 1);
+    if (list->count() < choices.entries.size())
+        list->addItem(choices.entries.last());
+    else if (list->itemText(list->count() - 1) != choices.entries.last())
+        list->setItemText(list->count() - 1, choices.entries.last());
+    list->setCurrentIndex(choices.shown);
 }
 
 void RogerBeepWindow::refreshPicture() {

@@ -45,6 +45,7 @@ private:
     QVBoxLayout* buildPictureAndButtons();
     void applyCaptions();
     void showSequence();
+    void showStepFrequency(QComboBox* list, int freqCode);
     void refreshPicture();
     void updatePlayButton();
     void chooseRepeatCount(int index);

@@ -61,4 +61,9 @@ QString groupTextFromNumber(int group) {
     return QStringLiteral("A");
 }
 
+QString channelLabel(int mode, int group, int chNo) {
+    return (mode == 0 ? QString() : QStringLiteral("HF ")) + groupTextFromNumber(group) +
+           (chNo > kOrdinaryChannels ? QStringLiteral(" ") : QString()) + getChName(chNo, group);
+}
+
 } // namespace r5k27

@@ -30,8 +30,10 @@ std::optional<QStringList> parseCommitMarker(const QByteArray& content,
             return std::nullopt;
         names << name;
     }
-    if (names.isEmpty())
-        return std::nullopt;
+    // A marker of part of the set would roll forward some files and leave the others old.
+    for (const QString& name : setNames)
+        if (!names.contains(name))
+            return std::nullopt;
     return names;
 }
 

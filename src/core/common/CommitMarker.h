@@ -10,8 +10,9 @@ namespace r5k27 {
 // marker's own folder, never paths), and a closing line without which it is torn.
 QByteArray commitMarkerText(const QStringList& names);
 
-// The names a complete marker lists, when every one is one of setNames and none repeats.
-// Nothing for a torn marker and for one naming anything else (a path, "..", another set).
+// The names a complete marker lists, when they are exactly setNames, none repeated. Nothing for
+// a torn marker, for one naming anything else (a path, "..", another set) and for one naming
+// only part of the set.
 std::optional<QStringList> parseCommitMarker(const QByteArray& content,
                                              const QStringList& setNames);
 

@@ -6,13 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 
 namespace r5k27 {
 namespace {
-
-constexpr LocalText kBeingSavedText{"%1 is being saved by another program.",
-                                    "%1 正在被另一个程序保存。"};
 
 // Anything larger is no marker of ours.
 constexpr qint64 kMarkerMaxBytes = 64 * 1024;
@@ -42,17 +38,31 @@ public:
         : fs_(fs)
         , mainPath_(mainPath) {}
 
-    // The set's lock; a failure when another program holds it or something else is in the way
-    // of its file. A folder that takes no new file fails the save at its first temporary, with
-    // the file's name.
+    // The set's lock; a failure when another program holds it or it cannot be had. Whatever is
+    // in the way of the lock file (a folder, a FIFO, a link) is named; a folder that takes no
+    // new file names the file being saved, as its first temporary would.
     std::optional<WriteFailure> lock() {
         int error = 0;
         lock_ = fs_.lockFile(mainPath_ + kLockSuffix, lockWait, error);
+        if (lock_)
+            return std::nullopt;
         if (error == EWOULDBLOCK)
             return WriteFailure{mainPath_, kBeingSaved};
-        if (error == EEXIST)
-            return WriteFailure{mainPath_ + kLockSuffix, EEXIST};
-        return std::nullopt;
+        if (error == EACCES || error == EROFS || error == ENOENT || error == ENOTDIR)
+            return WriteFailure{mainPath_, error};
+        const QString lockPath = mainPath_ + kLockSuffix;
+        switch (fs_.kindOf(lockPath)) {
+        case FileKind::Directory:
+            return WriteFailure{lockPath, EISDIR};
+        case FileKind::Link:
+            return WriteFailure{lockPath, EEXIST};
+        case FileKind::Other:
+            return WriteFailure{lockPath, kNotRegularFile};
+        case FileKind::Missing:
+        case FileKind::Regular:
+            break;
+        }
+        return WriteFailure{lockPath, error ? error : kNotRegularFile};
     }
 
     // Refuses an output that no rename could rightly replace.
@@ -101,7 +111,18 @@ public:
         return std::nullopt;
     }
 
+    // A temporary swapped for a link or anything else since it was written must not be renamed
+    // into place; checked for all before the first rename, so the set is not left half done.
+    std::optional<WriteFailure> checkTemporaries(const QStringList& paths) {
+        for (const QString& path : paths)
+            if (!fs_.isOwnFile(temporaryPathOf(path)))
+                return WriteFailure{temporaryPathOf(path), EEXIST};
+        return std::nullopt;
+    }
+
     std::optional<WriteFailure> renameTemporaries(const QStringList& paths) {
+        if (auto failure = checkTemporaries(paths))
+            return failure;
         for (const QString& path : paths) {
             if (const int error = fs_.rename(temporaryPathOf(path), path))
                 return WriteFailure{path, error};
@@ -110,10 +131,11 @@ public:
         return std::nullopt;
     }
 
-    // Removes what this save created and did not rename; the failure passes through.
+    // Removes what this save created and did not rename; the failure passes through. What took
+    // the place of one of them is not ours to remove.
     WriteFailure undo(const WriteFailure& failure) {
         for (const QString& path : std::as_const(created_))
-            fs_.remove(path);
+            removeOwn(path);
         created_.clear();
         return failure;
     }
@@ -122,7 +144,7 @@ public:
     void discard(const QStringList& paths) {
         for (const QString& path : paths)
             if (created_.removeOne(temporaryPathOf(path)))
-                fs_.remove(temporaryPathOf(path));
+                removeOwn(temporaryPathOf(path));
     }
 
     // A removal that cannot harm another's file: only our own regular files go.
@@ -153,22 +175,42 @@ public:
         if (fs_.kindOf(markerPath) != FileKind::Missing)
             if (const auto content = fs_.readOwnFile(markerPath, kMarkerMaxBytes))
                 marked = parseCommitMarker(*content, names);
-        if (marked) {
-            if (auto failure = rollForward(markerPath, *marked))
-                return failure;
-            // A temporary the marker does not name is no part of that save.
-            for (const QString& name : std::as_const(names))
-                if (!marked->contains(name))
-                    removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
-            return std::nullopt;
-        }
+        if (marked && !anyForeignTemporary(folder, *marked))
+            return rollForward(markerPath, *marked);
+        if (marked && anyRenamed(folder, *marked))
+            return foreignTemporary(folder, *marked);
         for (const QString& name : names)
             removeOwn(temporaryPathOf(QDir(folder).filePath(name)));
         removeOwn(markerPath);
         return std::nullopt;
     }
 
-    // Renames what a complete marker names; a temporary already gone was renamed before.
+    // The first temporary of the named files that is there but no regular file of ours: a set
+    // holding one is never rolled forward.
+    std::optional<WriteFailure> foreignTemporary(const QString& folder, const QStringList& names) {
+        for (const QString& name : names) {
+            const QString temporary = temporaryPathOf(QDir(folder).filePath(name));
+            if (fs_.kindOf(temporary) != FileKind::Missing && !fs_.isOwnFile(temporary))
+                return WriteFailure{temporary, EEXIST};
+        }
+        return std::nullopt;
+    }
+
+    bool anyForeignTemporary(const QString& folder, const QStringList& names) {
+        return foreignTemporary(folder, names).has_value();
+    }
+
+    // Whether the interrupted save renamed some of its files already: then undoing it is no
+    // longer possible, and only a report is left.
+    bool anyRenamed(const QString& folder, const QStringList& names) {
+        for (const QString& name : names)
+            if (fs_.kindOf(temporaryPathOf(QDir(folder).filePath(name))) == FileKind::Missing)
+                return true;
+        return false;
+    }
+
+    // Renames what a complete marker names, every temporary a regular file of ours; a temporary
+    // already gone was renamed before.
     std::optional<WriteFailure> rollForward(const QString& markerPath, const QStringList& names) {
         const QDir folder(folderOf(markerPath));
         for (const QString& name : names) {
@@ -176,8 +218,6 @@ public:
             const QString temporary = temporaryPathOf(path);
             if (fs_.kindOf(temporary) == FileKind::Missing)
                 continue;
-            if (!fs_.isOwnFile(temporary))
-                return WriteFailure{temporary, EEXIST};
             if (auto failure = checkOutput(path))
                 return failure;
             if (const int error = fs_.rename(temporary, path))
@@ -291,42 +331,6 @@ std::optional<WriteFailure> recoverFileSet(const QString& markerPath, const QStr
     if (auto failure = set.lock(); failure && failure->error == kBeingSaved)
         return failure;
     return set.recover(markerPath, paths);
-}
-
-QString writeErrorText(int error, Language lang) {
-    struct Entry {
-        int error;
-        LocalText text;
-    };
-    static const Entry kTexts[] = {
-        {ENOSPC, {"No space left on device", "磁盘空间不足"}},
-#ifdef EDQUOT
-        {EDQUOT, {"Disk quota exceeded", "超出磁盘配额"}},
-#endif
-        {EFBIG, {"File too large", "文件过大"}},
-        {EACCES, {"Permission denied", "没有访问权限"}},
-        {EPERM, {"Operation not permitted", "不允许此操作"}},
-        {EROFS, {"Read-only file system", "只读文件系统"}},
-        {ENOENT, {"No such file or directory", "文件或文件夹不存在"}},
-        {ENOTDIR, {"Not a directory", "路径中有一项不是文件夹"}},
-        {EISDIR, {"Is a directory", "是一个文件夹"}},
-        {EIO, {"Input/output error", "输入/输出错误"}},
-        {ENAMETOOLONG, {"File name too long", "文件名过长"}},
-        {EEXIST,
-         {"A file of another owner or a link is in the way", "已有他人的文件或链接占用此名"}},
-        {kNotRegularFile, {"Not a regular file", "不是普通文件"}},
-    };
-    for (const Entry& entry : kTexts)
-        if (entry.error == error)
-            return entry.text.in(lang);
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString writeFailureMessage(const QString& message, const WriteFailure& failure, Language lang) {
-    if (failure.error == kBeingSaved)
-        return kBeingSavedText.in(lang).arg(QDir::toNativeSeparators(failure.path));
-    return message + u'\n' + QDir::toNativeSeparators(failure.path) + QStringLiteral(": ") +
-           writeErrorText(failure.error, lang);
 }
 
 } // namespace r5k27

@@ -65,6 +65,10 @@ std::optional<CsvProblem> pasteRow(const ChannelRowReader& reader, const CsvReco
     read.chNo = rec.chNo;
     read.spare1 = rec.spare1;
     read.spare2 = rec.spare2;
+    // References to codes and sequences this document lacks are dropped, as in an import; but
+    // only the row's own: the reference rules run when codes and sequences change, not here.
+    dropMissingDtmfCodes(image, read);
+    read.rogerTone = std::int16_t(validRogerTone(image, read.rogerTone));
     rec = read;
     return std::nullopt;
 }
@@ -109,9 +113,6 @@ ChannelPasteResult pasteChannelRows(const QString& text, const QList<ChannelKey>
         else
             ++result.taken;
     }
-    // References to codes and sequences this document lacks are dropped, as in an import.
-    setDtmfList(image, table);
-    recheckRogerTones(image, table);
     return result;
 }
 

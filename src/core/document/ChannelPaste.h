@@ -26,7 +26,8 @@ struct ChannelPasteResult {
 // rules of a channel list import. A header line names the columns; text without one is read in
 // the columns a copy gives, or as frequencies alone when each line holds one cell. Rows with
 // only a Frequency column change only the frequency. A row without a frequency empties its
-// channel.
+// channel. No channel but the targets changes; a full row drops its own references to DTMF
+// codes and roger-beep sequences that do not exist.
 ChannelPasteResult pasteChannelRows(const QString& text, const QList<ChannelKey>& targets,
                                     MemoryImage& image, ChTable& table);
 

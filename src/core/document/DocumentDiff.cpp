@@ -7,6 +7,7 @@
 #include "core/image/RadioLayout.h"
 #include "core/options/GroupFields.h"
 #include "core/options/OptionCaptions.h"
+#include "core/options/OptionLists.h"
 #include "core/options/OptionText.h"
 #include "core/options/OptionValues.h"
 
@@ -28,6 +29,17 @@ void add(Differences& out, const QString& where, const QString& left, const QStr
 
 QString number(int value) {
     return QString::number(value);
+}
+
+// Two values that differ but read the same (a reference to a sequence that is not playable
+// shows as off, like 0) are told apart by what is stored.
+void addShown(Differences& out, const QString& where, QString left, QString right,
+              const QString& leftStored, const QString& rightStored) {
+    if (left == right) {
+        left += QStringLiteral(" (") + leftStored + u')';
+        right += QStringLiteral(" (") + rightStored + u')';
+    }
+    add(out, where, left, right);
 }
 
 template <std::size_t N> QString typed(const FixedText<N>& text) {
@@ -82,10 +94,17 @@ void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* 
             {name, left ? frequencyText(*left) : kNone, right ? frequencyText(*right) : kNone});
         return;
     }
-    for (const ChannelFieldInfo& row : channelFields())
-        if (radioHolds(row) && !sameValue(*left, *right, row))
-            add(out, name + u' ' + row.caption.in(lang), valueText(*left, row, lang),
-                valueText(*right, row, lang));
+    for (const ChannelFieldInfo& row : channelFields()) {
+        if (!radioHolds(row) || sameValue(*left, *right, row))
+            continue;
+        // A frequency's text keeps every stored digit: the same text is the same frequency.
+        const QString where = name + u' ' + row.caption.in(lang);
+        if (row.text)
+            add(out, where, valueText(*left, row, lang), valueText(*right, row, lang));
+        else
+            addShown(out, where, valueText(*left, row, lang), valueText(*right, row, lang),
+                     number(left->*row.number), number(right->*row.number));
+    }
 }
 
 void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
@@ -101,11 +120,7 @@ void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
                 if ((!l && !r) || RadioLayout::slotSharedWithDtmf(mode, group, chNo) ||
                     (l && r && *l == *r))
                     continue;
-                // "A12", and "A M1" so a memory channel does not run into its group letter.
-                const QString name = groupLabel(mode, group) +
-                                     (chNo > kOrdinaryChannels ? QStringLiteral(" ") : QString()) +
-                                     getChName(chNo, group);
-                compareChannel(out, l, r, name, lang);
+                compareChannel(out, l, r, channelLabel(mode, group, chNo), lang);
             }
         }
     }
@@ -120,13 +135,24 @@ QString optionLabel(OptionId id, Language lang) {
     return QString::fromLatin1(optionInfo(id).name);
 }
 
+// The work mode the radio starts in, which the record keeps beside the option values.
+void compareWorkMode(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
+    const QStringList modes = optionList(OptionList::WorkMode, a, lang);
+    if (a.workMode != b.workMode)
+        addShown(out, LocalText{"Work mode", "工作模式"}.in(lang),
+                 modes.value(a.workMode == 0 ? 0 : 1), modes.value(b.workMode == 0 ? 0 : 1),
+                 number(a.workMode), number(b.workMode));
+}
+
 void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
+    compareWorkMode(out, a, b, lang);
     for (const OptionInfo& option : allOptions()) {
-        if (option.radio.coding == RadioCoding::None ||
-            option.access(a).get() == option.access(b).get())
+        const int l = option.access(a).get();
+        const int r = option.access(b).get();
+        if (option.radio.coding == RadioCoding::None || l == r)
             continue;
-        out.append({optionLabel(option.id, lang), optionText(a, option.id, lang),
-                    optionText(b, option.id, lang)});
+        addShown(out, optionLabel(option.id, lang), optionText(a, option.id, lang),
+                 optionText(b, option.id, lang), number(l), number(r));
     }
     for (const GroupField& field : groupFields())
         for (int mode = 0; mode < kModeCount; ++mode)

@@ -20,10 +20,13 @@ struct FieldDifference {
     bool operator==(const FieldDifference&) const = default;
 };
 
-// Every value the radio holds that differs between the two documents: options and group values
-// from their field tables, group names, channels matched by number, DTMF codes, roger-beep
-// sequences and the RSSI table. Values the radio does not hold are left out, so a document and
-// the same document read back from a radio have none.
+// Every value the radio holds that differs between the two documents: the work mode, options
+// and group values from their field tables, group names, channels matched by number, DTMF
+// codes, roger-beep sequences and the RSSI table. Values the radio does not hold are left out,
+// so a document and the same document read back from a radio have none. Two values that read
+// the same are each followed by what is stored, "OFF (0) / OFF (8)". Values stored differently
+// that the radio holds alike (more frequency digits than it keeps) are compared in the radio's
+// terms by radioDifferences (core/link).
 QList<FieldDifference> documentDifferences(const MemoryImage& left, const ChTable& leftTable,
                                            const MemoryImage& right, const ChTable& rightTable,
                                            Language lang);

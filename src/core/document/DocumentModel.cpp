@@ -395,8 +395,12 @@ bool DocumentModel::setRogerInterTime(int t, int index, const EditName& name) {
 bool DocumentModel::setRogerStepFrequency(int t, int step, int code, const EditName& name) {
     if (t < 1 || t > kToneSeqCount || step < 1 || step > kToneStepCount)
         return false;
+    // The stored code chosen again (a code shown as itself) is no change.
     return edit(name, changeOf(Kind::RogerBeep, -1, 0, 0, t), [&](DocumentChange&) {
-        doc_.curImage.rbTone.tone(t).steps[std::size_t(step - 1)].freqCode = std::int16_t(code);
+        std::int16_t& stored = doc_.curImage.rbTone.tone(t).steps[std::size_t(step - 1)].freqCode;
+        if (stored == code)
+            return false;
+        stored = std::int16_t(code);
         return true;
     });
 }

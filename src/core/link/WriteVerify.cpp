@@ -1,8 +1,7 @@
 #include "WriteVerify.h"
 
 #include "LinkTypes.h"
-#include "MemoryMap.h"
-#include "core/document/DocumentDiff.h"
+#include "RadioDiff.h"
 
 namespace r5k27 {
 
@@ -11,28 +10,17 @@ QStringList writeMismatches(const QByteArray& sent, const QByteArray& readBack, 
     constexpr int kWritten = kWriteEndAddr + 1;
     if (readBack.size() < kWritten || sent.size() < kWritten)
         return {QStringLiteral("0x0000")};
-    int firstByte = -1;
-    for (int i = 0; i < kWritten && firstByte < 0; ++i)
-        if (sent[i] != readBack[i])
-            firstByte = i;
-    if (firstByte < 0)
+    if (sent.left(kWritten) == readBack.left(kWritten))
         return {};
 
-    // Both sides are decoded onto the same blank document, so only what the radio holds counts.
-    Document sentDoc;
-    Document readDoc;
-    decodeImage(sent, sentDoc.curImage, sentDoc.chTable);
-    decodeImage(readBack.left(kWritten) + sent.mid(kWritten), readDoc.curImage, readDoc.chTable);
+    // Only what the radio holds counts; bytes beyond the written range are the sent ones.
     QStringList lines;
-    for (const FieldDifference& diff : documentDifferences(
-             sentDoc.curImage, sentDoc.chTable, readDoc.curImage, readDoc.chTable, lang)) {
+    for (const FieldDifference& diff :
+         radioImageDifferences(sent, readBack.left(kWritten) + sent.mid(kWritten), lang)) {
         if (lines.size() == limit)
             break;
         lines << diff.line();
     }
-    if (lines.isEmpty())
-        lines << QStringLiteral("0x") +
-                     QStringLiteral("%1").arg(firstByte, 4, 16, QLatin1Char('0')).toUpper();
     return lines;
 }
 

@@ -39,6 +39,12 @@ int validDtmfCode(MemoryImage& image, int n) {
     return n >= 1 && dtmfCodeUsed(image, n) ? n : 0;
 }
 
+void dropMissingDtmfCodes(const MemoryImage& image, ChannelRec& rec) {
+    for (std::int16_t* ref : {&rec.botCode, &rec.eotCode, &rec.callCode})
+        if (dtmfCodeText(image, *ref).isEmpty())
+            *ref = 0;
+}
+
 void setDtmfList(MemoryImage& image, ChTable& table) {
     forEachUsedSlot(image, [&](const SlotKey& slot) {
         ChannelRec& rec = table.at(slot);

@@ -9,7 +9,6 @@
 namespace r5k27 {
 namespace {
 
-constexpr int kFirstShownCode = 40;
 constexpr int kMaxCode = 255;
 constexpr int kMargin = 50;
 
@@ -18,17 +17,6 @@ bool wouldLoseLastPlayable(const MemoryImage& image) {
 }
 
 } // namespace
-
-bool normalizeShownFrequencies(ToneSeq& seq) {
-    bool changed = false;
-    for (ToneStep& step : seq.steps) {
-        if (step.freqCode != 0 && (step.freqCode < kFirstShownCode || step.freqCode > kMaxCode)) {
-            step.freqCode = 0;
-            changed = true;
-        }
-    }
-    return changed;
-}
 
 bool setRepeatCount(MemoryImage& image, int t, int count) {
     ToneSeq& seq = image.rbTone.tone(t);

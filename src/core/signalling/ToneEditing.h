@@ -11,9 +11,6 @@ struct ToneSeq;
 // The edits of the roger-beep window. The two refusals keep at least one playable sequence:
 // they look at the number of playable sequences and at the edited sequence only.
 
-// Frequency codes the step lists cannot show (1..39, and anything outside 0..255) become 0.
-// True when something changed.
-bool normalizeShownFrequencies(ToneSeq& seq);
 // False (nothing stored) when it would switch off the last playable sequence.
 bool setRepeatCount(MemoryImage& image, int t, int count);
 // False (nothing stored) when only one sequence plays and every length of sequence t would be 0.

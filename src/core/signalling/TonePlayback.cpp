@@ -39,6 +39,19 @@ QStringList stepLengthList() {
     return tensList(0);
 }
 
+StepFrequencyChoices stepFrequencyChoices(int freqCode, Language lang) {
+    StepFrequencyChoices choices{stepFrequencyList(lang), 0};
+    if (freqCode == 0)
+        return choices;
+    const QString stored = QString::number(freqCode * 10);
+    choices.shown = int(choices.entries.indexOf(stored));
+    if (choices.shown < 0) {
+        choices.shown = int(choices.entries.size());
+        choices.entries << stored;
+    }
+    return choices;
+}
+
 std::optional<int> frequencyCodeOfText(const QString& text, Language lang) {
     const qsizetype code = fullFrequencyList(lang).indexOf(text);
     return code < 0 ? std::nullopt : std::optional<int>(int(code));

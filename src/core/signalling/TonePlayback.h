@@ -21,6 +21,15 @@ QStringList fullFrequencyList(Language lang); // none, "10" .. "2550" Hz (codes 
 QStringList stepFrequencyList(Language lang); // none, "400" .. "2550" Hz: what a step may choose
 QStringList stepLengthList();                 // "0", "10" .. "2550" ms
 
+// A step's frequency list for its stored code: the offered entries, and after them the code
+// itself ("300" for 30) when none of them stands for it, as a code below 400 Hz read from a file
+// or a radio; so the list shows what the picture draws, the playback sounds and the radio gets.
+struct StepFrequencyChoices {
+    QStringList entries;
+    int shown = 0;
+};
+StepFrequencyChoices stepFrequencyChoices(int freqCode, Language lang);
+
 // The frequency code a step's list text stands for: none 0, "400" 40; nullopt for other text.
 std::optional<int> frequencyCodeOfText(const QString& text, Language lang);
 

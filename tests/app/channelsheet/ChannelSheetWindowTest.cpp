@@ -6,6 +6,7 @@
 #include "channels/ChannelWindow.h"
 #include "channelsheet/ChannelSheetModel.h"
 #include "channelsheet/ChannelSheetView.h"
+#include "core/channels/ChannelTable.h"
 #include "core/channels/ModeCodec.h"
 #include "core/document/InitialValues.h"
 
@@ -191,6 +192,39 @@ TEST_F(ChannelSheetWindowTest, TheListAndTheChannelWindowFollowEachOther) {
     QTest::keyClicks(grid.entry(), QStringLiteral("7.3"));
     QTest::keyClick(grid.entry(), Qt::Key_Return);
     EXPECT_EQ(rows().index(rowOf(1, 5), kFrequency).data().toString(), QStringLiteral("27.3000"));
+}
+
+// A stored frequency that is no number (from a file) is shown as stored in both windows, marked,
+// with the reason as tooltip and in the status bar when its cell becomes the current one.
+TEST_F(ChannelSheetWindowTest, AStoredFrequencyThatIsNoNumberIsShownAsStoredAndMarked) {
+    auto* channels = test::openChild<ChannelWindow>(*window, ChildKind::Channel);
+    ASSERT_NE(channels, nullptr);
+    const int slot = findChannel(ctx.doc.curImage, ctx.doc.chTable, {kCB, 1, 5});
+    ASSERT_GT(slot, 0);
+    ctx.doc.chTable.at({kCB, 1, slot}).rxFreq.assign(QStringLiteral("28A305"));
+    emit ctx.events.changed(DocumentChange{});
+    const QString hint = QStringLiteral("A5: the stored frequency \"28A305\" is not a number; the "
+                                        "radio gets this channel without a frequency.");
+    auto* status = window->findChild<QLabel*>("sbStatusBar_Panel1");
+    ASSERT_NE(status, nullptr);
+
+    const QModelIndex listed = rows().index(rowOf(1, 5), kFrequency);
+    EXPECT_EQ(listed.data().toString(), QStringLiteral("28A305"));
+    EXPECT_EQ(listed.data(Qt::ToolTipRole).toString(), hint);
+    EXPECT_TRUE(listed.data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(rows().index(rowOf(1, 4), kFrequency).data(Qt::ToolTipRole), QVariant());
+    click(rowOf(1, 5), kFrequency);
+    EXPECT_EQ(status->text(), hint);
+
+    ChannelGrid& grid = channels->grid();
+    EXPECT_EQ(grid.frequency(5), QStringLiteral("28A305"));
+    const QModelIndex cell = grid.model()->index(4, ChannelGrid::kFrequencyColumn);
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), hint);
+    status->clear();
+    grid.setCurrentCell(3, ChannelGrid::kFrequencyColumn);
+    grid.setCurrentCell(4, ChannelGrid::kFrequencyColumn);
+    EXPECT_EQ(status->text(), hint);
+    EXPECT_EQ(channel(1, 5)->rxFreq.raw().trimmed(), QStringLiteral("28A305")); // kept as stored
 }
 
 TEST_F(ChannelSheetWindowTest, FillDownStepsFromTheFirstSelectedFrequency) {

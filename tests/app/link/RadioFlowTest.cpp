@@ -233,6 +233,23 @@ TEST_F(RadioFlowTest, ValueOutOfRangeIsRefusedBeforeThePortIsOpened) {
     EXPECT_TRUE(feature->backups().sets().isEmpty());
 }
 
+// A stored frequency that is no number is named before the port is opened; No ends the write.
+TEST_F(RadioFlowTest, FrequenciesThatAreNoNumberAreNamedBeforeAWrite) {
+    ctx.settings.comPortName = dir.path("no-such-port");
+    ctx.doc.chTable.at({1, 1, 1}).rxFreq.assign(QStringLiteral("28A305"));
+    prompter.answers = {Answer::No, Answer::Yes};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        radio().write();
+        ASSERT_TRUE(waitUntil([&] { return !radio().isBusy(); }));
+    }
+    const QStringList texts = prompter.texts();
+    ASSERT_EQ(texts.size(), 3) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts[0].contains(": HF A M1.")) << texts[0].toStdString();
+    EXPECT_EQ(texts[1], texts[0]);
+    EXPECT_TRUE(texts[2].startsWith(kCannotOpen)); // Yes goes on to the port
+    EXPECT_TRUE(feature->backups().sets().isEmpty());
+}
+
 TEST_F(RadioFlowTest, GroupWriteAsksHowManyAndRemembersIt) {
     ctx.settings.comPortName = dir.path("no-such-port");
     groupSize.answers = {std::nullopt, 3, 5};

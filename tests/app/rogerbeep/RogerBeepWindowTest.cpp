@@ -5,6 +5,7 @@
 #include "core/channels/ChannelTable.h"
 #include "core/document/InitialValues.h"
 #include "core/signalling/RogerTones.h"
+#include "core/signalling/TonePlayback.h"
 #include "platform/ToneSink.h"
 #include "support/EventRecorder.h"
 
@@ -159,22 +160,35 @@ TEST_F(RogerBeepWindowTest, TheLastPlayableSequenceStaysOn) {
     EXPECT_TRUE(edits.size() == 1);
 }
 
-TEST_F(RogerBeepWindowTest, LowFrequencyCodeShowsNoneAndIsKeptUntilAStepIsChosen) {
+// A code without an entry (below 400 Hz, or beyond the list) shows as itself, as the picture
+// draws it, playback sounds it and the radio gets it; it stays until another entry is chosen.
+TEST_F(RogerBeepWindowTest, CodesWithoutAnEntryShowAsStoredAndAreKeptUntilAStepIsChosen) {
     seq(1).steps[1].freqCode = 30;
     seq(1).steps[2].freqCode = 45;
     auto* w = open();
-    EXPECT_EQ(find<QComboBox>(w, "Combo3_1")->currentText(), "None");
+    auto* low = find<QComboBox>(w, "Combo3_1");
+    const int offered = find<QComboBox>(w, "Combo3_0")->count();
+    EXPECT_EQ(low->currentText(), "300");
+    EXPECT_EQ(low->count(), offered + 1);
     EXPECT_EQ(seq(1).steps[1].freqCode, 30); // showing a window changes nothing
+    EXPECT_EQ(playbackPlan(seq(1)).value(1), (PlayStep{300, seq(1).steps[1].durCode * 10}));
+    choose(w, "Combo3_1", offered); // the stored value chosen again: no edit
+    EXPECT_EQ(seq(1).steps[1].freqCode, 30);
     EXPECT_EQ(find<QComboBox>(w, "Combo3_2")->currentText(), "450");
     choose(w, "Combo3_2", 1);
     EXPECT_EQ(seq(1).steps[2].freqCode, 40);
     EXPECT_EQ(edits, QStringList({"RB Tone 1 step 3 frequency | RB音 1 第 3 个音频率"}));
 
-    seq(1).steps[3].freqCode = 300; // no such entry either
+    seq(1).steps[3].freqCode = 300; // beyond the list as well
     emit ctx.events.changed(DocumentChange{});
-    EXPECT_EQ(find<QComboBox>(w, "Combo3_3")->currentText(), "None");
+    EXPECT_EQ(find<QComboBox>(w, "Combo3_3")->currentText(), "3000");
     EXPECT_EQ(seq(1).steps[3].freqCode, 300);
     EXPECT_EQ(edits.size(), 1);
+
+    choose(w, "Combo3_1", 0); // "None" replaces the stored code, and its own entry goes
+    EXPECT_EQ(seq(1).steps[1].freqCode, 0);
+    EXPECT_EQ(low->count(), offered);
+    EXPECT_EQ(low->currentText(), "None");
 }
 
 TEST_F(RogerBeepWindowTest, PictureOfSequenceFourRisesInAlternatingColours) {

@@ -148,6 +148,128 @@ TEST(FileCommit, CraftedMarkersNeverReachOutsideTheirSet) {
               "file error.\n" + set.channels + ": Is a directory");
 }
 
+// A folder, a FIFO, a socket or a link at the lock's name: a lock that cannot be had fails the
+// save naming the lock file, at once, and the save never goes on without it.
+TEST(FileCommit, AnythingPlantedAtTheLockFailsTheSave) {
+    test::TempDir dir;
+    const QString victim = dir.write("other/victim.txt", "someone else's");
+    const PairSet set(dir.path("car.dat"));
+    const QString lock = set.data + kLockSuffix;
+    const QString report = test::runInChild([&]() -> QString {
+        ::alarm(20);
+        QString seen;
+        const std::map<QByteArray, int> reasons{{"folder", EISDIR},
+                                                {"fifo", kNotRegularFile},
+                                                {"socket", kNotRegularFile},
+                                                {"symlink", EEXIST},
+                                                {"dangling", EEXIST}};
+        for (const auto& [kind, reason] : reasons) {
+            dir.write("car.dat", "data old");
+            dir.write("car.fre", "channels old");
+            const QByteArray at = native(lock);
+            if (kind == "folder")
+                QDir().mkpath(lock);
+            else if (kind == "fifo")
+                ::mkfifo(at.constData(), 0600);
+            else if (kind == "socket")
+                ::mknod(at.constData(), S_IFSOCK | 0600, 0);
+            else
+                ::symlink(kind == "symlink" ? native(victim).constData() : "nowhere",
+                          at.constData());
+            const auto pair = commitFileSet(set.marker, set.outputs("new"));
+            const auto single = writeFileChecked(set.data, "single");
+            for (const auto& failure : {pair, single})
+                if (!failure || failure->path != lock || failure->error != reason)
+                    seen += QString(kind) + ": " + (failure ? failure->path : "saved") + ' ' +
+                            QString::number(failure ? failure->error : 0) + "; ";
+            if (test::fileBytes(set.data) != "data old" ||
+                test::fileBytes(set.channels) != "channels old")
+                seen += QString(kind) + ": pair changed; ";
+            // The lock's name is listed unless a folder is there; nothing else is added.
+            QStringList left = filesIn(dir.path());
+            left.removeOne("car.dat" + kLockSuffix);
+            if (left != QStringList({"car.dat", "car.fre"}))
+                seen += QString(kind) + ": " + left.join(' ') + "; ";
+            QDir(lock).removeRecursively();
+            QFile::remove(lock);
+        }
+        return seen;
+    });
+    EXPECT_EQ(report, QString());
+    EXPECT_EQ(test::fileBytes(victim), "someone else's");
+}
+
+// Interrupted saves of car.dat + car.fre (both temporaries written) whose marker names only part
+// of the set, more than it, or whose companion's temporary became a link: the pair stays the old
+// one, the set's own temporaries and the marker go, the link and what it leads to stay.
+TEST(FileCommit, MarkersOfPartOfTheSetOrWithForeignTemporariesChangeNothing) {
+    test::TempDir dir;
+    const QString victim = dir.write("other/victim.txt", "someone else's");
+    const PairSet set(dir.path("car.dat"));
+    const QString linkedTemporary = temporaryPathOf(set.channels);
+    const QList<QStringList> markers{{"car.dat"},
+                                     {"car.fre"},
+                                     {"car.dat", "car.fre", "boat.dat"},
+                                     {"car.dat", "car.fre", "car.dat"},
+                                     {"car.dat", "car.fre"}};
+    for (const QStringList& names : markers) {
+        const bool withLink = names.size() == 2;
+        const std::string label = names.join(',').toStdString();
+        dir.write("car.dat", "data old");
+        dir.write("car.fre", "channels old");
+        dir.write("car.dat" + kTemporarySuffix, "data new");
+        if (withLink)
+            ASSERT_EQ(::symlink(native(victim).constData(), native(linkedTemporary).constData()),
+                      0);
+        else
+            dir.write("car.fre" + kTemporarySuffix, "channels new");
+        dir.write("car.dat" + kMarkerSuffix, commitMarkerText(names));
+
+        EXPECT_FALSE(recoverFileSet(set.marker, set.paths())) << label;
+        EXPECT_EQ(test::fileBytes(set.data), "data old") << label;
+        EXPECT_EQ(test::fileBytes(set.channels), "channels old") << label;
+        EXPECT_EQ(filesIn(dir.path()),
+                  withLink ? QStringList({"car.dat", "car.fre", "car.fre" + kTemporarySuffix})
+                           : QStringList({"car.dat", "car.fre"}))
+            << label;
+        QFile::remove(linkedTemporary);
+    }
+    EXPECT_EQ(test::fileBytes(victim), "someone else's");
+}
+
+// A save whose companion's temporary is swapped for a link after the marker is written: no file
+// of the set is renamed, and the recovery an open makes keeps the old pair.
+TEST(FileCommit, ATemporarySwappedBeforeTheRenamesStopsTheWholeSet) {
+    test::TempDir dir;
+    const QString victim = dir.write("other/victim.txt", "someone else's");
+    const PairSet set(dir.path("car.dat"));
+    dir.write("car.dat", "data old");
+    dir.write("car.fre", "channels old");
+    struct SwappingCalls : SystemFileCalls {
+        QString temporary;
+        QString target;
+        void syncFolder(const QString& folder) override {
+            if (!temporary.isEmpty() && QFile::remove(temporary))
+                ::symlink(native(target).constData(), native(temporary).constData());
+            temporary.clear();
+            SystemFileCalls::syncFolder(folder);
+        }
+    } calls;
+    calls.temporary = temporaryPathOf(set.channels);
+    calls.target = victim;
+
+    const auto failure = commitFileSet(set.marker, set.outputs("new"), {}, calls);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, temporaryPathOf(set.channels));
+    EXPECT_EQ(test::fileBytes(set.data), "data old");
+    EXPECT_FALSE(recoverFileSet(set.marker, set.paths()));
+    EXPECT_EQ(test::fileBytes(set.data), "data old");
+    EXPECT_EQ(test::fileBytes(set.channels), "channels old");
+    EXPECT_EQ(test::fileBytes(victim), "someone else's");
+    EXPECT_EQ(filesIn(dir.path()),
+              QStringList({"car.dat", "car.fre", "car.fre" + kTemporarySuffix}));
+}
+
 TEST(FileCommit, MarkerParserAcceptsOnlyCompleteMarkersOfTheSet) {
     const QStringList set{"car.dat", "car.fre"};
     const QByteArray good = commitMarkerText({"car.fre", "car.dat"});
@@ -158,6 +280,8 @@ TEST(FileCommit, MarkerParserAcceptsOnlyCompleteMarkersOfTheSet) {
     EXPECT_FALSE(parseCommitMarker(good.mid(1), set));
     EXPECT_FALSE(parseCommitMarker(commitMarkerText({"car.fre", "car.fre%00"}), set));
     EXPECT_FALSE(parseCommitMarker(commitMarkerText({"sub/car.fre"}), {"car.fre"}));
+    EXPECT_FALSE(parseCommitMarker(commitMarkerText({"car.dat"}), set));
+    EXPECT_FALSE(parseCommitMarker(commitMarkerText({"car.dat", "car.fre", "car.dat"}), set));
 }
 
 // Outputs that are no regular files, directly or through a link, are refused and stay as they

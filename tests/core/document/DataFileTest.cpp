@@ -218,7 +218,7 @@ TEST_F(DataFileSave, FailedSaveKeepsTheOldFilesAndTheUnsavedState) {
     EXPECT_FALSE(saveDataFile(session.ctx, dir.path("clash.fre")));
     EXPECT_FALSE(QFileInfo::exists(dir.path("clash.fre")));
     EXPECT_EQ(session.prompter.texts(),
-              QStringList({"file error.\n" + dir.path("no/such/folder/x.fre") +
+              QStringList({"file error.\n" + dir.path("no/such/folder/x.dat") +
                                ": No such file or directory",
                            "file error."}));
     EXPECT_EQ(session.doc.docPath, dir.path("old.dat"));

@@ -1,13 +1,18 @@
+#include "DocumentSamples.h"
+#include "core/channels/ChannelFields.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/ModeCodec.h"
+#include "core/document/ChannelCsv.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileLayout.h"
 #include "core/document/DocumentModel.h"
 #include "core/document/InitialValues.h"
+#include "core/options/OptionValues.h"
 #include "core/signalling/DtmfReferences.h"
 
 #include <QDate>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 namespace r5k27 {
@@ -191,6 +196,62 @@ TEST_F(ManyChannelEditsTest, TextThatIsNoChannelTableChangesNothing) {
     }
     EXPECT_EQ(model.history().undoCount(), 0);
     EXPECT_EQ(bytes(), before);
+}
+
+// Pastes over random documents (references to missing codes and sequences everywhere, in both
+// work modes): every channel but the targets keeps every field, and so do the DTMF codes and
+// the public channel's references.
+TEST(ChannelPaste, APasteChangesOnlyThePastedChannels) {
+    QRandomGenerator rng(12);
+    int changedTargets = 0;
+    for (int round = 0; round < 40; ++round) {
+        Document doc = test::randomDocument(rng);
+        const Document before = doc;
+        DocumentEvents events;
+        DocumentModel model{doc, events};
+        const int mode = int(rng.bounded(kModeCount));
+        const int from = 1 + int(rng.bounded(kGroupCount));
+        QList<ChannelKey> copied;
+        for (int slot = 1; slot <= std::min(3, usedSlots(doc.curImage, mode, from)); ++slot)
+            copied << ChannelKey{mode, from, doc.chTable.at({mode, from, slot}).chNo};
+        QList<ChannelKey> targets;
+        const int group = 1 + int(rng.bounded(kGroupCount));
+        const int first = 1 + int(rng.bounded(kOrdinaryChannels - 3));
+        for (int chNo = first; chNo < first + 3; ++chNo)
+            targets << ChannelKey{mode, group, chNo};
+        model.pasteChannels(channelsAsTable(doc.curImage, doc.chTable, copied), targets,
+                            {QStringLiteral("Paste"), QStringLiteral("粘贴")});
+
+        QStringList changed; // "0/3/12 BotCode" for every field of a channel not pasted
+        forEachUsedSlot(before.curImage, [&](const SlotKey& at) {
+            const ChannelRec& was = before.chTable.at(at);
+            const ChannelKey key{at.mode, at.group, was.chNo};
+            const int slot = findChannel(doc.curImage, doc.chTable, key);
+            const QString name =
+                QStringLiteral("%1/%2/%3").arg(at.mode).arg(at.group).arg(was.chNo);
+            if (targets.contains(key)) {
+                changedTargets += slot == 0 || !(doc.chTable.at({at.mode, at.group, slot}) == was);
+                return;
+            }
+            if (slot == 0) {
+                changed << name + " gone";
+                return;
+            }
+            const ChannelRec& now = doc.chTable.at({at.mode, at.group, slot});
+            for (const ChannelFieldInfo& row : channelFields())
+                if (row.text ? (now.*row.text).raw() != (was.*row.text).raw()
+                             : now.*row.number != was.*row.number)
+                    changed << name + ' ' + row.name;
+            if (!(now == was))
+                changed << name;
+        });
+        EXPECT_EQ(changed.mid(0, 5), QStringList()) << "round " << round << ", " << changed.size();
+        EXPECT_EQ(doc.curImage.optFeat.dtmfCodes, before.curImage.optFeat.dtmfCodes) << round;
+        for (OptionId id : {OptionId::PubBotCode, OptionId::PubEotCode, OptionId::PubCallCode,
+                            OptionId::PubRogerTone})
+            EXPECT_EQ(optionValue(doc.curImage, id), optionValue(before.curImage, id)) << round;
+    }
+    EXPECT_GT(changedTargets, 0); // the pastes did something
 }
 
 } // namespace
