@@ -2,8 +2,10 @@
 
 #include "CompareWindow.h"
 #include "RadioCommands.h"
+#include "common/HelpKey.h"
 #include "core/document/DataFile.h"
 #include "core/lang/CompareTexts.h"
+#include "core/lang/HelpCaptions.h"
 #include "core/link/MemoryMap.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
@@ -61,6 +63,7 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
                                 radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
                                 ctx_.settings.language, &window_);
     w->setTake([this, other, radio] { take(other, radio); });
+    addHelpKey(*w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kCompare), w); });
     if (radio)
         w->setWrite([this] { commands_.write(); });
     return w;
