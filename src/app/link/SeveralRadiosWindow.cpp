@@ -40,16 +40,7 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     const Language lang = settings.language;
     setWindowTitle(T::title.in(lang));
     setObjectName(QStringLiteral("frmSeveralRadios"));
-    for (const SerialPortEntry& entry : ports)
-        listPort(portLabel(entry), entry.device);
-    // The port of single reads and writes, which the system may not list.
-    const QString configured = settings.comPortName.trimmed();
-    if (!configured.isEmpty() && listedPort(configured) < 0 &&
-        !std::any_of(ports.begin(), ports.end(),
-                     [&](const SerialPortEntry& e) { return e.name == configured; }))
-        listPort(T::configuredPort.in(lang).arg(configured), configured);
-    if (ports_->count() > 0)
-        choose_->setText(T::choosePorts.in(lang));
+    fillPortList(ports);
     table_->setHorizontalHeaderLabels({T::portColumn.in(lang), T::radioColumn.in(lang),
                                        T::progressColumn.in(lang), T::stateColumn.in(lang)});
     table_->horizontalHeader()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
@@ -109,6 +100,20 @@ QWidget* SeveralRadiosWindow::buildPortByName() {
     row->addWidget(portName_, 1);
     row->addWidget(add);
     return byName_;
+}
+
+void SeveralRadiosWindow::fillPortList(const QList<SerialPortEntry>& ports) {
+    const Language lang = settings_.language;
+    for (const SerialPortEntry& entry : ports)
+        listPort(portLabel(entry), entry.device);
+    // The port of single reads and writes, which the system may not list.
+    const QString configured = settings_.comPortName.trimmed();
+    if (!configured.isEmpty() && listedPort(configured) < 0 &&
+        !std::any_of(ports.begin(), ports.end(),
+                     [&](const SerialPortEntry& e) { return e.name == configured; }))
+        listPort(T::configuredPort.in(lang).arg(configured), configured);
+    if (ports_->count() > 0)
+        choose_->setText(T::choosePorts.in(lang));
 }
 
 void SeveralRadiosWindow::listPort(const QString& label, const QString& device) {

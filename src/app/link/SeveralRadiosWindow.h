@@ -38,6 +38,8 @@ protected:
 
 private:
     QWidget* buildPortByName();
+    // The ports the system lists, then the program's own port where the system lacks it.
+    void fillPortList(const QList<SerialPortEntry>& ports);
     void listPort(const QString& label, const QString& device);
     // The listed port of that name or device path; -1 when there is none.
     int listedPort(const QString& name) const;
