@@ -170,7 +170,7 @@ TEST(CliDiff, ComparesInTheRadiosTermsWithTheWorkMode) {
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
-    DataFileContext ctx{doc, settings, versions, prompter};
+    DataFileContext ctx{doc, settings, versions, prompter, systemFileCalls()};
     const auto save = [&](const QString& name, const std::function<void(Document&)>& edit) {
         const Document kept = doc;
         edit(doc);

@@ -28,6 +28,10 @@ struct ChannelSheetCaptions {
     LocalText noStart{"The first selected channel has no frequency to fill down from.",
                       "所选的第一个信道没有可向下填充的频率。"};
     LocalText pasted{"%1 channels pasted.", "已粘贴 %1 个信道。"};
+    LocalText filled{"%1 channels filled.", "已向下填充 %1 个信道。"};
+    LocalText pastedValues{"%1 values pasted.", "已粘贴 %1 个数值。"};
+    // %1 the column's caption
+    LocalText notInList{"not in the list of %1", "不在%1的列表中"};
 
     // Names of the undo steps.
     LocalText editValues{"%1 of %2 channels", "%2 个信道的%1"};

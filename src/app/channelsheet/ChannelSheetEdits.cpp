@@ -110,21 +110,90 @@ void ChannelSheetWindow::cutSelected() {
     clearSelected(texts().editCut);
 }
 
+namespace {
+
+// The lines of text when each holds one cell; empty when some hold more.
+QStringList singleCells(const QString& text) {
+    QStringList cells;
+    for (const QString& line : text.split(u'\n')) {
+        if (line.contains(u'\t') || line.contains(u','))
+            return {};
+        if (!line.trimmed().isEmpty())
+            cells << line.trimmed();
+    }
+    return cells;
+}
+
+} // namespace
+
 void ChannelSheetWindow::paste() {
     const QString text = QApplication::clipboard()->text();
-    const int start = view_->currentIndex().isValid() ? view_->currentIndex().row() : 0;
+    const QModelIndex current = view_->currentIndex();
+    const int start = current.isValid() ? current.row() : 0;
     if (text.trimmed().isEmpty() || start >= rows_->rowCount())
         return;
+    // Values alone on a list column are entries of that list, not channels.
+    const QStringList cells = singleCells(text);
+    if (!cells.isEmpty() && current.isValid() &&
+        current.column() != ChannelSheetModel::kFrequencyColumn &&
+        rows_->fieldOf(current.column())) {
+        pasteIntoColumn(cells, start, current.column());
+        return;
+    }
     QList<ChannelKey> targets;
     for (int row = start; row < rows_->rowCount(); ++row)
         targets << rows_->keyOfRow(row);
     const ChannelPasteResult result =
         model_.pasteChannels(text, targets, editNameOf(texts().editPasted, rows_->label(start)));
     status_->setText(lang(texts().pasted).arg(result.taken));
-    if (result.refused.isEmpty())
+    reportNotPasted(result.refused);
+}
+
+// One value onto every selected row, or line i onto the i-th row from start; a value is matched
+// against the list the cell offers, as choosing it there would be.
+void ChannelSheetWindow::pasteIntoColumn(const QStringList& cells, int start, int column) {
+    const QList<int> rows = cells.size() == 1 ? rowsFor(start) : [&] {
+        QList<int> below;
+        for (int row = start; row < rows_->rowCount() && below.size() < cells.size(); ++row)
+            below << row;
+        return below;
+    }();
+    QList<DocumentModel::ChannelValue> values;
+    QList<PasteRefusal> refused;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString& cell = cells.value(cells.size() == 1 ? 0 : i);
+        const DetailChoices choices = rows_->choicesAt(rows[i], column);
+        if (choices.entries.isEmpty())
+            continue; // an empty slot has no list
+        std::optional<int> value;
+        for (int at = 0; at < choices.offered && !value; ++at)
+            if (choices.entries.at(at).compare(cell, Qt::CaseInsensitive) == 0)
+                value = rows_->valueOfChoice(rows[i], column, at);
+        if (value)
+            values.append({rows_->keyOfRow(rows[i]), *value});
+        else
+            refused.append(
+                {rows_->keyOfRow(rows[i]),
+                 CsvProblem{int(cells.size() == 1 ? 1 : i + 1), cell,
+                            formatted(texts().notInList, rows_->columnCaption(column))}});
+    }
+    const auto field = rows_->fieldOf(column);
+    const LocalText caption = channelFieldInfo(*field).caption;
+    const EditName name =
+        values.size() == 1
+            ? editNameOf(channelWindowCaptions().editDetail, caption,
+                         rows_->label(rows_->rowOf(values.first().first)))
+            : editNameOf(texts().editValues, caption, QString::number(values.size()));
+    const int taken = values.isEmpty() ? 0 : model_.setChannelValues(values, *field, name);
+    status_->setText(lang(texts().pastedValues).arg(taken));
+    reportNotPasted(refused);
+}
+
+void ChannelSheetWindow::reportNotPasted(const QList<PasteRefusal>& refused) {
+    if (refused.isEmpty())
         return;
     QStringList report{lang(texts().notPasted)};
-    for (const PasteRefusal& refusal : result.refused) {
+    for (const PasteRefusal& refusal : refused) {
         QString where = lang(texts().pastedLine).arg(refusal.problem.row);
         if (const int row = rows_->rowOf(refusal.key); row >= 0 && refusal.key.chNo > 0)
             where += QStringLiteral(" → ") + rows_->label(row);
@@ -145,6 +214,7 @@ void ChannelSheetWindow::fillDown() {
     const ChannelRec* first = model_.channel(rows_->keyOfRow(rows.first()));
     const auto start = first ? Frequency::fromStored(first->rxFreq.raw()) : std::nullopt;
     if (!start) {
+        status_->clear();
         prompter_.warn(lang(texts().noStart));
         return;
     }
@@ -155,6 +225,7 @@ void ChannelSheetWindow::fillDown() {
             {rows_->keyOfRow(rows[i]), Frequency::fromHz(start->hz() + stepHz * i).text()});
     const auto refused = model_.setFrequencies(
         entries, editNameOf(texts().editFilled, QString::number(entries.size())));
+    status_->setText(lang(texts().filled).arg(entries.size() - refused.size()));
     if (refused.isEmpty())
         return;
     QStringList report{lang(texts().notFilled)};

@@ -4,6 +4,7 @@
 #include "ChannelSheetModel.h"
 #include "common/TextFrequencyCell.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <set>
@@ -45,6 +46,40 @@ ChannelSheetView::ChannelSheetView(ChannelSheetModel& rows, QWidget* parent)
         const int content = tone ? 13 : field == ChannelField::RxFreq ? 9 : 5;
         setColumnWidth(column, std::max(caption, digit * content) + 16);
     }
+    addCommands();
+}
+
+// The commands on the selection are actions of the sheet, so their keys are known in one place
+// and an open entry keeps its own (they apply only while the sheet itself has the focus).
+// Delete is the Delete key and Backspace, not the platform's whole Delete binding: on X11 that
+// holds Ctrl+D, which is Fill Down here.
+void ChannelSheetView::addCommands() {
+    struct Command {
+        const char* name;
+        QList<QKeySequence> keys;
+        void (ChannelSheetView::*signal)();
+    };
+    const Command commands[] = {
+        {"SheetClear",
+         {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)},
+         &ChannelSheetView::clearRequested},
+        {"SheetCopy", QKeySequence::keyBindings(QKeySequence::Copy),
+         &ChannelSheetView::copyRequested},
+        {"SheetCut", QKeySequence::keyBindings(QKeySequence::Cut), &ChannelSheetView::cutRequested},
+        {"SheetPaste", QKeySequence::keyBindings(QKeySequence::Paste),
+         &ChannelSheetView::pasteRequested},
+        {"SheetFillDown",
+         {QKeySequence(Qt::CTRL | Qt::Key_D)},
+         &ChannelSheetView::fillDownRequested},
+    };
+    for (const Command& command : commands) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcuts(command.keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, command.signal);
+        addAction(action);
+    }
 }
 
 QList<int> ChannelSheetView::selectedRows() const {
@@ -66,24 +101,6 @@ void ChannelSheetView::commitEntry() {
 void ChannelSheetView::keyPressEvent(QKeyEvent* event) {
     const QModelIndex current = currentIndex();
     if (state() != EditingState) {
-        const auto command = [&]() -> void (ChannelSheetView::*)() {
-            if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace)
-                return &ChannelSheetView::clearRequested;
-            if (event->matches(QKeySequence::Copy))
-                return &ChannelSheetView::copyRequested;
-            if (event->matches(QKeySequence::Cut))
-                return &ChannelSheetView::cutRequested;
-            if (event->matches(QKeySequence::Paste))
-                return &ChannelSheetView::pasteRequested;
-            if (event->key() == Qt::Key_D && event->modifiers() == Qt::ControlModifier)
-                return &ChannelSheetView::fillDownRequested;
-            return nullptr;
-        }();
-        if (command) {
-            emit(this->*command)();
-            event->accept();
-            return;
-        }
         const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         const QString text = event->text();
         if (current.isValid() && plain &&

@@ -34,6 +34,8 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    void addCommands();
+
     ChannelSheetModel& rows_;
 };
 

@@ -4,9 +4,12 @@
 #include "ChannelSheetView.h"
 #include "channelsheet/ChannelSheetCaptions.h"
 #include "common/CloseChildWindow.h"
+#include "core/channels/BandLimits.h"
 #include "core/channels/ChannelNames.h"
 #include "core/channels/GroupSettings.h"
 #include "core/document/DocumentModel.h"
+#include "core/document/EditNames.h"
+#include "core/lang/ChannelWindowCaptions.h"
 #include "startup/AppContext.h"
 
 #include <QCheckBox>
@@ -65,6 +68,7 @@ ChannelSheetWindow::ChannelSheetWindow(AppContext& ctx, Prompter& prompter, QWid
     connect(view_, &ChannelSheetView::letterTyped, this, &ChannelSheetWindow::pickByLetter);
     connect(&ctx_.events, &DocumentEvents::changed, this, &ChannelSheetWindow::follow);
     connect(&ctx_.events, &DocumentEvents::revealed, this, &ChannelSheetWindow::reveal);
+    showWorkMode();
     showFilter();
     showRows();
 }
@@ -77,6 +81,16 @@ ChannelSheetWindow::~ChannelSheetWindow() {
 
 QWidget* ChannelSheetWindow::buildTopRow() {
     auto* row = new QWidget(this);
+    // Which work mode the sheet shows, and the switch to the other, as in the channel window.
+    workMode_ = new QComboBox(row);
+    workMode_->setObjectName(QStringLiteral("SheetWorkMode"));
+    for (int mode = 0; mode < kModeCount; ++mode)
+        workMode_->addItem((mode == 0 ? QStringLiteral("CB -- ") : QStringLiteral("HF -- ")) +
+                           bandTextOfWorkMode(mode));
+    workMode_->setToolTip(lang(channelWindowCaptions().hintWorkMode));
+    auto* modeLabel = new QLabel(lang(channelWindowCaptions().selectMode), row);
+    modeLabel->setBuddy(workMode_);
+    connect(workMode_, &QComboBox::activated, this, &ChannelSheetWindow::chooseWorkMode);
     filter_ = new QComboBox(row);
     filter_->setObjectName(QStringLiteral("GroupFilter"));
     auto* show = new QLabel(lang(texts().show), row);
@@ -99,6 +113,8 @@ QWidget* ChannelSheetWindow::buildTopRow() {
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(modeLabel);
+    layout->addWidget(workMode_);
     layout->addWidget(show);
     layout->addWidget(filter_);
     layout->addWidget(usedOnly_);
@@ -126,6 +142,19 @@ QWidget* ChannelSheetWindow::buildBottomRow() {
     return row;
 }
 
+void ChannelSheetWindow::chooseWorkMode(int mode) {
+    commitPendingEdit();
+    model_.setWorkMode(mode, editNameOf(channelWindowCaptions().editWorkMode,
+                                        mode == 0 ? QStringLiteral("CB") : QStringLiteral("HF")));
+    // Refused or not, the list shows the mode the document has.
+    showWorkMode();
+}
+
+void ChannelSheetWindow::showWorkMode() {
+    const QSignalBlocker block(workMode_);
+    workMode_->setCurrentIndex(model_.workMode());
+}
+
 // "All groups", then the groups of the work mode and "MEM"; the choice stays where it can.
 void ChannelSheetWindow::showFilter() {
     const QString chosen = filter_->currentIndex() > 0 ? filter_->currentText() : QString();
@@ -148,6 +177,7 @@ void ChannelSheetWindow::showRows() {
 void ChannelSheetWindow::follow(const DocumentChange& change) {
     using Kind = DocumentChange::Kind;
     if (change.kind == Kind::Whole || change.kind == Kind::WorkMode) {
+        showWorkMode();
         if (model_.workMode() != rows_->mode()) {
             showFilter();
             showRows();

@@ -14,6 +14,7 @@ namespace r5k27 {
 struct AppContext;
 struct ChannelKey;
 struct DocumentChange;
+struct PasteRefusal;
 class ChannelSheetModel;
 class ChannelSheetView;
 class DocumentModel;
@@ -58,7 +59,11 @@ private:
     void copySelected();
     void cutSelected();
     void paste();
+    void pasteIntoColumn(const QStringList& cells, int start, int column);
+    void reportNotPasted(const QList<PasteRefusal>& refused);
     void fillDown();
+    void chooseWorkMode(int mode);
+    void showWorkMode();
 
     AppContext& ctx_;
     DocumentModel& model_;
@@ -67,6 +72,7 @@ private:
 
     ChannelSheetModel* rows_ = nullptr;
     ChannelSheetView* view_ = nullptr;
+    QComboBox* workMode_ = nullptr;
     QComboBox* filter_ = nullptr;
     QCheckBox* usedOnly_ = nullptr;
     QDoubleSpinBox* step_ = nullptr;

@@ -40,6 +40,11 @@ void DtmfCodeEditor::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        emit escapePressed();
+        event->accept();
+        return;
+    }
     // Ctrl+X, Ctrl+V and Ctrl+C do nothing here; a paste from the context menu is filtered.
     if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste) ||
         event->matches(QKeySequence::Copy)) {
@@ -47,6 +52,11 @@ void DtmfCodeEditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void DtmfCodeEditor::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit focusLost();
 }
 
 } // namespace r5k27

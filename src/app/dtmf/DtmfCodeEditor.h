@@ -5,7 +5,8 @@
 namespace r5k27 {
 
 // The in-place editor of a DTMF code. Only characters the radio can dial get in, by
-// keyboard or by paste; Enter is left to the grid (it stores the code and moves to the next).
+// keyboard or by paste; Enter, Escape and leaving are left to the grid (store and move on,
+// drop the entry, store).
 class DtmfCodeEditor : public QLineEdit {
     Q_OBJECT
 public:
@@ -13,9 +14,12 @@ public:
 
 signals:
     void enterPressed();
+    void escapePressed();
+    void focusLost();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace r5k27

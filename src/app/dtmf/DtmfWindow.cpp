@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -137,24 +138,29 @@ QWidget* DtmfWindow::buildAutodialPage() {
     }
     grid_->setCurrentCell(0, kCodeColumn);
 
+    // The grid is worked as the channel grid is: arrows and Tab move without editing, a click,
+    // Enter or F2 opens the entry on the code, a key the radio can dial starts it afresh, Delete
+    // clears the code. The entry is stored when left, dropped with Escape.
     editor_ = new DtmfCodeEditor(grid_->viewport());
     editor_->hide();
-    connect(editor_, &QLineEdit::textEdited, this, &DtmfWindow::commitCodeEdit);
-    connect(editor_, &QLineEdit::editingFinished, this, [this] { ctx_.model.endEdit(); });
+    grid_->installEventFilter(this);
     // Enter stores the code and goes on to the next one, so codes can be typed one after another.
     connect(editor_, &DtmfCodeEditor::enterPressed, this, [this] {
+        const int row = editRow_;
         commitCodeEdit();
-        if (editRow_ < kDtmfCodeCount)
-            grid_->setCurrentCell(editRow_, kCodeColumn);
+        if (row < kDtmfCodeCount)
+            grid_->setCurrentCell(row, kCodeColumn);
     });
-
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { enterCell(row); });
-    // The row that is current when the window opens raises no cell change: a click on it has
-    // to open the editor (and does so again after the editor was put away).
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int row) {
-        if (row == grid_->currentRow() && editor_->isHidden())
-            enterCell(row);
+    connect(editor_, &DtmfCodeEditor::escapePressed, this, [this] { closeEditor(); });
+    connect(editor_, &DtmfCodeEditor::focusLost, this, [this] {
+        if (editRow_ > 0 && !closing_)
+            commitCodeEdit();
     });
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this] {
+        if (editRow_ > 0)
+            commitCodeEdit();
+    });
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int row) { openEditor(row, {}); });
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &DtmfWindow::placeEditor);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
             &DtmfWindow::placeEditor);
@@ -201,17 +207,53 @@ void DtmfWindow::showData() {
         grid_->item(n - 1, kCodeColumn)->setText(dtmfCodeText(image, n));
 }
 
-void DtmfWindow::enterCell(int row) {
-    if (row < 0)
+void DtmfWindow::openEditor(int row, const QString& typed) {
+    if (row < 0 || row >= kDtmfCodeCount)
         return;
-    if (editRow_ > 0)
+    if (editRow_ > 0 && editRow_ != row + 1)
         commitCodeEdit();
-    ctx_.model.endEdit();
     editRow_ = row + 1;
-    editor_->setText(grid_->item(row, kCodeColumn)->text());
+    if (typed.isEmpty()) {
+        editor_->setText(grid_->item(row, kCodeColumn)->text());
+        editor_->selectAll();
+    } else {
+        // What is typed on a cell replaces its code, as in the channel grid.
+        editor_->setText(dtmfCodeFromTyped(typed));
+    }
     placeEditor();
     editor_->show();
     editor_->setFocus();
+}
+
+void DtmfWindow::closeEditor() {
+    const bool hadFocus = editor_->hasFocus();
+    editRow_ = 0;
+    closing_ = true;
+    editor_->hide();
+    closing_ = false;
+    if (hadFocus)
+        grid_->setFocus(Qt::OtherFocusReason);
+}
+
+bool DtmfWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != grid_ || event->type() != QEvent::KeyPress || editRow_ > 0)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int row = grid_->currentRow();
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
+        openEditor(row, {});
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete && row >= 0) {
+        storeCode(row + 1, QString());
+        return true;
+    }
+    if (plain && !key->text().isEmpty() && !dtmfCodeFromTyped(key->text()).isEmpty()) {
+        openEditor(row, key->text());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DtmfWindow::placeEditor() {
@@ -222,11 +264,15 @@ void DtmfWindow::placeEditor() {
 void DtmfWindow::commitCodeEdit() {
     if (editRow_ < 1)
         return;
+    const int row = editRow_;
     const QString text = editor_->text();
-    grid_->item(editRow_ - 1, kCodeColumn)->setText(text);
-    const QString number = QString::number(editRow_);
-    ctx_.model.setDtmfCode(editRow_, text, formatted(C::codeEdit, number),
-                           QStringLiteral("dtmf-code-") + number);
+    closeEditor();
+    storeCode(row, text);
+}
+
+void DtmfWindow::storeCode(int n, const QString& text) {
+    grid_->item(n - 1, kCodeColumn)->setText(text);
+    ctx_.model.setDtmfCode(n, text, formatted(C::codeEdit, QString::number(n)), QString());
 }
 
 void DtmfWindow::chooseTiming(DtmfTiming timing, int index) {

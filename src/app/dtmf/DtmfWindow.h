@@ -24,7 +24,8 @@ class DtmfWindow : public QWidget {
 public:
     explicit DtmfWindow(AppContext& ctx, QWidget* parent = nullptr);
 
-    // CommitCodeEdit: stores the editor's text as the code of the row being edited.
+    // CommitCodeEdit: stores the editor's text as the code of the row being edited and puts
+    // the editor away.
     void commitCodeEdit();
     // The grid row (1..16) the editor is on; 0 when none.
     int editRow() const { return editRow_; }
@@ -35,7 +36,12 @@ private:
     void applyCaptions();
     // Shows every value of the document; list values without an entry are stored as shown.
     void showData();
-    void enterCell(int row);
+    // The editor on a row (0-based): with the code selected, or with typed in its place.
+    void openEditor(int row, const QString& typed);
+    // Puts the editor away without storing; the grid keeps the focus the editor had.
+    void closeEditor();
+    void storeCode(int n, const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void placeEditor();
     void chooseTiming(DtmfTiming timing, int index);
     void tickDisplay(bool on);
@@ -49,6 +55,8 @@ private:
     QTableWidget* grid_ = nullptr;
     DtmfCodeEditor* editor_ = nullptr;
     int editRow_ = 0;
+    // Set while the editor is put away, whose loss of focus then stores nothing.
+    bool closing_ = false;
 };
 
 } // namespace r5k27

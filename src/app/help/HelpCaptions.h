@@ -25,5 +25,8 @@ inline constexpr const char* kChannelList = "channel-list";
 inline constexpr const char* kOptions = "options";
 inline constexpr const char* kDtmf = "dtmf";
 inline constexpr const char* kRogerBeep = "roger-beep";
+inline constexpr const char* kPort = "getting-started";
+inline constexpr const char* kSeveralRadios = "several-radios";
+inline constexpr const char* kCompare = "compare-verify";
 
 } // namespace r5k27::HelpCaptions

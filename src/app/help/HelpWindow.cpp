@@ -49,6 +49,9 @@ public:
         auto* buttons = new QDialogButtonBox(this);
         close_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
         close_->setObjectName(QStringLiteral("CommandClose"));
+        // Enter in the search field finds the next match; it must not press Close.
+        close_->setAutoDefault(false);
+        close_->setDefault(false);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(splitter);
@@ -151,6 +154,10 @@ void showHelp(const QString& sectionId, Language lang, QWidget* parent,
               const QString& pictureFolder) {
     if (!helpWindow)
         helpWindow = new HelpWindow(parent);
+    // Asked from a modal window, the guide has to belong to it, or the modal window would block
+    // it; it goes when that window goes.
+    if (helpWindow->parentWidget() != parent)
+        helpWindow->setParent(parent, helpWindow->windowFlags());
     helpWindow->show(sectionId, lang, pictureFolder);
 }
 

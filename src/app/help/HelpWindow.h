@@ -10,7 +10,8 @@ namespace r5k27 {
 
 // Opens the user guide at a section (an id of HelpCaptions); the one way in for Help › Help
 // topics, F1 and every window's Help button. pictureFolder holds the guide's pictures. The guide
-// is one window, kept open beside the editors and brought forward on the next call.
+// is one window, kept open beside the editors and brought forward on the next call; it belongs
+// to parent (a modal dialog may ask for it).
 void showHelp(const QString& sectionId, Language lang, QWidget* parent,
               const QString& pictureFolder = {});
 

@@ -2,9 +2,11 @@
 
 #include "CompareWindow.h"
 #include "RadioCommands.h"
+#include "common/HelpKey.h"
 #include "core/document/DataFile.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/RadioDiff.h"
+#include "help/HelpCaptions.h"
 #include "link/CompareTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/SystemFileCommit.h"
@@ -63,6 +65,7 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
                                 radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
                                 ctx_.settings.language, &window_);
     w->setTake([this, other, radio] { take(other, radio); });
+    addHelpKey(*w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kCompare), w); });
     if (radio)
         w->setWrite([this] { commands_.write(); });
     return w;

@@ -66,7 +66,8 @@ bool RadioCommands::confirm(const LocalText& what) {
 }
 
 void RadioCommands::read() {
-    if (!claimLink() || !openPort() || !confirm(RadioTexts::readConfirm))
+    if (!claimLink() || !s_.shell.mayReplaceDocument() || !openPort() ||
+        !confirm(RadioTexts::readConfirm))
         return;
     runProgressWindow(new ProgressWindow(ctx_.captions.progress.read.in(lang()),
                                          ctx_.captions.progress.completion.in(lang()),
@@ -218,8 +219,8 @@ void RadioCommands::readSucceeded(const QByteArray& radioImage) {
     if (!decoded)
         return;
     s_.shell.closeAllChildren();
-    doc.curImage = image;
-    doc.chTable = table;
+    // One step of Undo, so the edits the read replaced can be had back.
+    ctx_.model.takeValues(image, table, RadioTexts::readStep);
     doc.docPath = kUntitledDocPath;
     doc.docUntitled = true;
     s_.shell.showReadDocument();

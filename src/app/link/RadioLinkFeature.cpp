@@ -1,5 +1,7 @@
 #include "RadioLinkFeature.h"
 
+#include "common/HelpKey.h"
+#include "help/HelpCaptions.h"
 #include "link/RadioTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
@@ -17,6 +19,7 @@ public:
     QWidget* window() override { return &window_; }
     void commitPendingEdits() override { emit window_.commitPendingEdits(); }
     void closeAllChildren() override { window_.children().closeAll(); }
+    bool mayReplaceDocument() override { return window_.commands().mayReplaceDocument(); }
     void showReadDocument() override { window_.startShowData(); }
 
 private:
@@ -54,6 +57,9 @@ RadioLinkFeature::~RadioLinkFeature() = default;
 
 void RadioLinkFeature::showPortWindow() {
     PortWindow portWindow(ctx_.settings, ctx_.captions, ctx_.settingsFile, listPorts_, &window_);
+    addHelpKey(portWindow, [this, &portWindow] {
+        window_.showHelp(QString::fromLatin1(HelpCaptions::kPort), &portWindow);
+    });
     if (portWindow.exec() == QDialog::Accepted)
         window_.refreshPortStatus();
 }

@@ -13,6 +13,9 @@ public:
     // Open editor windows validate and commit the edit in progress.
     virtual void commitPendingEdits() = 0;
     virtual void closeAllChildren() = 0;
+    // The unsaved-changes question of New and Open (Yes saves first); false when the user backs
+    // out.
+    virtual bool mayReplaceDocument() = 0;
     // After a read: texts, caption and the channel window for the new document.
     virtual void showReadDocument() = 0;
 };

@@ -5,6 +5,8 @@
 namespace r5k27::RadioTexts {
 
 inline constexpr LocalText readConfirm{"Read data from radio.", "从对讲机读取数据。"};
+// The undo step of a read.
+inline constexpr LocalText readStep{"Read from Radio", "从对讲机读取数据"};
 inline constexpr LocalText writeConfirm{"Write data to radio.", "向对讲机写入数据。"};
 inline constexpr LocalText continueQuestion{"Do you wish continue?", "是否继续？"};
 

@@ -2,8 +2,10 @@
 
 #include "LinkBackups.h"
 #include "SeveralRadiosWindow.h"
+#include "common/HelpKey.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
+#include "help/HelpCaptions.h"
 #include "link/RadioTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
@@ -48,6 +50,8 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
     }
     auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),
                                       &window_);
+    addHelpKey(
+        *w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kSeveralRadios), w); });
     // The document sent is kept once, as before a single or group write: every cable gets the
     // same, so a copy per radio would only push older sets out of the kept fifty.
     w->setBeforeWrite([this] {

@@ -6,11 +6,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace r5k27 {
 
@@ -38,12 +40,7 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     const Language lang = settings.language;
     setWindowTitle(T::title.in(lang));
     setObjectName(QStringLiteral("frmSeveralRadios"));
-    for (const SerialPortEntry& entry : ports) {
-        auto* item = new QListWidgetItem(portLabel(entry), ports_);
-        item->setData(Qt::UserRole, entry.device);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    fillPortList(ports);
     table_->setHorizontalHeaderLabels({T::portColumn.in(lang), T::radioColumn.in(lang),
                                        T::progressColumn.in(lang), T::stateColumn.in(lang)});
     table_->horizontalHeader()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
@@ -54,11 +51,15 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {start_, stop_, close_})
+    for (QPushButton* button : {start_, stop_, close_}) {
+        // Enter in the name field adds the port; it must not start or close.
+        button->setAutoDefault(false);
         buttons->addWidget(button);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(choose_);
     layout->addWidget(ports_);
+    layout->addWidget(buildPortByName());
     layout->addWidget(table_);
     layout->addLayout(buttons);
     resize(560, 300);
@@ -72,10 +73,84 @@ SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const Vers
     write_.setAllDone([this] { QTimer::singleShot(0, this, &SeveralRadiosWindow::showSummary); });
 }
 
+QWidget* SeveralRadiosWindow::buildPortByName() {
+    const Language lang = settings_.language;
+    byName_ = new QWidget(this);
+    portName_ = new QLineEdit(byName_);
+    portName_->setObjectName(QStringLiteral("PortName"));
+#ifdef Q_OS_WIN
+    portName_->setPlaceholderText(QStringLiteral("COM3"));
+#else
+    portName_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
+#endif
+    auto* label = new QLabel(T::portByName.in(lang), byName_);
+    label->setBuddy(portName_);
+    auto* add = new QPushButton(T::addPort.in(lang), byName_);
+    add->setObjectName(QStringLiteral("AddPort"));
+    add->setAutoDefault(false);
+    auto addTyped = [this] {
+        addPort(portName_->text());
+        portName_->clear();
+    };
+    connect(add, &QPushButton::clicked, this, addTyped);
+    connect(portName_, &QLineEdit::returnPressed, this, addTyped);
+    auto* row = new QHBoxLayout(byName_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label);
+    row->addWidget(portName_, 1);
+    row->addWidget(add);
+    return byName_;
+}
+
+void SeveralRadiosWindow::fillPortList(const QList<SerialPortEntry>& ports) {
+    const Language lang = settings_.language;
+    for (const SerialPortEntry& entry : ports)
+        listPort(portLabel(entry), entry.device);
+    // The port of single reads and writes, which the system may not list.
+    const QString configured = settings_.comPortName.trimmed();
+    if (!configured.isEmpty() && listedPort(configured) < 0 &&
+        !std::any_of(ports.begin(), ports.end(),
+                     [&](const SerialPortEntry& e) { return e.name == configured; }))
+        listPort(T::configuredPort.in(lang).arg(configured), configured);
+    if (ports_->count() > 0)
+        choose_->setText(T::choosePorts.in(lang));
+}
+
+void SeveralRadiosWindow::listPort(const QString& label, const QString& device) {
+    auto* item = new QListWidgetItem(label, ports_);
+    item->setData(Qt::UserRole, device);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+}
+
+int SeveralRadiosWindow::listedPort(const QString& name) const {
+    for (int i = 0; i < ports_->count(); ++i) {
+        const QString device = ports_->item(i)->data(Qt::UserRole).toString();
+        // A listed device may be asked for by its short name ("ttyUSB0" for "/dev/ttyUSB0").
+        if (device == name || device.section(u'/', -1) == name)
+            return i;
+    }
+    return -1;
+}
+
 void SeveralRadiosWindow::tick(const QString& device) {
     for (int i = 0; i < ports_->count(); ++i)
         if (ports_->item(i)->data(Qt::UserRole).toString() == device)
             ports_->item(i)->setCheckState(Qt::Checked);
+}
+
+void SeveralRadiosWindow::addPort(const QString& name) {
+    const QString port = name.trimmed();
+    if (port.isEmpty() || write_.isRunning())
+        return;
+    int row = listedPort(port);
+    if (row < 0) {
+        listPort(port, port);
+        row = ports_->count() - 1;
+    }
+    ports_->item(row)->setCheckState(Qt::Checked);
+    ports_->scrollToItem(ports_->item(row));
+    choose_->setText(T::choosePorts.in(settings_.language));
 }
 
 void SeveralRadiosWindow::start() {
@@ -89,6 +164,7 @@ void SeveralRadiosWindow::start() {
         beforeWrite_();
     choose_->hide();
     ports_->hide();
+    byName_->hide();
     start_->hide();
     table_->show();
     stop_->show();

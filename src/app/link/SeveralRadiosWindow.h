@@ -7,14 +7,16 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
 
 namespace r5k27 {
 
-// Program › Write to Several Radios: the user ticks the ports with a radio attached and starts;
-// each port then has its own row (port, radio, percentage, state) until the summary.
+// Program › Write to Several Radios: the user ticks the ports with a radio attached (those the
+// system lists, the program's own port, any added by name) and starts; each port then has its
+// own row (port, radio, percentage, state) until the summary.
 class SeveralRadiosWindow : public QDialog {
 public:
     SeveralRadiosWindow(const AppSettings& settings, const VersionList& versions,
@@ -23,6 +25,8 @@ public:
 
     // Ticks the port of that device (for a caller that knows its cables).
     void tick(const QString& device);
+    // A port by its name or device path, ticked; one already listed is ticked where it is.
+    void addPort(const QString& name);
     // Runs once the ports are chosen, just before the first is written (the backup copy).
     void setBeforeWrite(std::function<void()> before) { beforeWrite_ = std::move(before); }
     void start();
@@ -33,6 +37,12 @@ protected:
     void reject() override;
 
 private:
+    QWidget* buildPortByName();
+    // The ports the system lists, then the program's own port where the system lacks it.
+    void fillPortList(const QList<SerialPortEntry>& ports);
+    void listPort(const QString& label, const QString& device);
+    // The listed port of that name or device path; -1 when there is none.
+    int listedPort(const QString& name) const;
     void showRow(int row);
     void showSummary();
 
@@ -42,6 +52,8 @@ private:
     MultiPortWrite write_;
     QLabel* choose_;
     QListWidget* ports_;
+    QLineEdit* portName_ = nullptr;
+    QWidget* byName_ = nullptr;
     QTableWidget* table_;
     QPushButton* start_;
     QPushButton* stop_;

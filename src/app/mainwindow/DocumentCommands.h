@@ -40,6 +40,9 @@ public:
     void initialSetting();
     // The exit question; false keeps the program running.
     bool confirmExit();
+    // The unsaved-changes question of Open, Exit and a radio read (Yes saves first); false when
+    // the user backs out.
+    bool mayReplaceDocument();
 
     QString dialogFilter() const;
     // A file dialog is titled by the command that shows it.
@@ -50,8 +53,6 @@ private:
     // Yes in the save question of Open or Exit: an untitled document goes through Save As.
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();
-    // The unsaved-changes question (Yes saves first); false when the user backs out.
-    bool mayReplaceDocument();
     // Yes/No/Cancel on unsaved changes; Yes saves first. False when the user backs out.
     bool askToSave(const QString& question);
     void newDocument(bool askWhenUnchanged);

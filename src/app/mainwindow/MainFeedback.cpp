@@ -58,8 +58,8 @@ void MainWindow::refreshModifiedPanel() {
                                 : QString());
 }
 
-void MainWindow::showHelp(const QString& sectionId) {
-    r5k27::showHelp(sectionId, ctx_.settings.language, this,
+void MainWindow::showHelp(const QString& sectionId, QWidget* over) {
+    r5k27::showHelp(sectionId, ctx_.settings.language, over ? over : this,
                     ctx_.paths.inProgramFolder(QStringLiteral("guide")));
 }
 

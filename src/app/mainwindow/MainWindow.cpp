@@ -207,8 +207,6 @@ void MainWindow::loadNewDocSoon() {
 
 void MainWindow::startShowData() {
     closeAllChildren();
-    // The radio's document starts a history of its own.
-    history().reset();
     applyLanguageTexts();
     showChannelWindow();
     refreshCaption();

@@ -45,7 +45,7 @@ public:
     void loadNewDoc();
     // LoadNewDoc once the caller has returned to the event loop (after a radio operation).
     void loadNewDocSoon();
-    // After a radio read: shows the new document.
+    // After a radio read: shows the new document (the read itself is a step of Undo).
     void startShowData();
     void loadBackgroundPicture();
     void refreshCaption() override;
@@ -68,8 +68,8 @@ public:
     void refreshPortStatus();
     // Says in the status bar what a command did; the text stays until the next one.
     void showStatus(const QString& text);
-    // The user guide at a section of HelpCaptions.
-    void showHelp(const QString& sectionId);
+    // The user guide at a section of HelpCaptions; over: the modal window that asks for it.
+    void showHelp(const QString& sectionId, QWidget* over = nullptr);
 
     // Edit › Undo and Redo: open windows first commit the edit in progress.
     void undo();

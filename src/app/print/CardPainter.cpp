@@ -138,10 +138,10 @@ CardPainter::CardPainter(const QList<CardPage>& pages, QString pageOf)
     bold_.setBold(true);
 }
 
-void CardPainter::paint(QPagedPaintDevice& device) {
+int CardPainter::paint(QPagedPaintDevice& device) {
     const int sheets = layOut(device, nullptr, 0);
     QPainter painter(&device);
-    layOut(device, &painter, sheets);
+    return layOut(device, &painter, sheets);
 }
 
 int CardPainter::layOut(QPagedPaintDevice& device, QPainter* painter, int sheets) {

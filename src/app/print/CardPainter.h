@@ -14,7 +14,8 @@ class CardPainter {
 public:
     CardPainter(const QList<CardPage>& pages, QString pageOf);
 
-    void paint(QPagedPaintDevice& device);
+    // The number of sheets drawn.
+    int paint(QPagedPaintDevice& device);
 
 private:
     // One pass over all pages: counts the sheets, and draws them when a painter is given.

@@ -227,11 +227,12 @@ QList<CardPage> channelCardPages(const Document& doc, const AppSettings& setting
     return CardWriter(doc, settings, lang, date).pages();
 }
 
-void printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device) {
-    CardPainter(pages, PrintTexts::pageOf.in(lang)).paint(device);
+int printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device) {
+    return CardPainter(pages, PrintTexts::pageOf.in(lang)).paint(device);
 }
 
-QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize) {
+QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize,
+                          int* sheets) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -240,7 +241,9 @@ QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPa
         writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setTitle(PrintTexts::title.in(Language::English));
-        printChannelCard(pages, lang, writer);
+        const int drawn = printChannelCard(pages, lang, writer);
+        if (sheets)
+            *sheets = drawn;
     }
     return buffer.data();
 }

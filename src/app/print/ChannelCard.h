@@ -36,9 +36,11 @@ struct CardPage {
 QList<CardPage> channelCardPages(const Document& doc, const AppSettings& settings, Language lang,
                                  const QDate& date);
 
-// Draws the pages on the device (printer or PDF writer), each sheet numbered at its foot.
-void printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device);
-// The card as a PDF document of that page size.
-QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize);
+// Draws the pages on the device (printer or PDF writer), each sheet numbered at its foot; the
+// number of sheets, more than pages where a page runs on.
+int printChannelCard(const QList<CardPage>& pages, Language lang, QPagedPaintDevice& device);
+// The card as a PDF document of that page size; sheets, when given, gets its number of sheets.
+QByteArray channelCardPdf(const QList<CardPage>& pages, Language lang, const QPageSize& pageSize,
+                          int* sheets = nullptr);
 
 } // namespace r5k27

@@ -54,14 +54,16 @@ void PrintFeature::exportPdf() {
 }
 
 bool PrintFeature::writePdf(const QString& path) {
-    const QList<CardPage> pages = cardPages();
-    const auto failure = writeFileChecked(path, channelCardPdf(pages, lang(), defaultPageSize()));
+    // The sheets the file has: a page of the card runs on to more where its tables do not fit.
+    int sheets = 0;
+    const QByteArray pdf = channelCardPdf(cardPages(), lang(), defaultPageSize(), &sheets);
+    const auto failure = writeFileChecked(path, pdf);
     if (failure)
         app_.prompter.error(
             writeFailureMessage(DataFileTexts::fileError.in(lang()), *failure, lang()));
     else
         app_.window.showStatus(
-            PrintTexts::pdfWritten.in(lang()).arg(pages.size()).arg(QFileInfo(path).fileName()));
+            PrintTexts::pdfWritten.in(lang()).arg(sheets).arg(QFileInfo(path).fileName()));
     return !failure;
 }
 

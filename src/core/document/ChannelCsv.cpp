@@ -21,6 +21,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -183,7 +184,8 @@ private:
     }
 
     std::optional<CsvProblem> readValues(const Place& place, ChannelRec& out) const {
-        // What the list does not say is what a new channel holds.
+        // What the list does not say is what a new channel holds: a column it does not have
+        // leaves the field table's new-channel value.
         fillNewChannel(out, place.chNo, QString());
         if (auto p = readFrequency(place, out))
             return p;
@@ -261,6 +263,8 @@ private:
     }
 
     std::optional<CsvProblem> readMode(const Place& place, ChannelRec& out) const {
+        if (!has("Mode") && !has("R5K27Mode"))
+            return std::nullopt;
         const bool own = has("R5K27Mode") && !field("R5K27Mode").isEmpty();
         const QString text = (own ? field("R5K27Mode") : field("Mode")).toUpper();
         const QStringList known = own ? allModeTexts() : allModeTexts().mid(0, kModePA);
@@ -278,6 +282,8 @@ private:
     }
 
     std::optional<CsvProblem> readTone(ChannelRec& out) const {
+        if (!has("Tone"))
+            return std::nullopt;
         const QString kind = field("Tone").toUpper();
         if (kind.isEmpty()) {
             out.decodeTone = 0;
@@ -311,12 +317,14 @@ private:
     CsvProblem toneNotInList(const QString& text) const { return problem(text, C::toneNotInList); }
 
     std::optional<CsvProblem> readDuplexAndSkip(ChannelRec& out) const {
-        const QString duplex = field("Duplex");
-        if (duplex.isEmpty() || duplex == u"+" || duplex == u"-")
+        if (has("Duplex")) {
+            const QString duplex = field("Duplex");
+            if (!duplex.isEmpty() && duplex != u"+" && duplex != u"-")
+                return problem(duplex, C::duplexNotAvailable);
             out.repShift = duplex.isEmpty() ? 0 : duplex == u"+" ? 1 : 2;
-        else
-            return problem(duplex, C::duplexNotAvailable);
-        out.scanAdd = field("Skip").toUpper() == u"S" ? 0 : 1;
+        }
+        if (has("Skip"))
+            out.scanAdd = field("Skip").toUpper() == u"S" ? 0 : 1;
         return std::nullopt;
     }
 
@@ -351,15 +359,18 @@ private:
 };
 
 // Puts the imported channels of one group in place of those of the same kind (ordinary or
-// memory) that the list names; the others of the group stay, in their order, before them.
+// memory) that the list names; the others of the group stay, in their order, before them, and
+// so does a channel whose row was refused (kept: their channel numbers).
 void replaceGroup(MemoryImage& image, ChTable& table, int mode, int group,
-                  const std::map<int, ChannelRec>& imported, bool ordinary, bool memory) {
+                  const std::map<int, ChannelRec>& imported, const std::set<int>& kept,
+                  bool ordinary, bool memory) {
     std::vector<ChannelRec> records;
     const int used = usedSlots(image, mode, group);
     for (int s = 1; s <= used; ++s) {
         const ChannelRec& rec = table.at({mode, group, s});
         const bool isMemory = rec.chNo > kOrdinaryChannels;
-        if (!(isMemory ? memory : ordinary))
+        const bool refusedHere = kept.count(rec.chNo) && !imported.count(rec.chNo);
+        if (!(isMemory ? memory : ordinary) || refusedHere)
             records.push_back(rec);
     }
     for (const auto& [chNo, rec] : imported) {
@@ -420,6 +431,8 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     }
     const RowReader reader(head->fields, image);
     std::map<Place, ChannelRec> taken;
+    // Places named by rows that were refused: what is there stays.
+    std::set<Place> refused;
     while (const std::optional<CsvRecord> next = records.next()) {
         const CsvRecord& rec = *next;
         if (rec.malformed || rec.fields.size() != head->fields.size()) {
@@ -430,6 +443,8 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
         Place place;
         ChannelRec channel;
         if (auto problem = reader.read(rec, place, channel)) {
+            if (place.group > 0)
+                refused.insert(place);
             note(result.problems, result.problemCount, std::move(*problem));
         } else if (taken.count(place)) {
             note(result.problems, result.problemCount,
@@ -453,7 +468,11 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
         const auto [mode, group] = key;
         const bool ordinary = channels.begin()->first <= kOrdinaryChannels;
         const bool memory = channels.rbegin()->first > kOrdinaryChannels;
-        replaceGroup(image, table, mode, group, channels, ordinary, memory);
+        std::set<int> kept;
+        for (const Place& place : refused)
+            if (place.mode == mode && place.group == group)
+                kept.insert(place.chNo);
+        replaceGroup(image, table, mode, group, channels, kept, ordinary, memory);
         if (ordinary)
             image.optFeat.groupValid(mode, group) = 1;
         groupCheck(image, table, mode, group);

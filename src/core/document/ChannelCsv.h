@@ -58,7 +58,8 @@ QByteArray channelsToCsv(const MemoryImage& image, const ChTable& table);
 // unknown ones ignored). Every group, and the "MEM" channels, that the list names get exactly
 // the list's channels; the rest of the document stays. Rows go through the rules of typing
 // (band limits, 10 Hz grid, enabled modes, group check, group switched on) and rows that cannot
-// be taken are reported. When no row can be taken, nothing changes.
+// be taken are reported; the channel at a refused row's place stays as it was. When no row can
+// be taken, nothing changes.
 // The file is read a record at a time, after a scan for the size limits.
 CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& table);
 CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table);

@@ -121,14 +121,22 @@ bool DocumentModel::setChannelValue(const ChannelKey& key, ChannelField field, i
 
 int DocumentModel::setChannelValues(const QList<ChannelKey>& keys, ChannelField field, int value,
                                     const EditName& name) {
-    std::vector<ChannelRec*> records;
+    QList<ChannelValue> values;
+    for (const ChannelKey& key : keys)
+        values.append({key, value});
+    return setChannelValues(values, field, name);
+}
+
+int DocumentModel::setChannelValues(const QList<ChannelValue>& values, ChannelField field,
+                                    const EditName& name) {
+    std::vector<std::pair<ChannelRec*, int>> records;
     std::optional<ChannelKey> first;
-    for (const ChannelKey& key : keys) {
+    for (const auto& [key, value] : values) {
         ChannelRec* rec = findRecord(key);
         if (!rec || channelValue(*rec, field) == value || ignoredByRadio(*rec, field) ||
             !isAllowedChannelValue(doc_.curImage, key, field, value))
             continue;
-        records.push_back(rec);
+        records.emplace_back(rec, value);
         if (!first)
             first = key;
     }
@@ -137,7 +145,7 @@ int DocumentModel::setChannelValues(const QList<ChannelKey>& keys, ChannelField 
     const bool done =
         edit(name, changeOf(Kind::Channel, first->mode, first->group, first->chNo, int(field)),
              [&](DocumentChange&) {
-                 for (ChannelRec* rec : records)
+                 for (const auto& [rec, value] : records)
                      r5k27::setChannelValue(*rec, field, value);
                  return true;
              });

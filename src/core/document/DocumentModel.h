@@ -57,6 +57,10 @@ public:
     // The number of channels changed.
     int setChannelValues(const QList<ChannelKey>& keys, ChannelField field, int value,
                          const EditName& name);
+    // The same with a value of its own for each channel (a column of values pasted).
+    using ChannelValue = std::pair<ChannelKey, int>;
+    int setChannelValues(const QList<ChannelValue>& values, ChannelField field,
+                         const EditName& name);
     // Removes every channel of keys; the rule that keeps the last channel still holds. The
     // number of channels removed.
     int clearChannels(const QList<ChannelKey>& keys, const EditName& name);
@@ -105,9 +109,10 @@ public:
 
     // --- the whole document ---------------------------------------------------------------
     CsvImportResult importChannels(QIODevice& csv, const EditName& name);
-    // Every value of another document (a radio read for comparing, a data file) as one step.
+    // Every value of another document (a radio read, a radio or a data file compared) as one
+    // step, so the document it replaced can be had back.
     bool takeValues(const MemoryImage& image, const ChTable& table, const EditName& name);
-    // The document was replaced (new, open, initial setting, radio read): nothing to undo.
+    // The document was replaced (new, open, initial setting): nothing to undo.
     void documentReplaced();
     bool undo() { return history_.undo(); }
     bool redo() { return history_.redo(); }

@@ -22,7 +22,7 @@ public:
     EditHistory(Document& doc, DocumentEvents& events, QObject* parent = nullptr);
     ~EditHistory() override;
 
-    // The document was replaced (new, open, initial setting, radio read): it becomes the state
+    // The document was replaced (new, open, initial setting): it becomes the state
     // to which everything can be undone, and all steps are forgotten.
     void reset();
 

@@ -6,7 +6,7 @@ namespace {
 using enum MenuItem;
 
 constexpr std::array<MenuCaption, kMenuItemCount> kCaptions{{
-    {File, "mnuFile", {"&File", "文件&F"}},
+    {File, "mnuFile", {"&File", "文件(&F)"}},
     {FileNew, "mnuFileNew", {"&New", "新建(&N)"}},
     {FileOpen, "mnuFileOpen", {"&Open", "打开(&O)"}},
     {FileSave, "mnuFileSave", {"&Save", "保存(&S)"}},

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +239,81 @@ TEST_F(ChannelSheetWindowTest, FillDownStepsFromTheFirstSelectedFrequency) {
     EXPECT_EQ(ctx.model.history().undoCount(), steps + 1);
     EXPECT_EQ(rows().index(rowOf(4, 4), kFrequency).data().toString(), QStringLiteral("28.0450"));
     EXPECT_EQ(rows().index(rowOf(4, 2), kFrequency).data().toString(), QStringLiteral("28.0250"));
+}
+
+// Ctrl+D is Fill Down, though X11 also binds it to Delete: the channels below stay and take
+// the steps, and the status line says what the fill did instead of an earlier paste's count.
+TEST_F(ChannelSheetWindowTest, CtrlDFillsDownAndTheStatusLineSaysSo) {
+    QApplication::clipboard()->setText(QStringLiteral("41.0"));
+    click(rowOf(2, 1), kFrequency);
+    key(Qt::Key_V, Qt::ControlModifier);
+    prompter.shown.clear();
+    auto* status = sheetWindow().findChild<QLabel*>(QStringLiteral("SheetStatus"));
+    EXPECT_EQ(status->text(), QStringLiteral("0 channels pasted."));
+
+    sheetWindow().findChild<QDoubleSpinBox*>(QStringLiteral("FillStep"))->setValue(5);
+    click(rowOf(1, 3), kFrequency);
+    click(rowOf(1, 6), kFrequency, Qt::ShiftModifier);
+    key(Qt::Key_D, Qt::ControlModifier);
+    for (int chNo = 3; chNo <= 6; ++chNo)
+        ASSERT_NE(channel(1, chNo), nullptr) << chNo;
+    EXPECT_EQ(rows().index(rowOf(1, 6), kFrequency).data().toString(), QStringLiteral("27.1450"));
+    EXPECT_EQ(undoName(), QStringLiteral("Fill down of 3 channels"));
+    EXPECT_EQ(status->text(), QStringLiteral("3 channels filled."));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+// "AM" pasted onto selected Mode cells is the list's AM for each, one step; a value the list
+// lacks is reported with its cell, and a column of values goes one to a row.
+TEST_F(ChannelSheetWindowTest, ValuesPastedIntoAListColumnAreEntriesOfItsList) {
+    const int mode = column(ChannelField::Mode);
+    click(rowOf(1, 2), mode);
+    click(rowOf(1, 4), mode, Qt::ShiftModifier);
+    QApplication::clipboard()->setText(QStringLiteral("AM\n"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    for (int chNo = 2; chNo <= 4; ++chNo)
+        EXPECT_EQ(modeTextFromCode(channel(1, chNo)->mode), QStringLiteral("AM")) << chNo;
+    EXPECT_EQ(ctx.model.history().undoCount(), 1);
+    EXPECT_EQ(undoName(), QStringLiteral("Mode of 3 channels"));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    auto* status = sheetWindow().findChild<QLabel*>(QStringLiteral("SheetStatus"));
+    EXPECT_EQ(status->text(), QStringLiteral("3 values pasted."));
+
+    click(rowOf(1, 6), mode);
+    QApplication::clipboard()->setText(QStringLiteral("usb\nXYZ\nLSB"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(modeTextFromCode(channel(1, 6)->mode), QStringLiteral("USB"));
+    EXPECT_EQ(modeTextFromCode(channel(1, 7)->mode), QStringLiteral("FM"));
+    EXPECT_EQ(modeTextFromCode(channel(1, 8)->mode), QStringLiteral("LSB"));
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.endsWith("Line 2 → A7: not in the list of Mode (XYZ)"))
+        << prompter.shown[0].text.toStdString();
+
+    // A table with a header: the columns it lacks get what a typed channel gets.
+    QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n27.5\tAM\n"));
+    click(rowOf(1, 30), kFrequency);
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_NE(channel(1, 30), nullptr);
+    ChannelRec typed;
+    fillNewChannel(typed, 30, QString());
+    EXPECT_EQ(channel(1, 30)->decodeTone, typed.decodeTone);
+    EXPECT_EQ(channel(1, 30)->mode, 1);
+}
+
+// The sheet says which work mode it shows and switches it, as one step of the document.
+TEST_F(ChannelSheetWindowTest, TheWorkModeIsShownAndCanBeSwitchedFromTheList) {
+    auto* list = sheetWindow().findChild<QComboBox*>(QStringLiteral("SheetWorkMode"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentText(), QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(ctx.doc.curImage.workMode, 1);
+    EXPECT_EQ(rows().mode(), 1);
+    EXPECT_EQ(list->currentText(), QStringLiteral("HF -- 28.0000 - 29.6990 MHz"));
+    EXPECT_EQ(undoName(), QStringLiteral("Work mode HF"));
+    ctx.model.undo();
+    EXPECT_EQ(rows().mode(), 0);
+    EXPECT_EQ(list->currentIndex(), 0);
 }
 
 } // namespace

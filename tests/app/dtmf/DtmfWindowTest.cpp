@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -120,17 +121,19 @@ TEST_F(DtmfWindowTest, TypedCodeIsStoredAndBecomesReferable) {
     EXPECT_EQ(w->editRow(), 3);
     ASSERT_TRUE(editor(w)->isVisible());
     QTest::keyClicks(editor(w), "12ab*#xE 9");
+    EXPECT_EQ(code(3), "");
+    QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(3), "12AB*#9");
     EXPECT_EQ(ctx.doc.curImage.optFeat.dtmf(3).raw(), QString::fromLatin1("12AB*#9\0        ", 16));
     EXPECT_TRUE(dtmfRefList().contains("3"));
-    // One step per keystroke that changed the code, all merging into one undo step.
-    EXPECT_EQ(edits.size(), 7);
-    EXPECT_EQ(edits.last(), "DTMF code 3 | DTMF 码 3 | dtmf-code-3");
-    EXPECT_EQ(events.lines.count("changed Dtmf -1 0 0"), 7);
+    // The code is stored once, when the entry is left: one step, one change.
+    EXPECT_EQ(edits, QStringList{"DTMF code 3 | DTMF 码 3 | "});
+    EXPECT_EQ(events.lines.count("changed Dtmf -1 0 0"), 1);
 
     // Sixteen characters fit whole; a seventeenth does not get in.
     clickRow(w, 16);
     QTest::keyClicks(editor(w), "0123456789ABCD*#7");
+    QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(16), "0123456789ABCD*#");
     EXPECT_EQ(grid(w)->item(15, 1)->text(), "0123456789ABCD*#");
     EXPECT_EQ(code(3), "12AB*#9");
@@ -149,8 +152,8 @@ TEST_F(DtmfWindowTest, ClearingACodeDropsEveryReferenceToIt) {
     EXPECT_EQ(grid(w)->item(2, 1)->text(), "123");
 
     clickRow(w, 3);
-    editor(w)->selectAll();
     QTest::keyClick(editor(w), Qt::Key_Backspace);
+    QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(3), "");
     EXPECT_EQ(channel.callCode, 0);
     EXPECT_EQ(o.pubEotCode, 0);
@@ -163,13 +166,16 @@ TEST_F(DtmfWindowTest, PastedTextIsFilteredAndClipboardKeysDoNothing) {
     clickRow(w, 2);
     QApplication::clipboard()->setText("12xy");
     editor(w)->paste(); // what the context menu does
-    EXPECT_EQ(code(2), "12");
+    EXPECT_EQ(editor(w)->text(), "12");
     QApplication::clipboard()->setText("99");
     QTest::keyClick(editor(w), Qt::Key_V, Qt::ControlModifier);
     editor(w)->selectAll();
     QTest::keyClick(editor(w), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(2), "12");
+    clickRow(w, 2);
     editor(w)->cut();
+    QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(2), "");
 }
 
@@ -183,10 +189,12 @@ TEST_F(DtmfWindowTest, FirstClickOnRowOneEditsItAndEnterMovesOn) {
     QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(1), "5");
     EXPECT_EQ(grid(w)->item(0, 1)->text(), "5");
-    // Enter goes on to the next code, and a second Enter does not close the window.
+    // Enter goes on to the next code, where typing starts its entry; a second Enter does not
+    // close the window.
+    EXPECT_EQ(grid(w)->currentRow(), 1);
+    EXPECT_TRUE(grid(w)->hasFocus());
+    QTest::keyClicks(grid(w), "6");
     EXPECT_EQ(w->editRow(), 2);
-    EXPECT_TRUE(editor(w)->hasFocus());
-    QTest::keyClicks(editor(w), "6");
     QTest::keyClick(editor(w), Qt::Key_Return);
     EXPECT_EQ(code(2), "6");
     EXPECT_TRUE(w->isVisible());
@@ -197,6 +205,51 @@ TEST_F(DtmfWindowTest, FirstClickOnRowOneEditsItAndEnterMovesOn) {
     EXPECT_EQ(code(1), "5");
     emit window->commitPendingEdits();
     EXPECT_EQ(code(1), "55");
+}
+
+// By keyboard as the channel grid: Escape drops the entry and leaves no step, a row reached with
+// the arrows or Tab takes typing (which replaces the code) or F2, and Delete clears a code.
+TEST_F(DtmfWindowTest, KeyboardWorksTheGridAsTheChannelGrid) {
+    storeDtmfCode(ctx.doc.curImage, 2, "777");
+    storeDtmfCode(ctx.doc.curImage, 3, "123");
+    auto* w = open();
+    clickRow(w, 3);
+    QTest::keyClicks(editor(w), "99");
+    QTest::keyClick(editor(w), Qt::Key_Escape);
+    EXPECT_EQ(code(3), "123");
+    EXPECT_EQ(grid(w)->item(2, 1)->text(), "123");
+    EXPECT_TRUE(editor(w)->isHidden());
+    EXPECT_TRUE(grid(w)->hasFocus());
+    EXPECT_TRUE(edits.isEmpty());
+    EXPECT_FALSE(ctx.model.history().canUndo());
+
+    // Down moves without editing; typing replaces the code of the row reached.
+    QTest::keyClick(grid(w), Qt::Key_Down);
+    EXPECT_TRUE(editor(w)->isHidden());
+    QTest::keyClicks(grid(w), "4");
+    EXPECT_EQ(w->editRow(), 4);
+    QTest::keyClicks(editor(w), "#");
+    QTest::keyClick(editor(w), Qt::Key_Up); // leaves the entry for the row above
+    EXPECT_EQ(code(4), "4#");
+    EXPECT_EQ(grid(w)->currentRow(), 2);
+
+    // Tab from the page's tab bar into the grid, then F2 edits the code where it stands.
+    auto* tabs = w->findChild<QTabWidget*>("SSTab1");
+    tabs->tabBar()->setFocus();
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Tab);
+    ASSERT_TRUE(grid(w)->hasFocus());
+    QTest::keyClick(grid(w), Qt::Key_F2);
+    ASSERT_EQ(w->editRow(), 3);
+    QTest::keyClick(editor(w), Qt::Key_End);
+    QTest::keyClicks(editor(w), "4");
+    QTest::keyClick(editor(w), Qt::Key_Return);
+    EXPECT_EQ(code(3), "1234");
+
+    grid(w)->setCurrentCell(1, 1);
+    QTest::keyClick(grid(w), Qt::Key_Delete);
+    EXPECT_EQ(code(2), "");
+    EXPECT_EQ(grid(w)->item(1, 1)->text(), "");
+    EXPECT_EQ(edits.size(), 3);
 }
 
 TEST_F(DtmfWindowTest, ReloadedDocumentIsShownAgain) {

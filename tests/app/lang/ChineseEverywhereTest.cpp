@@ -132,9 +132,9 @@ TEST_F(ChineseEverywhereTest, EveryModalDialog) {
                 boxes.ask(ctx.captions.messages.fileModifiedSaveNow.in(ctx.settings.language),
                           buttons, Icon::Warning);
             });
-    // What the cable says of itself is the same in any language.
+    // What the cable says of itself, and a device path, are the same in any language.
     const QStringList sameInBoth =
-        test::kSameInBothLanguages + QStringList{"ttyUSB0", "USB Serial", "WCH CH340"};
+        test::kSameInBothLanguages + QStringList{"/dev/", "ttyUSB0", "USB Serial", "WCH CH340"};
     for (const auto& [name, open] : dialogsToOpen) {
         EXPECT_EQ(leftInEnglish(
                       [&](Language lang) {

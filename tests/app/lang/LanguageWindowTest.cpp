@@ -125,7 +125,7 @@ TEST_F(LanguageWindowTest, EnterInTheListMovesOnInsteadOfClosing) {
     EXPECT_EQ(savedLanguage(), "2");
     ASSERT_TRUE(QTest::qWaitFor(
         [this] { return ctx.settings.appliedLanguage == Language::Chinese; }, 2000));
-    EXPECT_EQ(menuText("mnuFile"), QStringLiteral("文件&F"));
+    EXPECT_EQ(menuText("mnuFile"), QStringLiteral("文件(&F)"));
 }
 
 } // namespace

@@ -27,10 +27,14 @@ TEST_F(DtmfWriteTest, TypedCodeReachesTheRadio) {
     ASSERT_NE(dtmf, nullptr);
     dtmf->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
     auto* grid = dtmf->findChild<QTableWidget*>("MSFlexGrid1");
-    grid->setCurrentCell(6, 1);
     auto* editor = dtmf->findChild<QLineEdit*>("Text3");
+    auto clickCode = [&](int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 1)).center());
+    };
+    clickCode(6);
     QTest::keyClicks(editor, "0123456789abcd*#");
-    grid->setCurrentCell(7, 1);
+    clickCode(7);
     QTest::keyClicks(editor, "9#");
     editor->setText("9#*"); // still in the editor when Write is chosen
 

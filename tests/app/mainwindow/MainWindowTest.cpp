@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     ctx.settings.language = Language::Chinese;
     ctx.settings.comPortNo = 4;
     window->changeLanguage();
-    EXPECT_EQ(findAction(*window, "mnuFile")->text(), QStringLiteral("文件&F"));
+    EXPECT_EQ(findAction(*window, "mnuFile")->text(), QStringLiteral("文件(&F)"));
     EXPECT_EQ(findAction(*window, "mnuToneTips")->text(), QStringLiteral("RB音(&B)"));
     EXPECT_EQ(findAction(*window, "About")->toolTip(), QStringLiteral("关于 BRELLOCK_R5K27"));
     EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel3")->text(), QStringLiteral("通信口4"));

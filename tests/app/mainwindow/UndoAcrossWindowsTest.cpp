@@ -295,17 +295,20 @@ TEST_F(UndoAcrossWindowsTest, DtmfEditsAndACodeClearedWithItsReferences) {
     open();
     clickCode(5);
     QTest::keyClicks(codeEditor(), "45");
+    QTest::keyClick(codeEditor(), Qt::Key_Return);
     stepDone();
     // Back to the same code later: a new step, not more of the first one.
     clickCode(6);
     clickCode(5);
+    QTest::keyClick(codeEditor(), Qt::Key_End);
     QTest::keyClick(codeEditor(), Qt::Key_Backspace);
+    QTest::keyClick(codeEditor(), Qt::Key_Return);
     stepDone();
     options.choose(dtmf->findChild<QComboBox*>("Combo1_0"), 2);
     stepDone();
     clickCode(3);
-    codeEditor()->selectAll();
     QTest::keyClick(codeEditor(), Qt::Key_Backspace);
+    QTest::keyClick(codeEditor(), Qt::Key_Return);
     ASSERT_EQ(ctx.doc.curImage.optFeat.pubEotCode, 0);
     ASSERT_EQ(channelA1().callCode, 0);
     stepDone();

@@ -5,9 +5,11 @@
 #include "core/channels/FrequencyCodec.h"
 #include "core/document/InitialValues.h"
 #include "print/PrintFeature.h"
+#include "print/PrintTexts.h"
 
 #include <QAction>
 #include <QDate>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -162,6 +164,22 @@ TEST_F(ChannelCardTest, PrintAndExportPdfSitInTheFileMenu) {
     // The program's message, then which file and why.
     EXPECT_EQ(prompter.texts(), QStringList{"file error.\n" + dir.path("no/folder/card.pdf") +
                                             ": No such file or directory"});
+}
+
+// The count the status line gives is the file's, where groups run on to sheets of their own.
+TEST_F(ChannelCardTest, ExportPdfReportsThePagesTheFileHas) {
+    auto window = makeWindow();
+    PrintFeature feature(ctx, *window, dialogs, prompter);
+    for (const Language lang : kLanguages) {
+        ctx.settings.language = lang;
+        const QString name = QStringLiteral("card%1.pdf").arg(settingOf(lang));
+        dialogs.saveAnswers << dir.path(name);
+        window->findChild<QAction*>("mnuExportPdf")->trigger();
+        const int pages = pageCount(dir.path(name));
+        EXPECT_GT(pages, 3);
+        const QString status = window->findChild<QLabel*>("sbStatusBar_Panel1")->text();
+        EXPECT_EQ(status, PrintTexts::pdfWritten.in(lang).arg(pages).arg(name));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/document/ChannelCsv.h"
 
+#include "core/channels/ChannelFields.h"
 #include "core/channels/ChannelTable.h"
 #include "core/channels/ToneCodec.h"
 #include "core/common/AppSettings.h"
@@ -61,6 +62,13 @@ Document randomDocument(QRandomGenerator& rng) {
     }
     doc.curImage.extFreq = 1000 + pick(9000);
     return doc;
+}
+
+int ordinaryChannels(const Document& doc, int mode, int group) {
+    int count = 0;
+    for (int s = 1; s <= usedSlots(doc.curImage, mode, group); ++s)
+        count += doc.chTable.at({mode, group, s}).chNo <= kOrdinaryChannels;
+    return count;
 }
 
 TEST(ChannelCsv, ExportThenImportGivesBackEveryExportedFieldInBothWorkModes) {
@@ -182,6 +190,69 @@ TEST(ChannelCsv, RowsThatCannotBeTakenAreReportedAndChangeNothing) {
     EXPECT_EQ(none.problems.size(), 4);
     EXPECT_TRUE(doc.curImage == before.curImage && doc.chTable == before.chTable);
     EXPECT_EQ(channelsFromCsv("Name,Comment\nx,y\n", doc.curImage, doc.chTable).problems.size(), 1);
+}
+
+// A refused row changes nothing at its place, while the rows taken still replace their group;
+// a place that a later row takes after all gets that row.
+TEST(ChannelCsv, ARefusedRowKeepsTheChannelThatWasThere) {
+    Document doc = newDocument();
+    auto channelAt = [&](const ChannelKey& key) -> std::optional<ChannelRec> {
+        const int slot = findChannel(doc.curImage, doc.chTable, key);
+        return slot ? std::optional(doc.chTable.at({key.mode, key.group, slot})) : std::nullopt;
+    };
+    for (const ChannelKey key : {ChannelKey{1, 1, 2}, {1, 1, 3}, {1, 1, 5}})
+        if (!channelAt(key))
+            addChannel(doc.curImage, doc.chTable, key, QStringLiteral("28.5"));
+    const auto a2 = channelAt({1, 1, 2});
+    const auto a3 = channelAt({1, 1, 3});
+    const QByteArray file = "Location,Frequency,Mode\n"
+                            "501,28.1,FM\n"   // HF A1 taken
+                            "502,31.0,FM\n"   // HF A2 outside the band
+                            "503,28.3,XYZ\n"; // HF A3 no such mode
+    const CsvImportResult result = channelsFromCsv(file, doc.curImage, doc.chTable);
+    EXPECT_EQ(result.taken, 1);
+    EXPECT_EQ(result.problems.size(), 2);
+    ASSERT_TRUE(channelAt({1, 1, 1}));
+    EXPECT_EQ(channelAt({1, 1, 1})->rxFreq.clean(), "28100000");
+    EXPECT_EQ(channelAt({1, 1, 2}), a2);
+    EXPECT_EQ(channelAt({1, 1, 3}), a3);
+    // A channel the list does not name goes, as before: group A is the list's.
+    EXPECT_FALSE(channelAt({1, 1, 5}));
+    EXPECT_EQ(ordinaryChannels(doc, 1, 1), 3);
+
+    // A refused row followed by a good one for the same place: the good one is taken.
+    const QByteArray again = "Location,Frequency,Mode\n502,31.0,FM\n502,28.2,FM\n";
+    Document second = newDocument();
+    const CsvImportResult retaken = channelsFromCsv(again, second.curImage, second.chTable);
+    EXPECT_EQ(retaken.taken, 1);
+    const int slot = findChannel(second.curImage, second.chTable, {1, 1, 2});
+    ASSERT_NE(slot, 0);
+    EXPECT_EQ(second.chTable.at({1, 1, slot}).rxFreq.clean(), "28200000");
+    EXPECT_EQ(ordinaryChannels(second, 1, 1), 1);
+}
+
+// A column the text does not have leaves the field table's new-channel value, as a typed
+// channel gets it; a column it has but leaves empty still means off.
+TEST(ChannelCsv, AColumnTheTextLacksGivesTheNewChannelValue) {
+    Document doc = newDocument();
+    const QByteArray file = "Location,Frequency\n1,27.0\n";
+    ASSERT_EQ(channelsFromCsv(file, doc.curImage, doc.chTable).taken, 1);
+    const ChannelRec& taken =
+        doc.chTable.at({0, 1, findChannel(doc.curImage, doc.chTable, {0, 1, 1})});
+    ChannelRec typed;
+    fillNewChannel(typed, 1, QString());
+    for (const ChannelFieldInfo& f : channelFields())
+        if (f.number && f.newValue >= 0)
+            EXPECT_EQ(taken.*f.number, typed.*f.number) << f.name;
+    EXPECT_EQ(taken.decodeTone, kNewChannelTone);
+
+    const QByteArray empty = "Location,Frequency,Tone,Skip,Mode\n1,27.0,,,AM\n";
+    ASSERT_EQ(channelsFromCsv(empty, doc.curImage, doc.chTable).taken, 1);
+    const ChannelRec& off =
+        doc.chTable.at({0, 1, findChannel(doc.curImage, doc.chTable, {0, 1, 1})});
+    EXPECT_EQ(off.decodeTone, 0);
+    EXPECT_EQ(off.scanAdd, 1);
+    EXPECT_EQ(off.mode, 1);
 }
 
 // A file of thousands of bad rows keeps only the first for the report and counts the rest.

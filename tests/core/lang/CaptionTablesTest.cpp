@@ -1,5 +1,8 @@
 #include "core/lang/CaptionTables.h"
 
+#include "mainwindow/LanguageState.h"
+
+#include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -44,6 +47,10 @@ TEST(CaptionTables, EveryMenuItemHasBothLanguagesAndAnAccelerator) {
             EXPECT_TRUE(text.contains(u'&')) << caption.control << " " << indexOf(lang);
             EXPECT_NE(withoutAccelerator(text), text) << caption.control;
         }
+        // Chinese captions carry the letter in brackets at the end, as every other one does.
+        const QString chinese = tables.menuText(caption.item, Language::Chinese);
+        EXPECT_TRUE(chinese.contains(QRegularExpression(QStringLiteral("[^(]\\(&[A-Z]\\)$"))))
+            << chinese.toStdString();
     }
     EXPECT_EQ(tables.menuText(MenuItem::MWriteToRadio, Language::Chinese),
               QStringLiteral("成批向对讲机写入数据(&G)"));
