@@ -25,8 +25,8 @@ void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> gro
                       bool verifyEach) {
     op_ = op;
     transfer_.begin(op, image);
-    verifyEach_ = verifyEach && groupSize;
-    readingBack_ = false;
+    verifyEach_ = verifyEach && op == LinkOp::Write;
+    readingBack_ = stopPending_ = stopOnReply_ = false;
     sent_ = verifyEach_ ? transfer_.image() : QByteArray();
     handshakeTries_ = identTries_ = 0;
     awaitingReply_ = inProgrammingMode_ = pollPaused_ = false;
@@ -111,7 +111,7 @@ void RadioLink::advanceLink() {
     waitTimer_.stop();
     if (stage_ == LinkStage::ProgramSent)
         inProgrammingMode_ = true;
-    if (op_ == LinkOp::RadioInfo) {
+    if (op_ == LinkOp::RadioInfo || stopOnReply_) {
         finishLink(false);
         return;
     }
@@ -179,6 +179,10 @@ void RadioLink::onReplyTimeout() {
     if (op_ == LinkOp::Idle || pending_)
         return;
     awaitingReply_ = false;
+    if (stopOnReply_) {
+        finishLink(false);
+        return;
+    }
     if (std::exchange(pollPaused_, false)) {
         startHandshake();
         return;
@@ -307,21 +311,48 @@ void RadioLink::stop() {
     finishLink(false);
 }
 
-void RadioLink::finishLink(bool success) {
-    if (success && group_.active()) {
-        if (verifyEach_ && !readingBack_) {
-            startReadBack();
-            return;
-        }
-        if (readingBack_)
-            endReadBack();
-        if (group_.radioCompleted()) {
-            observer_->radioCompleted(group_.radiosDone());
+void RadioLink::requestStop() {
+    if (op_ == LinkOp::Idle)
+        return;
+    if (!mayStopNow()) {
+        stopPending_ = true;
+        return;
+    }
+    if (stage_ == LinkStage::ProgramSent && awaitingReply_) {
+        stopOnReply_ = true;
+        return;
+    }
+    stop();
+}
+
+bool RadioLink::continueAfterRadio() {
+    if (verifyEach_ && !readingBack_ && !stopPending_) {
+        startReadBack();
+        return true;
+    }
+    if (readingBack_)
+        endReadBack();
+    if (!group_.active())
+        return false;
+    if (group_.radioCompleted()) {
+        observer_->radioCompleted(group_.radiosDone());
+        if (!stopPending_) {
             startOver();
-            return;
+            return true;
         }
     }
-    readingBack_ = false;
+    return false;
+}
+
+void RadioLink::finishLink(bool success) {
+    const bool wroteRadio = success && (op_ == LinkOp::Write || readingBack_);
+    if (wroteRadio && continueAfterRadio())
+        return;
+    // A group write cut short by a stop ends as stopped, its finished radios counted.
+    if (stopPending_ && group_.active() && group_.radiosDone() < group_.groupSize())
+        success = false;
+    outcome_.partlyWritten = !success && op_ == LinkOp::Write && stage_ == LinkStage::WritingBlocks;
+    readingBack_ = stopPending_ = stopOnReply_ = false;
 
     // Ended early: a radio left in programming mode would not work until switched off and on.
     if (std::exchange(inProgrammingMode_, false) && port_.isOpen()) {
@@ -329,6 +360,7 @@ void RadioLink::finishLink(bool success) {
         port_.send(LinkFrames::endRequest());
     }
     const bool wasGroup = group_.active();
+    outcome_.groupWrite = wasGroup;
     group_.end();
     if (wasGroup || movesMemory(op_))
         observer_->closeProgress();
@@ -352,16 +384,21 @@ void RadioLink::startReadBack() {
     readingBack_ = true;
     op_ = LinkOp::Read;
     transfer_.begin(LinkOp::Read, {});
+    observer_->verifying();
     startOver();
 }
 
 void RadioLink::endReadBack() {
     readingBack_ = false;
-    const QStringList mismatches = writeMismatches(sent_, transfer_.image(), settings_.language);
-    if (!mismatches.isEmpty())
-        outcome_.verifyFailures
-            << VerifyTexts::radioNumbered.in(settings_.language).arg(group_.radiosDone() + 1) +
-                   verifyFailureText(mismatches, settings_.language);
+    const Language lang = settings_.language;
+    const QStringList mismatches = writeMismatches(sent_, transfer_.image(), lang);
+    if (!mismatches.isEmpty()) {
+        // Radios of a group are told apart by their number.
+        const QString radio = group_.active()
+                                  ? VerifyTexts::radioNumbered.in(lang).arg(group_.radiosDone() + 1)
+                                  : QString();
+        outcome_.verifyFailures << radio + verifyFailureText(mismatches, lang);
+    }
     op_ = LinkOp::Write;
     transfer_.begin(LinkOp::Write, sent_);
 }
