@@ -26,6 +26,9 @@ public:
 
     void setReceiveHandler(ReceiveHandler handler) { handler_ = std::move(handler); }
     bool setTraceFile(const QString& path);
+    // Some trace line was lost since the trace file was set.
+    bool traceLost() const { return trace_.failed(); }
+    QString traceFileName() const { return trace_.fileName(); }
     void setLatencyRequest(LatencyRequest request) { latencyRequest_ = std::move(request); }
 
     // A system port name (ttyUSB0, COM3) or a device path. Input already waiting is dropped.

@@ -9,13 +9,17 @@ namespace r5k27 {
 // Names the trace file every program writes when it is set.
 inline constexpr char kTraceEnvVar[] = "R5K27_TRACE";
 
-// Serial traffic as timestamped hex lines, for bug reports. Lines are appended and flushed at
-// once, so a trace survives a crash.
+// Serial traffic as timestamped hex lines, for bug reports. Each line goes to the file at once,
+// so a trace survives a crash. A line that cannot be written is counted, never retried: the
+// radio operation goes on and its owner says at the end that the trace is incomplete.
 class SerialTrace {
 public:
     bool open(const QString& path);
     bool isOpen() const { return file_.isOpen(); }
     void close() { file_.close(); }
+    // Some line since open() did not reach the file.
+    bool failed() const { return failed_; }
+    QString fileName() const { return file_.fileName(); }
     // Names the port on every line, so several ports can share one trace file.
     void setLabel(const QString& label) { label_ = label; }
 
@@ -31,6 +35,7 @@ private:
 
     QFile file_;
     QString label_;
+    bool failed_ = false;
 };
 
 } // namespace r5k27

@@ -6,7 +6,7 @@
 #include "core/document/InitialValues.h"
 #include "core/image/VersionList.h"
 #include "core/link/MemoryMap.h"
-#include "platform/MultiPortWrite.h"
+#include "radio/MultiPortWrite.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ struct Timing {
 };
 
 // One write to every sim at once; with verify, the read-back is timed on its own.
-Timing writeAtOnce(const Sims& sims, const QByteArray& image, bool verify) {
+Timing writeAtOnce(const Sims& sims, const Document& doc, bool verify) {
     AppSettings settings;
     const VersionList versions = VersionList::builtIn();
     Refusing prompter;
@@ -78,7 +78,7 @@ Timing writeAtOnce(const Sims& sims, const QByteArray& image, bool verify) {
     write.setAllDone([&] { loop.quit(); });
     QTimer::singleShot(180000, &loop, &QEventLoop::quit);
     clock.start();
-    if (!write.start(sims.devices, image))
+    if (!write.start(sims.devices, doc))
         return t;
     loop.exec();
     const double total = double(clock.nsecsElapsed()) / 1e9;
@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
     }
     const QStringList paced{QStringLiteral("--pace"), QStringLiteral("9600")};
 
-    const Timing one = writeAtOnce(Sims(1, paced), image, false);
-    const Timing four = writeAtOnce(Sims(4, paced), image, false);
+    const Timing one = writeAtOnce(Sims(1, paced), doc, false);
+    const Timing four = writeAtOnce(Sims(4, paced), doc, false);
     std::printf("paced 9600 write, one radio    %s %8.3f s\n", one.ok ? "ok    " : "FAILED",
                 one.writeS);
     std::printf("paced 9600 write, four at once %s %8.3f s  ratio %.3f\n",
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     for (const char* latency : {"16", "1"}) {
         const Timing t = writeAtOnce(Sims(1, paced + QStringList{QStringLiteral("--usb-latency"),
                                                                  QString::fromLatin1(latency)}),
-                                     image, true);
+                                     doc, true);
         std::printf("paced 9600, usb latency %2s ms %s write %8.3f s  read %8.3f s\n", latency,
                     t.ok ? "ok    " : "FAILED", t.writeS, t.readS);
     }

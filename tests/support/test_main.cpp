@@ -10,6 +10,11 @@ int main(int argc, char** argv) {
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    // Radio backups and other per-user data of the programs under test (the command-line tool
+    // run as a child included) land in a folder of the run, never in the user's.
+    QTemporaryDir dataHome;
+    if (dataHome.isValid())
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

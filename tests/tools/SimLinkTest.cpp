@@ -108,6 +108,8 @@ TEST_P(SimFault, EndsWithTheRightQuestionOrMessage) {
 }
 
 const QString kWrongModel = "Model type is wrong.";
+const QString kPartial =
+    "The radio now holds a partial write and will not work as before. Write it again.";
 const QString kVersionQuestion =
     incompatibleMessage("V200", "V210", VersionKind::Firmware, Language::English);
 
@@ -135,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"LostReadBlockOkStartsOver",
                   {"--fault", "drop-read:5"},
                   LinkOp::Read,
-                  {Answer::Ok},
+                  {Answer::Retry},
                   true,
                   {kCheck, kReadDone}},
         FaultCase{"LostWriteAckAsks",
@@ -143,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                   LinkOp::Write,
                   {Answer::Cancel},
                   false,
-                  {kCheck}},
+                  {kCheck, kPartial}},
         FaultCase{"BadChecksumAsks",
                   {"--fault", "bad-checksum:3"},
                   LinkOp::Read,
@@ -175,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                   LinkOp::Write,
                   {Answer::Cancel},
                   false,
-                  {kCheck}},
+                  {kCheck, kPartial}},
         FaultCase{"UnansweredEndStillCompletes",
                   {"--fault", "no-end-ack"},
                   LinkOp::Read,

@@ -17,12 +17,12 @@ std::optional<Document> radioDocument(Session& s, const CliArgs& args) {
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
     LinkRun run(s);
     run.setQuietCompletion(true);
-    if (!run.open(args.value(kPort), args.value(QStringLiteral("--trace"))))
+    const auto read = run.run({.kind = RadioJobKind::CompareRead,
+                               .port = args.value(kPort),
+                               .tracePath = args.value(QStringLiteral("--trace"))});
+    if (!read || !read->outcome.success)
         return std::nullopt;
-    const LinkOutcome read = run.run([](RadioLink& link) { link.startRead(); });
-    if (!read.success)
-        return std::nullopt;
-    decodeIntoDocument(s, read.image);
+    takeReadDocument(s, *read);
     return s.doc;
 }
 

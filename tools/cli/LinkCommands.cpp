@@ -5,7 +5,6 @@
 #include "LinkRun.h"
 #include "MultiWriteCommand.h"
 #include "core/document/InitialValues.h"
-#include "core/link/MemoryMap.h"
 #include "platform/SerialPortList.h"
 
 namespace r5k27::cli {
@@ -55,15 +54,17 @@ int identifyRadio(Session& s, const CliArgs& args) {
     if (!args.files.isEmpty() || !linkOptionsFit(s, args, {}))
         return -1;
     LinkRun run(s);
-    if (!run.open(args.value(kPort), args.value(kTrace)))
+    const auto identified = run.run({.kind = RadioJobKind::Identify,
+                                     .port = args.value(kPort),
+                                     .tracePath = args.value(kTrace)});
+    if (!identified)
         return 1;
-    const LinkOutcome identified = run.run([](RadioLink& link) { link.startIdentify(); });
     if (run.interrupted())
         return kInterruptedStatus;
-    if (!identified.success)
+    if (!identified->outcome.success)
         return 1;
-    s.out << "model: " << identified.identity.model << '\n'
-          << "firmware: " << identified.identity.firmware << '\n';
+    const LinkFrames::RadioIdentity& identity = identified->outcome.identity;
+    s.out << "model: " << identity.model << '\n' << "firmware: " << identity.firmware << '\n';
     return 0;
 }
 
@@ -79,24 +80,24 @@ int readRadio(Session& s, const CliArgs& args) {
     // The read lands on the document the program starts with, as a read in the program does.
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
     LinkRun run(s);
-    if (!run.open(args.value(kPort), args.value(kTrace)))
+    const auto read = run.run(
+        {.kind = RadioJobKind::Read, .port = args.value(kPort), .tracePath = args.value(kTrace)});
+    if (!read)
         return 1;
-    const LinkOutcome read = run.run([](RadioLink& link) { link.startRead(); });
     if (run.interrupted())
         return kInterruptedStatus;
-    if (!read.success)
+    if (!read->outcome.success)
         return 1;
-    const QByteArray& image = read.image;
-    decodeIntoDocument(s, image);
+    takeReadDocument(s, *read);
     // The document and the raw image are one result: both are written or neither.
     QList<FileOutput> alsoWrite;
     if (args.has(kImage))
-        alsoWrite.append({args.value(kImage), image});
+        alsoWrite.append({args.value(kImage), read->outcome.image});
     return saveDataFile(s.files, args.files[0], alsoWrite) ? 0 : 1;
 }
 
 int writeRadio(Session& s, const CliArgs& args) {
-    if (args.values(kPort).size() > 1 || (args.has(kVerify) && !args.has(kGroup)))
+    if (args.values(kPort).size() > 1)
         return writeRadios(s, args);
     if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup, kVerify}))
         return -1;
@@ -107,22 +108,16 @@ int writeRadio(Session& s, const CliArgs& args) {
     if (const int status =
             openDocumentFor(s, withTrace(roles.readsDocument(args.files[0]), args), args.files[0]))
         return status;
-    // A document the radio cannot hold is refused before the port is touched.
-    const auto image = encodedDocument(s);
-    if (!image)
-        return 1;
     LinkRun run(s);
-    if (!run.open(args.value(kPort), args.value(kTrace)))
+    const RadioJobRequest request{groupSize ? RadioJobKind::GroupWrite : RadioJobKind::Write,
+                                  args.value(kPort), args.value(kTrace), groupSize.value_or(1),
+                                  args.has(kVerify)};
+    const auto written = run.run(request);
+    if (!written)
         return 1;
-    const LinkOutcome written = run.run([&](RadioLink& link) {
-        if (groupSize)
-            link.startGroupWrite(*image, *groupSize, args.has(kVerify));
-        else
-            link.startWrite(*image);
-    });
     if (run.interrupted())
         return kInterruptedStatus;
-    return written.success && written.verifyFailures.isEmpty() ? 0 : 1;
+    return written->written() ? 0 : 1;
 }
 
 } // namespace r5k27::cli

@@ -1,22 +1,17 @@
 #include "LinkRun.h"
 
-#include "core/document/DataFile.h"
+#include "core/lang/LinkTexts.h"
+#include "core/link/FieldReports.h"
 #include "core/link/LinkMessages.h"
-#include "platform/RadioPortOpen.h"
 
 namespace r5k27::cli {
 
-bool startTrace(Session& session, SerialLinkPort& port, const QString& tracePath) {
-    if (tracePath.isEmpty() || port.setTraceFile(tracePath))
-        return true;
-    session.fail(DataFileTexts::fileError.in(session.lang()));
-    return false;
-}
-
 LinkRun::LinkRun(Session& session)
     : session_(session)
-    , link_(session.settings, session.versions) {
-    link_.engine.setObserver(this);
+    , backups_(LinkBackups::defaultFolder())
+    , job_(session.settings, session.versions, session.prompter) {
+    job_.setObserver(this);
+    job_.setBackups(&backups_);
     session_.prompter.setBeforeMessage([this] { clearProgressLine(); });
     QObject::connect(&stopSignals_, &StopSignals::stopRequested, &stopSignals_,
                      [this] { onStopSignal(); });
@@ -24,31 +19,28 @@ LinkRun::LinkRun(Session& session)
 
 LinkRun::~LinkRun() {
     session_.prompter.setBeforeMessage({});
-    link_.engine.setObserver(nullptr);
+    job_.setObserver(nullptr);
 }
 
-bool LinkRun::open(const QString& portName, const QString& tracePath) {
-    if (!startTrace(session_, link_.port, tracePath))
-        return false;
-    return openRadioPort(link_.port, portName, session_.prompter, session_.lang());
-}
-
-LinkOutcome LinkRun::run(const std::function<void(RadioLink&)>& start) {
+std::optional<RadioJobResult> LinkRun::run(const RadioJobRequest& request) {
+    if (!job_.prepare(request, session_.doc))
+        return std::nullopt;
     ended_ = false;
-    outcome_ = {};
-    start(link_.engine);
-    radio_ = link_.engine.group().active() ? 1 : 0;
+    radio_ = request.kind == RadioJobKind::GroupWrite ? 1 : 0;
+    job_.start();
     if (!ended_)
         loop_.exec();
-    return outcome_;
+    return job_.result();
 }
 
-void LinkRun::progress(int percent) {
+void LinkRun::progress(ProgressPhase phase, int percent) {
     if (!session_.showProgress)
         return;
     session_.err << '\r';
     if (radio_ > 0)
         session_.err << "radio " << radio_ << ": ";
+    if (phase == ProgressPhase::Verifying)
+        session_.err << LinkTexts::verifying.in(session_.lang()) << ' ';
     session_.err << percent << '%';
     session_.err.flush();
     progressShown_ = true;
@@ -56,36 +48,27 @@ void LinkRun::progress(int percent) {
 
 void LinkRun::radioCompleted(int radiosDone) {
     radio_ = radiosDone + 1;
-    if (stopAfterRadio_)
-        // Once the engine has finished its own step.
-        QTimer::singleShot(0, &stopSignals_, [this] { link_.engine.stop(); });
 }
 
 void LinkRun::onStopSignal() {
-    RadioLink& engine = link_.engine;
-    if (stopSignals_.count() == 1 && engine.isRunning() && !engine.mayStopNow()) {
-        stopAfterRadio_ = engine.group().active();
-        return;
-    }
-    engine.stop();
+    if (stopSignals_.count() == 1)
+        job_.requestStop();
+    else
+        job_.stopNow();
 }
 
 void LinkRun::closeProgress() {
     clearProgressLine();
 }
 
-void LinkRun::decide(const LinkDecision& decision) {
-    link_.engine.decide(askLinkQuestion(session_.prompter, decision, session_.settings));
-}
-
-void LinkRun::finished(const LinkOutcome& outcome) {
+void LinkRun::finished(const RadioJobResult& result) {
+    const LinkOutcome& outcome = result.outcome;
     if (quietCompletion_ && outcome.success)
         for (const QString& notice : outcomeNotices(outcome, session_.lang()))
             session_.prompter.warn(notice);
     else
         tellOutcome(session_.prompter, outcome, session_.lang());
     ended_ = true;
-    outcome_ = outcome;
     loop_.quit();
 }
 
@@ -95,6 +78,13 @@ void LinkRun::clearProgressLine() {
     progressShown_ = false;
     session_.err << '\n';
     session_.err.flush();
+}
+
+void takeReadDocument(Session& s, const RadioJobResult& read) {
+    s.doc.curImage = read.document.curImage;
+    s.doc.chTable = read.document.chTable;
+    if (!read.replaced.isEmpty())
+        s.prompter.warn(replacementReport(read.replaced, s.lang()));
 }
 
 } // namespace r5k27::cli

@@ -3,7 +3,10 @@
 #include "FileRoles.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
-#include "platform/MultiPortWrite.h"
+#include "LinkRun.h"
+#include "platform/StopSignals.h"
+#include "radio/LinkBackups.h"
+#include "radio/MultiPortWrite.h"
 
 #include <QEventLoop>
 
@@ -38,11 +41,21 @@ int writeRadios(Session& s, const CliArgs& args) {
         roles.writes(args.value(kTrace));
     if (const int status = openDocumentFor(s, roles, args.files[0]))
         return status;
-    const auto image = encodedDocument(s);
-    if (!image)
+    // A document the radio cannot hold is refused before any port is touched.
+    if (!encodedDocument(s))
         return 1;
 
+    // Stops as a plain write does: each port finishes or stops cleanly, a second signal at once.
+    StopSignals stopSignals;
+    LinkBackups backups(LinkBackups::defaultFolder());
     MultiPortWrite write(s.settings, s.versions, s.prompter);
+    write.setBackups(&backups);
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &stopSignals, [&] {
+        if (stopSignals.count() == 1)
+            write.stop();
+        else
+            write.stopNow();
+    });
     write.setVerify(args.has(QStringLiteral("--verify")));
     write.setTraceFile(args.value(kTrace));
     bool progressShown = false;
@@ -58,7 +71,7 @@ int writeRadios(Session& s, const CliArgs& args) {
     });
     QEventLoop loop;
     write.setAllDone([&loop] { loop.quit(); });
-    if (!write.start(ports, *image)) {
+    if (!write.start(ports, s.doc)) {
         s.prompter.setBeforeMessage({});
         s.fail(DataFileTexts::fileError.in(s.lang()));
         return 1;
@@ -71,6 +84,8 @@ int writeRadios(Session& s, const CliArgs& args) {
 
     for (const QString& line : portOutcomeLines(write, s.lang()))
         s.out << line << '\n';
+    if (stopSignals.count() > 0)
+        return kInterruptedStatus;
     return write.writtenCount() == write.rows().size() ? 0 : 1;
 }
 

@@ -4,7 +4,6 @@
 #include "core/channels/ChannelTable.h"
 #include "core/common/Prompter.h"
 #include "core/document/InitialValues.h"
-#include "core/link/MemoryMap.h"
 #include "core/signalling/DtmfReferences.h"
 #include "link/SeveralRadiosWindow.h"
 #include "mainwindow/MainWindow.h"
@@ -122,10 +121,8 @@ QWidget* ShotSession::open(Shot shot, Language lang) {
 
     QWidget* shown = nullptr;
     if (shot == Shot::SeveralRadios) {
-        QByteArray image = prepareRadioBuf();
-        encodeImage(p.ctx.doc.curImage, p.ctx.doc.chTable, image);
         p.several = std::make_unique<SeveralRadiosWindow>(p.ctx.settings, p.ctx.versions,
-                                                          p.prompter, image, samplePorts());
+                                                          p.prompter, p.ctx.doc, samplePorts());
         p.several->tick(QStringLiteral("/dev/ttyUSB0"));
         p.several->tick(QStringLiteral("/dev/ttyUSB1"));
         p.several->show();

@@ -28,11 +28,8 @@ CompareFeature::CompareFeature(AppContext& ctx, MainWindow& window, Prompter& pr
 
 void CompareFeature::compareWithRadio() {
     emit window_.commitPendingEdits();
-    commands_.readForCompare([this](const QByteArray& image) {
-        // Decoded onto the document, so values the radio does not hold compare equal.
-        Document radio = ctx_.doc;
-        if (!decodeImage(image, radio.curImage, radio.chTable))
-            return;
+    // Decoded onto the document, so values the radio does not hold compare equal.
+    commands_.readForCompare([this](const Document& radio) {
         CompareWindow* w = windowFor(radio, true);
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->open();

@@ -15,24 +15,24 @@ GroupProgressWindow::GroupProgressWindow(const Texts& texts, int groupSize, QWid
     , note_(new QLabel(this))
     , groupSize_(std::max(1, groupSize)) {
     setObjectName(QStringLiteral("frmMProgress"));
-    grid()->addWidget(makeLabel(texts.radioNumber, "lblRadio", this), 2, 0);
+    grid()->addWidget(makeLabel(texts.radioNumber, "lblRadio", this), 3, 0);
     radioNumberLabel_->setObjectName(QStringLiteral("lblRadioNumber"));
-    grid()->addWidget(radioNumberLabel_, 2, 1);
+    grid()->addWidget(radioNumberLabel_, 3, 1);
     radioBar_->setObjectName(QStringLiteral("ProgressBar2"));
     radioBar_->setRange(0, groupSize_);
     radioBar_->setTextVisible(false);
-    grid()->addWidget(radioBar_, 3, 0, 1, 2);
+    grid()->addWidget(radioBar_, 4, 0, 1, 2);
     next_->setObjectName(QStringLiteral("lblNextRadio"));
     next_->hide();
-    grid()->addWidget(next_, 4, 0, 1, 2);
+    grid()->addWidget(next_, 5, 0, 1, 2);
     note_->setObjectName(QStringLiteral("lblNote"));
     note_->hide();
-    grid()->addWidget(note_, 5, 0, 1, 2);
+    grid()->addWidget(note_, 6, 0, 1, 2);
     auto* cancel = new QPushButton(texts.cancel, this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     // The same as closing the window: the operation decides when it can stop.
     connect(cancel, &QPushButton::clicked, this, &GroupProgressWindow::reject);
-    grid()->addWidget(cancel, 6, 1, Qt::AlignRight);
+    grid()->addWidget(cancel, 7, 1, Qt::AlignRight);
     setRadiosDone(0);
 }
 
@@ -44,8 +44,8 @@ void GroupProgressWindow::setRadiosDone(int radiosDone) {
     radioNumberLabel_->setText(QString::number(radioNumber_));
 }
 
-void GroupProgressWindow::showBlockProgress(int percent) {
-    setProgressValue(percent);
+void GroupProgressWindow::showBlockProgress(ProgressPhase phase, int percent) {
+    showProgress(phase, percent);
     next_->setVisible(radiosDone_ > 0 && percent == 0 && !stopping_);
 }
 

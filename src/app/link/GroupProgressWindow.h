@@ -22,7 +22,7 @@ public:
     void setRadiosDone(int radiosDone);
     int radioNumber() const { return radioNumber_; }
     // Between radios, while no block of the next one has gone out, asks for the next radio.
-    void showBlockProgress(int percent);
+    void showBlockProgress(ProgressPhase phase, int percent);
     void showStopping(const QString& note);
 
 private:

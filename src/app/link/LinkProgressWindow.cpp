@@ -19,7 +19,8 @@ LinkProgressWindow::LinkProgressWindow(const QString& caption, const QString& co
     : QDialog(parent)
     , grid_(new QGridLayout(this))
     , bar_(new QProgressBar(this))
-    , percent_(new QLabel(this)) {
+    , percent_(new QLabel(this))
+    , phase_(new QLabel(this)) {
     setWindowTitle(caption);
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -33,7 +34,22 @@ LinkProgressWindow::LinkProgressWindow(const QString& caption, const QString& co
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(320);
     grid_->addWidget(bar_, 1, 0, 1, 2);
+    phase_->setObjectName(QStringLiteral("lblPhase"));
+    phase_->hide();
+    grid_->addWidget(phase_, 2, 0, 1, 2);
     setProgressValue(0);
+}
+
+void LinkProgressWindow::setPhaseTexts(const QString& transfer, const QString& verifying) {
+    phaseTexts_[int(ProgressPhase::Transfer)] = transfer;
+    phaseTexts_[int(ProgressPhase::Verifying)] = verifying;
+}
+
+void LinkProgressWindow::showProgress(ProgressPhase phase, int percent) {
+    const QString& text = phaseTexts_[int(phase)];
+    phase_->setText(text);
+    phase_->setVisible(!text.isEmpty());
+    setProgressValue(percent);
 }
 
 QLabel* LinkProgressWindow::makeLabel(const QString& text, const char* name, QWidget* parent) {

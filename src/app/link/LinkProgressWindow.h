@@ -1,5 +1,7 @@
 #pragma once
 
+#include "radio/RadioJobEvents.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -17,6 +19,10 @@ public:
 
     // SetProgressValue: the bar and the "n%" label.
     void setProgressValue(int percent);
+    // What each phase is called above the bar; an empty text shows nothing.
+    void setPhaseTexts(const QString& transfer, const QString& verifying);
+    // The bar of the phase: a read-back counts from 0 again under its own name.
+    void showProgress(ProgressPhase phase, int percent);
     // The operation is over: the window closes and its event loop returns.
     void finish();
 
@@ -36,6 +42,8 @@ private:
     QGridLayout* grid_;
     QProgressBar* bar_;
     QLabel* percent_;
+    QLabel* phase_;
+    QString phaseTexts_[2];
     bool finished_ = false;
     bool startSent_ = false;
 };

@@ -2,25 +2,26 @@
 
 #include "GroupProgressWindow.h"
 #include "GroupSizeQuestion.h"
-#include "LinkBackups.h"
 #include "RadioShell.h"
 #include "common/MessageQueue.h"
 #include "core/lang/Language.h"
-#include "platform/SerialLink.h"
+#include "radio/LinkBackups.h"
+#include "radio/RadioJob.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 namespace r5k27 {
 
 struct AppContext;
 
 // Read, write, group write and radio information as the user runs them from the main window:
-// port, confirmation, progress window (whose event loop carries the link) and what the document
-// becomes afterwards.
-class RadioCommands : public QObject, private LinkObserver {
+// the confirmation, the progress window (whose event loop carries the radio job) and what the
+// document becomes afterwards. The radio's side of each is the job's.
+class RadioCommands : public QObject, private RadioJobObserver {
     Q_OBJECT
 public:
     struct Services {
@@ -30,6 +31,8 @@ public:
         LinkBackups& backups;
         // Starts the program version that handles a firmware tag (asks before leaving).
         std::function<void(const QString& tag)> startVersion = {};
+        // Hears every operation's start and end.
+        RadioJobListener* listener = nullptr;
     };
 
     static constexpr int kTimerWriteMs = 20;
@@ -44,28 +47,28 @@ public:
     // A handshake only: the radio names its model and firmware.
     void radioInfo();
     // Reads the radio with the read's progress and questions but leaves the document alone;
-    // done gets the radio's image after a successful read.
-    void readForCompare(const std::function<void(const QByteArray&)>& done);
+    // done gets the radio's memory decoded onto the document after a successful read.
+    void readForCompare(const std::function<void(const Document&)>& done);
 
     bool isBusy() const;
-    SerialLink& link() { return link_; }
+    SerialLink& link() { return job_.link(); }
     int groupSize() const { return groupSize_; }
     // The progress window while an operation shows one.
     LinkProgressWindow* progressWindow() const { return window_; }
 
 private:
-    void progress(int percent) override;
+    void progress(ProgressPhase phase, int percent) override;
     void radioCompleted(int radiosDone) override;
     void closeProgress() override;
-    void decide(const LinkDecision& decision) override;
-    void finished(const LinkOutcome& outcome) override;
-    void readSucceeded(const QByteArray& image);
+    void finished(const RadioJobResult& result) override;
+    // What a read image does to the document: it becomes it.
+    void readSucceeded(const RadioJobResult& result);
 
     Language lang() const;
     // False while another operation holds the link; a pending radio-information handshake
     // gives way.
     bool claimLink();
-    bool openPort();
+    bool prepare(RadioJobKind kind, int groupSize = 1);
     bool confirm(const LocalText& what);
     void runWrite(int groupSize);
     void runInfo();
@@ -73,28 +76,16 @@ private:
     void runProgressWindow(LinkProgressWindow* window, std::function<void()> start);
     void onCloseRequested();
     QString radiosWrittenLine(int radiosDone) const;
-    // Setup › Verify After Writing: the written radio is read back in a second progress window;
-    // the write's completion box waits for the comparison.
-    void verifyWrite(const QByteArray& sent);
-    void finishVerify(const LinkOutcome& outcome);
 
     AppContext& ctx_;
     Services s_;
-    // Messages of the command itself, shown once the operation has ended.
-    MessageQueue messages_;
-    SerialLink link_;
+    RadioJob job_;
     QTimer timerWrite_;
     QPointer<LinkProgressWindow> window_;
     QPointer<GroupProgressWindow> groupWindow_;
     int groupSize_ = GroupSizeQuestion::kMinRadios;
-    bool stopAfterRadio_ = false;
-    // A write's completion text held back until its verify has compared.
-    QString pendingCompletion_;
-    QByteArray verifySent_;
-    bool verifying_ = false;
-    // A read for a comparison: its image is kept here instead of becoming the document.
-    bool comparing_ = false;
-    QByteArray comparedImage_;
+    // A read for a comparison: the radio's document is kept here instead of becoming the open one.
+    std::optional<Document> compared_;
 };
 
 } // namespace r5k27

@@ -38,7 +38,7 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     GroupSizeQuestion& groupSize = options.groupSize ? *options.groupSize : groupSizeDialog_;
     commands_ = std::make_unique<RadioCommands>(
         ctx, RadioCommands::Services{prompter, *shell_, groupSize, backups_,
-                                     std::move(options.startVersion)});
+                                     std::move(options.startVersion), options.listener});
 
     using enum MenuItem;
     window.registerCommand(ReadFromRadio, [this] { commands_->read(); });
@@ -46,8 +46,8 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     window.registerCommand(MWriteToRadio, [this] { commands_->groupWrite(); });
     window.registerCommand(RadioInfo, [this] { commands_->radioInfo(); });
     window.registerCommand(Comm, [this] { showPortWindow(); });
-    severalRadios_ =
-        std::make_unique<SeveralRadiosFeature>(ctx, window, prompter, listPorts_, backups_);
+    severalRadios_ = std::make_unique<SeveralRadiosFeature>(ctx, window, prompter, listPorts_,
+                                                            backups_, options.listener);
     compare_ = std::make_unique<CompareFeature>(ctx, window, prompter, *commands_);
     window.addFileCommand("mnuOpenBackupFolder", RadioTexts::openBackupFolder,
                           [this] { openBackupFolder(); });

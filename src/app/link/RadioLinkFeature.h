@@ -2,10 +2,10 @@
 
 #include "CompareFeature.h"
 #include "GroupSizeQuestion.h"
-#include "LinkBackups.h"
 #include "PortWindow.h"
 #include "RadioCommands.h"
 #include "SeveralRadiosFeature.h"
+#include "radio/LinkBackups.h"
 
 #include <memory>
 
@@ -19,6 +19,8 @@ struct RadioLinkOptions {
     // Null: the number dialog.
     GroupSizeQuestion* groupSize = nullptr;
     std::function<void(const QString& tag)> startVersion = {};
+    // Hears every radio operation's start and end (reads, writes, several radios, compare).
+    RadioJobListener* listener = nullptr;
 };
 
 // Puts the radio commands, the port window and the backup folder into the main window.

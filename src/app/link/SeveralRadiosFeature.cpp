@@ -1,6 +1,5 @@
 #include "SeveralRadiosFeature.h"
 
-#include "LinkBackups.h"
 #include "SeveralRadiosWindow.h"
 #include "common/HelpKey.h"
 #include "core/link/MemoryMap.h"
@@ -9,6 +8,7 @@
 #include "link/RadioTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
+#include "radio/LinkBackups.h"
 #include "startup/AppContext.h"
 
 #include <QAction>
@@ -20,12 +20,14 @@ constexpr LocalText kMenuText{"Write to Several Radios…", "写入多台对讲�
 }
 
 SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
-                                           PortWindow::PortLister listPorts, LinkBackups& backups)
+                                           PortWindow::PortLister listPorts, LinkBackups& backups,
+                                           RadioJobListener* listener)
     : ctx_(ctx)
     , window_(window)
     , prompter_(prompter)
     , listPorts_(std::move(listPorts))
-    , backups_(backups) {
+    , backups_(backups)
+    , listener_(listener) {
     window.addMenuCommand(MenuItem::Program, "mnuWriteSeveralRadios", kMenuText, [this] {
         if (SeveralRadiosWindow* w = open()) {
             w->setAttribute(Qt::WA_DeleteOnClose);
@@ -48,17 +50,14 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
         prompter_.warn(refusal->message(ctx_.settings.language));
         return nullptr;
     }
-    auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, image, listPorts_(),
+    auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, doc, listPorts_(),
                                       &window_);
     addHelpKey(
         *w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kSeveralRadios), w); });
     // The document sent is kept once, as before a single or group write: every cable gets the
     // same, so a copy per radio would only push older sets out of the kept fifty.
-    w->setBeforeWrite([this] {
-        if (!backups_.saveBeforeWrite(ctx_.doc, ctx_.settings))
-            prompter_.warn(
-                RadioTexts::backupFailed.in(ctx_.settings.language).arg(backups_.folder()));
-    });
+    w->write().setBackups(&backups_);
+    w->write().setListener(listener_);
     return w;
 }
 

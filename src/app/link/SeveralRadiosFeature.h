@@ -11,6 +11,7 @@ namespace r5k27 {
 
 struct AppContext;
 class LinkBackups;
+class RadioJobListener;
 class MainWindow;
 class SeveralRadiosWindow;
 
@@ -18,7 +19,8 @@ class SeveralRadiosWindow;
 class SeveralRadiosFeature {
 public:
     SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
-                         PortWindow::PortLister listPorts, LinkBackups& backups);
+                         PortWindow::PortLister listPorts, LinkBackups& backups,
+                         RadioJobListener* listener = nullptr);
 
     // Opens the window over the document as the editors show it; null when the document does
     // not fit the radio (the refusal was shown).
@@ -31,6 +33,7 @@ private:
     Prompter& prompter_;
     PortWindow::PortLister listPorts_;
     LinkBackups& backups_;
+    RadioJobListener* listener_;
     QAction* verifyItem_ = nullptr;
 };
 

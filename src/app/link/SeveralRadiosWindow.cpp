@@ -1,6 +1,7 @@
 #include "SeveralRadiosWindow.h"
 
 #include "core/common/AppSettings.h"
+#include "core/document/DataFile.h"
 #include "core/lang/MultiWriteTexts.h"
 
 #include <QHBoxLayout>
@@ -23,12 +24,12 @@ enum Column { PortColumn, RadioColumn, ProgressColumn, StateColumn, ColumnCount 
 }
 
 SeveralRadiosWindow::SeveralRadiosWindow(const AppSettings& settings, const VersionList& versions,
-                                         Prompter& prompter, QByteArray image,
+                                         Prompter& prompter, Document doc,
                                          const QList<SerialPortEntry>& ports, QWidget* parent)
     : QDialog(parent)
     , settings_(settings)
     , prompter_(prompter)
-    , image_(std::move(image))
+    , doc_(std::move(doc))
     , write_(settings, versions, prompter)
     , choose_(
           new QLabel((ports.isEmpty() ? T::noPorts : T::choosePorts).in(settings.language), this))
@@ -160,8 +161,6 @@ void SeveralRadiosWindow::start() {
             devices << ports_->item(i)->data(Qt::UserRole).toString();
     if (devices.isEmpty() || write_.isRunning())
         return;
-    if (beforeWrite_)
-        beforeWrite_();
     choose_->hide();
     ports_->hide();
     byName_->hide();
@@ -173,7 +172,10 @@ void SeveralRadiosWindow::start() {
     for (int row = 0; row < devices.size(); ++row)
         for (int column = 0; column < ColumnCount; ++column)
             table_->setItem(row, column, new QTableWidgetItem);
-    write_.start(devices, image_);
+    if (!write_.start(devices, doc_)) {
+        prompter_.error(DataFileTexts::fileError.in(settings_.language));
+        return;
+    }
     for (int row = 0; row < devices.size(); ++row)
         showRow(row);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MultiPortWrite.h"
 #include "platform/SerialPortList.h"
+#include "radio/MultiPortWrite.h"
 
 #include <QDialog>
 #include <functional>
@@ -20,17 +20,15 @@ namespace r5k27 {
 class SeveralRadiosWindow : public QDialog {
 public:
     SeveralRadiosWindow(const AppSettings& settings, const VersionList& versions,
-                        Prompter& prompter, QByteArray image, const QList<SerialPortEntry>& ports,
+                        Prompter& prompter, Document doc, const QList<SerialPortEntry>& ports,
                         QWidget* parent = nullptr);
 
     // Ticks the port of that device (for a caller that knows its cables).
     void tick(const QString& device);
     // A port by its name or device path, ticked; one already listed is ticked where it is.
     void addPort(const QString& name);
-    // Runs once the ports are chosen, just before the first is written (the backup copy).
-    void setBeforeWrite(std::function<void()> before) { beforeWrite_ = std::move(before); }
     void start();
-    const MultiPortWrite& write() const { return write_; }
+    MultiPortWrite& write() { return write_; }
     QTableWidget* table() const { return table_; }
 
 protected:
@@ -48,7 +46,7 @@ private:
 
     const AppSettings& settings_;
     Prompter& prompter_;
-    QByteArray image_;
+    Document doc_;
     MultiPortWrite write_;
     QLabel* choose_;
     QListWidget* ports_;
@@ -58,7 +56,6 @@ private:
     QPushButton* start_;
     QPushButton* stop_;
     QPushButton* close_;
-    std::function<void()> beforeWrite_;
 };
 
 } // namespace r5k27

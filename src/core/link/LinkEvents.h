@@ -34,11 +34,15 @@ struct LinkOutcome {
     LinkFrames::RadioIdentity identity;
     // The radio is another model; it was left alone.
     bool wrongModel = false;
+    // A write ended after its first block and before its last: the radio holds a mix.
+    bool partlyWritten = false;
     // Every block went across but the radio did not acknowledge the end of programming.
     bool endUnconfirmed = false;
+    // A group write, whether or not it completed a radio.
+    bool groupWrite = false;
     // Group write: radios completed, the last one included.
     int radiosDone = 0;
-    // Verified group write: one message per radio that read back other values than were sent.
+    // Verified write: one message per radio that read back other values than were sent.
     QStringList verifyFailures;
     // The user chose to start the program version that handles this firmware.
     QString versionToStart;

@@ -35,6 +35,8 @@ public:
     // Block progress in percent; 0 when a transfer starts over or the next radio of a group
     // write begins.
     virtual void progress(int /*percent*/) {}
+    // The radio just written is read back to be compared; progress counts from 0 again.
+    virtual void verifying() {}
     // A group write completed another radio and goes on polling for the next one.
     virtual void radioCompleted(int /*radiosDone*/) {}
     // The operation is over, also when stopped: its progress display (single or group) closes

@@ -13,8 +13,8 @@ bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision,
         return prompter.ask(LinkTexts::checkConnection.in(lang), Buttons::RetryCancel,
                             Icon::Question) == Answer::Retry;
     case LinkQuestion::TransferLost:
-        return prompter.ask(LinkTexts::checkConnection.in(lang), Buttons::OkCancel,
-                            Icon::Question) == Answer::Ok;
+        return prompter.ask(LinkTexts::checkConnection.in(lang), Buttons::RetryCancel,
+                            Icon::Question) == Answer::Retry;
     case LinkQuestion::OtherFirmware:
         return prompter.ask(incompatibleMessage(settings.dataVersion, decision.firmware,
                                                 VersionKind::Firmware, lang),
@@ -26,11 +26,16 @@ bool askLinkQuestion(Prompter& prompter, const LinkDecision& decision,
 QStringList outcomeNotices(const LinkOutcome& outcome, Language lang) {
     if (outcome.wrongModel)
         return {LinkTexts::modelWrong.in(lang)};
+    if (outcome.partlyWritten)
+        return {LinkTexts::partlyWritten.in(lang)};
     return outcome.verifyFailures;
 }
 
 QString completionMessage(const LinkOutcome& outcome, Language lang, const QString& extraLine) {
     if (!outcome.success || !movesMemory(outcome.op))
+        return {};
+    // A single radio that read back wrong was not written as asked; its notice says so.
+    if (!outcome.groupWrite && !outcome.verifyFailures.isEmpty())
         return {};
     const bool read = outcome.op == LinkOp::Read;
     QStringList lines{(read ? LinkTexts::readCompleted : LinkTexts::writeCompleted).in(lang)};

@@ -2,7 +2,6 @@
 
 #include "IdentityCheck.h"
 #include "LinkFrames.h"
-#include "WriteVerify.h"
 
 #include <utility>
 
@@ -25,8 +24,8 @@ void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> gro
                       bool verifyEach) {
     op_ = op;
     transfer_.begin(op, image);
-    verifyEach_ = verifyEach && groupSize;
-    readingBack_ = false;
+    verifyEach_ = verifyEach && op == LinkOp::Write;
+    readingBack_ = stopPending_ = stopOnReply_ = false;
     sent_ = verifyEach_ ? transfer_.image() : QByteArray();
     handshakeTries_ = identTries_ = 0;
     awaitingReply_ = inProgrammingMode_ = pollPaused_ = false;
@@ -111,7 +110,7 @@ void RadioLink::advanceLink() {
     waitTimer_.stop();
     if (stage_ == LinkStage::ProgramSent)
         inProgrammingMode_ = true;
-    if (op_ == LinkOp::RadioInfo) {
+    if (op_ == LinkOp::RadioInfo || stopOnReply_) {
         finishLink(false);
         return;
     }
@@ -179,6 +178,10 @@ void RadioLink::onReplyTimeout() {
     if (op_ == LinkOp::Idle || pending_)
         return;
     awaitingReply_ = false;
+    if (stopOnReply_) {
+        finishLink(false);
+        return;
+    }
     if (std::exchange(pollPaused_, false)) {
         startHandshake();
         return;
@@ -289,81 +292,6 @@ void RadioLink::startOver() {
     transfer_.rewind();
     observer_->progress(0);
     startHandshake();
-}
-
-bool RadioLink::mayStopNow() const {
-    if (op_ != LinkOp::Write)
-        return true;
-    if (group_.active())
-        return group_.justFinished() || stage_ == LinkStage::ProgramSent ||
-               stage_ == LinkStage::Idle;
-    return stage_ != LinkStage::WritingBlocks;
-}
-
-void RadioLink::stop() {
-    if (op_ == LinkOp::Idle)
-        return;
-    pending_.reset();
-    finishLink(false);
-}
-
-void RadioLink::finishLink(bool success) {
-    if (success && group_.active()) {
-        if (verifyEach_ && !readingBack_) {
-            startReadBack();
-            return;
-        }
-        if (readingBack_)
-            endReadBack();
-        if (group_.radioCompleted()) {
-            observer_->radioCompleted(group_.radiosDone());
-            startOver();
-            return;
-        }
-    }
-    readingBack_ = false;
-
-    // Ended early: a radio left in programming mode would not work until switched off and on.
-    if (std::exchange(inProgrammingMode_, false) && port_.isOpen()) {
-        port_.clearBuffers();
-        port_.send(LinkFrames::endRequest());
-    }
-    const bool wasGroup = group_.active();
-    group_.end();
-    if (wasGroup || movesMemory(op_))
-        observer_->closeProgress();
-
-    waitTimer_.stop();
-    awaitingReply_ = pollPaused_ = false;
-    pending_.reset();
-    if (port_.isOpen())
-        port_.close();
-
-    outcome_.success = success;
-    if (success && op_ == LinkOp::Read)
-        outcome_.image = transfer_.image();
-    outcome_.radiosDone = group_.radiosDone();
-    op_ = LinkOp::Idle;
-    stage_ = LinkStage::Idle;
-    observer_->finished(std::exchange(outcome_, {}));
-}
-
-void RadioLink::startReadBack() {
-    readingBack_ = true;
-    op_ = LinkOp::Read;
-    transfer_.begin(LinkOp::Read, {});
-    startOver();
-}
-
-void RadioLink::endReadBack() {
-    readingBack_ = false;
-    const QStringList mismatches = writeMismatches(sent_, transfer_.image(), settings_.language);
-    if (!mismatches.isEmpty())
-        outcome_.verifyFailures
-            << VerifyTexts::radioNumbered.in(settings_.language).arg(group_.radiosDone() + 1) +
-                   verifyFailureText(mismatches, settings_.language);
-    op_ = LinkOp::Write;
-    transfer_.begin(LinkOp::Write, sent_);
 }
 
 } // namespace r5k27

@@ -36,10 +36,13 @@ public:
     // Each starts the handshake on the open port. A read hands the radio's memory over in its
     // outcome; a write sends image (16384 bytes); a group write sends it to up to groupSize
     // radios one after another; identify ends after the radio said who it is; radio information
-    // ends at the handshake reply. A verified group write reads each radio back before it counts;
-    // a radio holding other values than were sent is named in the outcome.
+    // ends at the handshake reply. A verified write reads each radio back before it counts; a
+    // radio holding other values than were sent is named in the outcome. This read-back is the
+    // only one: every path that verifies a write comes here.
     void startRead() { begin(LinkOp::Read, {}); }
-    void startWrite(const QByteArray& image) { begin(LinkOp::Write, image); }
+    void startWrite(const QByteArray& image, bool verify = false) {
+        begin(LinkOp::Write, image, std::nullopt, verify);
+    }
     void startGroupWrite(const QByteArray& image, int groupSize, bool verifyEach = false) {
         begin(LinkOp::Write, image, groupSize, verifyEach);
     }
@@ -52,6 +55,12 @@ public:
     bool mayStopNow() const;
     // Ends the running operation as failed, leaving the radio out of programming mode.
     void stop();
+    // A stop as a person asks for one: at once where that leaves no radio half written,
+    // otherwise once the radio in progress has taken its last block (its read-back and the next
+    // radio of a group are skipped). A program request already out waits for its answer, so a
+    // radio that answers it still gets its end request.
+    void requestStop();
+    bool stopRequested() const { return stopPending_; }
 
     void onReceived(const QByteArray& bytes);
     void onReplyTimeout();
@@ -87,6 +96,8 @@ private:
     void finishLink(bool success);
     void startReadBack();
     void endReadBack();
+    // A write reached its end; true when the operation goes on (read-back, next radio).
+    bool continueAfterRadio();
 
     LinkPort& port_;
     LinkTimer& waitTimer_;
@@ -115,6 +126,10 @@ private:
     // The radio just written is being read back; sent_ is what it was sent.
     bool readingBack_ = false;
     QByteArray sent_;
+    // requestStop() came while stopping would have left a radio half written.
+    bool stopPending_ = false;
+    // requestStop() came while a program request was out: its answer ends the operation.
+    bool stopOnReply_ = false;
 };
 
 } // namespace r5k27

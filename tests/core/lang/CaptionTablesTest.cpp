@@ -1,7 +1,5 @@
 #include "core/lang/CaptionTables.h"
 
-#include "mainwindow/LanguageState.h"
-
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>

@@ -213,7 +213,7 @@ TEST(Receive, DroppedRepliesLeaveTheTimerRunningUntilTheTransferQuestion) {
         h.expire();
         ASSERT_EQ(h.prompter.shown.size(), 1);
         EXPECT_EQ(h.prompter.shown[0].text, "Check Connection. Retry or Cancel?");
-        EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::OkCancel);
+        EXPECT_EQ(h.prompter.shown[0].buttons, Buttons::RetryCancel);
         EXPECT_EQ(h.prompter.shown[0].icon, Icon::Question);
         EXPECT_FALSE(h.link.isRunning());
         EXPECT_FALSE(h.port.open);

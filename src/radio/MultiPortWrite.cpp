@@ -1,112 +1,95 @@
 #include "MultiPortWrite.h"
 
-#include "RadioPortOpen.h"
-#include "SerialLink.h"
+#include "LinkBackups.h"
+#include "RadioJob.h"
 #include "core/lang/LinkTexts.h"
 #include "core/lang/MultiWriteTexts.h"
 #include "core/link/LinkMessages.h"
-#include "core/link/WriteVerify.h"
+#include "link/RadioTexts.h"
 
-#include <QTimer>
 #include <algorithm>
-#include <optional>
 
 namespace r5k27 {
 
 namespace T = MultiWriteTexts;
 
-// One cable: its engine, and the prompter its questions go through, which names the port.
-class MultiPortWrite::Port : public LinkObserver, public Prompter {
+// One cable: its job, and the prompter its questions go through, which names the port.
+class MultiPortWrite::Port : public RadioJobObserver, public Prompter {
 public:
     Port(MultiPortWrite& owner, int index)
         : owner_(owner)
         , row_(index)
-        , link_(owner.settings_, owner.versions_) {
-        link_.engine.setObserver(this);
+        , job_(owner.settings_, owner.versions_, *this) {
+        job_.setObserver(this);
+        job_.setListener(owner.listener_);
+        job_.setTellOpenFailure(false);
     }
-    ~Port() override { link_.engine.setObserver(nullptr); }
 
-    bool setTrace(const QString& path) { return path.isEmpty() || link_.port.setTraceFile(path); }
+    bool prepare(const Document& doc, const QString& tracePath) {
+        const RadioJobRequest request{.kind = RadioJobKind::Write,
+                                      .port = row().port,
+                                      .tracePath = tracePath,
+                                      .verify = owner_.verify_};
+        if (job_.prepare(request, doc))
+            return true;
+        // A port that does not open fails alone; a trace or a document that fails fails all.
+        if (job_.failureText().isEmpty())
+            return false;
+        end(PortState::Failed, job_.failureText());
+        return true;
+    }
 
-    void begin(const QByteArray& image) {
-        image_ = image;
-        if (!openPort())
+    void begin() {
+        if (!running_)
             return;
         setState(PortState::Writing);
-        link_.engine.startWrite(image_);
+        job_.start();
     }
 
     bool isRunning() const { return running_; }
-    void stop() {
-        if (link_.engine.isRunning() && link_.engine.mayStopNow())
-            link_.engine.stop();
+    void stop(bool now) {
+        if (!job_.isRunning())
+            return;
+        if (now)
+            job_.stopNow();
+        else
+            job_.requestStop();
     }
 
     Answer ask(const QString& text, Buttons buttons, Icon icon) override {
         return owner_.prompter_.ask(row().port + QStringLiteral(": ") + text, buttons, icon);
     }
 
-    void progress(int percent) override {
+    void progress(ProgressPhase phase, int percent) override {
         row().percent = percent;
-        row().identity = link_.engine.status().identity;
+        row().identity = job_.link().engine.status().identity;
+        row().state = phase == ProgressPhase::Verifying ? PortState::Verifying : PortState::Writing;
         owner_.update(row_);
     }
 
-    void decide(const LinkDecision& decision) override {
-        lastQuestion_ = decision.question;
-        firmware_ = decision.firmware;
-        link_.engine.decide(askLinkQuestion(*this, decision, owner_.settings_));
-    }
-
-    void finished(const LinkOutcome& outcome) override {
+    void finished(const RadioJobResult& result) override {
+        const LinkOutcome& outcome = result.outcome;
         if (!outcome.identity.model.isEmpty())
             row().identity = outcome.identity;
         if (!outcome.success)
-            return end(PortState::Failed, failureText(outcome));
-        if (outcome.op == LinkOp::Write) {
-            completion_ = completionMessage(outcome, lang());
-            if (!owner_.verify_)
-                return end(PortState::Written, completion_);
-            // The engine is still unwinding this call; the read starts on the next turn.
-            QTimer::singleShot(0, &link_.port, [this] { readBack(); });
-            return;
-        }
-        const QStringList mismatches = writeMismatches(image_, outcome.image, lang());
-        if (mismatches.isEmpty())
-            end(PortState::Written, completion_);
-        else
-            end(PortState::Failed, verifyFailureText(mismatches, lang()));
+            return end(PortState::Failed, failureText(result));
+        if (!outcome.verifyFailures.isEmpty())
+            return end(PortState::Failed, outcome.verifyFailures.first());
+        end(PortState::Written, completionMessage(outcome, lang()));
     }
 
 private:
     PortRow& row() { return owner_.rows_[row_]; }
     Language lang() const { return owner_.settings_.language; }
 
-    bool openPort() {
-        running_ = true;
-        if (link_.port.open(row().port))
-            return true;
-        end(PortState::Failed, portOpenFailureText(row().port, link_.port.openError(), lang()));
-        return false;
-    }
-
-    void readBack() {
-        lastQuestion_.reset();
-        if (!openPort())
-            return;
-        row().percent = 0;
-        setState(PortState::Verifying);
-        link_.engine.startRead();
-    }
-
-    QString failureText(const LinkOutcome& outcome) const {
-        if (outcome.wrongModel)
+    QString failureText(const RadioJobResult& result) const {
+        if (result.outcome.wrongModel)
             return LinkTexts::modelWrong.in(lang());
-        if (!lastQuestion_)
+        if (!result.lastQuestion)
             return T::stopped.in(lang());
-        switch (*lastQuestion_) {
+        switch (*result.lastQuestion) {
         case LinkQuestion::OtherFirmware:
-            return T::otherFirmware.in(lang()).arg(firmware_);
+            return T::otherFirmware.in(lang()).arg(result.firmware);
         case LinkQuestion::TransferLost:
             return T::transferLost.in(lang());
         case LinkQuestion::NoAnswer:
@@ -129,12 +112,8 @@ private:
 
     MultiPortWrite& owner_;
     const int row_;
-    SerialLink link_;
-    QByteArray image_;
-    QString completion_;
-    std::optional<LinkQuestion> lastQuestion_;
-    QString firmware_;
-    bool running_ = false;
+    RadioJob job_;
+    bool running_ = true;
 };
 
 MultiPortWrite::MultiPortWrite(const AppSettings& settings, const VersionList& versions,
@@ -145,25 +124,31 @@ MultiPortWrite::MultiPortWrite(const AppSettings& settings, const VersionList& v
 
 MultiPortWrite::~MultiPortWrite() = default;
 
-bool MultiPortWrite::start(const QStringList& ports, const QByteArray& image) {
+bool MultiPortWrite::start(const QStringList& ports, const Document& doc) {
     ports_.clear();
     rows_.clear();
+    stopRequested_ = false;
     for (const QString& name : ports) {
         PortRow row;
         row.port = name;
         rows_.append(row);
-        ports_.push_back(std::make_unique<Port>(*this, int(rows_.size()) - 1));
-        if (!ports_.back()->setTrace(tracePath_)) {
+    }
+    // Every row exists before the first port can end and be counted, and a port that cannot
+    // open does not end the whole write while the others have yet to start.
+    starting_ = true;
+    for (int i = 0; i < rows_.size(); ++i) {
+        ports_.push_back(std::make_unique<Port>(*this, i));
+        if (!ports_.back()->prepare(doc, tracePath_)) {
+            starting_ = false;
             ports_.clear();
             rows_.clear();
             return false;
         }
     }
-    // Every row exists before the first port can end and be counted, and a port that cannot
-    // open does not end the whole write while the others have yet to start.
-    starting_ = true;
+    if (backups_ && !backups_->saveBeforeWrite(doc, settings_))
+        prompter_.warn(RadioTexts::backupFailed.in(settings_.language).arg(backups_->folder()));
     for (const auto& port : ports_)
-        port->begin(image);
+        port->begin();
     starting_ = false;
     if (!isRunning() && allDone_)
         allDone_();
@@ -171,8 +156,15 @@ bool MultiPortWrite::start(const QStringList& ports, const QByteArray& image) {
 }
 
 void MultiPortWrite::stop() {
+    stopRequested_ = true;
     for (const auto& port : ports_)
-        port->stop();
+        port->stop(false);
+}
+
+void MultiPortWrite::stopNow() {
+    stopRequested_ = true;
+    for (const auto& port : ports_)
+        port->stop(true);
 }
 
 bool MultiPortWrite::isRunning() const {

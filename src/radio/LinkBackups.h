@@ -24,7 +24,7 @@ public:
     explicit LinkBackups(QString folder, int keep = kKeptSets,
                          std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
-    // The per-user backup folder of the program.
+    // The per-user backup folder of the program and the command-line tool.
     static QString defaultFolder();
     const QString& folder() const { return folder_; }
 

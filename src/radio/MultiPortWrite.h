@@ -1,10 +1,10 @@
 #pragma once
 
+#include "RadioJobEvents.h"
 #include "core/common/Prompter.h"
 #include "core/lang/Language.h"
 #include "core/link/LinkFrames.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,9 +29,12 @@ struct PortRow {
     QString message;
 };
 
-// Writes one image through several serial ports at the same time: one engine per port on the
-// caller's event loop, each with the identity check of a single write. A port that fails or
-// waits for an answer holds up none of the others; its questions name it.
+class LinkBackups;
+
+// Writes one document through several serial ports at the same time: one radio job per port on
+// the caller's event loop, each a single write with its identity check and, when asked, its
+// read-back. A port that fails or waits for an answer holds up none of the others; its
+// questions name it. The document sent is kept once, as every cable gets the same.
 class MultiPortWrite {
 public:
     MultiPortWrite(const AppSettings& settings, const VersionList& versions, Prompter& prompter);
@@ -45,11 +48,19 @@ public:
     void setTraceFile(const QString& path) { tracePath_ = path; }
     void setRowChanged(std::function<void(int row)> changed) { rowChanged_ = std::move(changed); }
     void setAllDone(std::function<void()> done) { allDone_ = std::move(done); }
+    void setBackups(LinkBackups* backups) { backups_ = backups; }
+    void setListener(RadioJobListener* listener) { listener_ = listener; }
 
-    // Starts every port; false (and nothing started) when the trace file cannot be written.
-    bool start(const QStringList& ports, const QByteArray& image);
-    // Stops the ports that can stop without leaving a radio half written.
+    // Starts every port; false (and nothing started) when the document does not fit the radio
+    // (told) or the trace file cannot be written.
+    bool start(const QStringList& ports, const Document& doc);
+    // Stops each port as soon as that leaves no radio half written: a port writing blocks
+    // finishes its radio first (without its read-back), every radio gets its end request.
     void stop();
+    // Stops every port now; each radio still gets its end request.
+    void stopNow();
+    // stop() was called: a person or a stop signal asked.
+    bool stopRequested() const { return stopRequested_; }
 
     bool isRunning() const;
     const QList<PortRow>& rows() const { return rows_; }
@@ -64,7 +75,10 @@ private:
     const AppSettings& settings_;
     const VersionList& versions_;
     Prompter& prompter_;
+    LinkBackups* backups_ = nullptr;
+    RadioJobListener* listener_ = nullptr;
     bool verify_ = false;
+    bool stopRequested_ = false;
     bool starting_ = false;
     QString tracePath_;
     std::function<void(int)> rowChanged_;

@@ -1,4 +1,4 @@
-#include "link/LinkBackups.h"
+#include "radio/LinkBackups.h"
 
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"

@@ -27,8 +27,10 @@ LinkBackups::LinkBackups(QString folder, int keep, std::function<QDateTime()> cl
     , clock_(std::move(clock)) {}
 
 QString LinkBackups::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/backups");
+    // Named here rather than taken from the process, so the program and the command-line tool
+    // keep their sets together.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/BRELLOCK/R5K27 Programmer/backups");
 }
 
 QString LinkBackups::newSetName(const QString& kind) const {
