@@ -38,6 +38,8 @@ public:
     bool saveAs(); // true when the document was written
     // Factory values, after the unsaved-changes question; the result is untitled.
     void initialSetting();
+    // The unsaved-changes question (Yes saves first); false when the user backs out.
+    bool mayReplaceDocument();
     // The exit question; false keeps the program running.
     bool confirmExit();
 
@@ -50,8 +52,6 @@ private:
     // Yes in the save question of Open or Exit: an untitled document goes through Save As.
     // False when the user cancelled the dialog or the write failed, so nothing is lost.
     bool saveBeforeLeaving();
-    // The unsaved-changes question (Yes saves first); false when the user backs out.
-    bool mayReplaceDocument();
     // Yes/No/Cancel on unsaved changes; Yes saves first. False when the user backs out.
     bool askToSave(const QString& question);
     void newDocument(bool askWhenUnchanged);

@@ -54,6 +54,20 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     settings.handshakeSetting = integerOr(file.read(kSection, QStringLiteral("Handshaking")), 0);
     settings.stopBitSetting = integerOr(file.read(kSection, QStringLiteral("StopBit")), 1);
     settings.verifyAfterWriting = isTrue(file.read(kSection, kVerifyAfterWritingKey));
+    // Missing keys keep their defaults: an old settings file reads the radio before a write.
+    const auto flagOr = [&file](const QString& key, bool fallback) {
+        const QString text = file.read(kSection, key);
+        return text.trimmed().isEmpty() ? fallback : isTrue(text);
+    };
+    settings.readBeforeWriting = flagOr(kReadBeforeWritingKey, constants.readBeforeWriting);
+    settings.readBeforeGroupWriting =
+        flagOr(kReadBeforeGroupWritingKey, constants.readBeforeGroupWriting);
+    settings.historyKeepOperations =
+        std::max(1, integerOr(file.read(kSection, kHistoryKeepOperationsKey),
+                              constants.historyKeepOperations));
+    settings.historyKeepMegabytes =
+        std::max(1, integerOr(file.read(kSection, kHistoryKeepMegabytesKey),
+                              constants.historyKeepMegabytes));
 
     if (isFirstRun) {
         // Answered in the file's own words, so a hand-edited "True" becomes "False".

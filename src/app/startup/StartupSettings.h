@@ -12,6 +12,10 @@ class ProfileFile;
 inline const QString kSettingsSection = QStringLiteral("language");
 // "1" when every written radio is read back and compared; off when missing.
 inline const QString kVerifyAfterWritingKey = QStringLiteral("VerifyAfterWriting");
+inline const QString kReadBeforeWritingKey = QStringLiteral("ReadBeforeWriting");
+inline const QString kReadBeforeGroupWritingKey = QStringLiteral("ReadBeforeGroupWriting");
+inline const QString kHistoryKeepOperationsKey = QStringLiteral("HistoryKeepOperations");
+inline const QString kHistoryKeepMegabytesKey = QStringLiteral("HistoryKeepMegabytes");
 
 // The settings step of start-up: reads the "language" section of the settings file into
 // settings, sets the model constants, and writes "comPort", "CurrentLanguage" (and "IsFirstRun"

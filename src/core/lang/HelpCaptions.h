@@ -25,5 +25,6 @@ inline constexpr const char* kChannelList = "channel-list";
 inline constexpr const char* kOptions = "options";
 inline constexpr const char* kDtmf = "dtmf";
 inline constexpr const char* kRogerBeep = "roger-beep";
+inline constexpr const char* kRadioHistory = "radio-history";
 
 } // namespace r5k27::HelpCaptions
