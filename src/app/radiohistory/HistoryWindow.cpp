@@ -58,9 +58,9 @@ HistoryWindow::HistoryWindow(HistoryDatabase& db, Language lang, FileDialogs& di
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
-    for (const int column : kHiddenColumns)
-        table_->hideColumn(column);
 
     auto button = [this](const char* name, const LocalText& text) {
         auto* b = new QPushButton(text.in(lang_), this);
@@ -169,6 +169,19 @@ HistoryFilter HistoryWindow::filter() const {
 
 void HistoryWindow::applyFilter() {
     model_->setFilter(filter());
+    // A new query resets the header: its columns are laid out again.
+    for (const int column : kHiddenColumns)
+        table_->hideColumn(column);
+    const int timeWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 16;
+    table_->setColumnWidth(int(HistoryColumn::Started), timeWidth);
+    table_->setColumnWidth(int(HistoryColumn::Kind), timeWidth);
+    table_->setColumnWidth(int(HistoryColumn::Document), timeWidth);
+    // What happened comes right after what it was.
+    QHeaderView* header = table_->horizontalHeader();
+    int after = header->visualIndex(int(HistoryColumn::Kind));
+    for (const HistoryColumn column : {HistoryColumn::Outcome, HistoryColumn::Message})
+        header->moveSection(header->visualIndex(int(column)), ++after);
     updateButtons();
 }
 
