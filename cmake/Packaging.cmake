@@ -15,9 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "R5K27 Programmer developers <r5k27@localhos
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries come from the programs' own links; the Chinese font and Qt's own Chinese
-# texts are needed only by what the programs show.
+# texts are needed only by what the programs show; the SQLite driver of the radio history is a
+# plugin, which no link names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # udev learns about the cable rule at once instead of at the next boot.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/install/debian/postinst

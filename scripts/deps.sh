@@ -1,6 +1,6 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs,
 # skipping apt entirely when all of them are present.
-R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev cmake ninja-build g++ \
+R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite cmake ninja-build g++ \
 libgtest-dev fonts-wqy-microhei qt6-translations-l10n desktop-file-utils appstream shared-mime-info \
 file poppler-utils"
 # What scripts/fuzz needs besides: clang and its runtime libraries, libFuzzer among them.

@@ -11,6 +11,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
 #include "print/PrintFeature.h"
+#include "radiohistory/HistoryFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
 #include "startup/ProgramExit.h"
@@ -49,6 +50,7 @@ struct MainWindowParts {
     std::unique_ptr<RadioLinkFeature> radioLink;
     std::unique_ptr<ChannelCsvFeature> channelCsv;
     std::unique_ptr<PrintFeature> printing;
+    std::unique_ptr<HistoryFeature> history;
 };
 
 void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& parts) {
@@ -76,6 +78,7 @@ void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& 
     registerChannelSheetWindow(ctx, mainWindow, s.prompter);
     parts.channelCsv = std::make_unique<ChannelCsvFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     parts.printing = std::make_unique<PrintFeature>(ctx, mainWindow, s.dialogs, s.prompter);
+    parts.history = std::make_unique<HistoryFeature>(ctx, mainWindow, s.prompter, *parts.radioLink);
     mainWindow.show();
     for (const QString& notice : startupNotices(ctx))
         s.prompter.warn(notice);

@@ -93,6 +93,10 @@ QStringList LinkBackups::sets() const {
     return names;
 }
 
+QDateTime LinkBackups::setTime(const QString& setName) {
+    return QDateTime::fromString(setName.left(19), QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+}
+
 void LinkBackups::prune() const {
     const QStringList names = sets();
     if (names.size() <= keep_)

@@ -35,6 +35,8 @@ public:
     // Names of the kept sets, oldest first ("20250301-101502-123-read"; a
     // second set within the same millisecond gets "-2" before its kind).
     QStringList sets() const;
+    // When a set was made, from its name (local time); invalid for a name that is not a set's.
+    static QDateTime setTime(const QString& setName);
 
 private:
     QString newSetName(const QString& kind) const;

@@ -6,6 +6,7 @@
 #include "DiffCommand.h"
 #include "DocumentReport.h"
 #include "FileRoles.h"
+#include "HistoryCommand.h"
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "core/channels/BandIdentity.h"
@@ -36,6 +37,9 @@ const QString kUsage =
                    "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
                    "       r5k27-cli diff A.dat B.dat\n"
                    "       r5k27-cli diff A.dat --port P\n"
+                   "       r5k27-cli history [--since DATE] [--until DATE] [--kind K] [--port P]\n"
+                   "                         [--outcome O] [--csv]\n"
+                   "       r5k27-cli history --extract ID FILE.dat\n"
                    "radio commands also take --retries N (answer Retry to the first N connection\n"
                    "questions; default 0) and --trace FILE (log the serial bytes).\n");
 
@@ -111,7 +115,11 @@ int runCli(const QStringList& args, const QString& programFolder, QTextStream& o
            QTextStream& err, bool showProgress) {
     Session session(programFolder, out, err, showProgress);
     int result = -1;
-    if (const auto parsed = parseCliArgs(args)) {
+    // Its options are its own; the command table will give it its parser.
+    if (args.value(0) == QStringLiteral("history")) {
+        if (const auto parsed = parseHistoryArgs(args))
+            result = historyVerb(session, *parsed);
+    } else if (const auto parsed = parseCliArgs(args)) {
         const QString& verb = parsed->verb;
         const QStringList& files = parsed->files;
         const bool plain = parsed->options.isEmpty();

@@ -5,10 +5,12 @@
 #include "core/common/Prompter.h"
 #include "core/document/InitialValues.h"
 #include "core/signalling/DtmfReferences.h"
+#include "history/HistoryLog.h"
 #include "link/SeveralRadiosWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/NoFileServices.h"
 #include "platform/UserSettingsStore.h"
+#include "radiohistory/HistoryWindow.h"
 #include "startup/AppContext.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ constexpr ShotInfo kShots[] = {
     {Shot::Dtmf, "dtmf.png"},
     {Shot::RogerBeep, "roger-beep.png"},
     {Shot::SeveralRadios, "several-radios.png"},
+    {Shot::RadioHistory, "radio-history.png"},
 };
 
 struct QuietPrompter : Prompter {
@@ -67,9 +70,49 @@ ChildKind childOf(Shot shot) {
     case Shot::Main:
     case Shot::Channels:
     case Shot::SeveralRadios:
+    case Shot::RadioHistory:
         break;
     }
     return ChildKind::Channel;
+}
+
+// A morning at the shop: the taxi radio read, the fleet written to three radios (the third
+// unplugged too early), a verify that found a difference.
+void fillHistory(HistoryLog& log, const AppContext& ctx) {
+    QByteArray image = prepareRadioBuf();
+    encodeImage(ctx.doc.curImage, ctx.doc.chTable, image);
+    QDateTime at(QDate(2026, 1, 15), QTime(9, 12));
+    const auto add = [&](OperationStart start, OperationEnd end, int seconds) {
+        start.port = start.port.isEmpty() ? QStringLiteral("/dev/ttyUSB0") : start.port;
+        start.cableProduct = QStringLiteral("USB Serial");
+        end.model = QStringLiteral("ZT6666");
+        end.firmware = QStringLiteral("V101");
+        log.record(start, end, at, at.addSecs(seconds));
+        at = at.addSecs(seconds + 95);
+    };
+    using K = OperationKind;
+    add({.kind = K::Read, .document = QStringLiteral("new.dat")}, {.image = image}, 21);
+    for (int radio = 1; radio <= 3; ++radio)
+        add({.kind = K::GroupWrite, .radioNumber = radio, .document = QStringLiteral("fleet.dat")},
+            {.outcome = radio == 3 ? Outcome::Failed : Outcome::Done,
+             .message = radio == 3 ? QStringLiteral("Check Connection.") : QString(),
+             .image = image},
+            18);
+    add({.kind = K::ReadBeforeWrite,
+         .port = QStringLiteral("/dev/ttyUSB1"),
+         .document = QStringLiteral("taxi.dat")},
+        {.image = image}, 20);
+    add({.kind = K::Write,
+         .port = QStringLiteral("/dev/ttyUSB1"),
+         .document = QStringLiteral("taxi.dat")},
+        {.image = image}, 19);
+    add({.kind = K::Verify,
+         .port = QStringLiteral("/dev/ttyUSB1"),
+         .document = QStringLiteral("taxi.dat")},
+        {.outcome = Outcome::VerifyMismatch,
+         .message = QStringLiteral("CB A3 Rx frequency: 27.0250 / 27.0350"),
+         .image = image},
+        20);
 }
 
 } // namespace
@@ -90,6 +133,9 @@ struct ShotSession::Parts {
         registerOptionsWindow(ctx, *window);
         registerDtmfWindow(ctx, *window);
         registerRogerBeepWindow(ctx, *window);
+        historyDb = std::make_unique<HistoryDatabase>(scratch + QStringLiteral("/history.sqlite"));
+        HistoryLog log(*historyDb);
+        fillHistory(log, ctx);
     }
 
     QuietPrompter prompter;
@@ -99,6 +145,8 @@ struct ShotSession::Parts {
     AppContext ctx;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<SeveralRadiosWindow> several;
+    std::unique_ptr<HistoryDatabase> historyDb;
+    std::unique_ptr<HistoryWindow> history;
 };
 
 ShotSession::ShotSession(const QString& scratchFolder)
@@ -109,6 +157,7 @@ ShotSession::~ShotSession() = default;
 QWidget* ShotSession::open(Shot shot, Language lang) {
     Parts& p = *parts_;
     p.several.reset();
+    p.history.reset();
     if (p.ctx.settings.language != lang) {
         p.ctx.settings.language = lang;
         p.window->changeLanguage();
@@ -127,6 +176,12 @@ QWidget* ShotSession::open(Shot shot, Language lang) {
         p.several->tick(QStringLiteral("/dev/ttyUSB1"));
         p.several->show();
         shown = p.several.get();
+    } else if (shot == Shot::RadioHistory) {
+        p.history = std::make_unique<HistoryWindow>(*p.historyDb, lang, p.dialogs, p.prompter,
+                                                    HistoryEntryActions{});
+        p.history->resize(900, 330);
+        p.history->show();
+        shown = p.history.get();
     } else {
         QMdiSubWindow* sub = main.children().show(childOf(shot));
         shown = shot == Shot::Main ? static_cast<QWidget*>(&main) : sub;

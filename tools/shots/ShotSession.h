@@ -11,7 +11,7 @@ class QWidget;
 namespace r5k27::shots {
 
 // The windows the user guide shows, each under the file name the guide uses.
-enum class Shot { Main, Channels, Options, Dtmf, RogerBeep, SeveralRadios };
+enum class Shot { Main, Channels, Options, Dtmf, RogerBeep, SeveralRadios, RadioHistory };
 
 struct ShotInfo {
     Shot shot;

@@ -28,5 +28,6 @@ inline constexpr const char* kRogerBeep = "roger-beep";
 inline constexpr const char* kPort = "getting-started";
 inline constexpr const char* kSeveralRadios = "several-radios";
 inline constexpr const char* kCompare = "compare-verify";
+inline constexpr const char* kRadioHistory = "radio-history";
 
 } // namespace r5k27::HelpCaptions

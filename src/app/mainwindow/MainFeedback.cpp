@@ -30,6 +30,8 @@ const char* helpSectionOf(ChildKind kind) {
         return HelpCaptions::kDtmf;
     case ChildKind::ChannelList:
         return HelpCaptions::kChannelList;
+    case ChildKind::History:
+        return HelpCaptions::kRadioHistory;
     case ChildKind::Count:
         break;
     }

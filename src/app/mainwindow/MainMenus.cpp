@@ -50,6 +50,8 @@ void MainWindow::buildFileMenu() {
     recentMenu_->setObjectName(QStringLiteral("mnuRecentFiles"));
     recentMenu_->menuAction()->setObjectName(recentMenu_->objectName());
     file->addSeparator();
+    addItem(file, RadioHistory, [this] { showChild(ChildKind::History); });
+    file->addSeparator();
     addItem(file, FilePrint, command(FilePrint))->setShortcut(QKeySequence::Print);
     file->addSeparator();
     addItem(file, FileExit, [this] { close(); });
@@ -229,7 +231,8 @@ void MainWindow::updateAvailability() {
                                      {ChannelList, ChildKind::ChannelList},
                                      {OptFeature, ChildKind::Options},
                                      {ToneTips, ChildKind::RogerBeep},
-                                     {Dtmf, ChildKind::Dtmf}})
+                                     {Dtmf, ChildKind::Dtmf},
+                                     {RadioHistory, ChildKind::History}})
         action(item)->setEnabled(children_.canShow(kind));
     for (const MenuItem item :
          {FilePrint, ReadFromRadio, WriteToRadio, MWriteToRadio, RadioInfo, Comm, Language})

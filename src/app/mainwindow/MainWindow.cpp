@@ -31,6 +31,7 @@ const QString kOptionsKey = QStringLiteral("N2");
 const QString kRogerBeepKey = QStringLiteral("N12");
 const QString kDtmfKey = QStringLiteral("N5");
 const QString kChannelListKey = QStringLiteral("N6");
+const QString kHistoryKey = QStringLiteral("N7");
 } // namespace
 
 MainWindow::MainWindow(AppContext& ctx, const MainWindowServices& services, QWidget* parent)
@@ -119,6 +120,8 @@ void MainWindow::buildLayout() {
             showChild(ChildKind::Dtmf);
         else if (key == kChannelListKey)
             showChild(ChildKind::ChannelList);
+        else if (key == kHistoryKey)
+            showChild(ChildKind::History);
     });
 }
 
@@ -146,12 +149,14 @@ void MainWindow::buildTree() {
                       {kChannelListKey, entry(MenuItem::ChannelList)},
                       {kOptionsKey, entry(MenuItem::OptFeature)},
                       {kRogerBeepKey, text(ctx_.captions.messages.treeRogerBeep)},
-                      {kDtmfKey, entry(MenuItem::Dtmf)}});
+                      {kDtmfKey, entry(MenuItem::Dtmf)},
+                      {kHistoryKey, entry(MenuItem::RadioHistory).remove(u'…')}});
     for (const auto& [key, kind] : {std::pair{kChannelKey, ChildKind::Channel},
                                     {kChannelListKey, ChildKind::ChannelList},
                                     {kOptionsKey, ChildKind::Options},
                                     {kRogerBeepKey, ChildKind::RogerBeep},
-                                    {kDtmfKey, ChildKind::Dtmf}})
+                                    {kDtmfKey, ChildKind::Dtmf},
+                                    {kHistoryKey, ChildKind::History}})
         treePane_->setEntryEnabled(key, children_.canShow(kind));
 }
 

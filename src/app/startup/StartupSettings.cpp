@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace r5k27 {
 namespace {
@@ -38,6 +39,16 @@ void loadStartupSettings(const ProfileFile& file, AppSettings& settings, MemoryI
     settings.stopBitSetting = settingInteger(Settings::stopBit, file.read(Settings::stopBit));
     settings.verifyAfterWriting =
         settingFlag(Settings::verifyAfterWriting, file.read(Settings::verifyAfterWriting));
+    settings.readBeforeWriting =
+        settingFlag(Settings::readBeforeWriting, file.read(Settings::readBeforeWriting));
+    settings.readBeforeGroupWriting =
+        settingFlag(Settings::readBeforeGroupWriting, file.read(Settings::readBeforeGroupWriting));
+    settings.historyKeepOperations =
+        std::max(1, settingInteger(Settings::historyKeepOperations,
+                                   file.read(Settings::historyKeepOperations)));
+    settings.historyKeepMegabytes =
+        std::max(1, settingInteger(Settings::historyKeepMegabytes,
+                                   file.read(Settings::historyKeepMegabytes)));
 
     if (isFirstRun) {
         // Answered in the file's own words, so a hand-edited "True" becomes "False".

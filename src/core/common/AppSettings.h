@@ -24,6 +24,14 @@ struct AppSettings {
     int stopBitSetting = 1;
     // Read every written radio back and compare (settings key VerifyAfterWriting).
     bool verifyAfterWriting = false;
+    // Setup › Read the Radio Before Writing (ReadBeforeWriting): a single write first reads the
+    // radio and keeps what it held in the radio history. Group and several-cable writes, where
+    // it costs a read per radio, follow ReadBeforeGroupWriting.
+    bool readBeforeWriting = true;
+    bool readBeforeGroupWriting = false;
+    // How much radio history is kept (HistoryKeepOperations, HistoryKeepMegabytes).
+    int historyKeepOperations = 2000;
+    int historyKeepMegabytes = 200;
 
     QString modelName = QStringLiteral("BRELLOCK R5K27");
     QString modelCodeText = QStringLiteral("ZT6666");

@@ -10,11 +10,23 @@ namespace r5k27 {
 namespace {
 
 constexpr std::array kAllSettings{
-    Settings::isFirstRun,         Settings::comPort,    Settings::comPortName,
-    Settings::handshaking,        Settings::stopBit,    Settings::currentLanguage,
-    Settings::verifyAfterWriting, Settings::mainLeft,   Settings::mainTop,
-    Settings::mainWidth,          Settings::mainHeight, Settings::lastFolder,
+    Settings::isFirstRun,
+    Settings::comPort,
+    Settings::comPortName,
+    Settings::handshaking,
+    Settings::stopBit,
+    Settings::currentLanguage,
+    Settings::verifyAfterWriting,
+    Settings::mainLeft,
+    Settings::mainTop,
+    Settings::mainWidth,
+    Settings::mainHeight,
+    Settings::lastFolder,
     Settings::recentFile,
+    Settings::readBeforeWriting,
+    Settings::readBeforeGroupWriting,
+    Settings::historyKeepOperations,
+    Settings::historyKeepMegabytes,
 };
 
 std::optional<int> wholeNumber(const QString& text) {

@@ -42,6 +42,16 @@ inline constexpr Setting currentLanguage{kFile, "language"_L1, "CurrentLanguage"
                                          SettingType::Integer, "1"_L1};
 inline constexpr Setting verifyAfterWriting{kFile, "language"_L1, "VerifyAfterWriting"_L1,
                                             SettingType::Flag, "0"_L1};
+// The radio history: read a radio before writing it (single writes, and group or several-cable
+// writes), and how much history is kept.
+inline constexpr Setting readBeforeWriting{kFile, "language"_L1, "ReadBeforeWriting"_L1,
+                                           SettingType::Flag, "1"_L1};
+inline constexpr Setting readBeforeGroupWriting{kFile, "language"_L1, "ReadBeforeGroupWriting"_L1,
+                                                SettingType::Flag, "0"_L1};
+inline constexpr Setting historyKeepOperations{kFile, "language"_L1, "HistoryKeepOperations"_L1,
+                                               SettingType::Integer, "2000"_L1};
+inline constexpr Setting historyKeepMegabytes{kFile, "language"_L1, "HistoryKeepMegabytes"_L1,
+                                              SettingType::Integer, "200"_L1};
 
 // The main window's place in twips.
 inline constexpr Setting mainLeft{kUser, "Settings"_L1, "MainLeft"_L1, SettingType::Integer,

@@ -14,6 +14,7 @@ enum class MenuItem {
     FileOpen,
     FileSave,
     FileSaveAs,
+    RadioHistory,
     FilePrint,
     FileExit,
     Model,

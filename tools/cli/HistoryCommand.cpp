@@ -1,0 +1,153 @@
+#include "HistoryCommand.h"
+
+#include "FileRoles.h"
+#include "ImageCommands.h"
+#include "core/common/CsvText.h"
+#include "core/document/InitialValues.h"
+#include "history/HistoryQuery.h"
+
+namespace r5k27::cli {
+namespace {
+
+constexpr LocalText kNoOperation{"No operation %1 in the radio history.",
+                                 "对讲机历史中没有操作 %1。"};
+constexpr LocalText kNoImage{"Operation %1 holds no radio image.", "操作 %1 没有对讲机映像。"};
+constexpr LocalText kBadValue{"Not a valid %1: %2", "无效的 %1：%2"};
+
+const QStringList kValueOptions = {QStringLiteral("--since"),   QStringLiteral("--until"),
+                                   QStringLiteral("--kind"),    QStringLiteral("--port"),
+                                   QStringLiteral("--outcome"), QStringLiteral("--extract")};
+
+template <class T>
+bool readOption(Session& s, const CliArgs& args, const char* option,
+                std::optional<T> (*parse)(const QString&), std::optional<T>& into) {
+    const QString name = QString::fromLatin1(option);
+    if (!args.has(name))
+        return true;
+    into = parse(args.value(name));
+    if (!into)
+        s.fail(kBadValue.in(s.lang()).arg(name, args.value(name)));
+    return into.has_value();
+}
+
+std::optional<HistoryFilter> filterOf(Session& s, const CliArgs& args) {
+    HistoryFilter filter;
+    std::optional<QDate> since;
+    std::optional<QDate> until;
+    if (!readOption(s, args, "--since", parseHistoryDate, since) ||
+        !readOption(s, args, "--until", parseHistoryDate, until) ||
+        !readOption(s, args, "--kind", kindFromKey, filter.kind) ||
+        !readOption(s, args, "--outcome", outcomeFromKey, filter.outcome))
+        return std::nullopt;
+    filter.since = since.value_or(QDate());
+    filter.until = until.value_or(QDate());
+    filter.port = args.value(QStringLiteral("--port"));
+    return filter;
+}
+
+// Columns padded to their widest entry, the last one left ragged.
+void printTable(QTextStream& out, const QList<QStringList>& lines) {
+    QList<qsizetype> widths;
+    for (const QStringList& line : lines)
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            widths.resize(qMax(widths.size(), line.size()));
+            widths[i] = qMax(widths[i], line[i].size());
+        }
+    for (const QStringList& line : lines) {
+        QString text;
+        for (qsizetype i = 0; i < line.size(); ++i)
+            text += i + 1 < line.size() ? line[i].leftJustified(widths[i] + 2) : line[i];
+        out << text << '\n';
+    }
+}
+
+QStringList tableLine(const HistoryRow& row, Language lang) {
+    return {QString::number(row.id),
+            row.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            kindText(row.kind, row.radio, lang),
+            row.port,
+            outcomeText(row.outcome, lang),
+            row.sha256.left(12),
+            row.document};
+}
+
+int listOperations(Session& s, HistoryDatabase& db, const CliArgs& args) {
+    const auto filter = filterOf(s, args);
+    if (!filter)
+        return 1;
+    QSqlQuery query = historyQuery(db.connection(), *filter);
+    const bool csv = args.has(QStringLiteral("--csv"));
+    QList<QStringList> table{{QStringLiteral("ID"), QStringLiteral("STARTED"),
+                              QStringLiteral("KIND"), QStringLiteral("PORT"),
+                              QStringLiteral("OUTCOME"), QStringLiteral("SHA-256"),
+                              QStringLiteral("DOCUMENT")}};
+    if (csv)
+        s.out << csvLine(historyCsvHeader());
+    while (query.next()) {
+        const HistoryRow row = historyRow(query);
+        if (csv)
+            s.out << csvLine(historyCsvFields(row));
+        else
+            table << tableLine(row, s.lang());
+    }
+    if (!csv)
+        printTable(s.out, table);
+    return 0;
+}
+
+int extractOperation(Session& s, HistoryDatabase& db, const CliArgs& args) {
+    if (args.files.size() != 1 || args.options.size() != 1)
+        return -1;
+    const QString idText = args.value(QStringLiteral("--extract"));
+    const auto id = parseCount(idText, 1, std::numeric_limits<int>::max());
+    if (!id || !operationRow(db.connection(), *id)) {
+        s.fail(kNoOperation.in(s.lang()).arg(idText));
+        return 1;
+    }
+    const auto image = operationImage(db.connection(), *id);
+    if (!image) {
+        s.fail(kNoImage.in(s.lang()).arg(*id));
+        return 1;
+    }
+    if (!outputsAreSeparate(s, FileRoles().writesDocument(args.files[0])))
+        return kFilesRefused;
+    newDocumentAtStart(s.doc, s.settings, s.programFolder);
+    decodeIntoDocument(s, *image);
+    return saveDataFile(s.files, args.files[0]) ? 0 : 1;
+}
+
+} // namespace
+
+std::optional<CliArgs> parseHistoryArgs(const QStringList& args) {
+    CliArgs parsed;
+    parsed.verb = args.value(0);
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QStringLiteral("--")))
+            parsed.files.append(arg);
+        else if (parsed.options.contains(arg))
+            return std::nullopt;
+        else if (arg == QStringLiteral("--csv"))
+            parsed.options.insert(arg, QString());
+        else if (kValueOptions.contains(arg) && i + 1 < args.size())
+            parsed.options.insert(arg, args[++i]);
+        else
+            return std::nullopt;
+    }
+    return parsed;
+}
+
+int historyVerb(Session& s, const CliArgs& args, const QString& databasePath) {
+    const bool extract = args.has(QStringLiteral("--extract"));
+    if (!extract && !args.files.isEmpty())
+        return -1;
+    HistoryDatabase db(databasePath);
+    const bool opened = db.open();
+    for (const LocalString& notice : db.takeNotices())
+        s.prompter.warn(notice.in(s.lang()));
+    if (!opened)
+        return 1;
+    return extract ? extractOperation(s, db, args) : listOperations(s, db, args);
+}
+
+} // namespace r5k27::cli
