@@ -136,9 +136,25 @@ void CsvReader::scanRecord(Scan& s) {
             if (s.afterQuote || c == u'"')
                 row_.malformed = true;
             add(at);
+            if (!s.field.copied && !discarding_)
+                takePlainRun(s);
         }
     }
     s.rawEnd = pos_ - recordStart_;
+}
+
+// The rest of an unquoted field at once, up to what ends it or the record's length limit; the
+// field is a span of the text, so only its length grows.
+void CsvReader::takePlainRun(Scan& s) {
+    const auto* text = reinterpret_cast<const char16_t*>(text_.constData());
+    const qsizetype room = std::min(text_.size(), pos_ + (kCsvMaxRecordChars - s.chars));
+    qsizetype end = pos_;
+    while (end < room && text[end] != u',' && text[end] != u'"' && text[end] != u'\r' &&
+           text[end] != u'\n')
+        ++end;
+    s.field.length += end - pos_;
+    s.chars += end - pos_;
+    pos_ = end;
 }
 
 void CsvReader::finishRow(Scan& s) {

@@ -74,6 +74,7 @@ private:
     bool readMore(qsizetype n);
     bool skipLineEnds();
     void scanRecord(Scan& scan);
+    void takePlainRun(Scan& scan);
     void finishRow(Scan& scan);
 
     QIODevice& in_;

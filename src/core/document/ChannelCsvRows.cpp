@@ -31,6 +31,57 @@ QString upper(QStringView text) {
     return text.toString().toUpper();
 }
 
+// Most fields of a list are short plain numbers and letters; these read those directly and
+// leave every other form to the general readers, which copy the text.
+std::optional<long long> plainDigits(QStringView text) {
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    long long value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+std::optional<long long> integerOf(QStringView text) {
+    if (const auto plain = plainDigits(text))
+        return plain;
+    return parseInteger(text.toString());
+}
+
+// Tenths of a number given with at most one decimal, rounded as the general reader rounds.
+std::optional<long long> tenthsOf(QStringView text) {
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0) {
+        if (const auto whole = plainDigits(text))
+            return *whole * 10;
+    } else if (point == text.size() - 2) {
+        const auto whole = plainDigits(text.first(point));
+        const auto tenth = plainDigits(text.last(1));
+        if (whole && tenth)
+            return *whole * 10 + *tenth;
+    }
+    const auto value = parseNumber(text.toString());
+    return value ? std::optional<long long>(std::llround(*value * 10)) : std::nullopt;
+}
+
+int groupOf(QStringView text) {
+    if (text.size() == 1) {
+        const char16_t letter = text[0].toUpper().unicode();
+        return letter >= u'A' && letter <= u'J' ? letter - u'A' + 1 : 0;
+    }
+    return groupNumberFromText(upper(text));
+}
+
+int channelOf(QStringView text) {
+    const bool memory = !text.isEmpty() && (text[0] == u'M' || text[0] == u'm');
+    if (const auto number = plainDigits(memory ? text.sliced(1) : text); number && *number < 100)
+        return int(*number) + (memory ? kOrdinaryChannels : 0);
+    return getChId(upper(text));
+}
+
 } // namespace
 
 int referenceMax(const ChannelFieldInfo& f) {
@@ -121,8 +172,8 @@ std::optional<CsvProblem> RowReader::readPlace(Place& place) const {
         const QStringView workMode = field(WorkMode);
         const int mode = int(is(workMode, u"HF"));
         const bool modeOk = mode == 1 || is(workMode, u"CB");
-        const int group = groupNumberFromText(upper(field(Group)));
-        const int chNo = getChId(upper(field(Channel)));
+        const int group = groupOf(field(Group));
+        const int chNo = channelOf(field(Channel));
         const bool memory =
             group == kMemGroup && chNo > kOrdinaryChannels && chNo <= kOrdinaryChannels + kMemRows;
         const bool ordinary =
@@ -134,8 +185,7 @@ std::optional<CsvProblem> RowReader::readPlace(Place& place) const {
         place = {mode, memory ? 1 : group, chNo};
         return std::nullopt;
     }
-    const QString locationText = field(Location).toString();
-    const qint64 l = parseInteger(locationText).value_or(-1);
+    const qint64 l = integerOf(field(Location)).value_or(-1);
     const int mode = l > kHFOffset ? 1 : 0;
     const qint64 local = l - (mode == 1 ? kHFOffset : 0);
     if (local >= 1 && local <= kMemBase) {
@@ -146,7 +196,7 @@ std::optional<CsvProblem> RowReader::readPlace(Place& place) const {
         place = {mode, 1, int(local - kMemBase) + kOrdinaryChannels};
         return std::nullopt;
     }
-    return problem(locationText, C::locationOutside);
+    return problem(field(Location).toString(), C::locationOutside);
 }
 
 std::optional<CsvProblem> RowReader::readFrequency(const Place& place, ChannelRec& out) const {
@@ -156,9 +206,8 @@ std::optional<CsvProblem> RowReader::readFrequency(const Place& place, ChannelRe
         return problem(text.toString(),
                        formatted(C::frequencyOutside, bandTextOfWorkMode(place.mode)));
     // Every digit the list gives is kept: the radio holds 10 Hz steps.
-    const QString stored = frequency->storedDigitsExact();
-    out.rxFreq.assign(stored);
-    out.txFreq.assign(stored);
+    out.rxFreq.assign(frequency->storedDigitsExact());
+    out.txFreq = out.rxFreq;
     return std::nullopt;
 }
 
@@ -189,27 +238,27 @@ std::optional<CsvProblem> RowReader::readTone(ChannelRec& out) const {
         return std::nullopt;
     }
     if (is(kind, u"TSQL") || is(kind, u"TONE")) {
-        const QString text = field(is(kind, u"TSQL") ? CToneFreq : RToneFreq).toString();
-        const auto hz = parseNumber(text);
-        for (int n = 1; hz && n <= kCtcssCount; ++n)
-            if (std::llround(*hz * 10) == ctcssTenthsHz(n)) {
+        const QStringView text = field(is(kind, u"TSQL") ? CToneFreq : RToneFreq);
+        const auto tenths = tenthsOf(text);
+        for (int n = 1; tenths && n <= kCtcssCount; ++n)
+            if (*tenths == ctcssTenthsHz(n)) {
                 out.decodeTone = std::int16_t(n);
                 return std::nullopt;
             }
-        return problem(text, C::toneNotInList);
+        return problem(text.toString(), C::toneNotInList);
     }
     if (is(kind, u"DTCS")) {
         const QStringView polarity = field(DtcsPolarity);
         if (!polarity.isEmpty() && !is(polarity, u"NN"))
             return problem(upper(polarity), C::dcsPolarity);
-        const QString text = field(DtcsCode).toString();
-        const auto code = parseInteger(text);
+        const QStringView text = field(DtcsCode);
+        const auto code = integerOf(text);
         for (int n = 1; code && n <= kDcsCount; ++n)
             if (*code == dcsOctalDigits(n)) {
                 out.decodeTone = std::int16_t(kCtcssCount + n);
                 return std::nullopt;
             }
-        return problem(text, C::toneNotInList);
+        return problem(text.toString(), C::toneNotInList);
     }
     return problem(kind.toString(), C::toneModeNotAvailable);
 }
@@ -238,8 +287,7 @@ std::optional<CsvProblem> RowReader::readOwnColumns(ChannelRec& out) const {
     }
     for (const FieldColumn& c : references_) {
         const QStringView text = fieldAt(c.position);
-        const auto n =
-            is(text, u"OFF") ? std::optional<long long>(0) : parseInteger(text.toString());
+        const auto n = is(text, u"OFF") ? std::optional<long long>(0) : integerOf(text);
         if (!n || *n < 0 || *n > referenceMax(*c.field))
             return badValue(c);
         out.*c.field->number = std::int16_t(*n);
