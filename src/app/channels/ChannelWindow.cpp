@@ -123,7 +123,7 @@ QWidget* ChannelWindow::buildTopRow() {
 
     groupList_ = new QComboBox(row);
     groupList_->setObjectName(QStringLiteral("Combo6"));
-    groupList_->setMinimumContentsLength(4);
+    sizeByCharacters(groupList_, 4);
     QLabel* groupLabel = labelFor(groupList_, lang(texts().group), row);
     groupLabel->setObjectName(QStringLiteral("Label1"));
     hint(groupList_, lang(texts().hintGroup));
@@ -131,7 +131,7 @@ QWidget* ChannelWindow::buildTopRow() {
 
     workGroupList_ = new QComboBox(row);
     workGroupList_->setObjectName(QStringLiteral("Combo3"));
-    workGroupList_->setMinimumContentsLength(3);
+    sizeByCharacters(workGroupList_, 3);
     QGroupBox* workGroupFrame = framed(row, "Frame4", workGroupList_,
                                        labelFor(workGroupList_, lang(texts().workGroup), row));
     hint(workGroupList_, lang(texts().hintWorkGroup));
@@ -196,7 +196,11 @@ void ChannelWindow::showGroup(int viewGroup) {
     if (!rows_->memView())
         groupFrame_->showGroup(mode(), viewGroup);
     const int workRow = model_.image().groupWorkCh(mode(), viewGroup);
-    grid_->setCurrentGridRow(workRow >= 1 && workRow <= rows_->rows() ? workRow : 1);
+    {
+        // The panel is filled once, below, not again from the grid's signal.
+        const QSignalBlocker block(grid_);
+        grid_->setCurrentGridRow(workRow >= 1 && workRow <= rows_->rows() ? workRow : 1);
+    }
     showCurrentChannel();
 }
 
@@ -210,13 +214,13 @@ void ChannelWindow::showWorkGroups() {
 void ChannelWindow::showCurrentChannel() {
     const int row = grid_->currentGridRow();
     const ChannelRec* rec = row >= 1 ? model_.channel(rows_->keyOfRow(row)) : nullptr;
-    if (!rec) {
-        details_->hide();
-        return;
-    }
-    details_->showChannel(lang(texts().moreInformation) + getChName(rec->chNo), *rec,
-                          model_.image(), rows_->memView());
-    details_->show();
+    if (rec)
+        details_->showChannel(lang(texts().moreInformation) + getChName(rec->chNo), *rec,
+                              model_.image(), rows_->memView());
+    // Showing or hiding lays the window out again; a window being built is laid out once, when
+    // it is shown.
+    if (details_->isHidden() == bool(rec))
+        details_->setVisible(bool(rec));
 }
 
 void ChannelWindow::follow(const DocumentChange& change) {

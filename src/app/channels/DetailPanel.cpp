@@ -34,6 +34,7 @@ DetailPanel::DetailPanel(Language lang, const QString& noSetting, QWidget* paren
         auto* combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("Combo8_%1").arg(i));
         combo->setMinimumWidth(minimumWidth(i == 0 ? 14 : 7));
+        sizeByCharacters(combo, i == 0 ? 14 : 7);
         label->setBuddy(combo);
         const int row = i % kRowsPerColumn;
         const int column = (i / kRowsPerColumn) * 2;

@@ -44,7 +44,7 @@ GroupFrame::GroupFrame(DocumentModel& model, Prompter& prompter, Language lang, 
     for (int i = 0; i < int(lists_.size()); ++i) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("Combo1_%1").arg(i));
-        combo->setMinimumContentsLength(4);
+        sizeByCharacters(combo, 4);
         lists_[std::size_t(i)] = combo;
     }
     const QString emergency = texts().emergency.in(lang);

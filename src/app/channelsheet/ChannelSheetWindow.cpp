@@ -31,6 +31,7 @@ const ChannelSheetCaptions& texts() {
 }
 
 constexpr int kVisibleRows = 20;
+constexpr int kNarrowestSheet = 360;
 
 } // namespace
 
@@ -50,7 +51,9 @@ ChannelSheetWindow::ChannelSheetWindow(AppContext& ctx, Prompter& prompter, QWid
     int width = 0;
     for (int column = 0; column < rows_->columnCount(); ++column)
         width += view_->columnWidth(column);
-    view_->setMinimumSize(std::min(width + 24, 900),
+    // The sheet scrolls itself; a wide minimum would only give the window a second pair of
+    // scroll bars around it on a small screen.
+    view_->setMinimumSize(std::min(width + 24, kNarrowestSheet),
                           view_->verticalHeader()->defaultSectionSize() * (kVisibleRows / 2));
     resize(width + 40, view_->verticalHeader()->defaultSectionSize() * kVisibleRows + 120);
 

@@ -1,5 +1,6 @@
 #include "ChooserLayout.h"
 
+#include "TitleRoom.h"
 #include "core/lang/CaptionTables.h"
 
 #include <QComboBox>
@@ -32,6 +33,7 @@ void layOutChooser(QDialog& dialog, QLabel* label, QComboBox* list, const Captio
     grid->addWidget(label, 0, 0);
     grid->addWidget(list, 0, 1);
     grid->addWidget(buttons, 1, 0, 1, 2);
+    keepTitleWhole(dialog);
 }
 
 } // namespace r5k27

@@ -1,6 +1,7 @@
 #include "GroupSizeQuestion.h"
 
 #include "link/RadioTexts.h"
+#include "common/TitleRoom.h"
 
 #include <QInputDialog>
 
@@ -22,6 +23,7 @@ std::optional<int> GroupSizeDialog::ask(int preset) {
     dialog.setIntValue(std::clamp(preset, kMinRadios, kMaxRadios));
     dialog.setOkButtonText(withoutAccelerator(captions_.buttons.ok.in(lang_)));
     dialog.setCancelButtonText(withoutAccelerator(captions_.buttons.cancel.in(lang_)));
+    keepTitleWhole(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.intValue();

@@ -8,6 +8,14 @@
 #include <algorithm>
 
 namespace r5k27 {
+namespace {
+
+// A sheet of every channel has use for all the room there is.
+bool fillsArea(ChildKind kind) {
+    return kind == ChildKind::ChannelList;
+}
+
+} // namespace
 
 ChildWindows::ChildWindows(QMdiArea& area)
     : area_(area) {
@@ -19,7 +27,9 @@ bool ChildWindows::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &area_)
         return false;
     if (event->type() == QEvent::Show) {
-        fitToArea();
+        // Windows opened before the area was shown are cascaded by the area's own handling of
+        // this event, which comes after this filter; fitting them must wait for it.
+        QMetaObject::invokeMethod(this, &ChildWindows::fitToArea, Qt::QueuedConnection);
     } else if (event->type() == QEvent::Resize && area_.isVisible()) {
         // Sent before the area lays out its viewport.
         const int frame = 2 * area_.frameWidth();
@@ -57,6 +67,7 @@ QMdiSubWindow* ChildWindows::show(ChildKind kind) {
     QMdiSubWindow* sub = area_.addSubWindow(new ScrollingChild(content));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     open_[index(kind)] = sub;
+    fill_[index(kind)] = fillsArea(kind);
     sub->show();
     cascade();
     area_.setActiveSubWindow(sub);
@@ -80,7 +91,15 @@ void ChildWindows::cascade() {
 }
 
 void ChildWindows::fitToArea() {
-    fitInto(area_.viewport()->size());
+    const QSize room = area_.viewport()->size();
+    for (std::size_t i = 0; i < open_.size(); ++i) {
+        // Once, when the window has come up in an area that has its size.
+        if (open_[i] && fill_[i] && area_.isVisible()) {
+            open_[i]->setGeometry(QRect(QPoint(0, 0), room));
+            fill_[i] = false;
+        }
+    }
+    fitInto(room);
 }
 
 void ChildWindows::fitInto(QSize size) {

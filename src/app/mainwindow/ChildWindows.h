@@ -36,7 +36,8 @@ public:
     QWidget* editor(ChildKind kind) const;
     void closeAll();
     void cascade();
-    // Shrinks windows that reach past the area's visible part so all of each can be scrolled to.
+    // Shrinks windows that reach past the area's visible part so all of each can be scrolled to;
+    // a window of a kind that fills the area gets all of it once, when it first can.
     void fitToArea();
 
 protected:
@@ -50,6 +51,7 @@ private:
     std::array<Factory, static_cast<std::size_t>(ChildKind::Count)> factories_;
     std::function<void(ChildKind, QWidget*)> opened_;
     std::array<QPointer<QMdiSubWindow>, static_cast<std::size_t>(ChildKind::Count)> open_;
+    std::array<bool, static_cast<std::size_t>(ChildKind::Count)> fill_{};
 };
 
 } // namespace r5k27

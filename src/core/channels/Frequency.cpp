@@ -112,6 +112,14 @@ QString Frequency::storedDigits() const {
 }
 
 QString Frequency::storedDigitsExact() const {
+    // Written out by hand for the frequencies a radio holds: an imported list asks for one a row.
+    if (hz_ >= 0 && hz_ < 100 * kHzPerMhz) {
+        QString digits(8, u'0');
+        std::int64_t rest = hz_;
+        for (qsizetype i = 7; i >= 0 && rest > 0; --i, rest /= 10)
+            digits[i] = QChar(char16_t(u'0' + rest % 10));
+        return digits;
+    }
     return QStringLiteral("%1%2")
         .arg(hz_ / kHzPerMhz, 2, 10, QChar(u'0'))
         .arg(hz_ % kHzPerMhz, 6, 10, QChar(u'0'));

@@ -34,7 +34,9 @@ int dcsOctalDigits(int n) {
     return n >= 1 && n <= kDcsCount ? kDcs[std::size_t(n - 1)] : 0;
 }
 
-QStringList shortToneList(Language lang) {
+namespace {
+
+QStringList makeShortToneList(Language lang) {
     QStringList list{kToneOffText.in(lang)};
     for (int tenths : kCtcss)
         list << tenthsText(tenths);
@@ -43,13 +45,35 @@ QStringList shortToneList(Language lang) {
     return list;
 }
 
-QStringList longToneList(Language lang) {
+QStringList makeLongToneList(Language lang) {
     QStringList list{kToneOffText.in(lang)};
     for (int n = 1; n <= kCtcssCount; ++n)
         list << QStringLiteral("C_%1(%2Hz)").arg(padded(n, 3), tenthsText(ctcssTenthsHz(n)));
     for (int n = 1; n <= kDcsCount; ++n)
         list << QStringLiteral("D_%1(%2N)").arg(padded(n, 3), padded(dcsOctalDigits(n), 3));
     return list;
+}
+
+// Made once per language: every channel shown asks for them, and one shared copy lets a list
+// that already holds them see so without comparing 143 texts.
+template <QStringList (*make)(Language)> const QStringList& madeOnce(Language lang) {
+    static const auto lists = [] {
+        std::array<QStringList, kLanguageCount> all;
+        for (const Language l : kLanguages)
+            all[indexOf(l)] = make(l);
+        return all;
+    }();
+    return lists[indexOf(lang)];
+}
+
+} // namespace
+
+QStringList shortToneList(Language lang) {
+    return madeOnce<makeShortToneList>(lang);
+}
+
+QStringList longToneList(Language lang) {
+    return madeOnce<makeLongToneList>(lang);
 }
 
 } // namespace r5k27

@@ -1,5 +1,6 @@
 #include "ChannelCsv.h"
 
+#include "ChannelCsvRows.h"
 #include "core/channels/BandLimits.h"
 #include "core/channels/ChannelFields.h"
 #include "core/channels/ChannelNames.h"
@@ -30,10 +31,14 @@ namespace r5k27 {
 namespace C = CsvCaptions;
 namespace {
 
-constexpr int kMemRows = 6;
-constexpr int kGroupBlock = 40;
-constexpr int kMemBase = 400;     // M1..M6 of a work mode follow its ten groups
-constexpr int kHFOffset = 500;    // the HF work mode's locations
+using csv::isReferenceColumn;
+using csv::isSwitchColumn;
+using csv::kMemRows;
+using csv::locationOf;
+using csv::Place;
+using csv::referenceMax;
+using csv::RowReader;
+
 constexpr int kFillerCtcss = 885; // what the common layout holds where a channel has no CTCSS
 constexpr int kFillerDcs = 23;
 
@@ -44,21 +49,8 @@ const QStringList kCommonColumns = {
     QStringLiteral("DtcsPolarity"), QStringLiteral("Mode"),      QStringLiteral("TStep"),
     QStringLiteral("Skip"),         QStringLiteral("Comment")};
 
-// This radio's own columns: its switches, then its references, each in record order.
-bool isSwitchColumn(const ChannelFieldInfo& f) {
-    return f.csvColumn && f.choice == ChannelChoice::Switch;
-}
-bool isReferenceColumn(const ChannelFieldInfo& f) {
-    return f.csvColumn &&
-           (f.choice == ChannelChoice::RogerRef || f.choice == ChannelChoice::DtmfRef);
-}
-int referenceMax(const ChannelFieldInfo& f) {
-    return f.choice == ChannelChoice::RogerRef ? kToneSeqCount : kDtmfCodeCount;
-}
-
 const QString kOff = QStringLiteral("OFF");
 const QString kOn = QStringLiteral("ON");
-const QString kWorkModeTexts[kModeCount] = {QStringLiteral("CB"), QStringLiteral("HF")};
 
 QStringList ownColumns() {
     QStringList names{QStringLiteral("WorkMode"), QStringLiteral("Group"),
@@ -82,12 +74,6 @@ QString frequencyText6(const QString& stored) {
 
 QString tenthsText(int tenths) {
     return QString::number(tenths / 10.0, 'f', 1);
-}
-
-int locationOf(int mode, int group, int chNo) {
-    const int base = mode == 0 ? 0 : kHFOffset;
-    return chNo > kOrdinaryChannels ? base + kMemBase + chNo - kOrdinaryChannels
-                                    : base + (group - 1) * kGroupBlock + chNo;
 }
 
 QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int group) {
@@ -117,7 +103,7 @@ QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int
                     QStringLiteral("5.00"),
                     rec.scanAdd == 0 ? QStringLiteral("S") : QString(),
                     QString(),
-                    kWorkModeTexts[mode],
+                    QString::fromLatin1(csv::kWorkModeNames[std::size_t(mode)]),
                     memory ? groupTextFromNumber(kMemGroup) : groupTextFromNumber(group),
                     getChName(rec.chNo),
                     modeTextFromCode(rec.mode)};
@@ -134,229 +120,6 @@ QStringList rowOf(const MemoryImage& image, const ChannelRec& rec, int mode, int
 }
 
 // --- import ---------------------------------------------------------------------------------
-
-struct Place {
-    int mode = 0;
-    int group = 0; // 1..10; memory channels live in group 1
-    int chNo = 0;
-    bool operator<(const Place& o) const {
-        return std::tie(mode, group, chNo) < std::tie(o.mode, o.group, o.chNo);
-    }
-    bool memory() const { return chNo > kOrdinaryChannels; }
-};
-
-class RowReader {
-public:
-    RowReader(const QStringList& header, const MemoryImage& image)
-        : image_(image) {
-        for (qsizetype i = 0; i < header.size(); ++i)
-            columns_.insert(header[i].trimmed().toLower(), int(i));
-        ownPlace_ = has("WorkMode") && has("Group") && has("Channel");
-    }
-
-    bool usable() const { return has("Frequency") && (ownPlace_ || has("Location")); }
-    // What the last row read had changed, if anything.
-    const std::optional<CsvProblem>& change() const { return change_; }
-
-    // The record and its place, or the problem that keeps the row out.
-    std::optional<CsvProblem> read(const CsvRecord& rec, Place& place, ChannelRec& out) const {
-        startRow(rec);
-        if (auto p = readPlace(place))
-            return p;
-        return readValues(place, out);
-    }
-    // The record for a place of the caller's choice, whatever place the row names.
-    std::optional<CsvProblem> readFor(const CsvRecord& rec, const Place& place,
-                                      ChannelRec& out) const {
-        startRow(rec);
-        return readValues(place, out);
-    }
-    bool withoutFrequency(const CsvRecord& rec) const {
-        fields_ = &rec.fields;
-        return field("Frequency").isEmpty();
-    }
-
-private:
-    void startRow(const CsvRecord& rec) const {
-        fields_ = &rec.fields;
-        row_ = rec.number;
-        change_.reset();
-    }
-
-    std::optional<CsvProblem> readValues(const Place& place, ChannelRec& out) const {
-        // What the list does not say is what a new channel holds: a column it does not have
-        // leaves the field table's new-channel value.
-        fillNewChannel(out, place.chNo, QString());
-        if (auto p = readFrequency(place, out))
-            return p;
-        if (auto p = readMode(place, out))
-            return p;
-        if (auto p = readTone(out))
-            return p;
-        if (auto p = readDuplexAndSkip(out))
-            return p;
-        return readOwnSwitches(out);
-    }
-
-    // The position of a column, -1 when the file has none; looked up once per name.
-    int column(const char* name) const {
-        const auto known = positions_.find(name);
-        if (known != positions_.end())
-            return known->second;
-        const int i = columns_.value(QString::fromLatin1(name).toLower(), -1);
-        positions_.emplace(name, i);
-        return i;
-    }
-    bool has(const char* name) const { return column(name) >= 0; }
-    QString field(const char* name) const {
-        const int i = column(name);
-        return i >= 0 && i < fields_->size() ? (*fields_)[i].trimmed() : QString();
-    }
-    CsvProblem problem(const QString& value, const LocalString& why) const {
-        return {row_, value, why};
-    }
-    CsvProblem badValue(const char* column) const {
-        return problem(field(column), formatted(C::valueNotAllowed, QString::fromLatin1(column)));
-    }
-
-    std::optional<CsvProblem> readPlace(Place& place) const {
-        if (ownPlace_) {
-            const int mode = int(kWorkModeTexts[1] == field("WorkMode").toUpper());
-            const bool modeOk = mode == 1 || field("WorkMode").toUpper() == kWorkModeTexts[0];
-            const int group = groupNumberFromText(field("Group").toUpper());
-            const int chNo = getChId(field("Channel").toUpper());
-            const bool memory = group == kMemGroup && chNo > kOrdinaryChannels &&
-                                chNo <= kOrdinaryChannels + kMemRows;
-            const bool ordinary =
-                group >= 1 && group <= kGroupCount && chNo >= 1 && chNo <= kOrdinaryChannels;
-            if (!modeOk || !(memory || ordinary))
-                return problem(field("WorkMode") + u' ' + field("Group") + u' ' + field("Channel"),
-                               C::noSuchChannel);
-            place = {mode, memory ? 1 : group, chNo};
-            return std::nullopt;
-        }
-        const auto location = parseInteger(field("Location"));
-        const qint64 l = location.value_or(-1);
-        const int mode = l > kHFOffset ? 1 : 0;
-        const qint64 local = l - (mode == 1 ? kHFOffset : 0);
-        if (local >= 1 && local <= kMemBase) {
-            place = {mode, int((local - 1) / kGroupBlock) + 1, int((local - 1) % kGroupBlock) + 1};
-            return std::nullopt;
-        }
-        if (local > kMemBase && local <= kMemBase + kMemRows) {
-            place = {mode, 1, int(local - kMemBase) + kOrdinaryChannels};
-            return std::nullopt;
-        }
-        return problem(field("Location"), C::locationOutside);
-    }
-
-    std::optional<CsvProblem> readFrequency(const Place& place, ChannelRec& out) const {
-        const QString text = field("Frequency");
-        const auto frequency = frequencyInBand(text, place.mode);
-        if (!frequency)
-            return problem(text, formatted(C::frequencyOutside, bandTextOfWorkMode(place.mode)));
-        // Every digit the list gives is kept: the radio holds 10 Hz steps.
-        const QString stored = frequency->storedDigitsExact();
-        out.rxFreq.assign(stored);
-        out.txFreq.assign(stored);
-        return std::nullopt;
-    }
-
-    std::optional<CsvProblem> readMode(const Place& place, ChannelRec& out) const {
-        if (!has("Mode") && !has("R5K27Mode"))
-            return std::nullopt;
-        const bool own = has("R5K27Mode") && !field("R5K27Mode").isEmpty();
-        const QString text = (own ? field("R5K27Mode") : field("Mode")).toUpper();
-        const QStringList known = own ? allModeTexts() : allModeTexts().mid(0, kModePA);
-        if (!known.contains(text))
-            return problem(text, C::modeNotAvailable);
-        ModeSwitches switches = image_.optFeat.modeEnable;
-        if (place.memory())
-            switches[kModePA] = 0; // memory channels are never offered PA
-        out.mode = normalizeMode(modeCodeFromText(text), switches);
-        if (out.mode != modeCodeFromText(text)) {
-            const QString taken = modeTextFromCode(out.mode);
-            change_ = problem(text, formatted(C::takenAs, taken, text));
-        }
-        return std::nullopt;
-    }
-
-    std::optional<CsvProblem> readTone(ChannelRec& out) const {
-        if (!has("Tone"))
-            return std::nullopt;
-        const QString kind = field("Tone").toUpper();
-        if (kind.isEmpty()) {
-            out.decodeTone = 0;
-            return std::nullopt;
-        }
-        if (kind == u"TSQL" || kind == u"TONE") {
-            const QString text = field(kind == u"TSQL" ? "cToneFreq" : "rToneFreq");
-            const auto hz = parseNumber(text);
-            for (int n = 1; hz && n <= kCtcssCount; ++n)
-                if (std::llround(*hz * 10) == ctcssTenthsHz(n)) {
-                    out.decodeTone = std::int16_t(n);
-                    return std::nullopt;
-                }
-            return toneNotInList(text);
-        }
-        if (kind == u"DTCS") {
-            const QString polarity = field("DtcsPolarity").toUpper();
-            if (!polarity.isEmpty() && polarity != u"NN")
-                return problem(polarity, C::dcsPolarity);
-            const QString text = field("DtcsCode");
-            const auto code = parseInteger(text);
-            for (int n = 1; code && n <= kDcsCount; ++n)
-                if (*code == dcsOctalDigits(n)) {
-                    out.decodeTone = std::int16_t(kCtcssCount + n);
-                    return std::nullopt;
-                }
-            return toneNotInList(text);
-        }
-        return problem(field("Tone"), C::toneModeNotAvailable);
-    }
-    CsvProblem toneNotInList(const QString& text) const { return problem(text, C::toneNotInList); }
-
-    std::optional<CsvProblem> readDuplexAndSkip(ChannelRec& out) const {
-        if (has("Duplex")) {
-            const QString duplex = field("Duplex");
-            if (!duplex.isEmpty() && duplex != u"+" && duplex != u"-")
-                return problem(duplex, C::duplexNotAvailable);
-            out.repShift = duplex.isEmpty() ? 0 : duplex == u"+" ? 1 : 2;
-        }
-        if (has("Skip"))
-            out.scanAdd = field("Skip").toUpper() == u"S" ? 0 : 1;
-        return std::nullopt;
-    }
-
-    std::optional<CsvProblem> readOwnSwitches(ChannelRec& out) const {
-        for (const ChannelFieldInfo& f : channelFields()) {
-            if (!isSwitchColumn(f) || !has(f.csvColumn))
-                continue;
-            const QString text = field(f.csvColumn).toUpper();
-            if (text != kOn && text != kOff)
-                return badValue(f.csvColumn);
-            out.*f.number = text == kOn ? 1 : 0;
-        }
-        for (const ChannelFieldInfo& f : channelFields()) {
-            if (!isReferenceColumn(f) || !has(f.csvColumn))
-                continue;
-            const QString text = field(f.csvColumn).toUpper();
-            const auto n = text == kOff ? std::optional<long long>(0) : parseInteger(text);
-            if (!n || *n < 0 || *n > referenceMax(f))
-                return badValue(f.csvColumn);
-            out.*f.number = std::int16_t(*n);
-        }
-        return std::nullopt;
-    }
-
-    const MemoryImage& image_;
-    QHash<QString, int> columns_;
-    mutable std::unordered_map<const char*, int> positions_;
-    bool ownPlace_ = false;
-    mutable const QStringList* fields_ = nullptr;
-    mutable int row_ = 0;
-    mutable std::optional<CsvProblem> change_;
-};
 
 // Puts the imported channels of one group in place of those of the same kind (ordinary or
 // memory) that the list names; the others of the group stay, in their order, before them, and
@@ -433,11 +196,11 @@ CsvImportResult channelsFromCsv(QIODevice& in, MemoryImage& image, ChTable& tabl
     std::map<Place, ChannelRec> taken;
     // Places named by rows that were refused: what is there stays.
     std::set<Place> refused;
-    while (const std::optional<CsvRecord> next = records.next()) {
-        const CsvRecord& rec = *next;
+    while (const CsvRow* next = records.nextRow()) {
+        const CsvRow& rec = *next;
         if (rec.malformed || rec.fields.size() != head->fields.size()) {
             note(result.problems, result.problemCount,
-                 CsvProblem{rec.number, rec.raw, C::malformedLine});
+                 CsvProblem{rec.number, rec.raw.toString(), C::malformedLine});
             continue;
         }
         Place place;
@@ -530,6 +293,19 @@ struct ChannelRowReader::Impl {
     RowReader reader;
 };
 
+namespace {
+
+// A record kept whole, as the reader of a file would have given it.
+CsvRow viewsOf(const CsvRecord& record) {
+    CsvRow row{record.number, {}, record.malformed, record.raw};
+    row.fields.reserve(record.fields.size());
+    for (const QString& field : record.fields)
+        row.fields.append(field);
+    return row;
+}
+
+} // namespace
+
 ChannelRowReader::ChannelRowReader(const QStringList& header, const MemoryImage& image)
     : impl_(std::make_unique<Impl>(Impl{RowReader(header, image)})) {}
 
@@ -537,11 +313,11 @@ ChannelRowReader::~ChannelRowReader() = default;
 
 std::optional<CsvProblem> ChannelRowReader::read(const CsvRecord& record, const ChannelKey& key,
                                                  ChannelRec& out) const {
-    return impl_->reader.readFor(record, Place{key.mode, key.group, key.chNo}, out);
+    return impl_->reader.readFor(viewsOf(record), Place{key.mode, key.group, key.chNo}, out);
 }
 
 bool ChannelRowReader::leavesEmpty(const CsvRecord& record) const {
-    return impl_->reader.withoutFrequency(record);
+    return impl_->reader.withoutFrequency(viewsOf(record));
 }
 
 CsvImportResult channelsFromCsv(const QByteArray& data, MemoryImage& image, ChTable& table) {
