@@ -7,7 +7,6 @@
 #include "core/channels/ChannelTable.h"
 #include "core/channels/FrequencyCodec.h"
 #include "core/channels/ListHelpers.h"
-#include "core/channels/ModeCodec.h"
 #include "core/channels/ToneCodec.h"
 #include "core/common/AppSettings.h"
 #include "core/document/Document.h"
@@ -110,19 +109,19 @@ private:
             table.columns << t(*head);
         const QStringList tones = shortToneList(lang_);
         for (const ChannelRec* rec : channels)
-            table.rows << QStringList{
-                getChName(rec->chNo),
-                storedToExactMhz(rec->rxFreq.clean()),
-                modeTextFromCode(rec->mode),
-                toneText(tones, rec->decodeTone),
-                t(rec->scanAdd == 0 ? PrintTexts::scanDel : PrintTexts::scanAdd),
-                switchesOn(*rec)};
+            table.rows << QStringList{getChName(rec->chNo),
+                                      storedToExactMhz(rec->rxFreq.clean()),
+                                      channelValueText(*rec, ChannelField::Mode, lang_),
+                                      toneText(tones, rec->decodeTone),
+                                      channelValueText(*rec, ChannelField::ScanAdd, lang_),
+                                      switchesOn(*rec)};
         page.sections << table;
     }
 
     // A CTCSS tone is a frequency and says so; a DCS code is a code, and Off is neither.
     static QString toneText(const QStringList& tones, int index) {
-        const QString text = tones.value(index, tones.first());
+        // A value without an entry prints as itself, as every window shows it.
+        const QString text = tones.value(index, QString::number(index));
         return index >= 1 && index <= kCtcssCount ? text + QStringLiteral(" Hz") : text;
     }
 

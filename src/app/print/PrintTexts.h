@@ -19,8 +19,6 @@ inline constexpr LocalText frequency{"Frequency (MHz)", "频率 (MHz)"};
 inline constexpr LocalText mode{"Mode", "模式"};
 inline constexpr LocalText tone{"Tone", "亚音"};
 inline constexpr LocalText scan{"Scan", "扫描"};
-inline constexpr LocalText scanAdd{"Add", "加入"};
-inline constexpr LocalText scanDel{"Del", "删除"};
 inline constexpr LocalText switchesOn{"On", "开启"};
 inline constexpr LocalText switchOff{"Off", "关闭"};
 inline constexpr LocalText rssi{"RSSI", "RSSI"};

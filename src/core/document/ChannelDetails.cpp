@@ -57,7 +57,8 @@ bool byText(ChannelChoice choice) {
 }
 
 QString entryTextOf(ChannelChoice choice, int value) {
-    if (choice == ChannelChoice::Mode)
+    // A mode code without an entry must not match FM's: the list shows it as its number.
+    if (choice == ChannelChoice::Mode && value >= 0 && value <= kModePA)
         return modeTextFromCode(value);
     return QString::number(value);
 }

@@ -45,6 +45,40 @@ bool changesDocument(EntryEffect effect) {
     return effect != EntryEffect::Unchanged && effect != EntryEffect::KeptLastChannel;
 }
 
+bool addsOrRemoves(EntryEffect effect) {
+    return effect == EntryEffect::Added || effect == EntryEffect::Deleted ||
+           effect == EntryEffect::GroupSwitchedOff;
+}
+
+// The records of keys (nothing where there is no channel), to tell afterwards which ones a
+// many-channel edit changed.
+using Records = std::vector<std::optional<ChannelRec>>;
+Records recordsOf(const Document& doc, const QList<ChannelKey>& keys) {
+    Records records;
+    for (const ChannelKey& key : keys) {
+        const int slot = findChannel(doc.curImage, doc.chTable, key);
+        records.push_back(slot ? std::optional(doc.chTable.at({key.mode, key.group, slot}))
+                               : std::nullopt);
+    }
+    return records;
+}
+
+// The event names the first channel the edit added, removed or changed, so that undo brings
+// into view a channel that did change, not merely the first one asked for.
+void nameFirstChanged(DocumentChange& change, const Document& doc, const QList<ChannelKey>& keys,
+                      const Records& before) {
+    const Records after = recordsOf(doc, keys);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (after[i] != before[i]) {
+            const ChannelKey& key = keys[qsizetype(i)];
+            change.mode = key.mode;
+            change.group = key.group;
+            change.chNo = key.chNo;
+            return;
+        }
+    }
+}
+
 } // namespace
 
 DocumentModel::DocumentModel(Document& doc, DocumentEvents& events, QObject* parent)
@@ -156,17 +190,17 @@ int DocumentModel::clearChannels(const QList<ChannelKey>& keys, const EditName& 
     if (keys.isEmpty())
         return 0;
     int removed = 0;
-    const ChannelKey& first = keys.first();
-    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
-         [&](DocumentChange&) {
-             for (const ChannelKey& key : keys) {
-                 const EntryEffect effect =
-                     enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt);
-                 if (effect == EntryEffect::Deleted || effect == EntryEffect::GroupSwitchedOff)
-                     ++removed;
-             }
-             return removed > 0;
-         });
+    const Records before = recordsOf(doc_, keys);
+    edit(name, changeOf(Kind::ChannelSet), [&](DocumentChange& change) {
+        for (const ChannelKey& key : keys) {
+            const EntryEffect effect =
+                enterFrequency(doc_.curImage, doc_.chTable, key, std::nullopt);
+            if (effect == EntryEffect::Deleted || effect == EntryEffect::GroupSwitchedOff)
+                ++removed;
+        }
+        nameFirstChanged(change, doc_, keys, before);
+        return removed > 0;
+    });
     return removed;
 }
 
@@ -186,14 +220,21 @@ DocumentModel::setFrequencies(const QList<FrequencyEntry>& entries, const EditNa
     }
     if (checked.empty())
         return refused;
-    const ChannelKey& first = checked.front().first;
-    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
-         [&](DocumentChange&) {
+    QList<ChannelKey> keys;
+    for (const auto& entry : checked)
+        keys << entry.first;
+    const Records before = recordsOf(doc_, keys);
+    edit(name, changeOf(Kind::Channel, -1, 0, 0, int(ChannelField::RxFreq)),
+         [&](DocumentChange& change) {
              bool changed = false;
              for (const auto& [key, frequency] : checked) {
-                 changed |=
-                     changesDocument(enterFrequency(doc_.curImage, doc_.chTable, key, frequency));
+                 const EntryEffect effect =
+                     enterFrequency(doc_.curImage, doc_.chTable, key, frequency);
+                 changed |= changesDocument(effect);
+                 if (addsOrRemoves(effect))
+                     change.kind = Kind::ChannelSet;
              }
+             nameFirstChanged(change, doc_, keys, before);
              return changed;
          });
     return refused;
@@ -205,12 +246,12 @@ ChannelPasteResult DocumentModel::pasteChannels(const QString& text,
     ChannelPasteResult result;
     if (targets.isEmpty())
         return result;
-    const ChannelKey& first = targets.first();
-    edit(name, changeOf(Kind::ChannelSet, first.mode, first.group, first.chNo),
-         [&](DocumentChange&) {
-             result = pasteChannelRows(text, targets, doc_.curImage, doc_.chTable);
-             return result.taken > 0;
-         });
+    const Records before = recordsOf(doc_, targets);
+    edit(name, changeOf(Kind::ChannelSet), [&](DocumentChange& change) {
+        result = pasteChannelRows(text, targets, doc_.curImage, doc_.chTable);
+        nameFirstChanged(change, doc_, targets, before);
+        return result.taken > 0;
+    });
     return result;
 }
 

@@ -51,7 +51,8 @@ void encodeChannelBlock(SlotWriter& w, int block, const ChannelRec& r, const Fie
 
     const FieldPlace tone{"DecodeTone", at.mode, at.group, at.channel};
     const int type = r.decodeTone <= 0 ? 0 : r.decodeTone <= kCtcssCount ? 1 : 2;
-    if (type == 2 && !w.check(r.decodeTone, kCtcssCount + 1, kCtcssCount + 255, tone))
+    // A DCS number beyond the list would come back from the radio as no tone.
+    if (type == 2 && !w.check(r.decodeTone, kCtcssCount + 1, kToneIndexCount - 1, tone))
         return;
     w.put(inBlock(kToneType, block), type, tone);
     w.put(inBlock(kToneValue, block), type == 0 ? 0 : r.decodeTone - (type - 1) * kCtcssCount,

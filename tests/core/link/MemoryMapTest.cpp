@@ -338,7 +338,7 @@ TEST(MemoryMap, OutOfRangeValuesRefuseTheWriteNamingTheField) {
          "Cannot write to the radio: BattMax is 30000, but the radio takes 0..16735."},
         {"dcs tone", [](Doc& d) { d.add(0, 1, 7, "28015000").decodeTone = 300; },
          "Cannot write to the radio: DecodeTone (CB group A, channel 7) is 300, but the radio "
-         "takes 39..293."},
+         "takes 39..142."},
         {"opt328", [](Doc& d) { d.image.optFeat.hiddenRadioSetting = 20; },
          "Cannot write to the radio: Opt328 is 20, but the radio takes -1..14."},
         // Every other part of the program reads a work mode other than 0 as HF (1).
