@@ -56,7 +56,7 @@ std::optional<QString> SimLoop::run(const volatile std::sig_atomic_t& stop,
 void SimLoop::sendDue(Clock::time_point now) {
     while (!outgoing_.empty() && outgoing_.front().due <= now) {
         if (outgoing_.front().note)
-            logReply(*outgoing_.front().note, now);
+            logReply(*outgoing_.front().note, outgoing_.front().due, now);
         if (cable_)
             cable_->put(outgoing_.front().bytes, now);
         else
@@ -72,15 +72,15 @@ void SimLoop::sendDue(Clock::time_point now) {
     }
 }
 
-void SimLoop::logReply(const ReplyNote& note, Clock::time_point sent) {
+void SimLoop::logReply(const ReplyNote& note, Clock::time_point due, Clock::time_point sent) {
     if (!log_)
         return;
     const auto since = [this](Clock::time_point t) {
         return static_cast<long long>(
             std::chrono::duration_cast<std::chrono::microseconds>(t - started_).count());
     };
-    std::fprintf(log_, "%lld %lld %d %lld\n", since(note.arrived), since(sent), note.requestLen,
-                 static_cast<long long>(note.replyLen));
+    std::fprintf(log_, "%lld %lld %lld %d %lld\n", since(note.arrived), since(due), since(sent),
+                 note.requestLen, static_cast<long long>(note.replyLen));
     std::fflush(log_);
 }
 

@@ -50,7 +50,7 @@ private:
     };
 
     void sendDue(Clock::time_point now);
-    void logReply(const ReplyNote& note, Clock::time_point sent);
+    void logReply(const ReplyNote& note, Clock::time_point due, Clock::time_point sent);
     Clock::duration nextWait(Clock::time_point now) const;
     void readRequests();
 

@@ -101,8 +101,8 @@ std::optional<QString> readOptions(const QCoreApplication& app, Options& options
                                   QStringLiteral("BAUD"));
     const QCommandLineOption log(
         QStringLiteral("log"),
-        QStringLiteral("Write a line per reply: microseconds from start to its request's end "
-                       "and to its first byte sent, request bytes, reply bytes."),
+        QStringLiteral("Write a line per reply: microseconds from start to its request's end, "
+                       "to when it is due and to its first byte sent; request and reply bytes."),
         QStringLiteral("FILE"));
     const QCommandLineOption fault(QStringLiteral("fault"),
                                    QStringLiteral("Misbehave (repeatable): ") + faultKindsHelp() +
