@@ -2,12 +2,37 @@
 
 #include <QDateTime>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace r5k27 {
 
+// A trace is appended to a regular file only: opening a FIFO would wait for a reader forever,
+// a device (/dev/full) takes lines it never keeps, and a link would lead the lines elsewhere.
+// The open itself never waits.
 bool SerialTrace::open(const QString& path) {
     file_.close();
     file_.setFileName(path);
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(path).constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    return file_.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle);
+#else
     return file_.open(QIODevice::WriteOnly | QIODevice::Append);
+#endif
 }
 
 QString SerialTrace::fileFromEnvironment() {

@@ -45,6 +45,7 @@ int diffDocuments(Session& s, const CliArgs& args) {
         return kNotCompared;
     const auto differences =
         documentDifferences(left.curImage, left.chTable, right->curImage, right->chTable, s.lang());
+    s.report.differences = differences;
     for (const FieldDifference& difference : differences)
         s.out << difference.line() << '\n';
     return differences.isEmpty() ? 0 : 1;

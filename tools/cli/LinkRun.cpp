@@ -1,8 +1,11 @@
 #include "LinkRun.h"
 
 #include "core/document/DataFile.h"
+#include "core/image/RadioLayout.h"
 #include "core/link/LinkMessages.h"
 #include "platform/RadioPortOpen.h"
+
+#include <algorithm>
 
 namespace r5k27::cli {
 
@@ -30,7 +33,9 @@ LinkRun::~LinkRun() {
 bool LinkRun::open(const QString& portName, const QString& tracePath) {
     if (!startTrace(session_, link_.port, tracePath))
         return false;
-    return openRadioPort(link_.port, portName, session_.prompter, session_.lang());
+    const bool opened = openRadioPort(link_.port, portName, session_.prompter, session_.lang());
+    session_.report.portFailed = !opened;
+    return opened;
 }
 
 LinkOutcome LinkRun::run(const std::function<void(RadioLink&)>& start) {
@@ -46,10 +51,13 @@ LinkOutcome LinkRun::run(const std::function<void(RadioLink&)>& start) {
 void LinkRun::progress(int percent) {
     if (!session_.showProgress)
         return;
-    session_.err << '\r';
+    const LinkStatus status = link_.engine.status();
+    const int total = status.endAddr / kBlockLen;
+    const int done = std::clamp(status.curAddr / kBlockLen, 0, total);
+    QString line = progressLine_.update(percent, done, total);
     if (radio_ > 0)
-        session_.err << "radio " << radio_ << ": ";
-    session_.err << percent << '%';
+        line.insert(1, QStringLiteral("radio %1: ").arg(radio_));
+    session_.err << line;
     session_.err.flush();
     progressShown_ = true;
 }
@@ -86,6 +94,7 @@ void LinkRun::finished(const LinkOutcome& outcome) {
         tellOutcome(session_.prompter, outcome, session_.lang());
     ended_ = true;
     outcome_ = outcome;
+    session_.report.linkEnded(outcome);
     loop_.quit();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliSession.h"
+#include "ProgressLine.h"
 #include "platform/SerialLink.h"
 #include "platform/StopSignals.h"
 
@@ -44,6 +45,7 @@ private:
     bool ended_ = false;
     LinkOutcome outcome_;
     bool progressShown_ = false;
+    ProgressLine progressLine_;
     bool quietCompletion_ = false;
     // 0 outside a group write; otherwise the radio being written.
     int radio_ = 0;

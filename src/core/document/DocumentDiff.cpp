@@ -21,9 +21,16 @@ using Differences = QList<FieldDifference>;
 
 // Texts are made only for values that differ, so comparing two full documents stays cheap. An
 // empty text (a code or name not set) shows as "-", so the line still reads.
-void add(Differences& out, const QString& where, const QString& left, const QString& right) {
+void add(Differences& out, const QString& where, const QString& left, const QString& right,
+         const QString& field = {}) {
     if (left != right)
-        out.append({where, left.isEmpty() ? kNone : left, right.isEmpty() ? kNone : right});
+        out.append({where, left.isEmpty() ? kNone : left, right.isEmpty() ? kNone : right, field});
+}
+
+// "A12 Frequency": the place and the field's name.
+void addField(Differences& out, const QString& place, const QString& field, const QString& left,
+              const QString& right) {
+    add(out, place + u' ' + field, left, right, field);
 }
 
 QString number(int value) {
@@ -84,8 +91,8 @@ void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* 
     }
     for (const ChannelFieldInfo& row : channelFields())
         if (radioHolds(row) && !sameValue(*left, *right, row))
-            add(out, name + u' ' + row.caption.in(lang), valueText(*left, row, lang),
-                valueText(*right, row, lang));
+            addField(out, name, row.caption.in(lang), valueText(*left, row, lang),
+                     valueText(*right, row, lang));
 }
 
 void compareChannels(Differences& out, const MemoryImage& a, const ChTable& ta,
@@ -125,21 +132,21 @@ void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b
         if (option.radio.coding == RadioCoding::None ||
             option.access(a).get() == option.access(b).get())
             continue;
-        out.append({optionLabel(option.id, lang), optionText(a, option.id, lang),
-                    optionText(b, option.id, lang)});
+        const QString label = optionLabel(option.id, lang);
+        out.append({label, optionText(a, option.id, lang), optionText(b, option.id, lang), label});
     }
     for (const GroupField& field : groupFields())
         for (int mode = 0; mode < kModeCount; ++mode)
             for (int group = 1; group <= kGroupCount; ++group)
                 if (const int l = field.at(a, mode, group), r = field.at(b, mode, group); l != r)
-                    add(out, groupLabel(mode, group) + u' ' + QString::fromLatin1(field.name),
-                        number(l), number(r));
+                    addField(out, groupLabel(mode, group), QString::fromLatin1(field.name),
+                             number(l), number(r));
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             if (a.optFeat.groupName(mode, group) != b.optFeat.groupName(mode, group))
-                add(out, groupLabel(mode, group) + u' ' + LocalText{"Name", "名称"}.in(lang),
-                    typed(a.optFeat.groupName(mode, group)),
-                    typed(b.optFeat.groupName(mode, group)));
+                addField(out, groupLabel(mode, group), LocalText{"Name", "名称"}.in(lang),
+                         typed(a.optFeat.groupName(mode, group)),
+                         typed(b.optFeat.groupName(mode, group)));
     for (std::size_t k = 0; k < a.extTable.size(); ++k)
         if (a.extTable[k] != b.extTable[k])
             add(out, QStringLiteral("RSSI ") + number(int(k) + 1), number(a.extTable[k]),
@@ -171,13 +178,13 @@ void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage&
                 continue;
             const QString step = tone + LocalText{" step %1", " 第%1步"}.in(lang).arg(s + 1);
             add(out, step, hertz(l.freqCode), hertz(r.freqCode));
-            add(out, step + u' ' + LocalText{"length", "时长"}.in(lang), number(l.durCode),
-                number(r.durCode));
+            addField(out, step, LocalText{"length", "时长"}.in(lang), number(l.durCode),
+                     number(r.durCode));
         }
-        add(out, tone + u' ' + LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
-            number(right.repeatCount));
-        add(out, tone + u' ' + LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
-            number(right.interTime));
+        addField(out, tone, LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
+                 number(right.repeatCount));
+        addField(out, tone, LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
+                 number(right.interTime));
     }
 }
 
