@@ -52,8 +52,9 @@ void LinkRun::progress(int percent) {
     if (!session_.showProgress)
         return;
     const LinkStatus status = link_.engine.status();
-    const int total = status.endAddr / kBlockLen;
-    const int done = std::clamp(status.curAddr / kBlockLen, 0, total);
+    // The end address is the last byte; the block at the current address has arrived.
+    const int total = (status.endAddr + 1) / kBlockLen;
+    const int done = std::clamp(status.curAddr / kBlockLen + 1, 0, total);
     QString line = progressLine_.update(percent, done, total);
     if (radio_ > 0)
         line.insert(1, QStringLiteral("radio %1: ").arg(radio_));
