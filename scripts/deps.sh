@@ -2,7 +2,7 @@
 # skipping apt entirely when all of them are present.
 R5K27_PACKAGES="qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite cmake ninja-build g++ \
 libgtest-dev fonts-wqy-microhei qt6-translations-l10n desktop-file-utils appstream shared-mime-info \
-file poppler-utils"
+file poppler-utils groff-base gzip"
 # What scripts/fuzz needs besides: clang and its runtime libraries, libFuzzer among them.
 R5K27_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 

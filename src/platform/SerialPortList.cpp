@@ -14,7 +14,7 @@ QList<SerialPortEntry> listSerialPorts() {
                 ? usbSerialChipName(info.vendorIdentifier(), info.productIdentifier())
                 : QString();
         entries.append({info.portName(), info.systemLocation(), portNumberOf(info.portName()),
-                        info.description().trimmed(), chip});
+                        info.description().trimmed(), chip, info.serialNumber().trimmed()});
     }
     return entries;
 }

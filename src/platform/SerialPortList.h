@@ -13,6 +13,7 @@ struct SerialPortEntry {
     int number = 0;  // trailing digits of the name; 0 when it has none
     QString product; // what the device calls itself (USB product name); may be empty
     QString chip;    // the USB-serial chip when it is a known one ("WCH CH340")
+    QString serial;  // the USB serial number; may be empty
 };
 
 // "ttyUSB0 — USB Serial (WCH CH340)": the name with whatever the system knows of the device,

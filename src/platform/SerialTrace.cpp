@@ -3,19 +3,40 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace r5k27 {
 
+// A trace is appended to a regular file only: opening a FIFO would wait for a reader forever,
+// a device (/dev/full) takes lines it never keeps, and a link would lead the lines elsewhere.
+// The open itself never waits.
 bool SerialTrace::open(const QString& path) {
     file_.close();
     failed_ = false;
     file_.setFileName(path);
-    // A device (a terminal, /dev/full) cannot be appended to: Qt would try to seek its end and
-    // warn on the user's terminal. Lines go straight through, unbuffered.
-    const QFileInfo info(path);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (!info.exists() || info.isFile())
-        mode |= QIODevice::Append;
-    return file_.open(mode);
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(path).constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    // Lines go straight through, so a full disk is noticed at the line that did not fit.
+    return file_.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                      QFileDevice::AutoCloseHandle);
+#else
+    return file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+#endif
 }
 
 QString SerialTrace::fileFromEnvironment() {

@@ -19,20 +19,30 @@ extern "C" void noteStop(int) {
 using Handler = void (*)(int);
 Handler formerInt = SIG_DFL;
 Handler formerTerm = SIG_DFL;
+// Instances alive on the one thread; the outermost installs and restores the handlers.
+int instances = 0;
 
 } // namespace
 
 StopSignals::StopSignals() {
-    arrived = 0;
-    formerInt = std::signal(SIGINT, noteStop);
-    formerTerm = std::signal(SIGTERM, noteStop);
+    if (instances++ == 0) {
+        arrived = 0;
+        formerInt = std::signal(SIGINT, noteStop);
+        formerTerm = std::signal(SIGTERM, noteStop);
+    }
     connect(&timer_, &QTimer::timeout, this, &StopSignals::poll);
     timer_.start(kPollMs);
 }
 
 StopSignals::~StopSignals() {
-    std::signal(SIGINT, formerInt);
-    std::signal(SIGTERM, formerTerm);
+    if (--instances == 0) {
+        std::signal(SIGINT, formerInt);
+        std::signal(SIGTERM, formerTerm);
+    }
+}
+
+int StopSignals::count() const {
+    return arrived.load();
 }
 
 void StopSignals::poll() {

@@ -92,7 +92,7 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
                 test::setFileSizeLimit(-1);
                 const QString at = c.args[0] + QStringLiteral(" at limit %1: ").arg(limit);
                 const bool written = limit >= largest;
-                if (result.status != (written ? 0 : 1))
+                if (result.status != (written ? 0 : 3))
                     return at + QStringLiteral("status %1 ").arg(result.status) + result.err;
                 if (!written && !(result.err.startsWith("file error.\n" + dir.path("out.")) &&
                                   result.err.endsWith(": File too large\n")))
@@ -117,7 +117,7 @@ TEST(CliFullDisk, EveryWriterFailsCleanlyOrWritesEverything) {
     cli.setChildProcessModifier([] { test::setFileSizeLimit(100); });
     cli.start(R5K27_CLI_PATH, {"copy", dir.path("in.dat"), dir.path("out.dat")});
     ASSERT_TRUE(cli.waitForFinished(20000));
-    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_EQ(cli.exitCode(), 3);
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
               "file error.\n" + dir.path("out.fre") + ": File too large\n");
     EXPECT_EQ(test::fileBytes(dir.path("out.dat")), oldData);
@@ -250,7 +250,7 @@ TEST(CliFiles, InputsThatAreNoFilesAreRefusedWithoutWaiting) {
         QString seen;
         for (const char* verb : {"decode", "copy", "encode"}) {
             const CliResult result = run({verb, dir.path("fifo"), dir.path("out.dat")});
-            if (result.status != 1 || result.err != "file error.\n")
+            if (result.status != 3 || result.err != "file error.\n")
                 seen += verb + QStringLiteral(": %1 %2;").arg(result.status).arg(result.err);
         }
         return seen;

@@ -102,7 +102,7 @@ TEST(CliLink, ReadMakesTheRadioDocumentAndItsImage) {
     // document with it.
     const CliRun lost = cli(
         {"read", "--port", sim.device(), dir.path("r2.dat"), "--image", dir.path("nodir/r2.img")});
-    EXPECT_EQ(lost.status, 1);
+    EXPECT_EQ(lost.status, 3);
     EXPECT_TRUE(lost.err.startsWith("file error.\n")) << lost.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.path("r2.dat")));
     EXPECT_FALSE(QFileInfo::exists(dir.path("r2.fre")));
@@ -149,7 +149,7 @@ TEST(CliLink, RefusalsAreReportedAndWriteNoFile) {
         for (const QStringList& args : {QStringList{"write", "--port", port, known},
                                         QStringList{"read", "--port", port, dir.path("r.dat")}}) {
             const CliRun run = cli(args);
-            EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
+            EXPECT_EQ(run.status, 4) << args.join(' ').toStdString();
             EXPECT_EQ(run.err, err) << args.join(' ').toStdString();
         }
     }
@@ -166,7 +166,7 @@ TEST(CliLink, SilentRadioAsksAsOftenAsAllowedAndChangesNoFile) {
                               "--image", dir.path("old.img")};
 
     const CliRun run = cli(read + QStringList{"--retries", "2"});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 4);
     EXPECT_EQ(run.err, kCheck + kCheck + kCheck);
 
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.dat", "old.fre"}));

@@ -138,7 +138,7 @@ TEST(CliSafety, OutputsThatAreNoFilesAreRefusedWithoutWaiting) {
         for (const QStringList& args : cases) {
             QString err;
             const int status = runCli(args, &err);
-            if (status != 1 || !err.endsWith(": Not a regular file\n"))
+            if (status != 3 || !err.endsWith(": Not a regular file\n"))
                 seen += args[0] + QStringLiteral(": %1 %2; ").arg(status).arg(err);
         }
         return seen;

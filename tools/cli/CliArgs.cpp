@@ -1,47 +1,12 @@
 #include "CliArgs.h"
 
 namespace r5k27::cli {
-namespace {
-
-const QStringList kValueOptions = {QStringLiteral("--port"), QStringLiteral("--image"),
-                                   QStringLiteral("--group"), QStringLiteral("--retries"),
-                                   QStringLiteral("--trace")};
-const QStringList kFlags = {QStringLiteral("--json"), QStringLiteral("--verify")};
-const QStringList kRepeatable = {QStringLiteral("--port")};
-
-} // namespace
 
 bool CliArgs::onlyOptions(const QStringList& allowed) const {
     for (auto it = options.cbegin(); it != options.cend(); ++it)
         if (!allowed.contains(it.key()))
             return false;
     return true;
-}
-
-std::optional<CliArgs> parseCliArgs(const QStringList& args) {
-    CliArgs parsed;
-    parsed.verb = args.value(0);
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QStringLiteral("--"))) {
-            parsed.files.append(arg);
-            continue;
-        }
-        if (parsed.options.contains(arg) && !kRepeatable.contains(arg))
-            return std::nullopt;
-        if (kFlags.contains(arg)) {
-            parsed.options.insert(arg, QString());
-        } else if (kValueOptions.contains(arg) && i + 1 < args.size()) {
-            const QString& value = args[++i];
-            if (!parsed.options.contains(arg))
-                parsed.options.insert(arg, value);
-            if (kRepeatable.contains(arg))
-                parsed.repeated[arg].append(value);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return parsed;
 }
 
 std::optional<int> parseCount(const QString& text, int min, int max) {

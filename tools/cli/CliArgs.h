@@ -22,10 +22,6 @@ struct CliArgs {
     bool onlyOptions(const QStringList& allowed) const;
 };
 
-// Options may stand anywhere after the verb. Nullopt for an unknown option, for an option
-// without its value and for a repeated one other than --port.
-std::optional<CliArgs> parseCliArgs(const QStringList& args);
-
 // A whole decimal number within min..max; nullopt otherwise.
 std::optional<int> parseCount(const QString& text, int min, int max);
 

@@ -1,163 +1,127 @@
 #include "CliCommands.h"
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "CsvCommands.h"
-#include "DiffCommand.h"
-#include "DocumentReport.h"
+#include "Command.h"
+#include "CommandLine.h"
 #include "FileRoles.h"
-#include "HistoryCommand.h"
-#include "ImageCommands.h"
-#include "LinkCommands.h"
-#include "core/channels/BandIdentity.h"
-#include "core/document/ChannelFile.h"
-#include "core/document/DataFile.h"
-#include "core/document/DataFileLayout.h"
-#include "core/document/InitialValues.h"
+#include "HelpText.h"
+#include "ToolPages.h"
+#include "platform/StopSignals.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
+#include <QJsonDocument>
 
 namespace r5k27::cli {
 namespace {
 
-const QString kUsage =
-    QStringLiteral("usage: r5k27-cli new FILE.dat\n"
-                   "       r5k27-cli copy IN.dat OUT.dat\n"
-                   "       r5k27-cli show [--json] FILE.dat\n"
-                   "       r5k27-cli encode FILE.dat IMG\n"
-                   "       r5k27-cli decode IMG FILE.dat\n"
-                   "       r5k27-cli csv-export FILE.dat OUT.csv\n"
-                   "       r5k27-cli csv-import FILE.dat IN.csv OUT.dat\n"
-                   "       r5k27-cli ports\n"
-                   "       r5k27-cli identify --port P\n"
-                   "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
-                   "       r5k27-cli write --port P [--group N] [--verify] FILE.dat\n"
-                   "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
-                   "       r5k27-cli diff A.dat B.dat\n"
-                   "       r5k27-cli diff A.dat --port P\n"
-                   "       r5k27-cli history [--since DATE] [--until DATE] [--kind K] [--port P]\n"
-                   "                         [--outcome O] [--csv]\n"
-                   "       r5k27-cli history --extract ID FILE.dat\n"
-                   "radio commands also take --retries N (answer Retry to the first N connection\n"
-                   "questions; default 0) and --trace FILE (log the serial bytes).\n");
+constexpr LocalText kUnknownCommand{"unknown command '%1'", "未知命令“%1”"};
+constexpr LocalText kUnknownOption{"unknown option '%1'", "未知选项“%1”"};
+constexpr LocalText kSeeHelp{"'%1 --help' lists the commands.", "“%1 --help”列出全部命令。"};
 
-// The build date of the shipped default files: SOURCE_DATE_EPOCH when set, so builds repeat.
-QDate buildDate() {
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
+// The tool's messages speak the language of a new installation: English.
+constexpr Language kLang = Language::English;
+
+QString prefix(const QString& verb = {}) {
+    return QString::fromLatin1(kProgramName) + (verb.isEmpty() ? QString() : u' ' + verb) +
+           QStringLiteral(": ");
 }
 
-int newDocument(Session& s, const QString& programFolder, const QString& path) {
-    if (!outputsAreSeparate(s, FileRoles().writesDocument(path)))
-        return kFilesRefused;
-    newDocumentAtStart(s.doc, s.settings, programFolder);
-    return saveDataFile(s.files, path) ? 0 : 1;
+int unknownCommand(const QString& word, QTextStream& err) {
+    const bool option = word.startsWith(u'-');
+    err << prefix() << (option ? kUnknownOption : kUnknownCommand).in(kLang).arg(word);
+    if (const QString near = option ? QString() : nearestVerb(word); !near.isEmpty())
+        err << QStringLiteral("; ") << didYouMean(near, kLang);
+    err << '\n' << kSeeHelp.in(kLang).arg(QString::fromLatin1(kProgramName)) << '\n';
+    return kUsageError;
 }
 
-int copyDocument(Session& s, const QString& in, const QString& out) {
-    if (!outputsAreSeparate(s, FileRoles().readsDocument(in).writesDocument(out)))
-        return kFilesRefused;
-    return openDataFile(s.files, in) && saveDataFile(s.files, out) ? 0 : 1;
-}
-
-int showDocument(Session& s, const QString& path, bool json, QTextStream& out) {
-    if (!openDataFile(s.files, path))
-        return 1;
-    if (json)
-        out << QString::fromUtf8(documentJson(s.doc.curImage, s.doc.chTable));
-    else
-        out << documentText(s.doc.curImage, s.doc.chTable);
-    return 0;
-}
-
-// The four default files of an install: band digit 0 holds the CB and 1 the HF built-in
-// document, each as the New and the Factory file. All are written or none.
-int writeDefaultFiles(Session& s, const QString& folder) {
-    // The folders this run makes, deepest first; a failed run takes them away again, so a full
-    // disk leaves no empty folder behind.
-    QStringList made;
-    for (QString at = QFileInfo(folder).absoluteFilePath(); !QFileInfo::exists(at);
-         at = QFileInfo(at).absolutePath())
-        made << at;
-    const auto failed = [&](const QString& message) {
-        for (const QString& path : std::as_const(made))
-            QDir().rmdir(path);
-        s.fail(message);
-        return 1;
-    };
-    if (!QDir().mkpath(folder))
-        return failed(DataFileTexts::fileError.in(s.lang()) + u'\n' +
-                      QDir::toNativeSeparators(folder));
-    QList<FileOutput> files;
-    for (int workMode = 0; workMode < kModeCount; ++workMode) {
-        writeBuiltInDefaults(s.doc, s.settings, workMode, buildDate());
-        prepareForWrite(s.doc, s.settings);
-        for (DefaultFileKind kind : {DefaultFileKind::New, DefaultFileKind::Factory}) {
-            const QString path = QDir(folder).filePath(
-                QFileInfo(defaultFilePath({}, bandTextOfWorkMode(workMode), kind)).fileName());
-            files.append(
-                {companionPath(path), serializeChannelFile(s.doc.fileImage, s.doc.fileChTable)});
-            files.append({path, serializeImage(s.doc.fileImage)});
-        }
+// The words before any verb: help, version and the build's generated pages. Nullopt when the
+// first word is a verb.
+std::optional<int> runProgramOption(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString first = args.value(0);
+    if (args.isEmpty()) {
+        err << programHelp(kLang);
+        return kUsageError;
     }
-    if (const auto failure = commitFileSet(commitMarkerPath(files[1].path), files))
-        return failed(
-            writeFailureMessage(DataFileTexts::fileError.in(s.lang()), *failure, s.lang()));
-    return 0;
+    if (first == QStringLiteral("--help") || first == QStringLiteral("-h") ||
+        (first == QStringLiteral("help") && args.size() == 1)) {
+        out << programHelp(kLang);
+        return kDone;
+    }
+    if (first == QStringLiteral("help") && args.size() == 2) {
+        const Command* command = findCommand(args[1]);
+        if (!command)
+            return unknownCommand(args[1], err);
+        out << verbHelp(*command, kLang);
+        return kDone;
+    }
+    if (first == QStringLiteral("--version") && args.size() == 1) {
+        out << versionText();
+        return kDone;
+    }
+    if (const std::optional<QString> page = toolPage(args)) {
+        out << *page;
+        return kDone;
+    }
+    if (first.startsWith(u'-') || !findCommand(first))
+        return unknownCommand(first, err);
+    return std::nullopt;
+}
+
+// After the verb ran: a stop signal wins, a verb that found its arguments wrong shows usage.
+int finish(int status, const Command& command, const StopSignals& stops, QTextStream& err) {
+    if (status < 0) {
+        err << verbUsage(command, kLang);
+        return kUsageError;
+    }
+    return stops.count() > 0 ? kInterrupted : status;
+}
+
+int runVerb(const Command& command, const QStringList& words, const QString& programFolder,
+            QTextStream& out, QTextStream& err, bool showProgress, const StopSignals& stops) {
+    const ParsedLine line = parseVerbLine(command, words, kLang);
+    if (line.help) {
+        out << verbHelp(command, kLang);
+        return kDone;
+    }
+    if (!line.error.isEmpty()) {
+        err << prefix(QString::fromLatin1(command.name)) << line.error << '\n'
+            << verbUsage(command, kLang);
+        return kUsageError;
+    }
+    // With --json the text report goes nowhere and the completion notes join the messages.
+    QString unused;
+    QTextStream discard(&unused);
+    const bool json = line.json && command.json;
+    Session session(programFolder, json ? discard : out, json ? err : out, err, showProgress);
+    session.json = json;
+    int status = checkCommandFiles(session, command, line.args);
+    if (status == 0 && stops.count() == 0)
+        status = finish(command.run(session, line.args), command, stops, err);
+    else if (status == 0)
+        status = kInterrupted;
+    if (json && status != kUsageError) {
+        const QJsonObject report = command.json(session, line.args, status);
+        if (!report.isEmpty())
+            out << QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Indented));
+    }
+    return status;
 }
 
 } // namespace
 
 int runCli(const QStringList& args, const QString& programFolder, QTextStream& out,
            QTextStream& err, bool showProgress) {
-    Session session(programFolder, out, err, showProgress);
-    int result = -1;
-    // Its options are its own; the command table will give it its parser.
-    if (args.value(0) == QStringLiteral("history")) {
-        if (const auto parsed = parseHistoryArgs(args))
-            result = historyVerb(session, *parsed);
-    } else if (const auto parsed = parseCliArgs(args)) {
-        const QString& verb = parsed->verb;
-        const QStringList& files = parsed->files;
-        const bool plain = parsed->options.isEmpty();
-        if (verb == QStringLiteral("new") && files.size() == 1 && plain)
-            result = newDocument(session, programFolder, files[0]);
-        else if (verb == QStringLiteral("copy") && files.size() == 2 && plain)
-            result = copyDocument(session, files[0], files[1]);
-        else if (verb == QStringLiteral("show") && files.size() == 1 &&
-                 parsed->onlyOptions({QStringLiteral("--json")}))
-            result = showDocument(session, files[0], parsed->has(QStringLiteral("--json")), out);
-        else if (verb == QStringLiteral("defaults") && files.size() == 1 && plain)
-            result = writeDefaultFiles(session, files[0]);
-        else if (verb == QStringLiteral("encode"))
-            result = encodeDocument(session, *parsed);
-        else if (verb == QStringLiteral("decode"))
-            result = decodeDocument(session, *parsed);
-        else if (verb == QStringLiteral("csv-export"))
-            result = exportChannels(session, *parsed);
-        else if (verb == QStringLiteral("csv-import"))
-            result = importChannels(session, *parsed);
-        else if (verb == QStringLiteral("ports"))
-            result = listPorts(session, *parsed);
-        else if (verb == QStringLiteral("identify"))
-            result = identifyRadio(session, *parsed);
-        else if (verb == QStringLiteral("read"))
-            result = readRadio(session, *parsed);
-        else if (verb == QStringLiteral("write"))
-            result = writeRadio(session, *parsed);
-        else if (verb == QStringLiteral("diff"))
-            result = diffDocuments(session, *parsed);
-    }
-    if (result < 0) {
-        err << kUsage;
-        result = 2;
-    }
+    // Before any file is opened: a stop from here on ends the command with 130, never midway
+    // through a save, and a radio operation takes the radio out of programming mode first.
+    const StopSignals stops;
+    int status = kUsageError;
+    if (const auto done = runProgramOption(args, out, err))
+        status = *done;
+    else
+        status = runVerb(*findCommand(args[0]), args.mid(1), programFolder, out, err, showProgress,
+                         stops);
     out.flush();
     err.flush();
-    return result;
+    return status;
 }
 
 } // namespace r5k27::cli

@@ -11,6 +11,7 @@ Answer CliPrompter::ask(const QString& text, Buttons buttons, Icon icon) {
     line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QTextStream& stream = buttons == Buttons::Ok && icon == Icon::Information ? out_ : err_;
     stream << line << '\n';
+    shown_.append(line);
     stream.flush();
 
     // A write to several radios puts the port before the question.

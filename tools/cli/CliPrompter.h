@@ -2,6 +2,7 @@
 
 #include "core/common/Prompter.h"
 
+#include <QStringList>
 #include <QTextStream>
 #include <functional>
 
@@ -23,7 +24,11 @@ public:
 
     Answer ask(const QString& text, Buttons buttons, Icon icon) override;
 
+    // Every message shown so far, in order: a report names the last one as the outcome's.
+    const QStringList& shown() const { return shown_; }
+
 private:
+    QStringList shown_;
     QTextStream& out_;
     QTextStream& err_;
     int retriesLeft_ = 0;

@@ -28,13 +28,13 @@ VersionList loadVersions(const QString& programFolder, QTextStream& err) {
 
 } // namespace
 
-Session::Session(const QString& folder, QTextStream& outStream, QTextStream& errStream,
-                 bool progress)
+Session::Session(const QString& folder, QTextStream& outStream, QTextStream& notesStream,
+                 QTextStream& errStream, bool progress)
     : programFolder(folder)
     , out(outStream)
     , err(errStream)
     , showProgress(progress)
-    , prompter(outStream, errStream)
+    , prompter(notesStream, errStream)
     , versions(loadVersions(folder, errStream)) {}
 
 } // namespace r5k27::cli

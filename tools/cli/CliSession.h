@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliPrompter.h"
+#include "CommandReport.h"
 #include "core/common/AppSettings.h"
 #include "core/document/DataFile.h"
 #include "core/document/Document.h"
@@ -15,19 +16,26 @@ namespace r5k27::cli {
 
 // Everything a command works on, as the program holds it after start-up.
 struct Session {
-    Session(const QString& programFolder, QTextStream& out, QTextStream& err, bool showProgress);
+    // out takes the verb's report, notes the completion messages ("Read Data Completed."), err
+    // every other message. With --json the report is the JSON object, so the text one goes
+    // nowhere and the notes go to err.
+    Session(const QString& programFolder, QTextStream& out, QTextStream& notes, QTextStream& err,
+            bool showProgress);
 
     QString programFolder;
     QTextStream& out;
     QTextStream& err;
     // Standard error is a terminal: a running transfer shows its percentage there.
     bool showProgress = false;
+    // --json: the verb's report is made from `report` at the end, not printed as it goes.
+    bool json = false;
 
     Document doc;
     AppSettings settings;
     CliPrompter prompter;
     VersionList versions;
     DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
+    CommandReport report;
 
     Language lang() const { return settings.language; }
     // Shows a message of the program (an error box) on standard error.

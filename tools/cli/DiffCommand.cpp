@@ -46,6 +46,7 @@ int diffDocuments(Session& s, const CliArgs& args) {
     // In the radio's terms either way: what a write of each would leave in a radio.
     const auto differences =
         radioDifferences(left.curImage, left.chTable, right->curImage, right->chTable, s.lang());
+    s.report.differences = differences;
     for (const FieldDifference& difference : differences)
         s.out << difference.line() << '\n';
     return differences.isEmpty() ? 0 : 1;

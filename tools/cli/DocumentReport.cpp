@@ -12,7 +12,6 @@
 #include "core/signalling/RogerTones.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace r5k27::cli {
@@ -302,9 +301,8 @@ QString documentText(const MemoryImage& image, const ChTable& table) {
     return out;
 }
 
-QByteArray documentJson(const MemoryImage& image, const ChTable& table) {
-    return QJsonDocument(toJson(documentNode(image, table)).toObject())
-        .toJson(QJsonDocument::Indented);
+QJsonObject documentJsonObject(const MemoryImage& image, const ChTable& table) {
+    return toJson(documentNode(image, table)).toObject();
 }
 
 } // namespace r5k27::cli

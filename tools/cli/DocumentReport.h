@@ -2,6 +2,7 @@
 
 #include "core/document/Document.h"
 
+#include <QJsonObject>
 #include <QString>
 
 namespace r5k27::cli {
@@ -13,7 +14,7 @@ QString documentText(const MemoryImage& image, const ChTable& table);
 // text with control characters (NUL included) and the backslash escaped, so nothing is hidden
 // and no stored or imported text can add a line of its own.
 QString escapedText(const QString& text);
-// The same content as an indented JSON document.
-QByteArray documentJson(const MemoryImage& image, const ChTable& table);
+// The same content as a JSON object.
+QJsonObject documentJsonObject(const MemoryImage& image, const ChTable& table);
 
 } // namespace r5k27::cli

@@ -1,5 +1,6 @@
 #include "FileRoles.h"
 
+#include "core/common/FileCommit.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
 
@@ -80,6 +81,62 @@ bool outputsAreSeparate(Session& s, const FileRoles& roles) {
         }
     }
     return true;
+}
+
+namespace {
+
+void addRole(FileRoles& roles, QStringList& appended, FileRole role, const QString& path) {
+    switch (role) {
+    case FileRole::ReadsDocument:
+        roles.readsDocument(path);
+        break;
+    case FileRole::ReadsFile:
+        roles.reads(path);
+        break;
+    case FileRole::WritesDocument:
+        roles.writesDocument(path);
+        break;
+    case FileRole::WritesFile:
+        roles.writes(path);
+        break;
+    case FileRole::AppendsFile:
+        roles.writes(path);
+        appended << path;
+        break;
+    case FileRole::WritesFolder:
+    case FileRole::None:
+        break;
+    }
+}
+
+// A new name or a regular file, never a link: appending through one would change a file the
+// command line does not name.
+bool mayAppendTo(const QString& path) {
+    const QFileInfo info(path);
+    return !info.isSymLink() && (info.isFile() || !info.exists());
+}
+
+} // namespace
+
+int checkCommandFiles(Session& s, const Command& command, const CliArgs& args) {
+    FileRoles roles;
+    QStringList appended;
+    for (qsizetype k = 0; k < args.files.size() && k < command.arguments.size(); ++k)
+        addRole(roles, appended, command.arguments[k].role, args.files[k]);
+    for (const CliOption& option : command.options)
+        for (const QString& value :
+             args.values(QStringLiteral("--") + QLatin1StringView(option.name)))
+            addRole(roles, appended, option.role, value);
+    if (!outputsAreSeparate(s, roles))
+        return kUsageError;
+    for (const QString& path : appended) {
+        if (!mayAppendTo(path)) {
+            s.fail(writeFailureMessage(DataFileTexts::fileError.in(s.lang()),
+                                       {path, kNotRegularFile}, s.lang()));
+            return kFileError;
+        }
+    }
+    return 0;
 }
 
 bool isReadableFile(Session& s, const QString& path) {

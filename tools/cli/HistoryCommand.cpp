@@ -14,10 +14,6 @@ constexpr LocalText kNoOperation{"No operation %1 in the radio history.",
 constexpr LocalText kNoImage{"Operation %1 holds no radio image.", "操作 %1 没有对讲机映像。"};
 constexpr LocalText kBadValue{"Not a valid %1: %2", "无效的 %1：%2"};
 
-const QStringList kValueOptions = {QStringLiteral("--since"),   QStringLiteral("--until"),
-                                   QStringLiteral("--kind"),    QStringLiteral("--port"),
-                                   QStringLiteral("--outcome"), QStringLiteral("--extract")};
-
 template <class T>
 bool readOption(Session& s, const CliArgs& args, const char* option,
                 std::optional<T> (*parse)(const QString&), std::optional<T>& into) {
@@ -118,25 +114,6 @@ int extractOperation(Session& s, HistoryDatabase& db, const CliArgs& args) {
 
 } // namespace
 
-std::optional<CliArgs> parseHistoryArgs(const QStringList& args) {
-    CliArgs parsed;
-    parsed.verb = args.value(0);
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QStringLiteral("--")))
-            parsed.files.append(arg);
-        else if (parsed.options.contains(arg))
-            return std::nullopt;
-        else if (arg == QStringLiteral("--csv"))
-            parsed.options.insert(arg, QString());
-        else if (kValueOptions.contains(arg) && i + 1 < args.size())
-            parsed.options.insert(arg, args[++i]);
-        else
-            return std::nullopt;
-    }
-    return parsed;
-}
-
 int historyVerb(Session& s, const CliArgs& args, const QString& databasePath) {
     const bool extract = args.has(QStringLiteral("--extract"));
     if (!extract && !args.files.isEmpty())
@@ -148,6 +125,10 @@ int historyVerb(Session& s, const CliArgs& args, const QString& databasePath) {
     if (!opened)
         return 1;
     return extract ? extractOperation(s, db, args) : listOperations(s, db, args);
+}
+
+int runHistory(Session& s, const CliArgs& args) {
+    return historyVerb(s, args);
 }
 
 } // namespace r5k27::cli

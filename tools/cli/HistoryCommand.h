@@ -15,8 +15,7 @@ namespace r5k27::cli {
 int historyVerb(Session& s, const CliArgs& args,
                 const QString& databasePath = HistoryDatabase::defaultPath());
 
-// The command line of the history verb, whose options no other verb takes; nullopt for an
-// unknown, repeated or valueless option.
-std::optional<CliArgs> parseHistoryArgs(const QStringList& args);
+// The history verb of the command table, on the user's history database.
+int runHistory(Session& s, const CliArgs& args);
 
 } // namespace r5k27::cli

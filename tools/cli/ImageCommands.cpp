@@ -1,5 +1,6 @@
 #include "ImageCommands.h"
 
+#include "Command.h"
 #include "FileRoles.h"
 #include "core/document/InitialValues.h"
 #include "core/link/LinkTypes.h"
@@ -38,37 +39,30 @@ void decodeIntoDocument(Session& s, const QByteArray& image) {
 }
 
 int encodeDocument(Session& s, const CliArgs& args) {
-    if (args.files.size() != 2 || !args.options.isEmpty())
-        return -1;
-    if (const int status = openDocumentFor(
-            s, FileRoles().readsDocument(args.files[0]).writes(args.files[1]), args.files[0]))
-        return status;
+    if (!openDataFile(s.files, args.files[0]))
+        return kFileError;
     const auto image = encodedDocument(s);
-    return image && saveImageFile(s, *image, args.files[1]) ? 0 : 1;
+    return image && saveImageFile(s, *image, args.files[1]) ? kDone : kFileError;
 }
 
 int decodeDocument(Session& s, const CliArgs& args) {
-    if (args.files.size() != 2 || !args.options.isEmpty())
-        return -1;
-    if (!outputsAreSeparate(s, FileRoles().reads(args.files[0]).writesDocument(args.files[1])))
-        return kFilesRefused;
     if (!isReadableFile(s, args.files[0]))
-        return 1;
+        return kFileError;
     QFile file(args.files[0]);
     if (!file.open(QIODevice::ReadOnly)) {
         s.fail(DataFileTexts::fileError.in(s.lang()));
-        return 1;
+        return kFileError;
     }
     // One byte more than an image is enough to tell that it is none.
     const QByteArray image = file.read(kRadioBufSize + 1);
     if (image.size() != kRadioBufSize) {
         const qint64 length = qMax<qint64>(file.size(), image.size());
         s.fail(kWrongImageLength.in(s.lang()).arg(length));
-        return 1;
+        return kFileError;
     }
     newDocumentAtStart(s.doc, s.settings, s.programFolder);
     decodeIntoDocument(s, image);
-    return saveDataFile(s.files, args.files[1]) ? 0 : 1;
+    return saveDataFile(s.files, args.files[1]) ? kDone : kFileError;
 }
 
 } // namespace r5k27::cli

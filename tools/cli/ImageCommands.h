@@ -8,7 +8,7 @@
 
 namespace r5k27::cli {
 
-// encode FILE.dat IMG and decode IMG FILE.dat; exit status as for the radio commands.
+// encode FILE.dat IMG and decode IMG FILE.dat, their files already checked by the dispatcher.
 int encodeDocument(Session& s, const CliArgs& args);
 int decodeDocument(Session& s, const CliArgs& args);
 

@@ -6,6 +6,7 @@
 #include "MultiWriteCommand.h"
 #include "core/document/InitialValues.h"
 #include "platform/SerialPortList.h"
+#include "core/link/MemoryMap.h"
 
 namespace r5k27::cli {
 namespace {
@@ -41,14 +42,6 @@ FileRoles& withTrace(FileRoles& roles, const CliArgs& args) {
 }
 
 } // namespace
-
-int listPorts(Session& s, const CliArgs& args) {
-    if (!args.files.isEmpty() || !args.options.isEmpty())
-        return -1;
-    for (const SerialPortEntry& entry : listSerialPorts())
-        s.out << entry.name << '\t' << entry.device << '\n';
-    return 0;
-}
 
 int identifyRadio(Session& s, const CliArgs& args) {
     if (!args.files.isEmpty() || !linkOptionsFit(s, args, {}))

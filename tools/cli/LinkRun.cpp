@@ -1,8 +1,11 @@
 #include "LinkRun.h"
 
+#include "core/image/RadioLayout.h"
 #include "core/lang/LinkTexts.h"
 #include "core/link/FieldReports.h"
 #include "core/link/LinkMessages.h"
+
+#include <algorithm>
 
 namespace r5k27::cli {
 
@@ -23,8 +26,10 @@ LinkRun::~LinkRun() {
 }
 
 std::optional<RadioJobResult> LinkRun::run(const RadioJobRequest& request) {
-    if (!job_.prepare(request, session_.doc))
+    if (!job_.prepare(request, session_.doc)) {
+        session_.report.portFailed = !job_.failureText().isEmpty();
         return std::nullopt;
+    }
     ended_ = false;
     radio_ = request.kind == RadioJobKind::GroupWrite ? 1 : 0;
     job_.start();
@@ -36,12 +41,16 @@ std::optional<RadioJobResult> LinkRun::run(const RadioJobRequest& request) {
 void LinkRun::progress(ProgressPhase phase, int percent) {
     if (!session_.showProgress)
         return;
-    session_.err << '\r';
-    if (radio_ > 0)
-        session_.err << "radio " << radio_ << ": ";
+    const LinkStatus status = job_.link().engine.status();
+    // The end address is the last byte; the block at the current address has arrived.
+    const int total = (status.endAddr + 1) / kBlockLen;
+    const int done = std::clamp(status.curAddr / kBlockLen + 1, 0, total);
+    QString line = progressLine_.update(percent, done, total);
     if (phase == ProgressPhase::Verifying)
-        session_.err << LinkTexts::verifying.in(session_.lang()) << ' ';
-    session_.err << percent << '%';
+        line.insert(1, LinkTexts::verifying.in(session_.lang()) + u' ');
+    if (radio_ > 0)
+        line.insert(1, QStringLiteral("radio %1: ").arg(radio_));
+    session_.err << line;
     session_.err.flush();
     progressShown_ = true;
 }
@@ -68,6 +77,7 @@ void LinkRun::finished(const RadioJobResult& result) {
             session_.prompter.warn(notice);
     else
         tellOutcome(session_.prompter, outcome, session_.lang());
+    session_.report.linkEnded(outcome);
     ended_ = true;
     loop_.quit();
 }

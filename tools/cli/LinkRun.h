@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliSession.h"
+#include "ProgressLine.h"
 #include "platform/StopSignals.h"
 #include "radio/LinkBackups.h"
 #include "radio/RadioJob.h"
@@ -45,6 +46,7 @@ private:
     QEventLoop loop_;
     bool ended_ = false;
     bool progressShown_ = false;
+    ProgressLine progressLine_;
     bool quietCompletion_ = false;
     // 0 outside a group write; otherwise the radio being written.
     int radio_ = 0;

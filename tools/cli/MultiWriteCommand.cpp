@@ -7,6 +7,8 @@
 #include "platform/StopSignals.h"
 #include "radio/LinkBackups.h"
 #include "radio/MultiPortWrite.h"
+#include "ProgressLine.h"
+#include "platform/MultiPortWrite.h"
 
 #include <QEventLoop>
 
@@ -16,12 +18,19 @@ namespace {
 const QString kPort = QStringLiteral("--port");
 const QString kTrace = QStringLiteral("--trace");
 
-// The percentages of every port on one line, when standard error is a terminal.
-void showProgress(Session& s, const MultiPortWrite& write) {
+// The percentages of every port on one line, and the time the slowest needs, when standard
+// error is a terminal.
+void showProgress(Session& s, const MultiPortWrite& write, ProgressLine& line) {
     QStringList parts;
-    for (const PortRow& row : write.rows())
+    int slowest = 100;
+    for (const PortRow& row : write.rows()) {
         parts << row.port + u' ' + QString::number(row.percent) + u'%';
-    s.err << '\r' << parts.join(QStringLiteral("  "));
+        if (row.state == PortState::Writing || row.state == PortState::Verifying)
+            slowest = std::min(slowest, row.percent);
+    }
+    parts << line.timeLeft(slowest);
+    // Spaces at the end cover what a longer line before left.
+    s.err << '\r' << parts.join(QStringLiteral("  ")) << QStringLiteral("        ");
     s.err.flush();
 }
 
@@ -59,14 +68,16 @@ int writeRadios(Session& s, const CliArgs& args) {
     write.setVerify(args.has(QStringLiteral("--verify")));
     write.setTraceFile(args.value(kTrace));
     bool progressShown = false;
+    ProgressLine progressLine;
     s.prompter.setBeforeMessage([&] {
         if (std::exchange(progressShown, false))
             s.err << '\n';
     });
     write.setRowChanged([&](int) {
+        s.report.portRowsChanged(write.rows());
         if (!s.showProgress)
             return;
-        showProgress(s, write);
+        showProgress(s, write, progressLine);
         progressShown = true;
     });
     QEventLoop loop;

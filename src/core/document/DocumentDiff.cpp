@@ -22,9 +22,16 @@ using Differences = QList<FieldDifference>;
 
 // Texts are made only for values that differ, so comparing two full documents stays cheap. An
 // empty text (a code or name not set) shows as "-", so the line still reads.
-void add(Differences& out, const QString& where, const QString& left, const QString& right) {
+void add(Differences& out, const QString& where, const QString& left, const QString& right,
+         const QString& field = {}) {
     if (left != right)
-        out.append({where, left.isEmpty() ? kNone : left, right.isEmpty() ? kNone : right});
+        out.append({where, left.isEmpty() ? kNone : left, right.isEmpty() ? kNone : right, field});
+}
+
+// "A12 Frequency": the place and the field's name.
+void addField(Differences& out, const QString& place, const QString& field, const QString& left,
+              const QString& right) {
+    add(out, place + u' ' + field, left, right, field);
 }
 
 QString number(int value) {
@@ -34,12 +41,12 @@ QString number(int value) {
 // Two values that differ but read the same (a reference to a sequence that is not playable
 // shows as off, like 0) are told apart by what is stored.
 void addShown(Differences& out, const QString& where, QString left, QString right,
-              const QString& leftStored, const QString& rightStored) {
+              const QString& leftStored, const QString& rightStored, const QString& field) {
     if (left == right) {
         left += QStringLiteral(" (") + leftStored + u')';
         right += QStringLiteral(" (") + rightStored + u')';
     }
-    add(out, where, left, right);
+    add(out, where, left, right, field);
 }
 
 template <std::size_t N> QString typed(const FixedText<N>& text) {
@@ -98,12 +105,13 @@ void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* 
         if (!radioHolds(row) || sameValue(*left, *right, row))
             continue;
         // A frequency's text keeps every stored digit: the same text is the same frequency.
-        const QString where = name + u' ' + row.caption.in(lang);
+        const QString field = row.caption.in(lang);
+        const QString where = name + u' ' + field;
         if (row.text)
-            add(out, where, valueText(*left, row, lang), valueText(*right, row, lang));
+            add(out, where, valueText(*left, row, lang), valueText(*right, row, lang), field);
         else
             addShown(out, where, valueText(*left, row, lang), valueText(*right, row, lang),
-                     number(left->*row.number), number(right->*row.number));
+                     number(left->*row.number), number(right->*row.number), field);
     }
 }
 
@@ -138,10 +146,12 @@ QString optionLabel(OptionId id, Language lang) {
 // The work mode the radio starts in, which the record keeps beside the option values.
 void compareWorkMode(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
     const QStringList modes = optionList(OptionList::WorkMode, a, lang);
-    if (a.workMode != b.workMode)
-        addShown(out, LocalText{"Work mode", "工作模式"}.in(lang),
-                 modes.value(a.workMode == 0 ? 0 : 1), modes.value(b.workMode == 0 ? 0 : 1),
-                 number(a.workMode), number(b.workMode));
+    if (a.workMode != b.workMode) {
+        const QString label = LocalText{"Work mode", "工作模式"}.in(lang);
+        addShown(out, label, modes.value(a.workMode == 0 ? 0 : 1),
+                 modes.value(b.workMode == 0 ? 0 : 1), number(a.workMode), number(b.workMode),
+                 label);
+    }
 }
 
 void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
@@ -151,21 +161,22 @@ void compareOptions(Differences& out, const MemoryImage& a, const MemoryImage& b
         const int r = option.access(b).get();
         if (option.radio.coding == RadioCoding::None || l == r)
             continue;
-        addShown(out, optionLabel(option.id, lang), optionText(a, option.id, lang),
-                 optionText(b, option.id, lang), number(l), number(r));
+        const QString label = optionLabel(option.id, lang);
+        addShown(out, label, optionText(a, option.id, lang), optionText(b, option.id, lang),
+                 number(l), number(r), label);
     }
     for (const GroupField& field : groupFields())
         for (int mode = 0; mode < kModeCount; ++mode)
             for (int group = 1; group <= kGroupCount; ++group)
                 if (const int l = field.at(a, mode, group), r = field.at(b, mode, group); l != r)
-                    add(out, groupLabel(mode, group) + u' ' + QString::fromLatin1(field.name),
-                        number(l), number(r));
+                    addField(out, groupLabel(mode, group), QString::fromLatin1(field.name),
+                             number(l), number(r));
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             if (a.optFeat.groupName(mode, group) != b.optFeat.groupName(mode, group))
-                add(out, groupLabel(mode, group) + u' ' + LocalText{"Name", "名称"}.in(lang),
-                    typed(a.optFeat.groupName(mode, group)),
-                    typed(b.optFeat.groupName(mode, group)));
+                addField(out, groupLabel(mode, group), LocalText{"Name", "名称"}.in(lang),
+                         typed(a.optFeat.groupName(mode, group)),
+                         typed(b.optFeat.groupName(mode, group)));
     for (std::size_t k = 0; k < a.extTable.size(); ++k)
         if (a.extTable[k] != b.extTable[k])
             add(out, QStringLiteral("RSSI ") + number(int(k) + 1), number(a.extTable[k]),
@@ -197,13 +208,13 @@ void compareRogerBeep(Differences& out, const MemoryImage& a, const MemoryImage&
                 continue;
             const QString step = tone + LocalText{" step %1", " 第%1步"}.in(lang).arg(s + 1);
             add(out, step, hertz(l.freqCode), hertz(r.freqCode));
-            add(out, step + u' ' + LocalText{"length", "时长"}.in(lang), number(l.durCode),
-                number(r.durCode));
+            addField(out, step, LocalText{"length", "时长"}.in(lang), number(l.durCode),
+                     number(r.durCode));
         }
-        add(out, tone + u' ' + LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
-            number(right.repeatCount));
-        add(out, tone + u' ' + LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
-            number(right.interTime));
+        addField(out, tone, LocalText{"repeat", "重复"}.in(lang), number(left.repeatCount),
+                 number(right.repeatCount));
+        addField(out, tone, LocalText{"interval", "间隔"}.in(lang), number(left.interTime),
+                 number(right.interTime));
     }
 }
 

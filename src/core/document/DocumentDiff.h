@@ -11,12 +11,17 @@ namespace r5k27 {
 // One value that two documents hold differently, in the user's terms: where is "A12 Frequency",
 // "TOT", "DTMF 3" or "RB Tone 2 step 4"; the values as the windows show them.
 struct FieldDifference {
-    QString where;
+    QString where; // the value's full label: "A12 Frequency"
     QString left;
     QString right;
+    // The value's own name at the end of where ("Frequency"); empty when where names a place
+    // alone ("DTMF 3", a channel on one side only).
+    QString field = {};
 
     // "A12 Frequency 28.3050 / 28.3150"
     QString line() const { return where + u' ' + left + QStringLiteral(" / ") + right; }
+    // where without its field: "A12"; empty for an option of the radio as a whole.
+    QString place() const { return where.chopped(field.size()).trimmed(); }
     bool operator==(const FieldDifference&) const = default;
 };
 
