@@ -3,9 +3,9 @@
 #include "HistoryTexts.h"
 #include "common/FileDialogs.h"
 #include "core/common/CsvText.h"
-#include "core/common/FileCommit.h"
 #include "core/common/Prompter.h"
 #include "core/document/DataFile.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
