@@ -3,6 +3,7 @@
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/TempDir.h"
 
 #include <QJsonArray>
@@ -48,7 +49,7 @@ QString shopDocument(const TempDir& dir, const QString& name, int mode) {
     doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode); // channel 1 of CB group C
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter};
+    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
     EXPECT_TRUE(saveDataFile(files, dir.path(name)));
     return dir.path(name);
 }
