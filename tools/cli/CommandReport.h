@@ -3,8 +3,8 @@
 #include "core/document/ChannelCsv.h"
 #include "core/document/DocumentDiff.h"
 #include "core/link/LinkEvents.h"
-#include "platform/MultiPortWrite.h"
 #include "platform/SerialPortList.h"
+#include "radio/MultiPortWrite.h"
 
 #include <QElapsedTimer>
 #include <QList>

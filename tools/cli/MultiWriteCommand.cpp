@@ -4,11 +4,10 @@
 #include "ImageCommands.h"
 #include "LinkCommands.h"
 #include "LinkRun.h"
+#include "ProgressLine.h"
 #include "platform/StopSignals.h"
 #include "radio/LinkBackups.h"
 #include "radio/MultiPortWrite.h"
-#include "ProgressLine.h"
-#include "platform/MultiPortWrite.h"
 
 #include <QEventLoop>
 
