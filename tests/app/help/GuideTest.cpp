@@ -163,6 +163,7 @@ TEST_F(HelpButtonTest, EveryWindowsHelpButtonAndF1OpenItsSection) {
         {ChildKind::RogerBeep, HelpCaptions::kRogerBeep},
         {ChildKind::Dtmf, HelpCaptions::kDtmf},
         {ChildKind::ChannelList, HelpCaptions::kChannelList},
+        {ChildKind::History, HelpCaptions::kRadioHistory},
     };
     static_assert(std::size(expected) == std::size_t(ChildKind::Count));
     auto* helpTopics = window->findChild<QAction*>(QStringLiteral("mnuHelpTopic"));
