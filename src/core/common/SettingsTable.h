@@ -20,7 +20,9 @@ struct Setting {
     SettingType type;
     QLatin1StringView defaultText;
 
-    QString keyAt(int number) const { return QString(key).arg(number); }
+    QString keyAt(int number) const {
+        return key.contains(QLatin1StringView("%1")) ? QString(key).arg(number) : QString(key);
+    }
     QString defaultValue() const { return QString(defaultText); }
 };
 

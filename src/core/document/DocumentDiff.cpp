@@ -146,7 +146,8 @@ QString optionLabel(OptionId id, Language lang) {
 // The work mode the radio starts in, which the record keeps beside the option values.
 void compareWorkMode(Differences& out, const MemoryImage& a, const MemoryImage& b, Language lang) {
     const QStringList modes = optionList(OptionList::WorkMode, a, lang);
-    if (a.workMode != b.workMode) {
+    // Any stored mode other than CB reads as HF, here as in the windows.
+    if ((a.workMode == 0) != (b.workMode == 0)) {
         const QString label = LocalText{"Work mode", "工作模式"}.in(lang);
         addShown(out, label, modes.value(a.workMode == 0 ? 0 : 1),
                  modes.value(b.workMode == 0 ? 0 : 1), number(a.workMode), number(b.workMode),

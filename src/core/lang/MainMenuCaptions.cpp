@@ -11,7 +11,7 @@ constexpr std::array<MenuCaption, kMenuItemCount> kCaptions{{
     {FileOpen, "mnuFileOpen", {"&Open", "打开(&O)"}},
     {FileSave, "mnuFileSave", {"&Save", "保存(&S)"}},
     {FileSaveAs, "mnuFileSaveAs", {"Save &As", "另存为(&A)"}},
-    {RadioHistory, "mnuRadioHistory", {"Radio History…", "对讲机历史…"}},
+    {RadioHistory, "mnuRadioHistory", {"Radio &History…", "对讲机历史…(&H)"}},
     {FilePrint, "mnuFilePrint", {"&Print", "打印(&P)"}},
     {FileExit, "mnuFileExit", {"E&xit", "退出(&X)"}},
     {Model, "mnuModel", {"&Model", "机型(&M)"}},

@@ -58,11 +58,12 @@ TEST_F(MainWindowTest, MenusFollowTheTableInBothLanguages) {
     EXPECT_EQ(window->findChild<QLabel*>("sbStatusBar_Panel2")->text(),
               "BRELLOCK R5K27[28.0000 - 29.6990 MHz]");
     const QTreeWidgetItem* root = window->findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
-    ASSERT_EQ(root->childCount(), 5);
+    ASSERT_EQ(root->childCount(), 6);
     EXPECT_EQ(root->text(0), "BRELLOCK R5K27");
     EXPECT_EQ(root->child(0)->text(0), QStringLiteral("信道信息"));
     EXPECT_EQ(root->child(1)->text(0), QStringLiteral("信道列表"));
     EXPECT_EQ(root->child(3)->text(0), QStringLiteral("RB音"));
+    EXPECT_EQ(root->child(5)->text(0), QStringLiteral("对讲机历史"));
 }
 
 TEST_F(MainWindowTest, NewAsksFromTheMenuButNotFromTheToolbar) {
