@@ -28,9 +28,14 @@ int writeDefaultFiles(Session& s, const QString& folder) {
     // The folders this run makes, deepest first; a failed run takes them away again, so a full
     // disk leaves no empty folder behind.
     QStringList made;
-    for (QString at = QFileInfo(folder).absoluteFilePath(); !QFileInfo::exists(at);
-         at = QFileInfo(at).absolutePath())
+    for (QString at = QFileInfo(folder).absoluteFilePath(); !QFileInfo::exists(at);) {
         made << at;
+        // A name the system cannot hold (a NUL in it) never exists, up to the root.
+        const QString parent = QFileInfo(at).absolutePath();
+        if (parent == at)
+            break;
+        at = parent;
+    }
     const auto failed = [&](const QString& message) {
         for (const QString& path : std::as_const(made))
             QDir().rmdir(path);
