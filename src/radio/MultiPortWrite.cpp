@@ -2,10 +2,10 @@
 
 #include "LinkBackups.h"
 #include "RadioJob.h"
+#include "RadioJobTexts.h"
 #include "core/lang/LinkTexts.h"
 #include "core/lang/MultiWriteTexts.h"
 #include "core/link/LinkMessages.h"
-#include "link/RadioTexts.h"
 
 #include <algorithm>
 
@@ -146,7 +146,7 @@ bool MultiPortWrite::start(const QStringList& ports, const Document& doc) {
         }
     }
     if (backups_ && !backups_->saveBeforeWrite(doc, settings_))
-        prompter_.warn(RadioTexts::backupFailed.in(settings_.language).arg(backups_->folder()));
+        prompter_.warn(RadioJobTexts::backupFailed.in(settings_.language).arg(backups_->folder()));
     for (const auto& port : ports_)
         port->begin();
     starting_ = false;

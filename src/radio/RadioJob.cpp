@@ -5,7 +5,6 @@
 #include "core/document/DataFile.h"
 #include "core/link/LinkMessages.h"
 #include "core/link/MemoryMap.h"
-#include "link/RadioTexts.h"
 #include "platform/RadioPortOpen.h"
 
 #include <utility>
@@ -66,7 +65,7 @@ void RadioJob::start() {
     result_ = {};
     // The document sent is kept first, so what went to a radio can always be got back.
     if (writesRadio(request_.kind) && backups_ && !backups_->saveBeforeWrite(base_, settings_))
-        heldMessages_ << RadioTexts::backupFailed.in(lang()).arg(backups_->folder());
+        heldMessages_ << RadioJobTexts::backupFailed.in(lang()).arg(backups_->folder());
     if (listener_)
         listener_->operationStarted(operation_);
     startEngine();
@@ -151,7 +150,7 @@ void RadioJob::keepReadResult(const QByteArray& radioImage) {
     if (request_.kind != RadioJobKind::Read || !backups_)
         return;
     if (!backups_->saveRead(radioImage, doc.curImage, doc.chTable, settings_))
-        heldMessages_ << RadioTexts::backupFailed.in(lang()).arg(backups_->folder());
+        heldMessages_ << RadioJobTexts::backupFailed.in(lang()).arg(backups_->folder());
 }
 
 } // namespace r5k27

@@ -9,4 +9,7 @@ inline constexpr LocalText traceLost{
     "affected.",
     "串口跟踪文件未能完整写入（%1）；对讲机操作本身不受影响。"};
 
+inline constexpr LocalText backupFailed{"The backup copy could not be saved in %1.",
+                                        "无法在 %1 中保存备份。"};
+
 } // namespace r5k27::RadioJobTexts

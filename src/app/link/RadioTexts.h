@@ -21,8 +21,6 @@ inline constexpr LocalText radiosWritten{"Radios written: %1", "已写入对讲�
 inline constexpr LocalText groupStopped{"Group write stopped.", "成批写入已停止。"};
 
 inline constexpr LocalText openBackupFolder{"Open &Backup Folder", "打开备份文件夹(&B)"};
-inline constexpr LocalText backupFailed{"The backup copy could not be saved in %1.",
-                                        "无法在 %1 中保存备份。"};
 inline constexpr LocalText backupFolderFailed{"The backup folder %1 could not be opened.",
                                               "无法打开备份文件夹 %1。"};
 

@@ -14,6 +14,7 @@
 #include "help/HelpWindow.h"
 #include "link/RadioTexts.h"
 #include "platform/ToneSink.h"
+#include "radio/RadioJobTexts.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,7 +61,7 @@ QList<QStringList> linkMessages(Language lang) {
           &VersionTexts::question, &VerifyTexts::verifyFailed, &MultiWriteTexts::noPorts,
           &MultiWriteTexts::noAnswer, &MultiWriteTexts::transferLost,
           &MultiWriteTexts::otherFirmware, &MultiWriteTexts::stopped, &MultiWriteTexts::summary,
-          &RadioTexts::backupFailed, &RadioTexts::groupStopped, &RadioTexts::radiosWritten})
+          &RadioJobTexts::backupFailed, &RadioTexts::groupStopped, &RadioTexts::radiosWritten})
         messages << fixedPieces(text->in(lang));
     const ReadReplacement replaced{QStringLiteral("Mode"), 0, 1, 3, 9, 0};
     messages << QStringList{replacementReport({replaced}, lang).section(u'\n', 0, 0)};
