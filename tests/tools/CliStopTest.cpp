@@ -4,6 +4,7 @@
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
+#include "platform/SystemFileCommit.h"
 #include "support/TempDir.h"
 
 #include <QMap>
@@ -25,7 +26,7 @@ QString document(const TempDir& dir) {
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter};
+    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
     EXPECT_TRUE(saveDataFile(files, dir.path("doc.dat")));
     return dir.path("doc.dat");
 }

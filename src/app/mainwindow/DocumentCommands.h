@@ -38,8 +38,6 @@ public:
     bool saveAs(); // true when the document was written
     // Factory values, after the unsaved-changes question; the result is untitled.
     void initialSetting();
-    // The unsaved-changes question (Yes saves first); false when the user backs out.
-    bool mayReplaceDocument();
     // The exit question; false keeps the program running.
     bool confirmExit();
     // The unsaved-changes question of Open, Exit and a radio read (Yes saves first); false when

@@ -2,7 +2,7 @@
 
 #include "core/common/AppSettings.h"
 #include "history/HistoryLog.h"
-#include "link/LinkBackups.h"
+#include "radio/LinkBackups.h"
 
 namespace r5k27 {
 

@@ -3,7 +3,7 @@
 #include "HistoryWindow.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryLog.h"
-#include "link/LinkBackups.h"
+#include "radio/LinkBackups.h"
 
 #include <functional>
 

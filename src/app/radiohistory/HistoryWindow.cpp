@@ -6,6 +6,7 @@
 #include "core/common/FileCommit.h"
 #include "core/common/Prompter.h"
 #include "core/document/DataFile.h"
+#include "platform/SystemFileCommit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
