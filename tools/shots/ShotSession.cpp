@@ -4,6 +4,7 @@
 #include "core/channels/ChannelTable.h"
 #include "core/common/Prompter.h"
 #include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "core/signalling/DtmfReferences.h"
 #include "history/HistoryLog.h"
 #include "link/SeveralRadiosWindow.h"
