@@ -43,11 +43,11 @@ QString historyPath(const QString& dataHome) {
     return dataHome + "/BRELLOCK/R5K27 Programmer/history.sqlite";
 }
 
-QString shopDocument(const TempDir& dir, const QString& name) {
+QString shopDocument(const TempDir& dir, const QString& name, int mode = 2) {
     Document doc;
     AppSettings settings;
     writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at({0, 3, 7}).mode = 2;
+    doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode);
     VersionList versions = VersionList::builtIn();
     ScriptedPrompter prompter;
     DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
@@ -148,4 +148,39 @@ TEST(CliHistoryLog, AHistoryThatCannotBeOpenedNeverStopsAWrite) {
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("Write Data Completed.")) << run.out.toStdString();
     EXPECT_EQ(dir.read("radio.img").left(0x3F40), dir.read("shop.img").left(0x3F40));
+}
+
+// --backup-first keeps what the radio held; writing that entry back restores it.
+TEST(CliHistoryLog, BackupFirstKeepsThePreviousContentsThatAWriteBackRestores) {
+    TempDir dir;
+    const QString home = dir.path("data");
+    ASSERT_EQ(cli(home, {"encode", shopDocument(dir, "old.dat", 1), dir.path("old.img")}).status,
+              0);
+    const QString doc = shopDocument(dir, "shop.dat");
+    SimProcess sim({"--image", dir.path("old.img"), "--save", dir.path("radio.img")});
+
+    const CliRun run = cli(home, {"write", doc, "--port", sim.device(), "--backup-first"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Write Data Completed.\n");
+    const QByteArray old = dir.read("old.img");
+    EXPECT_NE(dir.read("radio.img").left(0x3F40), old.left(0x3F40));
+
+    const auto rows = operations(home);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].first.kind, OperationKind::ReadBeforeWrite);
+    EXPECT_EQ(rows[0].first.document, "shop.dat");
+    EXPECT_EQ(rows[0].second.left(0x3F40), old.left(0x3F40));
+    EXPECT_EQ(rows[1].first.kind, OperationKind::Write);
+
+    const QString id = QString::number(rows[0].first.id);
+    ASSERT_EQ(cli(home, {"history", "--extract", id, dir.path("back.dat")}).status, 0);
+    ASSERT_EQ(cli(home, {"write", dir.path("back.dat"), "--port", sim.device()}).status, 0);
+    EXPECT_EQ(dir.read("radio.img").left(0x3F40), old.left(0x3F40));
+
+    // A radio that cannot be read first is not written.
+    SimProcess silent({"--fault", "silent", "--save", dir.path("silent.img")});
+    const CliRun refused = cli(home, {"write", doc, "--port", silent.device(), "--backup-first"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
+    EXPECT_EQ(operations(home).size(), 3);
 }

@@ -6,7 +6,8 @@ namespace {
 const QStringList kValueOptions = {QStringLiteral("--port"), QStringLiteral("--image"),
                                    QStringLiteral("--group"), QStringLiteral("--retries"),
                                    QStringLiteral("--trace")};
-const QStringList kFlags = {QStringLiteral("--json"), QStringLiteral("--verify")};
+const QStringList kFlags = {QStringLiteral("--json"), QStringLiteral("--verify"),
+                            QStringLiteral("--backup-first")};
 const QStringList kRepeatable = {QStringLiteral("--port")};
 
 } // namespace

@@ -22,26 +22,26 @@
 namespace r5k27::cli {
 namespace {
 
-const QString kUsage =
-    QStringLiteral("usage: r5k27-cli new FILE.dat\n"
-                   "       r5k27-cli copy IN.dat OUT.dat\n"
-                   "       r5k27-cli show [--json] FILE.dat\n"
-                   "       r5k27-cli encode FILE.dat IMG\n"
-                   "       r5k27-cli decode IMG FILE.dat\n"
-                   "       r5k27-cli csv-export FILE.dat OUT.csv\n"
-                   "       r5k27-cli csv-import FILE.dat IN.csv OUT.dat\n"
-                   "       r5k27-cli ports\n"
-                   "       r5k27-cli identify --port P\n"
-                   "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
-                   "       r5k27-cli write --port P [--group N] [--verify] FILE.dat\n"
-                   "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
-                   "       r5k27-cli diff A.dat B.dat\n"
-                   "       r5k27-cli diff A.dat --port P\n"
-                   "       r5k27-cli history [--since DATE] [--until DATE] [--kind K] [--port P]\n"
-                   "                         [--outcome O] [--csv]\n"
-                   "       r5k27-cli history --extract ID FILE.dat\n"
-                   "radio commands also take --retries N (answer Retry to the first N connection\n"
-                   "questions; default 0) and --trace FILE (log the serial bytes).\n");
+const QString kUsage = QStringLiteral(
+    "usage: r5k27-cli new FILE.dat\n"
+    "       r5k27-cli copy IN.dat OUT.dat\n"
+    "       r5k27-cli show [--json] FILE.dat\n"
+    "       r5k27-cli encode FILE.dat IMG\n"
+    "       r5k27-cli decode IMG FILE.dat\n"
+    "       r5k27-cli csv-export FILE.dat OUT.csv\n"
+    "       r5k27-cli csv-import FILE.dat IN.csv OUT.dat\n"
+    "       r5k27-cli ports\n"
+    "       r5k27-cli identify --port P\n"
+    "       r5k27-cli read --port P FILE.dat [--image IMG]\n"
+    "       r5k27-cli write --port P [--group N] [--verify] [--backup-first] FILE.dat\n"
+    "       r5k27-cli write --port P1 [--port P2 ...] [--verify] FILE.dat\n"
+    "       r5k27-cli diff A.dat B.dat\n"
+    "       r5k27-cli diff A.dat --port P\n"
+    "       r5k27-cli history [--since DATE] [--until DATE] [--kind K] [--port P]\n"
+    "                         [--outcome O] [--csv]\n"
+    "       r5k27-cli history --extract ID FILE.dat\n"
+    "radio commands also take --retries N (answer Retry to the first N connection\n"
+    "questions; default 0) and --trace FILE (log the serial bytes).\n");
 
 // The build date of the shipped default files: SOURCE_DATE_EPOCH when set, so builds repeat.
 QDate buildDate() {
