@@ -9,6 +9,7 @@
 #include "help/HelpCaptions.h"
 #include "help/HelpWindow.h"
 #include "link/SeveralRadiosWindow.h"
+#include "platform/SystemFileCommit.h"
 #include "print/PrintFeature.h"
 
 #include <QAction>
@@ -136,7 +137,7 @@ TEST_F(GuideMenuPathsTest, F1InThePortSeveralRadiosAndCompareWindowsOpensTheirSe
     };
     Document other = ctx.doc;
     AppSettings settings = ctx.settings;
-    DataFileContext files{other, settings, ctx.versions, prompter};
+    DataFileContext files{other, settings, ctx.versions, prompter, systemFileCalls()};
     ASSERT_TRUE(saveDataFile(files, dir.path("other.dat")));
     dialogs.openAnswers << dir.path("other.dat");
     for (const auto& [command, section] : commands) {

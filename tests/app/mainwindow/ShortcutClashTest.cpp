@@ -7,6 +7,7 @@
 #include "core/document/DataFile.h"
 #include "help/HelpWindow.h"
 #include "link/SeveralRadiosWindow.h"
+#include "platform/SystemFileCommit.h"
 #include "platform/ToneSink.h"
 #include "print/PrintFeature.h"
 
@@ -157,7 +158,7 @@ TEST_F(ShortcutClashTest, NoKeyOfAnyWindowReachesTwoCommands) {
     feature->showPortWindow();
     Document other = ctx.doc;
     AppSettings settings = ctx.settings;
-    DataFileContext files{other, settings, ctx.versions, prompter};
+    DataFileContext files{other, settings, ctx.versions, prompter, systemFileCalls()};
     ASSERT_TRUE(saveDataFile(files, dir.path("other.dat")));
     dialogs.openAnswers << dir.path("other.dat");
     window->findChild<QAction*>("mnuCompareWithFile")->trigger();
