@@ -11,6 +11,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/UserSettingsStore.h"
 #include "print/PrintFeature.h"
+#include "radio/HistoryRecorder.h"
 #include "radiohistory/HistoryFeature.h"
 #include "splash/SplashWindow.h"
 #include "startup/AppContext.h"
@@ -47,6 +48,8 @@ struct ProgramServices {
 // The main window and the features that hang on it; they live until the program ends.
 struct MainWindowParts {
     std::unique_ptr<MainWindow> window;
+    // Outlives the radio commands it hears; keeps into the history once that is open.
+    std::unique_ptr<HistoryRecorder> historyRecorder;
     std::unique_ptr<RadioLinkFeature> radioLink;
     std::unique_ptr<ChannelCsvFeature> channelCsv;
     std::unique_ptr<PrintFeature> printing;
@@ -70,8 +73,11 @@ void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& 
     s.store.setVersionStarter(startVersion);
     registerDtmfWindow(ctx, mainWindow);
     registerRogerBeepWindow(ctx, mainWindow);
+    parts.historyRecorder = std::make_unique<HistoryRecorder>(
+        nullptr, [&ctx] { return QFileInfo(ctx.doc.docPath).fileName(); });
     parts.radioLink = std::make_unique<RadioLinkFeature>(
-        ctx, mainWindow, s.prompter, RadioLinkOptions{.startVersion = startVersion});
+        ctx, mainWindow, s.prompter,
+        RadioLinkOptions{.startVersion = startVersion, .listener = parts.historyRecorder.get()});
     registerOptionsWindow(ctx, mainWindow);
     registerLanguageWindow(mainWindow, ctx.settings, ctx.captions, ctx.settingsFile);
     registerChannelWindow(ctx, mainWindow, s.prompter);
@@ -79,6 +85,7 @@ void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& 
     parts.channelCsv = std::make_unique<ChannelCsvFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     parts.printing = std::make_unique<PrintFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     parts.history = std::make_unique<HistoryFeature>(ctx, mainWindow, s.prompter, *parts.radioLink);
+    parts.historyRecorder->setLog(&parts.history->log());
     mainWindow.show();
     for (const QString& notice : startupNotices(ctx))
         s.prompter.warn(notice);

@@ -29,7 +29,8 @@ public:
         const RadioJobRequest request{.kind = RadioJobKind::Write,
                                       .port = row().port,
                                       .tracePath = tracePath,
-                                      .verify = owner_.verify_};
+                                      .verify = owner_.verify_,
+                                      .severalPorts = true};
         if (job_.prepare(request, doc))
             return true;
         // A port that does not open fails alone; a trace or a document that fails fails all.

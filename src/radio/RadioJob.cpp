@@ -26,7 +26,7 @@ RadioJob::~RadioJob() {
 bool RadioJob::prepare(const RadioJobRequest& request, const Document& doc) {
     request_ = request;
     base_ = doc;
-    operation_ = {request.kind, request.port, {}};
+    operation_ = {request.kind, request.port, {}, request.severalPorts};
     failureText_.clear();
     heldMessages_.clear();
     if (writesRadio(request.kind)) {

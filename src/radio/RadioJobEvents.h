@@ -27,6 +27,8 @@ struct RadioJobRequest {
     int groupSize = 1;
     // Writes: each radio is read back and compared before it counts as written.
     bool verify = false;
+    // A write that is one of several cables run together.
+    bool severalPorts = false;
 };
 
 // One operation as a record of radio operations would keep it: what was asked, on which port,
@@ -35,6 +37,7 @@ struct RadioOperation {
     RadioJobKind kind = RadioJobKind::Read;
     QString port;
     QByteArray image;
+    bool severalPorts = false;
 };
 
 enum class ProgressPhase { Transfer, Verifying };

@@ -7,8 +7,12 @@
 #include "core/document/Document.h"
 #include "core/image/VersionList.h"
 #include "core/lang/Language.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryLog.h"
 #include "platform/SystemFileCommit.h"
+#include "radio/HistoryRecorder.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <QTextStream>
 
@@ -36,6 +40,11 @@ struct Session {
     VersionList versions;
     DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
     CommandReport report;
+    // Every radio operation a command runs is kept in the radio history the program shares;
+    // the file is opened at the first operation, and a history that cannot be kept stops none.
+    HistoryDatabase historyDb{HistoryDatabase::defaultPath()};
+    HistoryLog historyLog{historyDb};
+    HistoryRecorder history{&historyLog, [this] { return QFileInfo(doc.docPath).fileName(); }};
 
     Language lang() const { return settings.language; }
     // Shows a message of the program (an error box) on standard error.

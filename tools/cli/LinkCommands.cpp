@@ -5,6 +5,7 @@
 #include "LinkRun.h"
 #include "MultiWriteCommand.h"
 #include "core/document/InitialValues.h"
+#include "history/ReadBeforeWrite.h"
 #include "platform/SerialPortList.h"
 #include "core/link/MemoryMap.h"
 
@@ -17,6 +18,7 @@ const QString kGroup = QStringLiteral("--group");
 const QString kRetries = QStringLiteral("--retries");
 const QString kTrace = QStringLiteral("--trace");
 const QString kVerify = QStringLiteral("--verify");
+const QString kBackupFirst = QStringLiteral("--backup-first");
 
 } // namespace
 
@@ -89,10 +91,25 @@ int readRadio(Session& s, const CliArgs& args) {
     return saveDataFile(s.files, args.files[0], alsoWrite) ? 0 : 1;
 }
 
+// The radio as it is now, for the history before a write replaces it. Recorded by the caller as
+// the read before a write, so the session's history does not also keep it as a plain read.
+std::optional<PriorContents> readPriorContents(Session& s, const QString& port) {
+    const QDateTime started = QDateTime::currentDateTimeUtc();
+    s.history.setLog(nullptr);
+    LinkRun run(s);
+    run.setQuietCompletion(true);
+    const auto read = run.run({.kind = RadioJobKind::Read, .port = port, .tracePath = {}});
+    s.history.setLog(&s.historyLog);
+    if (!read || run.interrupted() || !read->outcome.success)
+        return std::nullopt;
+    return PriorContents{read->outcome.image, read->outcome.identity.model,
+                         read->outcome.identity.firmware, started, QDateTime::currentDateTimeUtc()};
+}
+
 int writeRadio(Session& s, const CliArgs& args) {
     if (args.values(kPort).size() > 1)
         return writeRadios(s, args);
-    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup, kVerify}))
+    if (args.files.size() != 1 || !linkOptionsFit(s, args, {kGroup, kVerify, kBackupFirst}))
         return -1;
     std::optional<int> groupSize;
     if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
@@ -105,7 +122,16 @@ int writeRadio(Session& s, const CliArgs& args) {
     const RadioJobRequest request{groupSize ? RadioJobKind::GroupWrite : RadioJobKind::Write,
                                   args.value(kPort), args.value(kTrace), groupSize.value_or(1),
                                   args.has(kVerify)};
-    const auto written = run.run(request);
+    std::optional<RadioJobResult> written;
+    const auto write = [&] { written = run.run(request); };
+    if (args.has(kBackupFirst))
+        readThenWrite({.readRadio = [&] { return readPriorContents(s, request.port); },
+                       .write = write,
+                       .port = request.port,
+                       .document = QFileInfo(s.doc.docPath).fileName()},
+                      s.historyLog, s.prompter, s.lang());
+    else
+        write();
     if (!written)
         return 1;
     if (run.interrupted())

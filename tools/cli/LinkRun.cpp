@@ -15,6 +15,7 @@ LinkRun::LinkRun(Session& session)
     , job_(session.settings, session.versions, session.prompter) {
     job_.setObserver(this);
     job_.setBackups(&backups_);
+    job_.setListener(&session.history);
     session_.prompter.setBeforeMessage([this] { clearProgressLine(); });
     QObject::connect(&stopSignals_, &StopSignals::stopRequested, &stopSignals_,
                      [this] { onStopSignal(); });

@@ -58,6 +58,7 @@ int writeRadios(Session& s, const CliArgs& args) {
     LinkBackups backups(LinkBackups::defaultFolder());
     MultiPortWrite write(s.settings, s.versions, s.prompter);
     write.setBackups(&backups);
+    write.setListener(&s.history);
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &stopSignals, [&] {
         if (stopSignals.count() == 1)
             write.stop();

@@ -1,0 +1,79 @@
+#include "HistoryRecorder.h"
+
+#include "core/link/LinkMessages.h"
+
+namespace r5k27 {
+
+namespace {
+
+std::optional<OperationKind> kindOf(const RadioOperation& operation) {
+    switch (operation.kind) {
+    case RadioJobKind::Read:
+        return OperationKind::Read;
+    case RadioJobKind::CompareRead:
+        return OperationKind::Compare;
+    case RadioJobKind::Write:
+        return operation.severalPorts ? OperationKind::SeveralWrite : OperationKind::Write;
+    case RadioJobKind::GroupWrite:
+        return OperationKind::GroupWrite;
+    case RadioJobKind::Identify:
+    case RadioJobKind::RadioInfo:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+HistoryRecorder::HistoryRecorder(HistoryLog* log, DocumentName documentName)
+    : log_(log)
+    , documentName_(std::move(documentName)) {}
+
+void HistoryRecorder::operationStarted(const RadioOperation& operation) {
+    const auto kind = kindOf(operation);
+    if (!kind || !log_)
+        return;
+    OperationStart start;
+    start.kind = *kind;
+    start.radioNumber = operation.kind == RadioJobKind::GroupWrite ? 1 : 0;
+    start.port = operation.port;
+    start.document = documentName_ ? documentName_() : QString();
+    running_.insert(operation.port, log_->begin(start));
+}
+
+void HistoryRecorder::operationEnded(const RadioOperation& operation,
+                                     const RadioJobResult& result) {
+    const auto ticket = running_.constFind(operation.port);
+    if (ticket == running_.constEnd() || !log_)
+        return;
+    OperationTicket ended = *ticket;
+    running_.erase(ticket);
+    // A group write is one run of the engine; the row names the last radio it reached.
+    if (operation.kind == RadioJobKind::GroupWrite)
+        ended.start.radioNumber = std::max(1, result.outcome.radiosDone);
+    log_->end(ended, historyEnd(operation, result));
+}
+
+OperationEnd historyEnd(const RadioOperation& operation, const RadioJobResult& result) {
+    const LinkOutcome& outcome = result.outcome;
+    OperationEnd end;
+    end.model = outcome.identity.model;
+    end.firmware =
+        outcome.identity.firmware.isEmpty() ? result.firmware : outcome.identity.firmware;
+    // A read that failed brought no whole image; a write keeps what was sent, whatever happened.
+    end.image = operation.image;
+    if (!outcome.verifyFailures.isEmpty()) {
+        end.outcome = Outcome::VerifyMismatch;
+        end.message = outcome.verifyFailures.first();
+    } else if (result.stopped) {
+        end.outcome = Outcome::Cancelled;
+    } else if (outcome.success) {
+        end.outcome = Outcome::Done;
+    } else {
+        end.outcome = Outcome::Failed;
+        end.message = outcomeNotices(outcome, Language::English).join(QLatin1Char('\n'));
+    }
+    return end;
+}
+
+} // namespace r5k27
