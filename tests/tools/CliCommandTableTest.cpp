@@ -138,8 +138,8 @@ TEST(CliCommandTable, TraceThatIsNoRegularFileIsRefusedAtOnce) {
             for (qsizetype k = 0; k < places.size(); ++k) {
                 if (places[k].role != FileRole::AppendsFile)
                     continue;
-                for (const QString trace : QStringList{dir.path("fifo"), dir.path("to-fifo"),
-                                                       dir.path("to-log"), "/dev/null"}) {
+                for (const QString& trace : QStringList{dir.path("fifo"), dir.path("to-fifo"),
+                                                        dir.path("to-log"), "/dev/null"}) {
                     QList<Slot> line = places;
                     line[k].value = trace;
                     QElapsedTimer clock;
@@ -251,8 +251,9 @@ TEST(CliCommandTable, ProgramHelpListsTheVerbsAndVersionNamesBothVersions) {
     for (const Command& command : cli::commands()) {
         const QString row = QString("\n  ") + command.name + " ";
         EXPECT_EQ(help.out.contains(row), !command.hidden) << command.name;
-        if (!command.hidden)
+        if (!command.hidden) {
             EXPECT_TRUE(help.out.contains(command.summary.in(Language::English)));
+        }
     }
     for (const cli::StatusMeaning& status : cli::exitStatuses())
         EXPECT_TRUE(help.out.contains(QString("\n  %1 ").arg(status.status)));

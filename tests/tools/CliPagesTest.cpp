@@ -33,8 +33,9 @@ TEST(CliPages, ManPagesAreBuiltFromTheTableAndListEveryVerb) {
         const QString section = ".SS " + roffed(cli::usageLine(command)) + "\n";
         EXPECT_EQ(cliPage.contains(section), !command.hidden) << command.name;
         for (const cli::CliOption& option : cli::optionsOf(command))
-            if (!command.hidden)
+            if (!command.hidden) {
                 EXPECT_TRUE(cliPage.contains(roffed(option.help.in(Language::English))));
+            }
     }
     for (const cli::StatusMeaning& status : cli::exitStatuses())
         EXPECT_TRUE(cliPage.contains(QString(".TP\n.B %1\n").arg(status.status)));

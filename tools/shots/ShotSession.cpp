@@ -52,11 +52,13 @@ QList<SerialPortEntry> samplePorts() {
              QStringLiteral("/dev/ttyUSB0"),
              0,
              QStringLiteral("USB Serial"),
+             {},
              {}},
             {QStringLiteral("ttyUSB1"),
              QStringLiteral("/dev/ttyUSB1"),
              1,
              QStringLiteral("USB Serial"),
+             {},
              {}}};
 }
 

@@ -53,7 +53,7 @@ class ChineseEverywhereTest : public ::testing::Test,
                               protected test::RadioHarness {
 protected:
     ChineseEverywhereTest() {
-        ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"}};
+        ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340", {}}};
         registerChannelWindow(ctx, *window, prompter);
         registerOptionsWindow(ctx, *window);
         registerDtmfWindow(ctx, *window);

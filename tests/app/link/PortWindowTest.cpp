@@ -23,7 +23,9 @@ protected:
     QString saved(const char* key) const {
         return ProfileFile(ctx.settingsFile).read("language", key, "<none>");
     }
-    static SerialPortEntry port(const QString& name) { return {name, "/dev/" + name, 0, {}, {}}; }
+    static SerialPortEntry port(const QString& name) {
+        return {name, "/dev/" + name, 0, {}, {}, {}};
+    }
 };
 
 TEST_F(PortWindowTest, PluggedPortAppearsWithinASecondAndTheChoiceSurvives) {
@@ -100,9 +102,9 @@ TEST_F(PortWindowTest, TypedDevicePathSurvivesRefreshesAndIsKept) {
 
 TEST_F(PortWindowTest, EntriesNameTheCableSoTwoCablesCanBeToldApart) {
     ports = {port("ttyS0"),
-             {"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"},
-             {"ttyUSB1", "/dev/ttyUSB1", 1, "", "FTDI FT232R"},
-             {"ttyACM0", "/dev/ttyACM0", 0, "Radio Cable", ""}};
+             {"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340", {}},
+             {"ttyUSB1", "/dev/ttyUSB1", 1, "", "FTDI FT232R", {}},
+             {"ttyACM0", "/dev/ttyACM0", 0, "Radio Cable", "", {}}};
     ctx.settings.comPortName = "ttyUSB1";
     auto w = open();
     auto* combo = w->findChild<QComboBox*>("Combo1");

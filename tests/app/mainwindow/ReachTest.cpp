@@ -48,7 +48,7 @@ class ReachTest : public ::testing::Test, protected ToneOutput, protected test::
 protected:
     ReachTest() {
         ctx.settings.comPortName = dir.path("no-such-port");
-        ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340"}};
+        ports = {{"ttyUSB0", "/dev/ttyUSB0", 0, "USB Serial", "WCH CH340", {}}};
         registerChannelWindow(ctx, *window, prompter);
         registerChannelSheetWindow(ctx, *window, prompter);
         registerOptionsWindow(ctx, *window);

@@ -242,8 +242,9 @@ TEST(ChannelCsv, AColumnTheTextLacksGivesTheNewChannelValue) {
     ChannelRec typed;
     fillNewChannel(typed, 1, QString());
     for (const ChannelFieldInfo& f : channelFields())
-        if (f.number && f.newValue >= 0)
+        if (f.number && f.newValue >= 0) {
             EXPECT_EQ(taken.*f.number, typed.*f.number) << f.name;
+        }
     EXPECT_EQ(taken.decodeTone, kNewChannelTone);
 
     const QByteArray empty = "Location,Frequency,Tone,Skip,Mode\n1,27.0,,,AM\n";
