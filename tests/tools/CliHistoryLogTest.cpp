@@ -1,4 +1,5 @@
 // r5k27-cli keeps every radio operation in the radio history of its data folder.
+#include "CliProcess.h"
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
@@ -16,43 +17,12 @@ using namespace r5k27::test;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// The tool with its per-user data in dataHome, so each test has a history of its own.
 CliRun cli(const QString& dataHome, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dataHome);
-    process.setProcessEnvironment(env);
-    process.start(R5K27_CLI_PATH, args);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runCliProcess(args, 60000, dataHome);
 }
 
 QString historyPath(const QString& dataHome) {
     return dataHome + "/BRELLOCK/R5K27 Programmer/history.sqlite";
-}
-
-QString shopDocument(const TempDir& dir, const QString& name, int mode = 2) {
-    Document doc;
-    AppSettings settings;
-    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode);
-    VersionList versions = VersionList::builtIn();
-    ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
-    EXPECT_TRUE(saveDataFile(files, dir.path(name)));
-    return dir.path(name);
 }
 
 // Every operation with its image (empty without one), oldest first.
@@ -180,7 +150,7 @@ TEST(CliHistoryLog, BackupFirstKeepsThePreviousContentsThatAWriteBackRestores) {
     // A radio that cannot be read first is not written.
     SimProcess silent({"--fault", "silent", "--save", dir.path("silent.img")});
     const CliRun refused = cli(home, {"write", doc, "--port", silent.device(), "--backup-first"});
-    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.status, 4); // the radio failed
     EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
     EXPECT_EQ(operations(home).size(), 3);
 }

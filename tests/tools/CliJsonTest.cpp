@@ -1,5 +1,6 @@
 // --json of the radio verbs against virtual radios: one object on standard output holding what
 // a script needs, the messages still on standard error.
+#include "CliProcess.h"
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
@@ -40,18 +41,6 @@ JsonRun cliJson(const QStringList& args) {
     run.json = doc.object();
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
-}
-
-QString shopDocument(const TempDir& dir, const QString& name, int mode) {
-    Document doc;
-    AppSettings settings;
-    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode); // channel 1 of CB group C
-    VersionList versions = VersionList::builtIn();
-    ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
-    EXPECT_TRUE(saveDataFile(files, dir.path(name)));
-    return dir.path(name);
 }
 
 // The fields every radio port of a report holds.

@@ -1,4 +1,5 @@
 // The real r5k27-cli against the virtual radio over a pseudo-terminal.
+#include "CliProcess.h"
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
@@ -17,44 +18,15 @@ namespace {
 
 const QString kCheck = "Check Connection. Retry or Cancel?\n";
 
-struct CliRun {
-    bool ended = false;
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the executable with a time bound; a run that does not end is killed and reported.
-CliRun cli(const QStringList& args, int limitMs = 30000) {
-    QProcess process;
-    process.start(R5K27_CLI_PATH, args);
-    CliRun run;
-    run.ended = process.waitForFinished(limitMs);
-    if (!run.ended) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // A CB document with a few values away from the defaults, saved as the program saves.
 QString knownDocument(const TempDir& dir, const QString& name) {
-    Document doc;
-    AppSettings settings;
-    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    ChannelRec& ch = doc.chTable.at({0, 3, 7}); // channel 1 of CB group C
-    ch.mode = 2;
-    ch.decodeTone = 39;
-    doc.curImage.optFeat.groupName(0, 3).assign("Shop");
-    doc.curImage.optFeat.dtmf(2).assign("123#");
-    VersionList versions = VersionList::builtIn();
-    ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
-    EXPECT_TRUE(saveDataFile(files, dir.path(name)));
-    return dir.path(name);
+    return savedDocument(dir, name, [](Document& doc) {
+        ChannelRec& ch = doc.chTable.at({0, 3, 7}); // channel 1 of CB group C
+        ch.mode = 2;
+        ch.decodeTone = 39;
+        doc.curImage.optFeat.groupName(0, 3).assign("Shop");
+        doc.curImage.optFeat.dtmf(2).assign("123#");
+    });
 }
 
 int countLines(const QString& text, const QString& suffix) {
@@ -70,37 +42,38 @@ TEST(CliLink, IdentifyPrintsModelAndFirmwareAndEndsTheSession) {
     TempDir dir;
     SimProcess sim({"--model", "ZT9999", "--firmware", "V210"});
     ASSERT_FALSE(sim.device().isEmpty());
-    const CliRun run = cli({"identify", "--port", sim.device(), "--trace", dir.path("t.log")});
+    const CliRun run =
+        runCliProcess({"identify", "--port", sim.device(), "--trace", dir.path("t.log")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "model: ZT9999\nfirmware: V210\n");
     const QString trace = QString::fromUtf8(dir.read("t.log"));
     EXPECT_EQ(countLines(trace, " TX 45 4E 44"), 1);
     EXPECT_EQ(countLines(trace, " RX 06"), 1);
     // The radio is free for the next connection.
-    EXPECT_EQ(cli({"identify", "--port", sim.device()}).status, 0);
+    EXPECT_EQ(runCliProcess({"identify", "--port", sim.device()}).status, 0);
     EXPECT_TRUE(sim.stopsOnTerminate());
 }
 
 TEST(CliLink, ReadMakesTheRadioDocumentAndItsImage) {
     TempDir dir;
     const QString known = knownDocument(dir, "known.dat");
-    ASSERT_EQ(cli({"encode", known, dir.path("known.img")}).status, 0);
+    ASSERT_EQ(runCliProcess({"encode", known, dir.path("known.img")}).status, 0);
     SimProcess sim({"--image", dir.path("known.img")});
 
-    const CliRun run =
-        cli({"read", "--port", sim.device(), dir.path("read.dat"), "--image", dir.path("r.img")});
+    const CliRun run = runCliProcess(
+        {"read", "--port", sim.device(), dir.path("read.dat"), "--image", dir.path("r.img")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Read Data Completed.\n");
     EXPECT_EQ(dir.read("r.img"), dir.read("known.img"));
 
     // Reading is decoding what came over the line.
-    ASSERT_EQ(cli({"decode", dir.path("known.img"), dir.path("decoded.dat")}).status, 0);
+    ASSERT_EQ(runCliProcess({"decode", dir.path("known.img"), dir.path("decoded.dat")}).status, 0);
     EXPECT_EQ(dir.read("read.dat"), dir.read("decoded.dat"));
     EXPECT_EQ(dir.read("read.fre"), dir.read("decoded.fre"));
 
     // Several outputs are written all or none: an image that cannot be written takes the
     // document with it.
-    const CliRun lost = cli(
+    const CliRun lost = runCliProcess(
         {"read", "--port", sim.device(), dir.path("r2.dat"), "--image", dir.path("nodir/r2.img")});
     EXPECT_EQ(lost.status, 3);
     EXPECT_TRUE(lost.err.startsWith("file error.\n")) << lost.err.toStdString();
@@ -111,12 +84,14 @@ TEST(CliLink, ReadMakesTheRadioDocumentAndItsImage) {
 // Erased battery words read as the nearest voltage the radio takes, named on standard error.
 TEST(CliLink, ReadNamesTheValuesItReplaced) {
     TempDir dir;
-    ASSERT_EQ(cli({"encode", knownDocument(dir, "known.dat"), dir.path("known.img")}).status, 0);
+    ASSERT_EQ(
+        runCliProcess({"encode", knownDocument(dir, "known.dat"), dir.path("known.img")}).status,
+        0);
     QByteArray image = dir.read("known.img");
     image.replace(0x3F00, 4, QByteArray(4, char(0xFF)));
     SimProcess sim({"--image", dir.write("erased.img", image)});
 
-    const CliRun run = cli({"read", "--port", sim.device(), dir.path("read.dat")});
+    const CliRun run = runCliProcess({"read", "--port", sim.device(), dir.path("read.dat")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Read Data Completed.\n");
     EXPECT_EQ(run.err, "Values the radio held outside their range were replaced:\n"
@@ -128,10 +103,10 @@ TEST(CliLink, WriteSendsWhatEncodeMakes) {
     const QString known = knownDocument(dir, "known.dat");
     SimProcess sim({"--save", dir.path("saved.img")});
 
-    const CliRun run = cli({"write", "--port", sim.device(), known});
+    const CliRun run = runCliProcess({"write", "--port", sim.device(), known});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Write Data Completed.\n");
-    ASSERT_EQ(cli({"encode", known, dir.path("known.img")}).status, 0);
+    ASSERT_EQ(runCliProcess({"encode", known, dir.path("known.img")}).status, 0);
     const QByteArray saved = dir.read("saved.img");
     ASSERT_EQ(saved.size(), kRadioBufSize);
     EXPECT_EQ(saved.left(0x3F40), dir.read("known.img").left(0x3F40));
@@ -148,12 +123,12 @@ TEST(CliLink, RefusalsAreReportedAndWriteNoFile) {
     for (const auto& [port, err] : {std::pair{other.device(), wrongModel}, {missing, cannotOpen}}) {
         for (const QStringList& args : {QStringList{"write", "--port", port, known},
                                         QStringList{"read", "--port", port, dir.path("r.dat")}}) {
-            const CliRun run = cli(args);
+            const CliRun run = runCliProcess(args);
             EXPECT_EQ(run.status, 4) << args.join(' ').toStdString();
             EXPECT_EQ(run.err, err) << args.join(' ').toStdString();
         }
     }
-    EXPECT_EQ(cli({"identify", "--port", missing}).err, cannotOpen);
+    EXPECT_EQ(runCliProcess({"identify", "--port", missing}).err, cannotOpen);
     EXPECT_FALSE(QFileInfo::exists(dir.path("r.dat")));
 }
 
@@ -165,7 +140,7 @@ TEST(CliLink, SilentRadioAsksAsOftenAsAllowedAndChangesNoFile) {
     const QStringList read = {"read",    "--port",           sim.device(), dir.path("old.dat"),
                               "--image", dir.path("old.img")};
 
-    const CliRun run = cli(read + QStringList{"--retries", "2"});
+    const CliRun run = runCliProcess(read + QStringList{"--retries", "2"});
     EXPECT_EQ(run.status, 4);
     EXPECT_EQ(run.err, kCheck + kCheck + kCheck);
 
@@ -175,7 +150,8 @@ TEST(CliLink, SilentRadioAsksAsOftenAsAllowedAndChangesNoFile) {
 TEST(CliLink, LostBlockWithRetryStartsOverAndCompletes) {
     TempDir dir;
     SimProcess sim({"--fault", "drop-read:40"});
-    const CliRun run = cli({"read", "--port", sim.device(), "--retries", "1", dir.path("r.dat")});
+    const CliRun run =
+        runCliProcess({"read", "--port", sim.device(), "--retries", "1", dir.path("r.dat")});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, kCheck);
     EXPECT_EQ(run.out, "Read Data Completed.\n");
@@ -221,7 +197,7 @@ TEST(CliLink, InterruptEndsTheRadiosProgrammingModeAndExits130) {
     }
     // The read was stopped: no document; the write and the group's first radio ran to their end.
     EXPECT_EQ(QDir(dir.path("sub")).entryList(QDir::Files), QStringList());
-    ASSERT_EQ(cli({"encode", known, dir.path("known.img")}).status, 0);
+    ASSERT_EQ(runCliProcess({"encode", known, dir.path("known.img")}).status, 0);
     EXPECT_EQ(dir.read("ended.img").left(0x3F40), dir.read("known.img").left(0x3F40));
 }
 
@@ -236,5 +212,5 @@ TEST(CliLink, ReadIntoARelativePathThroughAFolder) {
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(QDir(dir.path("sub")).entryList(QDir::Files), QStringList({"r.dat", "r.fre"}));
-    EXPECT_EQ(cli({"show", dir.path("sub/r.dat")}).status, 0);
+    EXPECT_EQ(runCliProcess({"show", dir.path("sub/r.dat")}).status, 0);
 }

@@ -1,4 +1,5 @@
 // r5k27-cli writing several virtual radios at once, verifying and comparing.
+#include "CliProcess.h"
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
@@ -13,39 +14,6 @@ using namespace r5k27::test;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, int limitMs = 60000) {
-    QProcess process;
-    process.start(R5K27_CLI_PATH, args);
-    if (!process.waitForFinished(limitMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-// A CB document with a few values away from the defaults.
-QString shopDocument(const TempDir& dir, const QString& name, int mode = 2) {
-    Document doc;
-    AppSettings settings;
-    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode);
-    doc.curImage.optFeat.dtmf(2).assign("123#");
-    VersionList versions = VersionList::builtIn();
-    ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
-    EXPECT_TRUE(saveDataFile(files, dir.path(name)));
-    return dir.path(name);
-}
-
 // Simulators saving their memory as radio1.img, radio2.img, ...; extra arguments per radio.
 std::vector<std::unique_ptr<SimProcess>> radios(const TempDir& dir,
                                                 const QList<QStringList>& extra) {
@@ -54,6 +22,14 @@ std::vector<std::unique_ptr<SimProcess>> radios(const TempDir& dir,
         sims.push_back(std::make_unique<SimProcess>(
             QStringList{"--save", dir.path(QString("radio%1.img").arg(i + 1))} + extra[i]));
     return sims;
+}
+
+// A shop's document with a DTMF code beside the channel, so a compare has two kinds of value.
+QString shopWithDtmf(const TempDir& dir, const QString& name, int mode = 2) {
+    return savedDocument(dir, name, [mode](Document& doc) {
+        doc.chTable.at({0, 3, 7}).mode = std::int16_t(mode);
+        doc.curImage.optFeat.dtmf(2).assign("123#");
+    });
 }
 
 QStringList writeArgs(const QString& file, const std::vector<std::unique_ptr<SimProcess>>& sims) {
@@ -69,11 +45,11 @@ constexpr int kWritten = 0x3F40;
 
 TEST(CliSeveralRadios, FourAtOnceEachHoldTheImageAndTheTraceNamesThePorts) {
     TempDir dir;
-    const QString doc = shopDocument(dir, "shop.dat");
-    ASSERT_EQ(cli({"encode", doc, dir.path("shop.img")}).status, 0);
+    const QString doc = shopWithDtmf(dir, "shop.dat");
+    ASSERT_EQ(runCliProcess({"encode", doc, dir.path("shop.img")}).status, 0);
     const auto sims = radios(dir, {{}, {}, {}, {}});
 
-    const CliRun run = cli(writeArgs(doc, sims) << "--trace" << dir.path("t.log"));
+    const CliRun run = runCliProcess(writeArgs(doc, sims) << "--trace" << dir.path("t.log"));
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     QString expected;
     for (const auto& sim : sims)
@@ -90,8 +66,8 @@ TEST(CliSeveralRadios, FourAtOnceEachHoldTheImageAndTheTraceNamesThePorts) {
 // A radio that is silent, of another model or unplugged mid-write fails alone.
 TEST(CliSeveralRadios, OneFaultyRadioFailsAloneWithItsMessage) {
     TempDir dir;
-    const QString doc = shopDocument(dir, "shop.dat");
-    ASSERT_EQ(cli({"encode", doc, dir.path("shop.img")}).status, 0);
+    const QString doc = shopWithDtmf(dir, "shop.dat");
+    ASSERT_EQ(runCliProcess({"encode", doc, dir.path("shop.img")}).status, 0);
     const std::pair<QStringList, QString> faults[] = {
         {{"--fault", "silent"}, "Failed: The radio did not answer."},
         {{"--model", "ZT9999"}, "Failed: Model type is wrong."},
@@ -100,7 +76,7 @@ TEST(CliSeveralRadios, OneFaultyRadioFailsAloneWithItsMessage) {
     for (const auto& [fault, message] : faults) {
         SCOPED_TRACE(fault.join(' ').toStdString());
         const auto sims = radios(dir, {{}, fault, {}, {}});
-        const CliRun run = cli(writeArgs(doc, sims));
+        const CliRun run = runCliProcess(writeArgs(doc, sims));
         EXPECT_EQ(run.status, 1);
         const QStringList lines = run.out.split('\n');
         ASSERT_EQ(lines.size(), 6) << run.out.toStdString();
@@ -117,10 +93,10 @@ TEST(CliSeveralRadios, OneFaultyRadioFailsAloneWithItsMessage) {
 
 TEST(CliSeveralRadios, VerifyCatchesARadioThatStoresAByteWrong) {
     TempDir dir;
-    const QString doc = shopDocument(dir, "shop.dat");
+    const QString doc = shopWithDtmf(dir, "shop.dat");
     // 0x3F0E holds the microphone level (30 in a new document).
     const auto sims = radios(dir, {{}, {"--fault", "flip-byte:16142"}});
-    const CliRun run = cli(writeArgs(doc, sims) << "--verify");
+    const CliRun run = runCliProcess(writeArgs(doc, sims) << "--verify");
     EXPECT_EQ(run.status, 1) << run.err.toStdString();
     const QStringList lines = run.out.split('\n');
     ASSERT_EQ(lines.size(), 4) << run.out.toStdString();
@@ -129,20 +105,21 @@ TEST(CliSeveralRadios, VerifyCatchesARadioThatStoresAByteWrong) {
     EXPECT_TRUE(lines[1].endsWith(" 30 / 31")) << lines[1].toStdString();
 
     // A single radio is verified too.
-    EXPECT_EQ(cli({"write", doc, "--port", sims[0]->device(), "--verify"}).status, 0);
+    EXPECT_EQ(runCliProcess({"write", doc, "--port", sims[0]->device(), "--verify"}).status, 0);
 }
 
 // A group write reads each radio back before the next; the one holding a wrong byte is named.
 TEST(CliSeveralRadios, GroupWriteVerifiesEachRadio) {
     TempDir dir;
-    const QString doc = shopDocument(dir, "shop.dat");
+    const QString doc = shopWithDtmf(dir, "shop.dat");
     const auto sims = radios(dir, {{}, {"--fault", "flip-byte:16142"}});
     const CliRun good =
-        cli({"write", doc, "--port", sims[0]->device(), "--group", "1", "--verify"});
+        runCliProcess({"write", doc, "--port", sims[0]->device(), "--group", "1", "--verify"});
     EXPECT_EQ(good.status, 0) << good.err.toStdString();
     EXPECT_FALSE(good.err.contains("Verify failed")) << good.err.toStdString();
 
-    const CliRun bad = cli({"write", doc, "--port", sims[1]->device(), "--group", "1", "--verify"});
+    const CliRun bad =
+        runCliProcess({"write", doc, "--port", sims[1]->device(), "--group", "1", "--verify"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(bad.err.contains("Radio 1: Verify failed")) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains(" 30 / 31")) << bad.err.toStdString();
@@ -150,21 +127,21 @@ TEST(CliSeveralRadios, GroupWriteVerifiesEachRadio) {
 
 TEST(CliSeveralRadios, DiffNamesTheSameFieldsAgainstAFileAndARadio) {
     TempDir dir;
-    const QString a = shopDocument(dir, "a.dat");
-    const QString b = shopDocument(dir, "b.dat", 1);
-    const CliRun same = cli({"diff", a, a});
+    const QString a = shopWithDtmf(dir, "a.dat");
+    const QString b = shopWithDtmf(dir, "b.dat", 1);
+    const CliRun same = runCliProcess({"diff", a, a});
     EXPECT_EQ(same.status, 0);
     EXPECT_EQ(same.out, "");
-    const CliRun files = cli({"diff", b, a});
+    const CliRun files = runCliProcess({"diff", b, a});
     EXPECT_EQ(files.status, 1);
     EXPECT_EQ(files.out, "C1 Mode AM / USB\n");
 
     SimProcess sim;
-    ASSERT_EQ(cli({"write", a, "--port", sim.device()}).status, 0);
-    EXPECT_EQ(cli({"diff", a, "--port", sim.device()}).status, 0);
-    const CliRun radio = cli({"diff", b, "--port", sim.device()});
+    ASSERT_EQ(runCliProcess({"write", a, "--port", sim.device()}).status, 0);
+    EXPECT_EQ(runCliProcess({"diff", a, "--port", sim.device()}).status, 0);
+    const CliRun radio = runCliProcess({"diff", b, "--port", sim.device()});
     EXPECT_EQ(radio.status, 1);
     EXPECT_EQ(radio.out, files.out);
     // Several ports are for writing only.
-    EXPECT_EQ(cli({"diff", a, "--port", sim.device(), "--port", "other"}).status, 2);
+    EXPECT_EQ(runCliProcess({"diff", a, "--port", sim.device(), "--port", "other"}).status, 2);
 }

@@ -1,6 +1,7 @@
 // Ctrl+C and SIGTERM during every kind of write of the real r5k27-cli, and a trace that cannot
 // be written: each radio that answered ends out of programming mode, the tool ends as a plain
 // write does.
+#include "CliProcess.h"
 #include "SimSession.h"
 #include "core/document/DataFile.h"
 #include "core/document/InitialValues.h"
@@ -19,17 +20,6 @@ using namespace r5k27::test;
 namespace {
 
 const QString kEnd = "TX 45 4E 44";
-
-QString document(const TempDir& dir) {
-    Document doc;
-    AppSettings settings;
-    writeBuiltInDefaults(doc, settings, 0, QDate(2026, 1, 1));
-    VersionList versions = VersionList::builtIn();
-    ScriptedPrompter prompter;
-    DataFileContext files{doc, settings, versions, prompter, systemFileCalls()};
-    EXPECT_TRUE(saveDataFile(files, dir.path("doc.dat")));
-    return dir.path("doc.dat");
-}
 
 // For each port named in the trace: whether the radio answered, and the last request it got.
 struct PortTrace {
@@ -66,7 +56,7 @@ struct StopCase {
 
 TEST(CliStop, EveryWriteEndsEachAnsweringRadioAndExits130) {
     TempDir dir;
-    const QString doc = document(dir);
+    const QString doc = savedDocument(dir, "doc.dat");
     const StopCase cases[] = {
         {"verify while writing", 1, {"--verify"}, " TX 57 ", 40},
         {"verify while reading back", 1, {"--verify"}, " TX 52 ", 40},
@@ -121,7 +111,7 @@ TEST(CliStop, EveryWriteEndsEachAnsweringRadioAndExits130) {
 // it lost.)
 TEST(CliStop, ADeviceAsTraceIsRefusedBeforeTheRadioIsTouched) {
     TempDir dir;
-    const QString doc = document(dir);
+    const QString doc = savedDocument(dir, "doc.dat");
     SimProcess sim;
     QProcess process;
     process.start(R5K27_CLI_PATH, {"write", doc, "--port", sim.device(), "--trace", "/dev/full"});

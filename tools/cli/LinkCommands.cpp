@@ -5,9 +5,9 @@
 #include "LinkRun.h"
 #include "MultiWriteCommand.h"
 #include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "history/ReadBeforeWrite.h"
 #include "platform/SerialPortList.h"
-#include "core/link/MemoryMap.h"
 
 namespace r5k27::cli {
 namespace {
@@ -55,7 +55,7 @@ int identifyRadio(Session& s, const CliArgs& args) {
     if (!identified)
         return 1;
     if (run.interrupted())
-        return kInterruptedStatus;
+        return kInterrupted;
     if (!identified->outcome.success)
         return 1;
     const LinkFrames::RadioIdentity& identity = identified->outcome.identity;
@@ -80,7 +80,7 @@ int readRadio(Session& s, const CliArgs& args) {
     if (!read)
         return 1;
     if (run.interrupted())
-        return kInterruptedStatus;
+        return kInterrupted;
     if (!read->outcome.success)
         return 1;
     takeReadDocument(s, *read);
@@ -135,7 +135,7 @@ int writeRadio(Session& s, const CliArgs& args) {
     if (!written)
         return 1;
     if (run.interrupted())
-        return kInterruptedStatus;
+        return kInterrupted;
     return written->written() ? 0 : 1;
 }
 

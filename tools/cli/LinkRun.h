@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliSession.h"
+#include "Command.h"
 #include "ProgressLine.h"
 #include "platform/StopSignals.h"
 #include "radio/LinkBackups.h"
@@ -55,8 +56,5 @@ private:
 
 // A read's document becomes the session's; values the decode replaced are named.
 void takeReadDocument(Session& s, const RadioJobResult& read);
-
-// Exit status of a command ended by a stop signal, as a shell reports one.
-inline constexpr int kInterruptedStatus = 130;
 
 } // namespace r5k27::cli

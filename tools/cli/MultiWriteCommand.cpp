@@ -96,7 +96,7 @@ int writeRadios(Session& s, const CliArgs& args) {
     for (const QString& line : portOutcomeLines(write, s.lang()))
         s.out << line << '\n';
     if (stopSignals.count() > 0)
-        return kInterruptedStatus;
+        return kInterrupted;
     return write.writtenCount() == write.rows().size() ? 0 : 1;
 }
 
