@@ -209,9 +209,16 @@ TEST(CliCommandTable, UsageErrorsExitTwoWithTheVerbsUsage) {
         {{"read", "--port"}, "Missing value after '--port'."},
         {{"show", "--json=yes", "a.dat"}, "Unexpected value after '--json'."},
         {{"encode", "--port", "p", "a.dat", "a.img"}, "unknown option '--port'"},
-        {{"write", "--port", "p", "--group", "0", "w.dat"}, ""},
-        {{"write", "--port", "p", "--retries", "-1", "w.dat"}, ""},
-        {{"write", "--port", "p", "--port", "p", "w.dat"}, ""},
+        // Arguments the parser takes but the verb cannot: the reason comes first.
+        {{"write", "--port", "p", "--group", "0", "w.dat"},
+         "write: --group takes a whole number from 1 to 32767\n"},
+        {{"write", "--port", "p", "--retries", "-1", "w.dat"}, "--retries takes a whole number"},
+        {{"write", "--port", "p", "--port", "p", "w.dat"}, "write: port p is named twice\n"},
+        {{"write", "--port", "p", "--port", "q", "--backup-first", "w.dat"},
+         "--backup-first needs a single --port"},
+        {{"diff", "a.dat"}, "diff: expects two data files, or one with --port\n"},
+        {{"diff", "a.dat", "b.dat", "--trace", "t.log"}, "--trace goes with --port only"},
+        {{"history", "a.dat"}, "history: a data file goes with --extract only\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());

@@ -88,7 +88,12 @@ TEST(CliStop, EveryWriteEndsEachAnsweringRadioAndExits130) {
             ASSERT_TRUE(sent);
             ASSERT_TRUE(process.waitForFinished(30000));
             EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-            EXPECT_EQ(process.exitCode(), 130) << process.readAllStandardError().toStdString();
+            const QString err = QString::fromUtf8(process.readAllStandardError());
+            EXPECT_EQ(process.exitCode(), 130) << err.toStdString();
+            // A stop while writing waits for the radio to be finished, and says so.
+            EXPECT_EQ(err.contains("Stopping once the radio being written is finished"),
+                      c.stopAfter == QStringLiteral(" TX 57 "))
+                << err.toStdString();
             const auto ports = portTraces(QString::fromUtf8(dir.read("t.log")));
             EXPECT_EQ(ports.size(), c.radios);
             for (const auto& [port, seen] : ports.asKeyValueRange()) {

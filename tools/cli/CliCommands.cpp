@@ -67,8 +67,11 @@ std::optional<int> runProgramOption(const QStringList& args, QTextStream& out, Q
 }
 
 // After the verb ran: a stop signal wins, a verb that found its arguments wrong shows usage.
-int finish(int status, const Command& command, const StopSignals& stops, QTextStream& err) {
+int finish(int status, const Command& command, const Session& session, const StopSignals& stops,
+           QTextStream& err) {
     if (status < 0) {
+        if (!session.usageProblem.isEmpty())
+            err << prefix(QString::fromLatin1(command.name)) << session.usageProblem << '\n';
         err << verbUsage(command, kLang);
         return kUsageError;
     }
@@ -95,7 +98,7 @@ int runVerb(const Command& command, const QStringList& words, const QString& pro
     session.json = json;
     int status = checkCommandFiles(session, command, line.args);
     if (status == 0 && stops.count() == 0)
-        status = finish(command.run(session, line.args), command, stops, err);
+        status = finish(command.run(session, line.args), command, session, stops, err);
     else if (status == 0)
         status = kInterrupted;
     if (json && status != kUsageError) {

@@ -49,6 +49,13 @@ struct Session {
     Language lang() const { return settings.language; }
     // Shows a message of the program (an error box) on standard error.
     void fail(const QString& text) { prompter.error(text); }
+    // Arguments the verb cannot take: why goes before the verb's usage. Returns the verb's
+    // "wrong arguments" result.
+    int wrongArguments(const QString& why) {
+        usageProblem = why;
+        return -1;
+    }
+    QString usageProblem;
 };
 
 } // namespace r5k27::cli

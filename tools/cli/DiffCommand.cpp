@@ -11,6 +11,10 @@ namespace {
 
 constexpr int kNotCompared = 2;
 const QString kPort = QStringLiteral("--port");
+constexpr LocalText kOneFileWithPort{"with --port, expects one data file",
+                                     "使用 --port 时只需一个数据文件"};
+constexpr LocalText kTwoFiles{"expects two data files, or one with --port",
+                              "需要两个数据文件，或一个数据文件加 --port"};
 
 // The document the radio holds, made as a read makes it; nullopt when the read failed.
 std::optional<Document> radioDocument(Session& s, const CliArgs& args) {
@@ -30,8 +34,9 @@ std::optional<Document> radioDocument(Session& s, const CliArgs& args) {
 
 int diffDocuments(Session& s, const CliArgs& args) {
     const bool withRadio = args.has(kPort);
-    if (args.files.size() != (withRadio ? 1 : 2) ||
-        (withRadio ? !linkOptionsFit(s, args, {}) : !args.options.isEmpty()))
+    if (args.files.size() != (withRadio ? 1 : 2))
+        return s.wrongArguments((withRadio ? kOneFileWithPort : kTwoFiles).in(s.lang()));
+    if (!args.options.isEmpty() && !linkOptionsFit(s, args, {}))
         return -1;
     if (!openDataFile(s.files, args.files[0]))
         return kNotCompared;

@@ -9,6 +9,10 @@
 namespace r5k27::cli {
 namespace {
 
+constexpr LocalText kExtractAlone{"--extract takes one data file and no other option",
+                                  "--extract 只需一个数据文件，且不与其他选项同用"};
+constexpr LocalText kFileNeedsExtract{"a data file goes with --extract only",
+                                      "只有 --extract 需要数据文件"};
 constexpr LocalText kNoOperation{"No operation %1 in the radio history.",
                                  "对讲机历史中没有操作 %1。"};
 constexpr LocalText kNoImage{"Operation %1 holds no radio image.", "操作 %1 没有对讲机映像。"};
@@ -93,7 +97,7 @@ int listOperations(Session& s, HistoryDatabase& db, const CliArgs& args) {
 
 int extractOperation(Session& s, HistoryDatabase& db, const CliArgs& args) {
     if (args.files.size() != 1 || args.options.size() != 1)
-        return -1;
+        return s.wrongArguments(kExtractAlone.in(s.lang()));
     const QString idText = args.value(QStringLiteral("--extract"));
     const auto id = parseCount(idText, 1, std::numeric_limits<int>::max());
     if (!id || !operationRow(db.connection(), *id)) {
@@ -117,7 +121,7 @@ int extractOperation(Session& s, HistoryDatabase& db, const CliArgs& args) {
 int historyVerb(Session& s, const CliArgs& args, const QString& databasePath) {
     const bool extract = args.has(QStringLiteral("--extract"));
     if (!extract && !args.files.isEmpty())
-        return -1;
+        return s.wrongArguments(kFileNeedsExtract.in(s.lang()));
     HistoryDatabase db(databasePath);
     const bool opened = db.open();
     for (const LocalString& notice : db.takeNotices())

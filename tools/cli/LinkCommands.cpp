@@ -20,19 +20,39 @@ const QString kTrace = QStringLiteral("--trace");
 const QString kVerify = QStringLiteral("--verify");
 const QString kBackupFirst = QStringLiteral("--backup-first");
 
+constexpr LocalText kNotWithSeveralPorts{"%1 needs a single --port",
+                                         "%1 只能与一个 --port 一起使用"};
+constexpr LocalText kNeedsPort{"%1 goes with --port only", "%1 只能与 --port 一起使用"};
+constexpr LocalText kMissingPort{"option --port is required", "必须给出选项 --port"};
+constexpr LocalText kOnePort{"option --port may be given once", "选项 --port 只能给出一次"};
+// %1 the option, %2..%3 its range
+constexpr LocalText kWholeNumber{"%1 takes a whole number from %2 to %3",
+                                 "%1 需要 %2 到 %3 之间的整数"};
+
 } // namespace
 
 bool linkOptionsFit(Session& s, const CliArgs& args, const QStringList& extra, bool severalPorts) {
-    if (!args.has(kPort) || !args.onlyOptions(QStringList{kPort, kRetries, kTrace} + extra))
+    const QStringList allowed = QStringList{kPort, kRetries, kTrace} + extra;
+    QString why;
+    // The parser took only the verb's options: one left out here is one a single port needs.
+    for (auto it = args.options.cbegin(); it != args.options.cend() && why.isEmpty(); ++it)
+        if (!allowed.contains(it.key()))
+            why = kNotWithSeveralPorts.in(s.lang()).arg(it.key());
+    if (why.isEmpty() && !args.has(kPort))
+        why = args.options.isEmpty() ? kMissingPort.in(s.lang())
+                                     : kNeedsPort.in(s.lang()).arg(args.options.firstKey());
+    if (why.isEmpty() && !severalPorts && args.values(kPort).size() > 1)
+        why = kOnePort.in(s.lang());
+    std::optional<int> retries;
+    if (why.isEmpty() && args.has(kRetries) &&
+        !(retries = parseCount(args.value(kRetries), 0, 1'000'000)))
+        why = kWholeNumber.in(s.lang()).arg(kRetries).arg(0).arg(1'000'000);
+    if (!why.isEmpty()) {
+        s.wrongArguments(why);
         return false;
-    if (!severalPorts && args.values(kPort).size() > 1)
-        return false;
-    if (args.has(kRetries)) {
-        const auto retries = parseCount(args.value(kRetries), 0, 1'000'000);
-        if (!retries)
-            return false;
-        s.prompter.setRetries(*retries);
     }
+    if (retries)
+        s.prompter.setRetries(*retries);
     return true;
 }
 
@@ -113,7 +133,7 @@ int writeRadio(Session& s, const CliArgs& args) {
         return -1;
     std::optional<int> groupSize;
     if (args.has(kGroup) && !(groupSize = parseCount(args.value(kGroup), 1, 32767)))
-        return -1;
+        return s.wrongArguments(kWholeNumber.in(s.lang()).arg(kGroup).arg(1).arg(32767));
     FileRoles roles;
     if (const int status =
             openDocumentFor(s, withTrace(roles.readsDocument(args.files[0]), args), args.files[0]))

@@ -61,10 +61,13 @@ void LinkRun::radioCompleted(int radiosDone) {
 }
 
 void LinkRun::onStopSignal() {
-    if (stopSignals_.count() == 1)
-        job_.requestStop();
-    else
+    if (stopSignals_.count() > 1) {
         job_.stopNow();
+        return;
+    }
+    job_.requestStop();
+    if (!ended_)
+        tellStopPending(session_);
 }
 
 void LinkRun::closeProgress() {
@@ -89,6 +92,13 @@ void LinkRun::clearProgressLine() {
     progressShown_ = false;
     session_.err << '\n';
     session_.err.flush();
+}
+
+void tellStopPending(Session& s) {
+    static constexpr LocalText kStopPending{
+        "Stopping once the radio being written is finished; Ctrl+C again stops at once.",
+        "当前对讲机写完后即停止；再按 Ctrl+C 立即停止。"};
+    s.prompter.warn(kStopPending.in(s.lang()));
 }
 
 void takeReadDocument(Session& s, const RadioJobResult& read) {

@@ -57,4 +57,8 @@ private:
 // A read's document becomes the session's; values the decode replaced are named.
 void takeReadDocument(Session& s, const RadioJobResult& read);
 
+// After a first stop signal a write finishes its radio, so the radio is never left half
+// written; says so, since that can take a while.
+void tellStopPending(Session& s);
+
 } // namespace r5k27::cli

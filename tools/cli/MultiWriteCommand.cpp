@@ -17,6 +17,8 @@ namespace {
 const QString kPort = QStringLiteral("--port");
 const QString kTrace = QStringLiteral("--trace");
 
+constexpr LocalText kPortTwice{"port %1 is named twice", "端口 %1 重复给出"};
+
 // The percentages of every port on one line, and the time the slowest needs, when standard
 // error is a terminal.
 void showProgress(Session& s, const MultiPortWrite& write, ProgressLine& line) {
@@ -39,9 +41,10 @@ int writeRadios(Session& s, const CliArgs& args) {
     if (args.files.size() != 1 ||
         !linkOptionsFit(s, args, {QStringLiteral("--verify")}, /*severalPorts=*/true))
         return -1;
-    QStringList ports = args.values(kPort);
-    if (ports.removeDuplicates() > 0)
-        return -1;
+    const QStringList ports = args.values(kPort);
+    for (const QString& port : ports)
+        if (ports.count(port) > 1)
+            return s.wrongArguments(kPortTwice.in(s.lang()).arg(port));
     // The trace file is an output too: it must not land on the document.
     FileRoles roles;
     roles.readsDocument(args.files[0]);
@@ -60,10 +63,13 @@ int writeRadios(Session& s, const CliArgs& args) {
     write.setBackups(&backups);
     write.setListener(&s.history);
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &stopSignals, [&] {
-        if (stopSignals.count() == 1)
-            write.stop();
-        else
+        if (stopSignals.count() > 1) {
             write.stopNow();
+            return;
+        }
+        write.stop();
+        if (write.isRunning())
+            tellStopPending(s);
     });
     write.setVerify(args.has(QStringLiteral("--verify")));
     write.setTraceFile(args.value(kTrace));
