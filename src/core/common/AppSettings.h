@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsTable.h"
 #include "core/lang/Language.h"
 
 #include <QString>
@@ -12,26 +13,26 @@ inline const QString kBandTextHF = QStringLiteral("28.0000 - 29.6990 MHz");
 // for at start.
 inline constexpr int kStartWorkMode = 1;
 
-// Settings read at start and the radio-model constants (the band text is not one: it follows
-// the work mode of the document); one instance lives for the whole run
-// and is handed by reference to whoever needs it.
+// Settings read at start (their defaults are the settings table's) and the radio-model constants
+// (the band text is not one: it follows the work mode of the document); one instance lives for the
+// whole run and is handed by reference to whoever needs it.
 struct AppSettings {
     Language language = Language::English;
     Language appliedLanguage = Language::English; // the language the main window shows at present
-    int comPortNo = 1;
+    int comPortNo = settingInteger(Settings::comPort, {});
     QString comPortName; // device chosen outside Windows (ttyUSB0, a typed path)
-    int handshakeSetting = 0;
-    int stopBitSetting = 1;
+    int handshakeSetting = settingInteger(Settings::handshaking, {});
+    int stopBitSetting = settingInteger(Settings::stopBit, {});
     // Read every written radio back and compare (settings key VerifyAfterWriting).
-    bool verifyAfterWriting = false;
+    bool verifyAfterWriting = settingFlag(Settings::verifyAfterWriting, {});
     // Setup › Read the Radio Before Writing (ReadBeforeWriting): a single write first reads the
     // radio and keeps what it held in the radio history. Group and several-cable writes, where
     // it costs a read per radio, follow ReadBeforeGroupWriting.
-    bool readBeforeWriting = true;
-    bool readBeforeGroupWriting = false;
+    bool readBeforeWriting = settingFlag(Settings::readBeforeWriting, {});
+    bool readBeforeGroupWriting = settingFlag(Settings::readBeforeGroupWriting, {});
     // How much radio history is kept (HistoryKeepOperations, HistoryKeepMegabytes).
-    int historyKeepOperations = 2000;
-    int historyKeepMegabytes = 200;
+    int historyKeepOperations = settingInteger(Settings::historyKeepOperations, {});
+    int historyKeepMegabytes = settingInteger(Settings::historyKeepMegabytes, {});
 
     QString modelName = QStringLiteral("BRELLOCK R5K27");
     QString modelCodeText = QStringLiteral("ZT6666");
