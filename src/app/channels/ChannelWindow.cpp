@@ -150,8 +150,9 @@ QWidget* ChannelWindow::buildTopRow() {
 // Tab goes as the eye does: work mode, group, work group, grid, group settings, details, Close.
 void ChannelWindow::setTabOrderAsShown(QWidget* close) {
     QList<QWidget*> chain{workModeList_, groupList_, workGroupList_, grid_};
+    // A list's popup is a child too, but a window of its own: Tab never goes there.
     for (QWidget* control : groupFrame_->findChildren<QWidget*>())
-        if (control->focusPolicy() != Qt::NoFocus)
+        if (control->focusPolicy() != Qt::NoFocus && control->window() == window())
             chain << control;
     for (int i = 0; i < kDetailCount; ++i)
         chain << details_->list(i);
