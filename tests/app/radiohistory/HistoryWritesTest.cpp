@@ -4,8 +4,10 @@
 #include "app/link/RadioHarness.h"
 #include "history/HistoryQuery.h"
 #include "link/SeveralRadiosWindow.h"
+#include "platform/ProfileFile.h"
 #include "radio/HistoryRecorder.h"
 #include "radiohistory/HistoryFeature.h"
+#include "startup/StartupSettings.h"
 #include "support/VirtualRadio.h"
 
 #include <QPushButton>
@@ -210,6 +212,28 @@ TEST(HistoryWrites, TheMemoryKeptBeforeAWriteIsWrittenBackByteForByte) {
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[3].first.kind, OperationKind::Write);
     EXPECT_EQ(rows[3].second, held);
+}
+
+// Each Setup switch flips its setting and is kept in the settings file.
+TEST(HistoryWrites, TheReadFirstSwitchesAreKeptInTheSettingsFile) {
+    const std::pair<const char*, bool AppSettings::*> items[] = {
+        {"mnuReadBeforeWriting", &AppSettings::readBeforeWriting},
+        {"mnuReadBeforeGroupWriting", &AppSettings::readBeforeGroupWriting},
+    };
+    for (const auto& [name, member] : items) {
+        SCOPED_TRACE(name);
+        HistoryWrites h;
+        const bool before = h.ctx.settings.*member;
+        auto* item = h.window->findChild<QAction*>(name);
+        ASSERT_TRUE(item);
+        EXPECT_EQ(item->isChecked(), before);
+        item->trigger();
+        EXPECT_EQ(h.ctx.settings.*member, !before);
+        AppSettings loaded;
+        MemoryImage image;
+        loadStartupSettings(ProfileFile(h.ctx.settingsFile), loaded, image);
+        EXPECT_EQ(loaded.*member, !before);
+    }
 }
 
 } // namespace
