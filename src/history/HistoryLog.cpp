@@ -97,7 +97,7 @@ std::optional<qint64> HistoryLog::writeEnd(const OperationTicket& ticket, const 
         return std::nullopt;
     std::optional<qint64> id;
     // The row begin made, unless there is none (begin failed, or it was pruned meanwhile).
-    if (ticket.id > 0 && updateRow(ticket.id, end, imageId, ticket.started.msecsTo(ended), ended))
+    if (ticket.id > 0 && updateRow(ticket, end, imageId, ended))
         id = ticket.id;
     else
         id = insertRow(ticket, end, imageId, ended);
@@ -113,16 +113,18 @@ std::optional<qint64> HistoryLog::writeEnd(const OperationTicket& ticket, const 
     return id;
 }
 
-bool HistoryLog::updateRow(qint64 id, const OperationEnd& end, std::optional<qint64> imageId,
-                           qint64 durationMs, const QDateTime& ended) {
+bool HistoryLog::updateRow(const OperationTicket& ticket, const OperationEnd& end,
+                           std::optional<qint64> imageId, const QDateTime& ended) {
     QSqlQuery query(db_.connection());
+    // A group write learns at its end which radio it reached.
     query.prepare(QStringLiteral(
-        "UPDATE operations SET ended = ?, model = ?, firmware = ?, image_id = ?, outcome = ?, "
-        "message = ?, duration_ms = ? WHERE id = ?"));
+        "UPDATE operations SET ended = ?, radio = ?, model = ?, firmware = ?, image_id = ?, "
+        "outcome = ?, message = ?, duration_ms = ? WHERE id = ?"));
     for (const QVariant& value :
-         {QVariant(ended.toMSecsSinceEpoch()), text(end.model), text(end.firmware),
-          imageVariant(imageId), text(outcomeKey(end.outcome)), text(end.message),
-          QVariant(qMax<qint64>(0, durationMs)), QVariant(id)})
+         {QVariant(ended.toMSecsSinceEpoch()), QVariant(ticket.start.radioNumber), text(end.model),
+          text(end.firmware), imageVariant(imageId), text(outcomeKey(end.outcome)),
+          text(end.message), QVariant(qMax<qint64>(0, ticket.started.msecsTo(ended))),
+          QVariant(ticket.id)})
         query.addBindValue(value);
     return query.exec() && query.numRowsAffected() == 1;
 }

@@ -43,8 +43,8 @@ private:
     std::optional<qint64> storeImage(const QByteArray& image);
     std::optional<qint64> writeEnd(const OperationTicket& ticket, const OperationEnd& end,
                                    const QDateTime& ended);
-    bool updateRow(qint64 id, const OperationEnd& end, std::optional<qint64> imageId,
-                   qint64 durationMs, const QDateTime& ended);
+    bool updateRow(const OperationTicket& ticket, const OperationEnd& end,
+                   std::optional<qint64> imageId, const QDateTime& ended);
     std::optional<qint64> insertRow(const OperationTicket& ticket, const OperationEnd& end,
                                     std::optional<qint64> imageId, const QDateTime& ended);
     bool updateNewestImage(const QString& model, qint64 operationId);

@@ -19,6 +19,13 @@ QList<SerialPortEntry> listSerialPorts() {
     return entries;
 }
 
+std::optional<SerialPortEntry> findSerialPort(const QString& port) {
+    for (const SerialPortEntry& entry : listSerialPorts())
+        if (entry.name == port || entry.device == port)
+            return entry;
+    return std::nullopt;
+}
+
 QString portLabel(const SerialPortEntry& entry) {
     QString about = entry.product;
     if (!entry.chip.isEmpty())

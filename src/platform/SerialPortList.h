@@ -4,16 +4,17 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace r5k27 {
 
 struct SerialPortEntry {
-    QString name;    // as listed: "COM3" on Windows, the system's name (ttyUSB0) elsewhere
-    QString device;  // full device path
-    int number = 0;  // trailing digits of the name; 0 when it has none
-    QString product; // what the device calls itself (USB product name); may be empty
-    QString chip;    // the USB-serial chip when it is a known one ("WCH CH340")
-    QString serial;  // the USB serial number; may be empty
+    QString name = {};    // as listed: "COM3" on Windows, the system's name (ttyUSB0) elsewhere
+    QString device = {};  // full device path
+    int number = 0;       // trailing digits of the name; 0 when it has none
+    QString product = {}; // what the device calls itself (USB product name); may be empty
+    QString chip = {};    // the USB-serial chip when it is a known one ("WCH CH340")
+    QString serial = {};  // the USB serial number; may be empty
 };
 
 // "ttyUSB0 — USB Serial (WCH CH340)": the name with whatever the system knows of the device,
@@ -22,6 +23,9 @@ QString portLabel(const SerialPortEntry& entry);
 
 // The machine's serial ports in the order the system lists them.
 QList<SerialPortEntry> listSerialPorts();
+
+// The listed port a link operation names by its name or its device path.
+std::optional<SerialPortEntry> findSerialPort(const QString& port);
 
 int portNumberOf(const QString& portName);
 

@@ -1,6 +1,7 @@
 #include "HistoryRecorder.h"
 
 #include "core/link/LinkMessages.h"
+#include "platform/SerialPortList.h"
 
 namespace r5k27 {
 
@@ -25,20 +26,56 @@ std::optional<OperationKind> kindOf(const RadioOperation& operation) {
 
 } // namespace
 
-HistoryRecorder::HistoryRecorder(HistoryLog* log, DocumentName documentName)
+HistoryRecorder::HistoryRecorder(HistoryLog* log, DocumentName documentName, CableLookup cable)
     : log_(log)
-    , documentName_(std::move(documentName)) {}
+    , documentName_(std::move(documentName))
+    , cable_(std::move(cable)) {}
+
+CableInfo HistoryRecorder::usbCableOf(const QString& port) {
+    const auto entry = findSerialPort(port);
+    return entry ? CableInfo{entry->product, entry->serial} : CableInfo{};
+}
 
 void HistoryRecorder::operationStarted(const RadioOperation& operation) {
     const auto kind = kindOf(operation);
     if (!kind || !log_)
         return;
+    const CableInfo cable = cable_ ? cable_(operation.port) : CableInfo{};
     OperationStart start;
     start.kind = *kind;
     start.radioNumber = operation.kind == RadioJobKind::GroupWrite ? 1 : 0;
     start.port = operation.port;
-    start.document = documentName_ ? documentName_() : QString();
-    running_.insert(operation.port, log_->begin(start));
+    start.cableProduct = cable.product;
+    start.cableSerial = cable.serial;
+    start.document = !operation.documentName.isEmpty() ? operation.documentName
+                     : documentName_                   ? documentName_()
+                                                       : QString();
+    // A write that reads first is begun once its read is kept; ended before that, it is
+    // recorded whole.
+    running_.insert(operation.port, operation.readFirst
+                                        ? OperationTicket{0, start, QDateTime::currentDateTimeUtc()}
+                                        : log_->begin(start));
+}
+
+bool HistoryRecorder::priorContentsRead(const RadioOperation& operation,
+                                        const PriorContents& prior) {
+    const auto ticket = running_.find(operation.port);
+    if (!log_ || ticket == running_.end())
+        return false;
+    OperationStart start = ticket->start;
+    start.kind = OperationKind::ReadBeforeWrite;
+    start.radioNumber = 0;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const bool kept = log_->record(start,
+                                   {.outcome = Outcome::Done,
+                                    .model = prior.identity.model,
+                                    .firmware = prior.identity.firmware,
+                                    .image = prior.image},
+                                   prior.started.isValid() ? prior.started : now, now)
+                          .has_value();
+    if (kept && ticket->id == 0)
+        *ticket = log_->begin(ticket->start);
+    return kept;
 }
 
 void HistoryRecorder::operationEnded(const RadioOperation& operation,

@@ -30,7 +30,8 @@ public:
                                       .port = row().port,
                                       .tracePath = tracePath,
                                       .verify = owner_.verify_,
-                                      .severalPorts = true};
+                                      .severalPorts = true,
+                                      .readFirst = owner_.readFirst_};
         if (job_.prepare(request, doc))
             return true;
         // A port that does not open fails alone; a trace or a document that fails fails all.
@@ -64,7 +65,7 @@ public:
     void progress(ProgressPhase phase, int percent) override {
         row().percent = percent;
         row().identity = job_.link().engine.status().identity;
-        row().state = phase == ProgressPhase::Verifying ? PortState::Verifying : PortState::Writing;
+        row().state = portState(phase);
         owner_.update(row_);
     }
 
@@ -81,6 +82,17 @@ public:
 
 private:
     PortRow& row() { return owner_.rows_[row_]; }
+    static PortState portState(ProgressPhase phase) {
+        switch (phase) {
+        case ProgressPhase::ReadingFirst:
+            return PortState::Reading;
+        case ProgressPhase::Verifying:
+            return PortState::Verifying;
+        case ProgressPhase::Transfer:
+            break;
+        }
+        return PortState::Writing;
+    }
     Language lang() const { return owner_.settings_.language; }
 
     QString failureText(const RadioJobResult& result) const {
@@ -192,6 +204,8 @@ QString portStateText(PortState state, Language lang) {
     switch (state) {
     case PortState::Waiting:
         return T::waiting.in(lang);
+    case PortState::Reading:
+        return T::readingFirst.in(lang);
     case PortState::Writing:
         return T::writing.in(lang);
     case PortState::Verifying:

@@ -17,7 +17,7 @@ namespace r5k27 {
 struct AppSettings;
 class VersionList;
 
-enum class PortState { Waiting, Writing, Verifying, Written, Failed };
+enum class PortState { Waiting, Reading, Writing, Verifying, Written, Failed };
 
 // One cable of a write to several radios at once.
 struct PortRow {
@@ -44,6 +44,8 @@ public:
 
     // Reads each radio back after its write; a radio counts as written only when it matches.
     void setVerify(bool verify) { verify_ = verify; }
+    // Reads each radio before writing it; the listener keeps what it held.
+    void setReadFirst(bool readFirst) { readFirst_ = readFirst; }
     // Every port's lines go to this file, labelled with the port.
     void setTraceFile(const QString& path) { tracePath_ = path; }
     void setRowChanged(std::function<void(int row)> changed) { rowChanged_ = std::move(changed); }
@@ -78,6 +80,7 @@ private:
     LinkBackups* backups_ = nullptr;
     RadioJobListener* listener_ = nullptr;
     bool verify_ = false;
+    bool readFirst_ = false;
     bool stopRequested_ = false;
     bool starting_ = false;
     QString tracePath_;

@@ -26,10 +26,18 @@ RadioJob::~RadioJob() {
 bool RadioJob::prepare(const RadioJobRequest& request, const Document& doc) {
     request_ = request;
     base_ = doc;
-    operation_ = {request.kind, request.port, {}, request.severalPorts};
+    const bool readFirst = request.readFirst && writesRadio(request.kind);
+    operation_ = {request.kind,         request.port, {},
+                  request.severalPorts, readFirst,    request.documentName};
     failureText_.clear();
     heldMessages_.clear();
-    if (writesRadio(request.kind)) {
+    if (writesRadio(request.kind) && !request.image.isEmpty()) {
+        if (request.image.size() != kRadioBufSize) {
+            prompter_.warn(RadioJobTexts::notWholeMemory.in(lang()));
+            return false;
+        }
+        operation_.image = request.image;
+    } else if (writesRadio(request.kind)) {
         QByteArray image = prepareRadioBuf();
         if (const auto refusal = encodeImage(doc.curImage, doc.chTable, image)) {
             prompter_.warn(refusal->message(lang()));
@@ -63,8 +71,10 @@ void RadioJob::start() {
     stopped_ = false;
     phase_ = ProgressPhase::Transfer;
     result_ = {};
-    // The document sent is kept first, so what went to a radio can always be got back.
-    if (writesRadio(request_.kind) && backups_ && !backups_->saveBeforeWrite(base_, settings_))
+    // The document sent is kept first, so what went to a radio can always be got back. A stored
+    // memory sent back is kept where it came from.
+    if (writesRadio(request_.kind) && request_.image.isEmpty() && backups_ &&
+        !backups_->saveBeforeWrite(base_, settings_))
         heldMessages_ << RadioJobTexts::backupFailed.in(lang()).arg(backups_->folder());
     if (listener_)
         listener_->operationStarted(operation_);
@@ -78,9 +88,10 @@ void RadioJob::startEngine() {
     case RadioJobKind::CompareRead:
         return engine.startRead();
     case RadioJobKind::Write:
-        return engine.startWrite(operation_.image, request_.verify);
+        return engine.startWrite(operation_.image, request_.verify, operation_.readFirst);
     case RadioJobKind::GroupWrite:
-        return engine.startGroupWrite(operation_.image, request_.groupSize, request_.verify);
+        return engine.startGroupWrite(operation_.image, request_.groupSize, request_.verify,
+                                      operation_.readFirst);
     case RadioJobKind::Identify:
         return engine.startIdentify();
     case RadioJobKind::RadioInfo:
@@ -104,6 +115,24 @@ void RadioJob::progress(int percent) {
 
 void RadioJob::verifying() {
     phase_ = ProgressPhase::Verifying;
+}
+
+void RadioJob::readingFirst() {
+    phase_ = ProgressPhase::ReadingFirst;
+    priorStarted_ = QDateTime::currentDateTimeUtc();
+}
+
+bool RadioJob::priorContentsRead(const QByteArray& image,
+                                 const LinkFrames::RadioIdentity& identity) {
+    phase_ = ProgressPhase::Transfer;
+    if (listener_ && listener_->priorContentsRead(operation_, {image, identity, priorStarted_}))
+        return true;
+    if (prompter_.ask(RadioJobTexts::priorNotKept.in(lang()), Buttons::YesNo, Icon::Warning) ==
+        Answer::Yes)
+        return true;
+    // Declined: the radio keeps what it holds, as after a stop.
+    stopped_ = true;
+    return false;
 }
 
 void RadioJob::radioCompleted(int radiosDone) {

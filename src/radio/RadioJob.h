@@ -54,6 +54,9 @@ public:
 private:
     void progress(int percent) override;
     void verifying() override;
+    void readingFirst() override;
+    bool priorContentsRead(const QByteArray& image,
+                           const LinkFrames::RadioIdentity& identity) override;
     void radioCompleted(int radiosDone) override;
     void closeProgress() override;
     void decide(const LinkDecision& decision) override;
@@ -78,6 +81,7 @@ private:
     RadioOperation operation_;
     ProgressPhase phase_ = ProgressPhase::Transfer;
     bool stopped_ = false;
+    QDateTime priorStarted_;
     // Told when the operation has ended, before its own messages.
     QStringList heldMessages_;
     QString failureText_;

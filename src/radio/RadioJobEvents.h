@@ -5,6 +5,7 @@
 #include "core/link/LinkEvents.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -20,27 +21,43 @@ constexpr bool writesRadio(RadioJobKind kind) {
 
 struct RadioJobRequest {
     RadioJobKind kind = RadioJobKind::Read;
-    QString port;
+    QString port = {};
     // Serial traffic is traced into this file as well (empty: only where R5K27_TRACE says).
-    QString tracePath;
+    QString tracePath = {};
     // Group write: the most radios to write one after another.
     int groupSize = 1;
     // Writes: each radio is read back and compared before it counts as written.
     bool verify = false;
     // A write that is one of several cables run together.
     bool severalPorts = false;
+    // Writes: each radio is read first and what it held handed to the listener to keep.
+    bool readFirst = false;
+    // A write of a stored radio memory (16384 bytes), sent as it is instead of the document.
+    QByteArray image = {};
+    // The file name an operation is known by, when it is not the open document's.
+    QString documentName = {};
 };
 
 // One operation as a record of radio operations would keep it: what was asked, on which port,
 // and the image that went to the radio (writes) or came from it (reads, once ended).
 struct RadioOperation {
     RadioJobKind kind = RadioJobKind::Read;
-    QString port;
+    QString port = {};
     QByteArray image;
     bool severalPorts = false;
+    bool readFirst = false;
+    // Empty: the open document's.
+    QString documentName = {};
 };
 
-enum class ProgressPhase { Transfer, Verifying };
+// What a write that reads first found on a radio before writing it.
+struct PriorContents {
+    QByteArray image;
+    LinkFrames::RadioIdentity identity;
+    QDateTime started;
+};
+
+enum class ProgressPhase { Transfer, Verifying, ReadingFirst };
 
 struct RadioJobResult {
     LinkOutcome outcome;
@@ -83,6 +100,12 @@ public:
     virtual void operationStarted(const RadioOperation& operation) = 0;
     // The operation is over: identity, outcome and, for a read, the image are in result.
     virtual void operationEnded(const RadioOperation& operation, const RadioJobResult& result) = 0;
+    // A write that reads first read the radio it is about to write. True when what the radio
+    // held is kept; otherwise the person is asked whether to write anyway.
+    virtual bool priorContentsRead(const RadioOperation& /*operation*/,
+                                   const PriorContents& /*prior*/) {
+        return false;
+    }
 };
 
 } // namespace r5k27

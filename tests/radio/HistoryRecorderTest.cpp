@@ -2,6 +2,7 @@
 #include "radio/HistoryRecorder.h"
 
 #include "core/document/InitialValues.h"
+#include "core/link/MemoryMap.h"
 #include "history/HistoryQuery.h"
 #include "radio/RadioJob.h"
 #include "support/ScriptedPrompter.h"
@@ -64,7 +65,8 @@ RadioJobRequest request(RadioJobKind kind, const QString& port, int groupSize = 
 }
 
 struct RecordedJobs : RadioJobObserver {
-    RecordedJobs() {
+    explicit RecordedJobs(const QString& historyFile = "history.sqlite")
+        : db(dir.path(historyFile)) {
         writeBuiltInDefaults(doc, settings, 1, QDate(2024, 5, 1));
         job.setObserver(this);
         job.setListener(&recorder);
@@ -98,9 +100,12 @@ struct RecordedJobs : RadioJobObserver {
     }
 
     test::TempDir dir;
-    HistoryDatabase db{dir.path("history.sqlite")};
+    HistoryDatabase db;
     HistoryLog log{db};
-    HistoryRecorder recorder{&log, [] { return QStringLiteral("shop.dat"); }};
+    HistoryRecorder recorder{&log, [] { return QStringLiteral("shop.dat"); },
+                             [](const QString&) {
+                                 return CableInfo{"USB Serial", "A1B2"};
+                             }};
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
     test::ScriptedPrompter prompter;
@@ -133,6 +138,66 @@ TEST(HistoryRecorder, EveryKindOfJobLeavesItsRow) {
     EXPECT_TRUE(rows[2].sha256.isEmpty());
     for (const HistoryRow& row : rows)
         EXPECT_EQ(row.port, sim.device());
+}
+
+// What the radio held before a write that reads first: kept as a read before writing, listed
+// before the write, both with the cable. A history that cannot keep it asks; No leaves the
+// radio as it was and the write cancelled.
+TEST(HistoryRecorder, AWriteThatReadsFirstKeepsWhatTheRadioHeld) {
+    struct Case {
+        const char* name;
+        QString historyFile;
+        std::optional<Answer> answer;
+        QList<OperationKind> kinds;
+        Outcome writeOutcome;
+    };
+    using K = OperationKind;
+    const Case cases[] = {
+        {"kept", "history.sqlite", std::nullopt, {K::ReadBeforeWrite, K::Write}, Outcome::Done},
+        {"unkept, written anyway", "file/history.sqlite", Answer::Yes, {}, Outcome::Done},
+        {"unkept, declined", "file/history.sqlite", Answer::No, {}, Outcome::Cancelled},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordedJobs r(c.historyFile);
+        r.dir.write("file", "not a folder");
+        QByteArray held = prepareRadioBuf();
+        ASSERT_FALSE(encodeImage(r.doc.curImage, r.doc.chTable, held).has_value());
+        const QByteArray sent = held;
+        held[0x3F0E] = char(held[0x3F0E] ^ 0x01);
+        const QString radioFile = r.dir.write("held.img", held);
+        test::SimRadioProcess sim({"--image", radioFile, "--save", r.dir.path("radio.img")});
+        if (c.answer)
+            r.prompter.answers << *c.answer;
+
+        RadioJobRequest write = request(RadioJobKind::Write, sim.device());
+        write.readFirst = true;
+        ASSERT_TRUE(r.run(write));
+        ASSERT_EQ(r.prompter.shown.size(), c.answer ? 1 : 0);
+        if (c.answer) {
+            EXPECT_TRUE(r.prompter.texts()[0].endsWith("Write anyway?"));
+        }
+        const bool writes = c.writeOutcome == Outcome::Done;
+        EXPECT_EQ(r.dir.read("radio.img").left(kWriteEndAddr + 1),
+                  (writes ? sent : held).left(kWriteEndAddr + 1));
+        EXPECT_EQ(r.job.result().written(), writes);
+
+        const QList<HistoryRow> rows = r.rows();
+        ASSERT_EQ(rows.size(), c.kinds.size());
+        if (rows.isEmpty())
+            continue;
+        EXPECT_EQ(operationImage(r.db.connection(), rows[0].id), held);
+        EXPECT_EQ(rows[0].model, "ZT6666");
+        EXPECT_EQ(rows[1].outcome, c.writeOutcome);
+        EXPECT_EQ(operationImage(r.db.connection(), rows[1].id), sent);
+        EXPECT_LE(rows[0].ended, rows[1].started);
+        for (int i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].kind, c.kinds[i]);
+            EXPECT_EQ(rows[i].document, "shop.dat");
+            EXPECT_EQ(rows[i].cableProduct, "USB Serial");
+            EXPECT_EQ(rows[i].cableSerial, "A1B2");
+        }
+    }
 }
 
 } // namespace

@@ -167,7 +167,15 @@ TEST(RadioJob, RefusedBeforeThePortIsTouched) {
         missing.job.prepare(request(RadioJobKind::Read, missing.dir.path("no-port")), missing.doc));
     EXPECT_EQ(missing.prompter.shown.size(), 1);
     EXPECT_TRUE(missing.job.failureText().startsWith("Cannot Open Communication Port."));
-    for (const JobRun* run : {&r, &missing}) {
+    // A stored memory goes out as it is, so one of another size is no radio's.
+    JobRun stored;
+    RadioJobRequest partial = request(RadioJobKind::Write, "/nonexistent");
+    partial.image = QByteArray(kRadioBufSize - 16, '\0');
+    EXPECT_FALSE(stored.job.prepare(partial, stored.doc));
+    EXPECT_EQ(stored.prompter.texts(),
+              QStringList{"The stored image is not a whole radio memory (16384 bytes); nothing "
+                          "was written."});
+    for (const JobRun* run : {&r, &missing, &stored}) {
         EXPECT_TRUE(run->listener.log.isEmpty());
         EXPECT_TRUE(run->backups.sets().isEmpty());
     }

@@ -147,10 +147,13 @@ TEST(CliHistoryLog, BackupFirstKeepsThePreviousContentsThatAWriteBackRestores) {
     ASSERT_EQ(cli(home, {"write", dir.path("back.dat"), "--port", sim.device()}).status, 0);
     EXPECT_EQ(dir.read("radio.img").left(0x3F40), old.left(0x3F40));
 
-    // A radio that cannot be read first is not written.
+    // A radio that cannot be read first is not written: the write fails as the link did.
     SimProcess silent({"--fault", "silent", "--save", dir.path("silent.img")});
     const CliRun refused = cli(home, {"write", doc, "--port", silent.device(), "--backup-first"});
-    EXPECT_EQ(refused.status, 4); // the radio failed
+    EXPECT_EQ(refused.status, 4);
     EXPECT_TRUE(refused.out.isEmpty()) << refused.out.toStdString();
-    EXPECT_EQ(operations(home).size(), 3);
+    const auto after = operations(home);
+    ASSERT_EQ(after.size(), 4);
+    EXPECT_EQ(after[3].first.kind, OperationKind::Write);
+    EXPECT_EQ(after[3].first.outcome, Outcome::Failed);
 }

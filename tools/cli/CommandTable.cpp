@@ -113,8 +113,8 @@ QList<Command> makeCommands() {
                            "写入后回读每台对讲机，不一致即为失败"}}
              << CliOption{"backup-first",
                           nullptr,
-                          {"read the radio into the history before writing it (one port)",
-                           "写入前先把对讲机读入历史（单个端口）"}},
+                          {"read each radio into the history before writing it",
+                           "写入前先把每台对讲机读入历史"}},
          "write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --verify car.dat",
          runWrite,
          radioJson},

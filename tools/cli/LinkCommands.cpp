@@ -6,7 +6,6 @@
 #include "MultiWriteCommand.h"
 #include "core/document/InitialValues.h"
 #include "core/link/MemoryMap.h"
-#include "history/ReadBeforeWrite.h"
 #include "platform/SerialPortList.h"
 
 namespace r5k27::cli {
@@ -111,21 +110,6 @@ int readRadio(Session& s, const CliArgs& args) {
     return saveDataFile(s.files, args.files[0], alsoWrite) ? 0 : 1;
 }
 
-// The radio as it is now, for the history before a write replaces it. Recorded by the caller as
-// the read before a write, so the session's history does not also keep it as a plain read.
-std::optional<PriorContents> readPriorContents(Session& s, const QString& port) {
-    const QDateTime started = QDateTime::currentDateTimeUtc();
-    s.history.setLog(nullptr);
-    LinkRun run(s);
-    run.setQuietCompletion(true);
-    const auto read = run.run({.kind = RadioJobKind::Read, .port = port, .tracePath = {}});
-    s.history.setLog(&s.historyLog);
-    if (!read || run.interrupted() || !read->outcome.success)
-        return std::nullopt;
-    return PriorContents{read->outcome.image, read->outcome.identity.model,
-                         read->outcome.identity.firmware, started, QDateTime::currentDateTimeUtc()};
-}
-
 int writeRadio(Session& s, const CliArgs& args) {
     if (args.values(kPort).size() > 1)
         return writeRadios(s, args);
@@ -139,19 +123,15 @@ int writeRadio(Session& s, const CliArgs& args) {
             openDocumentFor(s, withTrace(roles.readsDocument(args.files[0]), args), args.files[0]))
         return status;
     LinkRun run(s);
-    const RadioJobRequest request{groupSize ? RadioJobKind::GroupWrite : RadioJobKind::Write,
-                                  args.value(kPort), args.value(kTrace), groupSize.value_or(1),
-                                  args.has(kVerify)};
-    std::optional<RadioJobResult> written;
-    const auto write = [&] { written = run.run(request); };
-    if (args.has(kBackupFirst))
-        readThenWrite({.readRadio = [&] { return readPriorContents(s, request.port); },
-                       .write = write,
-                       .port = request.port,
-                       .document = QFileInfo(s.doc.docPath).fileName()},
-                      s.historyLog, s.prompter, s.lang());
-    else
-        write();
+    // --backup-first: the radio is read in the same job and what it held kept in the history
+    // before anything is written; a radio that cannot be read is not written.
+    const auto written =
+        run.run({.kind = groupSize ? RadioJobKind::GroupWrite : RadioJobKind::Write,
+                 .port = args.value(kPort),
+                 .tracePath = args.value(kTrace),
+                 .groupSize = groupSize.value_or(1),
+                 .verify = args.has(kVerify),
+                 .readFirst = args.has(kBackupFirst)});
     if (!written)
         return 1;
     if (run.interrupted())

@@ -49,6 +49,8 @@ void LinkRun::progress(ProgressPhase phase, int percent) {
     QString line = progressLine_.update(percent, done, total);
     if (phase == ProgressPhase::Verifying)
         line.insert(1, LinkTexts::verifying.in(session_.lang()) + u' ');
+    else if (phase == ProgressPhase::ReadingFirst)
+        line.insert(1, LinkTexts::readingFirst.in(session_.lang()) + u' ');
     if (radio_ > 0)
         line.insert(1, QStringLiteral("radio %1: ").arg(radio_));
     session_.err << line;

@@ -26,7 +26,8 @@ void showProgress(Session& s, const MultiPortWrite& write, ProgressLine& line) {
     int slowest = 100;
     for (const PortRow& row : write.rows()) {
         parts << row.port + u' ' + QString::number(row.percent) + u'%';
-        if (row.state == PortState::Writing || row.state == PortState::Verifying)
+        if (row.state != PortState::Waiting && row.state != PortState::Written &&
+            row.state != PortState::Failed)
             slowest = std::min(slowest, row.percent);
     }
     parts << line.timeLeft(slowest);
@@ -39,7 +40,8 @@ void showProgress(Session& s, const MultiPortWrite& write, ProgressLine& line) {
 
 int writeRadios(Session& s, const CliArgs& args) {
     if (args.files.size() != 1 ||
-        !linkOptionsFit(s, args, {QStringLiteral("--verify")}, /*severalPorts=*/true))
+        !linkOptionsFit(s, args, {QStringLiteral("--verify"), QStringLiteral("--backup-first")},
+                        /*severalPorts=*/true))
         return -1;
     const QStringList ports = args.values(kPort);
     for (const QString& port : ports)
@@ -72,6 +74,7 @@ int writeRadios(Session& s, const CliArgs& args) {
             tellStopPending(s);
     });
     write.setVerify(args.has(QStringLiteral("--verify")));
+    write.setReadFirst(args.has(QStringLiteral("--backup-first")));
     write.setTraceFile(args.value(kTrace));
     bool progressShown = false;
     ProgressLine progressLine;

@@ -40,9 +40,11 @@ LinkProgressWindow::LinkProgressWindow(const QString& caption, const QString& co
     setProgressValue(0);
 }
 
-void LinkProgressWindow::setPhaseTexts(const QString& transfer, const QString& verifying) {
+void LinkProgressWindow::setPhaseTexts(const QString& transfer, const QString& verifying,
+                                       const QString& readingFirst) {
     phaseTexts_[int(ProgressPhase::Transfer)] = transfer;
     phaseTexts_[int(ProgressPhase::Verifying)] = verifying;
+    phaseTexts_[int(ProgressPhase::ReadingFirst)] = readingFirst;
 }
 
 void LinkProgressWindow::showProgress(ProgressPhase phase, int percent) {

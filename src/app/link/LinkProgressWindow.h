@@ -20,7 +20,8 @@ public:
     // SetProgressValue: the bar and the "n%" label.
     void setProgressValue(int percent);
     // What each phase is called above the bar; an empty text shows nothing.
-    void setPhaseTexts(const QString& transfer, const QString& verifying);
+    void setPhaseTexts(const QString& transfer, const QString& verifying,
+                       const QString& readingFirst);
     // The bar of the phase: a read-back counts from 0 again under its own name.
     void showProgress(ProgressPhase phase, int percent);
     // The operation is over: the window closes and its event loop returns.
@@ -43,7 +44,7 @@ private:
     QProgressBar* bar_;
     QLabel* percent_;
     QLabel* phase_;
-    QString phaseTexts_[2];
+    QString phaseTexts_[3];
     bool finished_ = false;
     bool startSent_ = false;
 };

@@ -54,10 +54,21 @@ bool RadioCommands::claimLink() {
     return true;
 }
 
+RadioJobRequest RadioCommands::request(RadioJobKind kind, int groupSize) const {
+    const AppSettings& settings = ctx_.settings;
+    // What a radio held is kept by the listener; with none there is nowhere to keep it.
+    const bool readFirst =
+        s_.listener && (kind == RadioJobKind::Write ? settings.readBeforeWriting
+                                                    : settings.readBeforeGroupWriting);
+    return {.kind = kind,
+            .port = radioPortName(settings),
+            .groupSize = groupSize,
+            .verify = settings.verifyAfterWriting,
+            .readFirst = readFirst && writesRadio(kind)};
+}
+
 bool RadioCommands::prepare(RadioJobKind kind, int groupSize) {
-    const RadioJobRequest request{
-        kind, radioPortName(ctx_.settings), {}, groupSize, ctx_.settings.verifyAfterWriting};
-    return job_.prepare(request, ctx_.doc);
+    return job_.prepare(request(kind, groupSize), ctx_.doc);
 }
 
 bool RadioCommands::confirm(const LocalText& what) {
@@ -110,6 +121,18 @@ void RadioCommands::groupWrite() {
     runWrite(groupSize_);
 }
 
+void RadioCommands::writeImage(const QByteArray& image, const QString& documentName) {
+    RadioJobRequest write = request(RadioJobKind::Write);
+    write.image = image;
+    write.documentName = documentName;
+    if (!claimLink() || !job_.prepare(write, ctx_.doc) || !confirm(RadioTexts::writeConfirm))
+        return;
+    runProgressWindow(new ProgressWindow(ctx_.captions.progress.write.in(lang()),
+                                         ctx_.captions.progress.completion.in(lang()),
+                                         s_.shell.window()),
+                      [this] { job_.start(); });
+}
+
 void RadioCommands::runWrite(int groupSize) {
     const Document& doc = ctx_.doc;
     if (!confirmTextFrequencies(doc.curImage, doc.chTable, s_.prompter, lang()))
@@ -146,7 +169,8 @@ void RadioCommands::runInfo() {
 void RadioCommands::runProgressWindow(LinkProgressWindow* window, std::function<void()> start) {
     const std::unique_ptr<LinkProgressWindow> owned(window);
     window_ = window;
-    window->setPhaseTexts(QString(), LinkTexts::verifying.in(lang()));
+    window->setPhaseTexts(QString(), LinkTexts::verifying.in(lang()),
+                          LinkTexts::readingFirst.in(lang()));
     connect(window, &LinkProgressWindow::started, this, std::move(start));
     connect(window, &LinkProgressWindow::closeRequested, this, &RadioCommands::onCloseRequested);
     window->exec();

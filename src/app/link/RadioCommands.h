@@ -44,6 +44,9 @@ public:
     // Commits open edits, then starts the write once the menu command has returned.
     void write();
     void groupWrite();
+    // Writes a stored radio memory as it is, after the usual confirmation; documentName is the
+    // file it was known by.
+    void writeImage(const QByteArray& image, const QString& documentName);
     // A handshake only: the radio names its model and firmware.
     void radioInfo();
     // Reads the radio with the read's progress and questions but leaves the document alone;
@@ -68,6 +71,7 @@ private:
     // False while another operation holds the link; a pending radio-information handshake
     // gives way.
     bool claimLink();
+    RadioJobRequest request(RadioJobKind kind, int groupSize = 1) const;
     bool prepare(RadioJobKind kind, int groupSize = 1);
     bool confirm(const LocalText& what);
     void runWrite(int groupSize);

@@ -58,6 +58,8 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
     // same, so a copy per radio would only push older sets out of the kept fifty.
     w->write().setBackups(&backups_);
     w->write().setListener(listener_);
+    // A listener keeps what each radio held; with none there is nowhere to keep it.
+    w->write().setReadFirst(listener_ && ctx_.settings.readBeforeGroupWriting);
     return w;
 }
 

@@ -15,7 +15,9 @@
 namespace r5k27 {
 namespace {
 constexpr LocalText kReadFirst{"Read the Radio Before Writing", "写入前先读取对讲机"};
-}
+constexpr LocalText kReadFirstInGroups{"Read Each Radio Before Group Writing",
+                                       "成批写入前先读取每台对讲机"};
+} // namespace
 
 HistoryFeature::HistoryFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
                                RadioLinkFeature& radio, HistoryFeatureOptions options)
@@ -26,17 +28,16 @@ HistoryFeature::HistoryFeature(AppContext& ctx, MainWindow& window, Prompter& pr
     , db_(std::move(options.databasePath))
     , log_(db_, {.maxOperations = ctx.settings.historyKeepOperations,
                  .maxBytes = qint64(ctx.settings.historyKeepMegabytes) << 20}) {
+    // The stored memory goes back byte for byte: decoding it into a document and encoding that
+    // again could change what the radio held.
     writeImage_ = [this](const QByteArray& image, const HistoryRow& row) {
-        if (openEntry(image, row))
-            radio_.commands().write();
+        radio_.commands().writeImage(image, QFileInfo(row.document).fileName());
     };
     registerEditor<HistoryWindow>(window, ChildKind::History, [this] { return makeWindow(); });
-    // Triggering has already flipped the tick.
-    readFirstItem_ =
-        window.addMenuCommand(MenuItem::Set, "mnuReadBeforeWriting", kReadFirst,
-                              [this] { setReadBeforeWriting(readFirstItem_->isChecked()); });
-    readFirstItem_->setCheckable(true);
-    readFirstItem_->setChecked(ctx.settings.readBeforeWriting);
+    addSettingItem("mnuReadBeforeWriting", kReadFirst, Settings::readBeforeWriting,
+                   ctx.settings.readBeforeWriting);
+    addSettingItem("mnuReadBeforeGroupWriting", kReadFirstInGroups,
+                   Settings::readBeforeGroupWriting, ctx.settings.readBeforeGroupWriting);
 
     if (db_.open())
         importBackupSets(log_, LinkBackups(std::move(options.backupFolder)), ctx.settings);
@@ -87,11 +88,18 @@ void HistoryFeature::showNotices() {
         prompter_.warn(notice.in(ctx_.settings.language));
 }
 
-void HistoryFeature::setReadBeforeWriting(bool on) {
-    ctx_.settings.readBeforeWriting = on;
-    if (!ctx_.settingsFile.isEmpty())
-        ProfileFile(ctx_.settingsFile)
-            .write(Settings::readBeforeWriting, on ? QStringLiteral("1") : QStringLiteral("0"));
+void HistoryFeature::addSettingItem(const char* name, const LocalText& text, const Setting& setting,
+                                    bool& value) {
+    QAction* item = window_.addMenuCommand(MenuItem::Set, name, text, [] {});
+    item->setCheckable(true);
+    item->setChecked(value);
+    // Triggering has already flipped the tick.
+    QObject::connect(item, &QAction::triggered, item, [this, &setting, &value](bool on) {
+        value = on;
+        if (!ctx_.settingsFile.isEmpty())
+            ProfileFile(ctx_.settingsFile)
+                .write(setting, on ? QStringLiteral("1") : QStringLiteral("0"));
+    });
 }
 
 } // namespace r5k27

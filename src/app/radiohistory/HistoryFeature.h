@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HistoryWindow.h"
+#include "core/common/SettingsTable.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryLog.h"
 #include "radio/LinkBackups.h"
@@ -21,7 +22,8 @@ struct HistoryFeatureOptions {
     QString backupFolder = LinkBackups::defaultFolder();
 };
 
-// File › Radio History and its tree entry, Setup › Read the Radio Before Writing, and the
+// File › Radio History and its tree entry, Setup › Read the Radio Before Writing (and Read Each
+// Radio Before Group Writing, for group and several-cable writes), and the
 // history every radio operation of the program is recorded in. At start it opens the history
 // (saying what became of a damaged one) and brings in the backup folder's sets once.
 class HistoryFeature {
@@ -37,14 +39,15 @@ public:
     // after a read. False when the user kept the old document or the image cannot be read.
     bool openEntry(const QByteArray& image, const HistoryRow& row);
     void compareEntry(const QByteArray& image);
-    // What "Write to Radio" runs; by default the entry becomes the document and the usual
-    // write command sends it.
+    // What "Write to Radio" runs; by default the stored memory is written as it is.
     void setWriteImage(WriteImage write) { writeImage_ = std::move(write); }
     HistoryWindow* makeWindow();
 
 private:
     void showNotices();
-    void setReadBeforeWriting(bool on);
+    // A checkable Setup item that keeps a switch of the settings and its file in step.
+    void addSettingItem(const char* name, const LocalText& text, const Setting& setting,
+                        bool& value);
 
     AppContext& ctx_;
     MainWindow& window_;
@@ -53,7 +56,6 @@ private:
     HistoryDatabase db_;
     HistoryLog log_;
     WriteImage writeImage_;
-    QAction* readFirstItem_ = nullptr;
 };
 
 } // namespace r5k27

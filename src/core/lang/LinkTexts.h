@@ -16,6 +16,7 @@ inline constexpr LocalText partlyWritten{
     "The radio now holds a partial write and will not work as before. Write it again.",
     "对讲机中现在只有部分写入的数据，无法正常使用。请重新写入。"};
 inline constexpr LocalText verifying{"Verifying…", "正在校验…"};
+inline constexpr LocalText readingFirst{"Reading the radio first…", "正在先读取对讲机…"};
 inline constexpr LocalText cannotOpenPort{"Cannot Open Communication Port.", "无法打开通信端口。"};
 
 } // namespace r5k27::LinkTexts

@@ -23,6 +23,7 @@ inline constexpr LocalText progressColumn{"Progress", "进度"};
 inline constexpr LocalText stateColumn{"State", "状态"};
 
 inline constexpr LocalText waiting{"Waiting", "等待"};
+inline constexpr LocalText readingFirst{"Reading first", "先读取中"};
 inline constexpr LocalText writing{"Writing", "写入中"};
 inline constexpr LocalText verifying{"Verifying", "校验中"};
 inline constexpr LocalText written{"Written", "已写入"};

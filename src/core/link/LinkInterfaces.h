@@ -37,6 +37,15 @@ public:
     virtual void progress(int /*percent*/) {}
     // The radio just written is read back to be compared; progress counts from 0 again.
     virtual void verifying() {}
+    // A write that reads first starts reading the radio about to be written (each radio of a
+    // group); progress counts from 0 again when its write begins.
+    virtual void readingFirst() {}
+    // What that radio held. True: write it; false: the operation ends, the radio unwritten.
+    // Called with the timer off; the engine waits for the answer.
+    virtual bool priorContentsRead(const QByteArray& /*image*/,
+                                   const LinkFrames::RadioIdentity& /*identity*/) {
+        return true;
+    }
     // A group write completed another radio and goes on polling for the next one.
     virtual void radioCompleted(int /*radiosDone*/) {}
     // The operation is over, also when stopped: its progress display (single or group) closes

@@ -21,12 +21,13 @@ void RadioLink::setObserver(LinkObserver* observer) {
 }
 
 void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize,
-                      bool verifyEach) {
+                      WriteSteps steps) {
     op_ = op;
     transfer_.begin(op, image);
-    verifyEach_ = verifyEach && op == LinkOp::Write;
-    readingBack_ = stopPending_ = stopOnReply_ = false;
-    sent_ = verifyEach_ ? transfer_.image() : QByteArray();
+    verifyEach_ = steps.verifyEach && op == LinkOp::Write;
+    readFirst_ = steps.readFirst && op == LinkOp::Write;
+    readingBack_ = readingFirst_ = priorRead_ = stopPending_ = stopOnReply_ = false;
+    sent_ = verifyEach_ || readFirst_ ? transfer_.image() : QByteArray();
     handshakeTries_ = identTries_ = 0;
     awaitingReply_ = inProgrammingMode_ = pollPaused_ = false;
     pending_.reset();
@@ -35,6 +36,8 @@ void RadioLink::begin(LinkOp op, const QByteArray& image, std::optional<int> gro
     group_ = {};
     if (groupSize)
         group_.begin(*groupSize);
+    if (readFirst_)
+        startPriorRead();
     startHandshake();
 }
 
@@ -125,8 +128,10 @@ void RadioLink::advanceLink() {
         if (op_ == LinkOp::Identify) {
             sendEndRequest(LinkStage::EndSent);
         } else if (group_.active()) {
-            // A group write programs whatever radio is attached, and reads back the same one.
-            stage_ = readingBack_ ? LinkStage::ReadingBlocks : LinkStage::WritingBlocks;
+            // A group write programs whatever radio is attached, and reads the same one first
+            // and back.
+            stage_ =
+                readingBack_ || readingFirst_ ? LinkStage::ReadingBlocks : LinkStage::WritingBlocks;
             nextBlock();
         } else {
             judgeIdentity();
@@ -229,9 +234,10 @@ void RadioLink::handshakeTimeout() {
         finishLink(false);
         return;
     }
-    // A radio gone before its read-back is asked about: polling on would read the next one.
+    // A radio gone before its read-back, or between its read and its write, is asked about:
+    // polling on would reach the next one.
     if (group_.active() && stage_ == LinkStage::ProgramSent && !group_.askOnTimeout() &&
-        !readingBack_) {
+        !readingBack_ && !priorRead_) {
         // Silent polling: counts how long the radio just written has been gone.
         group_.silentTimeout();
         startHandshake();

@@ -12,6 +12,12 @@
 
 namespace r5k27 {
 
+// What a write does around sending its blocks to each radio.
+struct WriteSteps {
+    bool verifyEach = false;
+    bool readFirst = false;
+};
+
 // Where a running operation stands, for progress displays, tests and benchmarks.
 struct LinkStatus {
     LinkOp op = LinkOp::Idle;
@@ -38,13 +44,16 @@ public:
     // radios one after another; identify ends after the radio said who it is; radio information
     // ends at the handshake reply. A verified write reads each radio back before it counts; a
     // radio holding other values than were sent is named in the outcome. This read-back is the
-    // only one: every path that verifies a write comes here.
+    // only one: every path that verifies a write comes here. A write that reads first reads
+    // each radio before writing it and hands what it held to the observer, which decides
+    // whether the write goes on.
     void startRead() { begin(LinkOp::Read, {}); }
-    void startWrite(const QByteArray& image, bool verify = false) {
-        begin(LinkOp::Write, image, std::nullopt, verify);
+    void startWrite(const QByteArray& image, bool verify = false, bool readFirst = false) {
+        begin(LinkOp::Write, image, std::nullopt, {verify, readFirst});
     }
-    void startGroupWrite(const QByteArray& image, int groupSize, bool verifyEach = false) {
-        begin(LinkOp::Write, image, groupSize, verifyEach);
+    void startGroupWrite(const QByteArray& image, int groupSize, bool verifyEach = false,
+                         bool readFirst = false) {
+        begin(LinkOp::Write, image, groupSize, {verifyEach, readFirst});
     }
     void startIdentify() { begin(LinkOp::Identify, {}); }
     void startRadioInfo() { begin(LinkOp::RadioInfo, {}); }
@@ -79,7 +88,7 @@ public:
 
 private:
     void begin(LinkOp op, const QByteArray& image, std::optional<int> groupSize = {},
-               bool verifyEach = false);
+               WriteSteps steps = {});
     void startHandshake();
     void sendFrame(const QByteArray& bytes, int replyLen);
     void requestIdentity();
@@ -98,6 +107,9 @@ private:
     void endReadBack();
     // A write reached its end; true when the operation goes on (read-back, next radio).
     bool continueAfterRadio();
+    void startPriorRead();
+    // The radio about to be written was read; true when its write follows.
+    bool continueAfterPriorRead();
 
     LinkPort& port_;
     LinkTimer& waitTimer_;
@@ -126,6 +138,12 @@ private:
     // The radio just written is being read back; sent_ is what it was sent.
     bool readingBack_ = false;
     QByteArray sent_;
+    // Each radio is read before it is written: the read is running, or it is done and the
+    // radio it read has not been written yet (a silence then is asked about, so no other
+    // radio is written in its place).
+    bool readFirst_ = false;
+    bool readingFirst_ = false;
+    bool priorRead_ = false;
     // requestStop() came while stopping would have left a radio half written.
     bool stopPending_ = false;
     // requestStop() came while a program request was out: its answer ends the operation.

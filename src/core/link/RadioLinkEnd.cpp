@@ -39,6 +39,7 @@ void RadioLink::requestStop() {
 }
 
 bool RadioLink::continueAfterRadio() {
+    priorRead_ = false;
     if (verifyEach_ && !readingBack_ && !stopPending_) {
         startReadBack();
         return true;
@@ -50,6 +51,8 @@ bool RadioLink::continueAfterRadio() {
     if (group_.radioCompleted()) {
         observer_->radioCompleted(group_.radiosDone());
         if (!stopPending_) {
+            if (readFirst_)
+                startPriorRead();
             startOver();
             return true;
         }
@@ -58,6 +61,12 @@ bool RadioLink::continueAfterRadio() {
 }
 
 void RadioLink::finishLink(bool success) {
+    if (success && readingFirst_) {
+        if (continueAfterPriorRead())
+            return;
+        // What was read first is no write: a radio left unwritten is not done.
+        success = false;
+    }
     const bool wroteRadio = success && (op_ == LinkOp::Write || readingBack_);
     if (wroteRadio && continueAfterRadio())
         return;
@@ -65,7 +74,7 @@ void RadioLink::finishLink(bool success) {
     if (stopPending_ && group_.active() && group_.radiosDone() < group_.groupSize())
         success = false;
     outcome_.partlyWritten = !success && op_ == LinkOp::Write && stage_ == LinkStage::WritingBlocks;
-    readingBack_ = stopPending_ = stopOnReply_ = false;
+    readingBack_ = readingFirst_ = priorRead_ = stopPending_ = stopOnReply_ = false;
 
     // Ended early: a radio left in programming mode would not work until switched off and on.
     if (std::exchange(inProgrammingMode_, false) && port_.isOpen()) {
@@ -91,6 +100,26 @@ void RadioLink::finishLink(bool success) {
     op_ = LinkOp::Idle;
     stage_ = LinkStage::Idle;
     observer_->finished(std::exchange(outcome_, {}));
+}
+
+void RadioLink::startPriorRead() {
+    readingFirst_ = true;
+    op_ = LinkOp::Read;
+    transfer_.begin(LinkOp::Read, {});
+    observer_->readingFirst();
+}
+
+bool RadioLink::continueAfterPriorRead() {
+    readingFirst_ = false;
+    // The read's own end request may go unacknowledged; the write's is the one that counts.
+    outcome_.endUnconfirmed = false;
+    if (stopPending_ || !observer_->priorContentsRead(transfer_.image(), outcome_.identity))
+        return false;
+    priorRead_ = true;
+    op_ = LinkOp::Write;
+    transfer_.begin(LinkOp::Write, sent_);
+    startOver();
+    return true;
 }
 
 void RadioLink::startReadBack() {

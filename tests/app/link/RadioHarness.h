@@ -39,9 +39,9 @@ struct ScriptedGroupSize : GroupSizeQuestion {
 };
 
 // The main window with its radio commands over scripted answers; the radio is whatever device
-// comPortName names.
+// comPortName names. listener hears every radio operation.
 struct RadioHarness : MainWindowHarness {
-    RadioHarness() {
+    explicit RadioHarness(RadioJobListener* listener = nullptr) {
         ctx.settingsFile = dir.path("mysetup.ini");
         window = makeWindow();
         writeBuiltInDefaults(ctx.doc, ctx.settings, 1, QDate(2024, 5, 1));
@@ -53,7 +53,8 @@ struct RadioHarness : MainWindowHarness {
             ctx, *window, spy,
             RadioLinkOptions{.backupFolder = dir.path("backups"),
                              .listPorts = [this] { return ports; },
-                             .groupSize = &groupSize});
+                             .groupSize = &groupSize,
+                             .listener = listener});
         // No test may hang on a radio that never finishes.
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
