@@ -16,7 +16,8 @@
 namespace r5k27 {
 
 namespace {
-constexpr LocalText kMenuText{"Write to Several Radios…", "写入多台对讲机…"};
+constexpr LocalText kMenuText{"Write to &Several Radios…", "写入多台对讲机(&S)…"};
+constexpr LocalText kVerifyAfterWriting{"&Verify After Writing", "写入后校验(&V)"};
 }
 
 SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
@@ -36,7 +37,7 @@ SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, 
     });
     // Triggering has already flipped the tick.
     verifyItem_ = window.addMenuCommand(
-        MenuItem::Set, "mnuVerifyAfterWriting", VerifyTexts::verifyAfterWriting,
+        MenuItem::Set, "mnuVerifyAfterWriting", kVerifyAfterWriting,
         [this] { setVerifyAfterWriting(verifyItem_->isChecked()); });
     verifyItem_->setCheckable(true);
     verifyItem_->setChecked(ctx.settings.verifyAfterWriting);

@@ -14,9 +14,9 @@
 
 namespace r5k27 {
 namespace {
-constexpr LocalText kReadFirst{"Read the Radio Before Writing", "写入前先读取对讲机"};
-constexpr LocalText kReadFirstInGroups{"Read Each Radio Before Group Writing",
-                                       "成批写入前先读取每台对讲机"};
+constexpr LocalText kReadFirst{"&Read the Radio Before Writing", "写入前先读取对讲机(&R)"};
+constexpr LocalText kReadFirstInGroups{"Read &Each Radio Before Group Writing",
+                                       "成批写入前先读取每台对讲机(&E)"};
 } // namespace
 
 HistoryFeature::HistoryFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,

@@ -8,7 +8,6 @@
 namespace r5k27 {
 
 namespace VerifyTexts {
-inline constexpr LocalText verifyAfterWriting{"Verify After Writing", "写入后校验"};
 inline constexpr LocalText verifyFailed{
     "Verify failed: the radio holds other values than were sent.",
     "校验失败：对讲机中的数据与写入的不同。"};
