@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 namespace r5k27 {
 
@@ -248,8 +249,14 @@ void MainWindow::changeEvent(QEvent* event) {
     cascadeChildren();
 }
 
+void MainWindow::addCloseGuard(std::function<bool()> mayCloseNow) {
+    closeGuards_ << std::move(mayCloseNow);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!commands_->confirmExit()) {
+    const bool held = std::count_if(closeGuards_.begin(), closeGuards_.end(),
+                                    [](const auto& mayClose) { return !mayClose(); }) > 0;
+    if (held || !commands_->confirmExit()) {
         event->ignore();
         return;
     }
