@@ -184,6 +184,8 @@ void MainWindow::refreshPortStatus() {
 }
 
 void MainWindow::changeLanguage() {
+    // A tip or message of the old language would stay until the next one.
+    showStatus(QString());
     applyLanguageTexts();
     buildTree();
 }
