@@ -1,6 +1,7 @@
 // Closing the program while a radio operation is under way or ending: the radio is written to
 // the end, and the program then ends, whatever windows the operation still shows.
 #include "RadioHarness.h"
+#include "link/SeveralRadiosWindow.h"
 #include "startup/ProgramExit.h"
 #include "support/VirtualRadio.h"
 
@@ -58,6 +59,45 @@ TEST(ExitDuringLink, TheRadioIsWrittenToTheEndThenTheProgramEnds) {
                 << h.prompter.texts().join('|').toStdString();
         }
     }
+}
+
+// Closing during a write to several cables: the cables are written to the end, and the program
+// ends once the user has closed the window after its summary.
+TEST(ExitDuringLink, SeveralCablesAreWrittenToTheEndThenTheProgramEnds) {
+    test::RadioHarness h;
+    test::SimRadioProcess sim({"--save", h.dir.path("radio.img"), "--pace", "230400"});
+    SerialPortEntry entry;
+    entry.name = entry.device = sim.device();
+    h.ports.append(entry);
+    h.window->show();
+    quitOnClose(*h.window);
+    std::unique_ptr<SeveralRadiosWindow> several(h.feature->severalRadios().open());
+    ASSERT_TRUE(several);
+    several->tick(sim.device());
+    QTimer closer;
+    bool closedWhileWriting = false;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        const auto& rows = several->write().rows();
+        if (!closedWhileWriting && !rows.isEmpty() && rows.first().percent >= 30) {
+            h.window->close();
+            closedWhileWriting = true;
+            EXPECT_TRUE(h.window->isVisible());
+        }
+        // The user reads the summary and closes the window.
+        if (closedWhileWriting && !several->write().isRunning() && !h.prompter.shown.isEmpty()) {
+            closer.stop();
+            static_cast<QDialog*>(several.get())->reject();
+        }
+    });
+    closer.start(5);
+    QTimer::singleShot(0, [&] { several->start(); });
+    EXPECT_EQ(runProgramLoop(), 0);
+    EXPECT_TRUE(closedWhileWriting);
+    EXPECT_FALSE(h.window->isVisible());
+    QFile saved(h.dir.path("radio.img"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().left(kWrittenBytes),
+              test::RadioHarness::radioImageOf(h.ctx.doc).left(kWrittenBytes));
 }
 
 // A write asked for but not begun when the window closes sends nothing.
