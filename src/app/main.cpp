@@ -86,6 +86,7 @@ void openMainWindow(AppContext& ctx, const ProgramServices& s, MainWindowParts& 
     parts.printing = std::make_unique<PrintFeature>(ctx, mainWindow, s.dialogs, s.prompter);
     parts.history = std::make_unique<HistoryFeature>(ctx, mainWindow, s.prompter, *parts.radioLink);
     parts.historyRecorder->setLog(&parts.history->log());
+    quitOnClose(mainWindow);
     mainWindow.show();
     for (const QString& notice : startupNotices(ctx))
         s.prompter.warn(notice);

@@ -103,6 +103,7 @@ int runChild(int argc, char** argv, Session session) {
     r5k27::registerChannelWindow(ctx, *window, prompter);
     auto channelCsv = std::make_unique<r5k27::ChannelCsvFeature>(ctx, *window, dialogs, prompter);
     auto printing = std::make_unique<r5k27::PrintFeature>(ctx, *window, dialogs, prompter);
+    r5k27::quitOnClose(*window);
     window->show();
     for (const auto kind : {r5k27::ChildKind::Options, r5k27::ChildKind::RogerBeep,
                             r5k27::ChildKind::Dtmf, r5k27::ChildKind::Channel})

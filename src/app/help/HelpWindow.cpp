@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "GuideText.h"
+#include "common/ScreenPlacement.h"
 #include "help/HelpCaptions.h"
 
 #include <QDialog>
@@ -77,6 +78,9 @@ public:
         contents_->setCurrentRow(row);
         if (row < 0)
             goTo(QString());
+        // Centred by Qt, its title bar could lie above a small screen's top edge.
+        if (!isVisible())
+            placeWithinScreen(*this, parentWidget());
         QDialog::show();
         raise();
         activateWindow();

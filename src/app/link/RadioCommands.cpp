@@ -43,6 +43,18 @@ bool RadioCommands::isBusy() const {
     return job_.isRunning() || timerWrite_.isActive() || window_;
 }
 
+bool RadioCommands::mayExitNow() {
+    timerWrite_.stop();
+    if (!window_) {
+        // A radio-information handshake has nothing to finish.
+        job_.stopNow();
+        return true;
+    }
+    exitWhenDone_ = true;
+    onCloseRequested();
+    return false;
+}
+
 bool RadioCommands::claimLink() {
     if (timerWrite_.isActive() || window_)
         return false;
@@ -178,6 +190,8 @@ void RadioCommands::runProgressWindow(LinkProgressWindow* window, std::function<
     job_.stopNow();
     window_ = nullptr;
     groupWindow_ = nullptr;
+    if (std::exchange(exitWhenDone_, false))
+        QTimer::singleShot(0, s_.shell.window(), &QWidget::close);
 }
 
 void RadioCommands::onCloseRequested() {

@@ -54,6 +54,10 @@ public:
     void readForCompare(const std::function<void(const Document&)>& done);
 
     bool isBusy() const;
+    // Asked before the program closes: false while an operation runs, which is then stopped as
+    // closing its progress window stops it; the program closes once it has ended and said so.
+    // A write not yet begun is dropped.
+    bool mayExitNow();
     SerialLink& link() { return job_.link(); }
     int groupSize() const { return groupSize_; }
     // The progress window while an operation shows one.
@@ -88,6 +92,7 @@ private:
     QPointer<LinkProgressWindow> window_;
     QPointer<GroupProgressWindow> groupWindow_;
     int groupSize_ = GroupSizeQuestion::kMinRadios;
+    bool exitWhenDone_ = false;
     // A read for a comparison: the radio's document is kept here instead of becoming the open one.
     std::optional<Document> compared_;
 };

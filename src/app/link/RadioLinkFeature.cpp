@@ -46,6 +46,7 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     window.registerCommand(MWriteToRadio, [this] { commands_->groupWrite(); });
     window.registerCommand(RadioInfo, [this] { commands_->radioInfo(); });
     window.registerCommand(Comm, [this] { showPortWindow(); });
+    window.addCloseGuard([this] { return commands_->mayExitNow(); });
     severalRadios_ = std::make_unique<SeveralRadiosFeature>(ctx, window, prompter, listPorts_,
                                                             backups_, options.listener);
     compare_ = std::make_unique<CompareFeature>(ctx, window, prompter, *commands_);

@@ -41,6 +41,16 @@ SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, 
         [this] { setVerifyAfterWriting(verifyItem_->isChecked()); });
     verifyItem_->setCheckable(true);
     verifyItem_->setChecked(ctx.settings.verifyAfterWriting);
+    window.addCloseGuard([this] { return mayExitNow(); });
+}
+
+bool SeveralRadiosFeature::mayExitNow() {
+    if (!open_ || !open_->write().isRunning())
+        return true;
+    open_->write().stop();
+    QObject::connect(open_, &QDialog::finished, &window_, &QWidget::close,
+                     Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    return false;
 }
 
 SeveralRadiosWindow* SeveralRadiosFeature::open() {
@@ -53,6 +63,7 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
     }
     auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, doc, listPorts_(),
                                       &window_);
+    open_ = w;
     addHelpKey(
         *w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kSeveralRadios), w); });
     // The document sent is kept once, as before a single or group write: every cable gets the

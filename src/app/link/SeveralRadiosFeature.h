@@ -28,6 +28,10 @@ public:
     void setVerifyAfterWriting(bool on);
 
 private:
+    // False while the window writes: the cables are stopped as its Stop button does, and the
+    // main window closes once the window has been closed after the summary.
+    bool mayExitNow();
+
     AppContext& ctx_;
     MainWindow& window_;
     Prompter& prompter_;
@@ -35,6 +39,7 @@ private:
     LinkBackups& backups_;
     RadioJobListener* listener_;
     QAction* verifyItem_ = nullptr;
+    QPointer<SeveralRadiosWindow> open_;
 };
 
 } // namespace r5k27

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 namespace r5k27 {
 
@@ -183,6 +184,8 @@ void MainWindow::refreshPortStatus() {
 }
 
 void MainWindow::changeLanguage() {
+    // A tip or message of the old language would stay until the next one.
+    showStatus(QString());
     applyLanguageTexts();
     buildTree();
 }
@@ -248,8 +251,14 @@ void MainWindow::changeEvent(QEvent* event) {
     cascadeChildren();
 }
 
+void MainWindow::addCloseGuard(std::function<bool()> mayCloseNow) {
+    closeGuards_ << std::move(mayCloseNow);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!commands_->confirmExit()) {
+    const bool held = std::count_if(closeGuards_.begin(), closeGuards_.end(),
+                                    [](const auto& mayClose) { return !mayClose(); }) > 0;
+    if (held || !commands_->confirmExit()) {
         event->ignore();
         return;
     }

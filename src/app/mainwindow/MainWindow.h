@@ -68,6 +68,9 @@ public:
     void refreshPortStatus();
     // Says in the status bar what a command did; the text stays until the next one.
     void showStatus(const QString& text);
+    // A feature holding something a close would cut short (a radio operation) returns false to
+    // hold the close back; it closes the window again itself once that has ended.
+    void addCloseGuard(std::function<bool()> mayCloseNow);
     // The user guide at a section of HelpCaptions; over: the modal window that asks for it.
     void showHelp(const QString& sectionId, QWidget* over = nullptr);
 
@@ -150,6 +153,7 @@ private:
     QList<std::pair<QAction*, MenuItem>> toolbarTips_;
     QMenu* fileMenu_ = nullptr;
     QList<std::pair<QAction*, LocalText>> featureFileItems_;
+    QList<std::function<bool()>> closeGuards_;
     QTimer timerReNew_;
     bool groupWriteShown_ = true;
 };

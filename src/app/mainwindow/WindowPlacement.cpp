@@ -3,8 +3,6 @@
 #include "common/Twips.h"
 #include "platform/UserSettingsStore.h"
 
-#include <algorithm>
-
 namespace r5k27 {
 
 QRect WindowPlacement::inPixels() const {
@@ -14,15 +12,6 @@ QRect WindowPlacement::inPixels() const {
 WindowPlacement WindowPlacement::fromPixels(const QRect& rect) {
     return {pixelsToTwips(rect.x()), pixelsToTwips(rect.y()), pixelsToTwips(rect.width()),
             pixelsToTwips(rect.height())};
-}
-
-QRect fittedToScreen(const QRect& wanted, const QRect& available) {
-    const QSize size = wanted.size().boundedTo(available.size());
-    const int left =
-        std::clamp(wanted.left(), available.left(), available.right() + 1 - size.width());
-    const int top =
-        std::clamp(wanted.top(), available.top(), available.bottom() + 1 - size.height());
-    return {QPoint(left, top), size};
 }
 
 WindowPlacement readMainWindowPlacement(const UserSettingsStore& store) {

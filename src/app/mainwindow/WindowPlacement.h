@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ScreenPlacement.h"
 #include "core/common/SettingsTable.h"
 
 #include <QRect>
@@ -18,10 +19,6 @@ struct WindowPlacement {
     QRect inPixels() const;
     static WindowPlacement fromPixels(const QRect& rect);
 };
-
-// A window rectangle kept from a larger or another screen, shrunk and moved so all of it lies
-// within the available part of the current one.
-QRect fittedToScreen(const QRect& wanted, const QRect& available);
 
 WindowPlacement readMainWindowPlacement(const UserSettingsStore& store);
 void writeMainWindowPlacement(UserSettingsStore& store, const WindowPlacement& placement);

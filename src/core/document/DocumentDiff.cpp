@@ -97,8 +97,10 @@ ChannelIndex channelIndex(const MemoryImage& image, const ChTable& table, int mo
 void compareChannel(Differences& out, const ChannelRec* left, const ChannelRec* right,
                     const QString& name, Language lang) {
     if (!left || !right) {
-        out.append(
-            {name, left ? frequencyText(*left) : kNone, right ? frequencyText(*right) : kNone});
+        // Named by its frequency, in the words a difference of two channels uses.
+        const QString field = channelFieldInfo(ChannelField::RxFreq).caption.in(lang);
+        out.append({name + u' ' + field, left ? frequencyText(*left) : kNone,
+                    right ? frequencyText(*right) : kNone, field});
         return;
     }
     for (const ChannelFieldInfo& row : channelFields()) {

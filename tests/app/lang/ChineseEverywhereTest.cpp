@@ -21,7 +21,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -92,6 +95,31 @@ TEST_F(ChineseEverywhereTest, MainWindowWithMenusToolbarTreeAndStatusBar) {
                   return shownTexts(*other);
               }),
               QStringList());
+}
+
+// A tip shown in English (a control hovered) does not stay in the status bar in Chinese.
+TEST_F(ChineseEverywhereTest, TheStatusBarFollowsAChangeOfLanguage) {
+    window->show();
+    setLanguage(Language::English);
+    QWidget* channels = window->children().editor(ChildKind::Channel);
+    ASSERT_NE(channels, nullptr);
+    QString englishTip;
+    for (QWidget* control : channels->findChildren<QWidget*>())
+        if (englishTip = control->statusTip(); !englishTip.isEmpty()) {
+            QStatusTipEvent hover(englishTip);
+            QCoreApplication::sendEvent(control, &hover);
+            break;
+        }
+    ASSERT_FALSE(englishTip.isEmpty());
+    auto statusTexts = [this] {
+        QStringList texts;
+        for (const QLabel* panel : window->statusBar()->findChildren<QLabel*>())
+            texts << panel->text();
+        return texts;
+    };
+    ASSERT_TRUE(statusTexts().contains(englishTip));
+    setLanguage(Language::Chinese);
+    EXPECT_FALSE(statusTexts().contains(englishTip)) << englishTip.toStdString();
 }
 
 TEST_F(ChineseEverywhereTest, EveryModalDialog) {

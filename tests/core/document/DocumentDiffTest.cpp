@@ -5,6 +5,7 @@
 #include "core/common/AppSettings.h"
 #include "core/document/InitialValues.h"
 #include "core/link/MemoryMap.h"
+#include "core/link/WriteVerify.h"
 #include "core/options/OptionText.h"
 #include "core/options/OptionValues.h"
 
@@ -73,6 +74,23 @@ TEST(DocumentDiff, ChangesReadAsTheUserSeesThem) {
                            "TOT " + tot(before) + " / " + tot(after), "DTMF 3 12 / 12AB",
                            "DTMF 4 7 / -", "RB Tone 2 step 4 0 / 2100 Hz"}));
     EXPECT_EQ(lines(before, after, Language::Chinese).value(1), "A12 模式 FM / AM");
+}
+
+// A channel on one side only is named by its frequency, as a changed one is, in compare, diff
+// and the read-back that verifies a write.
+TEST(DocumentDiff, AChannelOnOneSideOnlyNamesItsField) {
+    const Document before = cbDefaults();
+    Document after = before;
+    addChannel(after.curImage, after.chTable, {0, 7, 12}, QStringLiteral("28.4050"));
+    EXPECT_EQ(lines(before, after), QStringList{"G12 Frequency - / 28.4050"});
+    EXPECT_EQ(lines(after, before), QStringList{"G12 Frequency 28.4050 / -"});
+    const auto radioImage = [](const Document& doc) {
+        QByteArray image = prepareRadioBuf();
+        EXPECT_FALSE(encodeImage(doc.curImage, doc.chTable, image));
+        return image;
+    };
+    EXPECT_EQ(writeMismatches(radioImage(after), radioImage(before), Language::English),
+              QStringList{"G12 Frequency 28.4050 / -"});
 }
 
 // Each channel field the radio holds is compared, in the words the detail panel shows; the
