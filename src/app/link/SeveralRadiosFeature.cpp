@@ -1,12 +1,12 @@
 #include "SeveralRadiosFeature.h"
 
 #include "SeveralRadiosWindow.h"
+#include "common/FeatureHost.h"
 #include "common/HelpKey.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
 #include "help/HelpCaptions.h"
 #include "link/RadioTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "radio/LinkBackups.h"
 #include "startup/AppContext.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr LocalText kMenuText{"Write to Several Radios…", "写入多台对讲机…"};
 }
 
-SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                                            PortWindow::PortLister listPorts, LinkBackups& backups,
                                            RadioJobListener* listener)
     : ctx_(ctx)
@@ -43,7 +43,7 @@ SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, 
 }
 
 SeveralRadiosWindow* SeveralRadiosFeature::open() {
-    emit window_.commitPendingEdits();
+    window_.commitEditsInProgress();
     const Document& doc = ctx_.doc;
     QByteArray image = prepareRadioBuf();
     if (const auto refusal = encodeImage(doc.curImage, doc.chTable, image)) {
@@ -51,7 +51,7 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
         return nullptr;
     }
     auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, doc, listPorts_(),
-                                      &window_);
+                                      window_.widget());
     addHelpKey(
         *w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kSeveralRadios), w); });
     // The document sent is kept once, as before a single or group write: every cable gets the
