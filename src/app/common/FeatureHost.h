@@ -2,8 +2,8 @@
 
 #include "ChildKind.h"
 #include "FileDialogs.h"
+#include "MainMenuCaptions.h"
 #include "core/lang/Language.h"
-#include "core/lang/MainMenuCaptions.h"
 
 #include <QString>
 #include <functional>

@@ -5,9 +5,9 @@
 #include "DocumentStore.h"
 #include "RecentFiles.h"
 #include "common/FeatureHost.h"
+#include "common/MainMenuCaptions.h"
 #include "core/document/EditHistory.h"
 #include "core/lang/Language.h"
-#include "core/lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
 #include <QTimer>
