@@ -51,7 +51,7 @@ public:
     void readForCompare(const std::function<void(const Document&)>& done);
 
     bool isBusy() const;
-    SerialLink& link() { return job_.link(); }
+    SerialConnection& link() { return job_.link(); }
     int groupSize() const { return groupSize_; }
     // The progress window while an operation shows one.
     LinkProgressWindow* progressWindow() const { return window_; }
