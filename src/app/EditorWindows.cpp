@@ -2,8 +2,9 @@
 
 #include "channels/ChannelWindow.h"
 #include "channelsheet/ChannelSheetWindow.h"
+#include "common/EditorRegistration.h"
 #include "dtmf/DtmfWindow.h"
-#include "mainwindow/EditorRegistration.h"
+#include "mainwindow/MainWindow.h"
 #include "options/OptionsWindow.h"
 #include "platform/QtToneSink.h"
 #include "rogerbeep/RogerBeepWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/channels/ChannelRec.h"
+#include "core/channels/ChannelTable.h"
 #include "core/common/AppSettings.h"
 #include "core/document/Document.h"
 #include "core/image/MemoryImage.h"

@@ -2,7 +2,7 @@
 
 #include "RadioJobEvents.h"
 #include "core/common/Prompter.h"
-#include "platform/SerialLink.h"
+#include "platform/SerialConnection.h"
 
 #include <QString>
 
@@ -48,7 +48,7 @@ public:
     const RadioJobRequest& request() const { return request_; }
     // Why prepare() failed, in the user's language, when the port did not open.
     const QString& failureText() const { return failureText_; }
-    SerialLink& link() { return link_; }
+    SerialConnection& link() { return link_; }
     const RadioJobResult& result() const { return result_; }
 
 private:
@@ -69,7 +69,7 @@ private:
 
     const AppSettings& settings_;
     Prompter& prompter_;
-    SerialLink link_;
+    SerialConnection link_;
     RadioJobObserver none_;
     RadioJobObserver* observer_ = &none_;
     RadioJobListener* listener_ = nullptr;

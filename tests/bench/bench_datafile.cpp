@@ -2,8 +2,8 @@
 // test, each timed over many runs; prints median and p99.
 #include "BenchSupport.h"
 #include "core/document/DataFile.h"
-#include "core/document/DocumentCompare.h"
 #include "core/document/InitialValues.h"
+#include "core/document/ModifiedCheck.h"
 #include "platform/SystemFileCommit.h"
 
 #include <QCoreApplication>

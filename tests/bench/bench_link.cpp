@@ -2,7 +2,7 @@
 // Link speed against the virtual radio: unpaced (host cost per block) and paced at 9600 baud
 // (against the time the bytes need on the wire).
 #include "platform/RadioPortOpen.h"
-#include "platform/SerialLink.h"
+#include "platform/SerialConnection.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,7 +37,7 @@ Figures runOnce(LinkOp op, const QStringList& simArgs) {
 
     AppSettings settings;
     const VersionList versions = VersionList::builtIn();
-    SerialLink link(settings, versions);
+    SerialConnection link(settings, versions);
     RadioLink& engine = link.engine;
     QByteArray image(kRadioBufSize, '\0');
     for (int i = 0; i < kRadioBufSize; ++i)

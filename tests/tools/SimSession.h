@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SerialLink.h"
+#include "platform/SerialConnection.h"
 #include "support/ScriptedPrompter.h"
 #include "support/VirtualRadio.h"
 
@@ -27,7 +27,7 @@ public:
     ScriptedPrompter prompter;
     AppSettings settings;
     VersionList versions = VersionList::builtIn();
-    SerialLink link{settings, versions};
+    SerialConnection link{settings, versions};
     QByteArray image = QByteArray(kRadioBufSize, '\xFF');
     bool ended = false;
     bool succeeded = false;

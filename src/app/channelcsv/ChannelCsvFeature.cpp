@@ -2,10 +2,10 @@
 
 #include "ImportReport.h"
 #include "channelcsv/ChannelCsvTexts.h"
+#include "common/FeatureHost.h"
 #include "core/common/CsvText.h"
 #include "core/document/ChannelCsv.h"
 #include "core/document/DataFile.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 
@@ -14,7 +14,7 @@
 
 namespace r5k27 {
 
-ChannelCsvFeature::ChannelCsvFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs,
+ChannelCsvFeature::ChannelCsvFeature(AppContext& ctx, FeatureHost& window, FileDialogs& dialogs,
                                      Prompter& prompter)
     : app_{ctx, window, dialogs, prompter} {
     window.addFileCommand(
@@ -24,7 +24,7 @@ ChannelCsvFeature::ChannelCsvFeature(AppContext& ctx, MainWindow& window, FileDi
 }
 
 void ChannelCsvFeature::exportChannels() {
-    emit app_.window.commitPendingEdits();
+    app_.window.commitEditsInProgress();
     const QString preset =
         QFileInfo(app_.ctx.doc.docPath).completeBaseName() + QStringLiteral(".csv");
     const QString path = app_.dialogs.saveFileName(ChannelCsvTexts::csvFilter.in(lang()), preset,
@@ -44,7 +44,7 @@ void ChannelCsvFeature::exportChannels() {
 }
 
 void ChannelCsvFeature::importChannels() {
-    emit app_.window.commitPendingEdits();
+    app_.window.commitEditsInProgress();
     const QString path = app_.dialogs.openFileName(ChannelCsvTexts::csvFilter.in(lang()),
                                                    ChannelCsvTexts::reportTitle.in(lang()));
     if (!path.isEmpty())
@@ -73,7 +73,7 @@ void ChannelCsvFeature::importFrom(const QString& path) {
                       .arg(name)
                       .arg(result.changedCount));
     if (!result.problems.isEmpty() || !result.changed.isEmpty())
-        (new ImportReport(result, lang(), &app_.window))->open();
+        (new ImportReport(result, lang(), app_.window.widget()))->open();
 }
 
 } // namespace r5k27

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/FileCommandContext.h"
+#include "startup/FileCommandContext.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@ namespace r5k27 {
 // File › Export Channels and Import Channels: the channel list as a comma-separated file.
 class ChannelCsvFeature {
 public:
-    ChannelCsvFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs,
+    ChannelCsvFeature(AppContext& ctx, FeatureHost& window, FileDialogs& dialogs,
                       Prompter& prompter);
 
     void exportChannels();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLineEdit>
+#include "common/FrequencyEditor.h"
+
 #include <QPointer>
 #include <QTableView>
 #include <functional>
@@ -8,28 +9,6 @@
 namespace r5k27 {
 
 class ChannelGridModel;
-
-// The entry laid over a frequency cell while it is edited. Only digits and "." get in:
-// typing, pasting (keys, middle button, drag and drop) and input methods cannot bring anything
-// else, and it has no context menu.
-class FrequencyEditor : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit FrequencyEditor(QWidget* parent = nullptr);
-
-signals:
-    void enterPressed();
-    void escapePressed();
-    // Focus went elsewhere (another control, another window, a menu).
-    void focusLost();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-};
 
 // The channel grid: channel names in column 0, frequencies in column 1, edited in place. Rows
 // are counted from 1 as the grid's data rows. The entry is the view's own editor, so it stays

@@ -1,7 +1,7 @@
 #include "ChannelSheetDelegate.h"
 
 #include "ChannelSheetModel.h"
-#include "channels/ChannelGrid.h"
+#include "common/FrequencyEditor.h"
 
 #include <QComboBox>
 #include <QTimer>

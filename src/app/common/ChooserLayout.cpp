@@ -1,7 +1,7 @@
 #include "ChooserLayout.h"
 
 #include "TitleRoom.h"
-#include "core/lang/CaptionTables.h"
+#include "common/CaptionTables.h"
 
 #include <QComboBox>
 #include <QDialog>

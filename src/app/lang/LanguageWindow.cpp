@@ -1,7 +1,7 @@
 #include "LanguageWindow.h"
 
 #include "common/ChooserLayout.h"
-#include "mainwindow/MainWindow.h"
+#include "common/FeatureHost.h"
 #include "platform/ProfileFile.h"
 
 #include <QComboBox>
@@ -64,13 +64,13 @@ bool LanguageWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void registerLanguageWindow(MainWindow& window, AppSettings& settings,
+void registerLanguageWindow(FeatureHost& window, AppSettings& settings,
                             const CaptionTables& captions, const QString& settingsFile) {
     window.registerCommand(MenuItem::Language, [&window, &settings, &captions, settingsFile] {
-        LanguageWindow dialog(settings, captions, settingsFile, &window);
+        LanguageWindow dialog(settings, captions, settingsFile, window.widget());
         dialog.exec();
         // The switch happens on activation; not every window manager hands it back by itself.
-        window.activateWindow();
+        window.widget()->activateWindow();
     });
 }
 

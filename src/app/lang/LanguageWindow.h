@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/CaptionTables.h"
 #include "core/common/AppSettings.h"
-#include "core/lang/CaptionTables.h"
 #include "core/lang/Language.h"
 
 #include <QDialog>
@@ -11,7 +11,7 @@ class QComboBox;
 
 namespace r5k27 {
 
-class MainWindow;
+class FeatureHost;
 
 // Picks the display language. OK stores it in the settings file; the main window
 // switches the next time it becomes active.
@@ -37,7 +37,7 @@ private:
 };
 
 // Puts "&Language Setup" into the main window's Setup menu.
-void registerLanguageWindow(MainWindow& window, AppSettings& settings,
+void registerLanguageWindow(FeatureHost& window, AppSettings& settings,
                             const CaptionTables& captions, const QString& settingsFile);
 
 } // namespace r5k27

@@ -2,19 +2,19 @@
 
 #include "CompareWindow.h"
 #include "RadioCommands.h"
+#include "common/FeatureHost.h"
 #include "common/HelpKey.h"
 #include "core/document/DataFile.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/RadioDiff.h"
 #include "help/HelpCaptions.h"
 #include "link/CompareTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 
 namespace r5k27 {
 
-CompareFeature::CompareFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+CompareFeature::CompareFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                                RadioCommands& commands)
     : ctx_(ctx)
     , window_(window)
@@ -27,7 +27,7 @@ CompareFeature::CompareFeature(AppContext& ctx, MainWindow& window, Prompter& pr
 }
 
 void CompareFeature::compareWithRadio() {
-    emit window_.commitPendingEdits();
+    window_.commitEditsInProgress();
     // Decoded onto the document, so values the radio does not hold compare equal.
     commands_.readForCompare([this](const Document& radio) {
         CompareWindow* w = windowFor(radio, true);
@@ -37,7 +37,7 @@ void CompareFeature::compareWithRadio() {
 }
 
 void CompareFeature::compareWithFile() {
-    emit window_.commitPendingEdits();
+    window_.commitEditsInProgress();
     const Language lang = ctx_.settings.language;
     QString title = CompareTexts::compareWithFile.in(lang);
     title.remove(QStringLiteral("…"));
@@ -60,7 +60,7 @@ CompareWindow* CompareFeature::windowFor(const Document& other, bool radio) {
     auto* w = new CompareWindow(radioDifferences(doc.curImage, doc.chTable, other.curImage,
                                                  other.chTable, ctx_.settings.language),
                                 radio ? CompareWindow::Source::Radio : CompareWindow::Source::File,
-                                ctx_.settings.language, &window_);
+                                ctx_.settings.language, window_.widget());
     w->setTake([this, other, radio] { take(other, radio); });
     addHelpKey(*w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kCompare), w); });
     if (radio)

@@ -4,7 +4,7 @@ namespace r5k27 {
 
 struct AppContext;
 struct Document;
-class MainWindow;
+class FeatureHost;
 class Prompter;
 class RadioCommands;
 class CompareWindow;
@@ -13,7 +13,7 @@ class CompareWindow;
 // the choice to write the document or take the other side's values as one undo step.
 class CompareFeature {
 public:
-    CompareFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+    CompareFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                    RadioCommands& commands);
 
     void compareWithRadio();
@@ -25,7 +25,7 @@ private:
     void take(const Document& other, bool radio);
 
     AppContext& ctx_;
-    MainWindow& window_;
+    FeatureHost& window_;
     Prompter& prompter_;
     RadioCommands& commands_;
 };

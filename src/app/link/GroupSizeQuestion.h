@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/lang/CaptionTables.h"
+#include "common/CaptionTables.h"
 #include "core/lang/Language.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/CaptionTables.h"
 #include "core/common/AppSettings.h"
-#include "core/lang/CaptionTables.h"
 #include "platform/SerialPortList.h"
 
 #include <QDialog>

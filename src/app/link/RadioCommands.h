@@ -58,7 +58,7 @@ public:
     // closing its progress window stops it; the program closes once it has ended and said so.
     // A write not yet begun is dropped.
     bool mayExitNow();
-    SerialLink& link() { return job_.link(); }
+    SerialConnection& link() { return job_.link(); }
     int groupSize() const { return groupSize_; }
     // The progress window while an operation shows one.
     LinkProgressWindow* progressWindow() const { return window_; }

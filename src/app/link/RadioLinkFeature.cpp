@@ -1,9 +1,9 @@
 #include "RadioLinkFeature.h"
 
+#include "common/FeatureHost.h"
 #include "common/HelpKey.h"
 #include "help/HelpCaptions.h"
 #include "link/RadioTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "startup/AppContext.h"
 
 #include <QDesktopServices>
@@ -14,19 +14,19 @@ namespace r5k27 {
 
 class RadioLinkFeature::Shell : public RadioShell {
 public:
-    explicit Shell(MainWindow& window)
+    explicit Shell(FeatureHost& window)
         : window_(window) {}
-    QWidget* window() override { return &window_; }
-    void commitPendingEdits() override { emit window_.commitPendingEdits(); }
-    void closeAllChildren() override { window_.children().closeAll(); }
-    bool mayReplaceDocument() override { return window_.commands().mayReplaceDocument(); }
+    QWidget* window() override { return window_.widget(); }
+    void commitPendingEdits() override { window_.commitEditsInProgress(); }
+    void closeAllChildren() override { window_.closeAllChildren(); }
+    bool mayReplaceDocument() override { return window_.mayReplaceDocument(); }
     void showReadDocument() override { window_.startShowData(); }
 
 private:
-    MainWindow& window_;
+    FeatureHost& window_;
 };
 
-RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+RadioLinkFeature::RadioLinkFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                                    RadioLinkOptions options)
     : ctx_(ctx)
     , window_(window)
@@ -34,7 +34,7 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
     , listPorts_(std::move(options.listPorts))
     , backups_(std::move(options.backupFolder))
     , shell_(std::make_unique<Shell>(window))
-    , groupSizeDialog_(ctx.captions, ctx.settings.language, &window) {
+    , groupSizeDialog_(ctx.captions, ctx.settings.language, window.widget()) {
     GroupSizeQuestion& groupSize = options.groupSize ? *options.groupSize : groupSizeDialog_;
     commands_ = std::make_unique<RadioCommands>(
         ctx, RadioCommands::Services{prompter, *shell_, groupSize, backups_,
@@ -57,7 +57,8 @@ RadioLinkFeature::RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter
 RadioLinkFeature::~RadioLinkFeature() = default;
 
 void RadioLinkFeature::showPortWindow() {
-    PortWindow portWindow(ctx_.settings, ctx_.captions, ctx_.settingsFile, listPorts_, &window_);
+    PortWindow portWindow(ctx_.settings, ctx_.captions, ctx_.settingsFile, listPorts_,
+                          window_.widget());
     addHelpKey(portWindow, [this, &portWindow] {
         window_.showHelp(QString::fromLatin1(HelpCaptions::kPort), &portWindow);
     });

@@ -11,7 +11,7 @@
 
 namespace r5k27 {
 
-class MainWindow;
+class FeatureHost;
 
 struct RadioLinkOptions {
     QString backupFolder = LinkBackups::defaultFolder();
@@ -26,7 +26,7 @@ struct RadioLinkOptions {
 // Puts the radio commands, the port window and the backup folder into the main window.
 class RadioLinkFeature {
 public:
-    RadioLinkFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+    RadioLinkFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                      RadioLinkOptions options = {});
     ~RadioLinkFeature();
 
@@ -42,7 +42,7 @@ private:
     class Shell;
 
     AppContext& ctx_;
-    MainWindow& window_;
+    FeatureHost& window_;
     Prompter& prompter_;
     PortWindow::PortLister listPorts_;
     LinkBackups backups_;

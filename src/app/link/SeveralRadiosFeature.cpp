@@ -1,12 +1,12 @@
 #include "SeveralRadiosFeature.h"
 
 #include "SeveralRadiosWindow.h"
+#include "common/FeatureHost.h"
 #include "common/HelpKey.h"
 #include "core/link/MemoryMap.h"
 #include "core/link/WriteVerify.h"
 #include "help/HelpCaptions.h"
 #include "link/RadioTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "radio/LinkBackups.h"
 #include "startup/AppContext.h"
@@ -20,7 +20,7 @@ constexpr LocalText kMenuText{"Write to &Several Radios…", "写入多台对讲
 constexpr LocalText kVerifyAfterWriting{"&Verify After Writing", "写入后校验(&V)"};
 }
 
-SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+SeveralRadiosFeature::SeveralRadiosFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                                            PortWindow::PortLister listPorts, LinkBackups& backups,
                                            RadioJobListener* listener)
     : ctx_(ctx)
@@ -54,7 +54,7 @@ bool SeveralRadiosFeature::mayExitNow() {
 }
 
 SeveralRadiosWindow* SeveralRadiosFeature::open() {
-    emit window_.commitPendingEdits();
+    window_.commitEditsInProgress();
     const Document& doc = ctx_.doc;
     QByteArray image = prepareRadioBuf();
     if (const auto refusal = encodeImage(doc.curImage, doc.chTable, image)) {
@@ -62,7 +62,7 @@ SeveralRadiosWindow* SeveralRadiosFeature::open() {
         return nullptr;
     }
     auto* w = new SeveralRadiosWindow(ctx_.settings, ctx_.versions, prompter_, doc, listPorts_(),
-                                      &window_);
+                                      window_.widget());
     open_ = w;
     addHelpKey(
         *w, [this, w] { window_.showHelp(QString::fromLatin1(HelpCaptions::kSeveralRadios), w); });

@@ -12,13 +12,13 @@ namespace r5k27 {
 struct AppContext;
 class LinkBackups;
 class RadioJobListener;
-class MainWindow;
+class FeatureHost;
 class SeveralRadiosWindow;
 
 // Program › Write to Several Radios and Setup › Verify After Writing.
 class SeveralRadiosFeature {
 public:
-    SeveralRadiosFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+    SeveralRadiosFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                          PortWindow::PortLister listPorts, LinkBackups& backups,
                          RadioJobListener* listener = nullptr);
 
@@ -33,7 +33,7 @@ private:
     bool mayExitNow();
 
     AppContext& ctx_;
-    MainWindow& window_;
+    FeatureHost& window_;
     Prompter& prompter_;
     PortWindow::PortLister listPorts_;
     LinkBackups& backups_;

@@ -2,7 +2,7 @@
 
 #include "core/common/AppSettings.h"
 #include "core/document/DataFile.h"
-#include "core/lang/MultiWriteTexts.h"
+#include "link/SeveralRadiosTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,7 +17,7 @@
 
 namespace r5k27 {
 
-namespace T = MultiWriteTexts;
+namespace T = SeveralRadiosTexts;
 
 namespace {
 enum Column { PortColumn, RadioColumn, ProgressColumn, StateColumn, ColumnCount };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ChildKind.h"
+
 #include <QObject>
 #include <QPointer>
 #include <array>
@@ -11,8 +13,6 @@ class QMdiSubWindow;
 class QWidget;
 
 namespace r5k27 {
-
-enum class ChildKind { Channel, Options, RogerBeep, Dtmf, ChannelList, History, Count };
 
 // The editor windows inside the main window: at most one of each kind, made on demand by the
 // factory its feature registers. A kind without a factory cannot be opened yet.

@@ -1,6 +1,6 @@
 #include "DataFileStore.h"
 
-#include "core/document/DocumentCompare.h"
+#include "core/document/ModifiedCheck.h"
 #include "platform/SystemFileCommit.h"
 #include "startup/AppContext.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "DocumentStore.h"
+#include "common/CaptionTables.h"
 #include "core/common/AppSettings.h"
 #include "core/common/Prompter.h"
 #include "core/document/Document.h"
-#include "core/lang/CaptionTables.h"
 #include "core/lang/Language.h"
 
 namespace r5k27 {

@@ -80,7 +80,7 @@ void MainWindow::editorOpened(ChildKind kind, QWidget* editor) {
 }
 
 void MainWindow::showModelInformation() {
-    services_.prompter.inform(modelInformationText(ctx_.settings, ctx_.versions, ctx_.captions));
+    services_.prompter.inform(modelInformationText(ctx_.settings, ctx_.versions));
 }
 
 void MainWindow::explainUnavailableCommands() {

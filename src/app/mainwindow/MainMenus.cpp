@@ -219,10 +219,14 @@ void MainWindow::registerCommand(MenuItem item, std::function<void()> handler) {
     updateAvailability();
 }
 
-void MainWindow::registerChildWindow(ChildKind kind, ChildWindows::Factory factory) {
+void MainWindow::registerChildWindow(ChildKind kind, ChildFactory factory) {
     children_.setFactory(kind, std::move(factory));
     updateAvailability();
     buildTree();
+}
+
+void MainWindow::whenCommittingEdits(QObject* receiver, std::function<void()> commit) {
+    connect(this, &MainWindow::commitPendingEdits, receiver, std::move(commit));
 }
 
 void MainWindow::updateAvailability() {

@@ -4,9 +4,10 @@
 #include "DocumentCommands.h"
 #include "DocumentStore.h"
 #include "RecentFiles.h"
+#include "common/FeatureHost.h"
+#include "common/MainMenuCaptions.h"
 #include "core/document/EditHistory.h"
 #include "core/lang/Language.h"
-#include "core/lang/MainMenuCaptions.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -34,7 +35,7 @@ struct MainWindowServices {
 
 // The main window: the menus, toolbar, tree of editor windows and status bar around the child
 // windows; owns the document commands and the exit question.
-class MainWindow : public QMainWindow, private DocumentShell {
+class MainWindow : public QMainWindow, public FeatureHost, private DocumentShell {
     Q_OBJECT
 public:
     MainWindow(AppContext& ctx, const MainWindowServices& services, QWidget* parent = nullptr);
@@ -46,33 +47,28 @@ public:
     // LoadNewDoc once the caller has returned to the event loop (after a radio operation).
     void loadNewDocSoon();
     // After a radio read: shows the new document (the read itself is a step of Undo).
-    void startShowData();
+    void startShowData() override;
     void loadBackgroundPicture();
     void refreshCaption() override;
 
-    // Features register their editor windows and radio commands here; until then the menu
-    // items, toolbar buttons and tree entries that lead to them stay greyed.
-    void registerChildWindow(ChildKind kind, ChildWindows::Factory factory);
-    void registerCommand(MenuItem item, std::function<void()> handler);
+    // Features register their editor windows and radio commands here (FeatureHost).
+    void registerChildWindow(ChildKind kind, ChildFactory factory) override;
+    void registerCommand(MenuItem item, std::function<void()> handler) override;
     bool showChild(ChildKind kind);
-    // A File menu entry of a feature, placed before Print, with its text in both languages;
-    // separated: a line follows it (entries that belong together leave it out).
     QAction* addFileCommand(const char* objectName, const LocalText& text,
-                            std::function<void()> handler, bool separated = true);
-    // A feature's own entry at the end of a menu of the bar (Program, Setup), retranslated with
-    // the menus.
+                            std::function<void()> handler, bool separated = true) override;
     QAction* addMenuCommand(MenuItem menu, const char* objectName, const LocalText& text,
-                            std::function<void()> handler);
-    FileDialogs& dialogs() { return services_.dialogs; }
-    // The status bar's port panel after the port choice changed.
-    void refreshPortStatus();
-    // Says in the status bar what a command did; the text stays until the next one.
-    void showStatus(const QString& text);
+                            std::function<void()> handler) override;
+    QWidget* widget() override { return this; }
+    FileDialogs& dialogs() override { return services_.dialogs; }
+    void refreshPortStatus() override;
+    void showStatus(const QString& text) override;
+    void showHelp(const QString& sectionId, QWidget* over = nullptr) override;
+    void whenCommittingEdits(QObject* receiver, std::function<void()> commit) override;
+    bool mayReplaceDocument() override { return commands_->mayReplaceDocument(); }
     // A feature holding something a close would cut short (a radio operation) returns false to
     // hold the close back; it closes the window again itself once that has ended.
-    void addCloseGuard(std::function<bool()> mayCloseNow);
-    // The user guide at a section of HelpCaptions; over: the modal window that asks for it.
-    void showHelp(const QString& sectionId, QWidget* over = nullptr);
+    void addCloseGuard(std::function<bool()> mayCloseNow) override;
 
     // Edit › Undo and Redo: open windows first commit the edit in progress.
     void undo();
@@ -96,6 +92,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Both the document commands and the features close the editors and commit their edits.
     void closeAllChildren() override;
     void showChannelWindow() override;
     void cascadeChildren() override;

@@ -1,8 +1,8 @@
 #include "PrintFeature.h"
 
 #include "ChannelCard.h"
+#include "common/FeatureHost.h"
 #include "core/document/DataFile.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/SystemFileCommit.h"
 #include "print/PrintTexts.h"
 #include "startup/AppContext.h"
@@ -14,7 +14,7 @@
 
 namespace r5k27 {
 
-PrintFeature::PrintFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs,
+PrintFeature::PrintFeature(AppContext& ctx, FeatureHost& window, FileDialogs& dialogs,
                            Prompter& prompter)
     : app_{ctx, window, dialogs, prompter} {
     window.addFileCommand(
@@ -34,17 +34,17 @@ QList<CardPage> PrintFeature::cardPages() const {
 }
 
 void PrintFeature::print() {
-    emit app_.window.commitPendingEdits();
+    app_.window.commitEditsInProgress();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(defaultPageSize());
     printer.setDocName(QFileInfo(app_.ctx.doc.docPath).fileName());
-    QPrintDialog dialog(&printer, &app_.window);
+    QPrintDialog dialog(&printer, app_.window.widget());
     if (dialog.exec() == QDialog::Accepted)
         printChannelCard(cardPages(), lang(), printer);
 }
 
 void PrintFeature::exportPdf() {
-    emit app_.window.commitPendingEdits();
+    app_.window.commitEditsInProgress();
     const QString preset =
         QFileInfo(app_.ctx.doc.docPath).completeBaseName() + QStringLiteral(".pdf");
     const QString path = app_.dialogs.saveFileName(PrintTexts::pdfFilter.in(lang()), preset,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChannelCard.h"
-#include "mainwindow/FileCommandContext.h"
+#include "startup/FileCommandContext.h"
 
 #include <QPageSize>
 #include <QString>
@@ -13,7 +13,7 @@ namespace r5k27 {
 // File › Export PDF: the channel card of the document.
 class PrintFeature {
 public:
-    PrintFeature(AppContext& ctx, MainWindow& window, FileDialogs& dialogs, Prompter& prompter);
+    PrintFeature(AppContext& ctx, FeatureHost& window, FileDialogs& dialogs, Prompter& prompter);
 
     void print();
     void exportPdf();

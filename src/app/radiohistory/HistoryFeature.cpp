@@ -1,11 +1,10 @@
 #include "HistoryFeature.h"
 
 #include "BackupImport.h"
+#include "common/EditorRegistration.h"
 #include "core/link/MemoryMap.h"
 #include "link/CompareWindow.h"
 #include "link/RadioLinkFeature.h"
-#include "mainwindow/EditorRegistration.h"
-#include "mainwindow/MainWindow.h"
 #include "platform/ProfileFile.h"
 #include "startup/AppContext.h"
 
@@ -19,7 +18,7 @@ constexpr LocalText kReadFirstInGroups{"Read &Each Radio Before Group Writing",
                                        "成批写入前先读取每台对讲机(&E)"};
 } // namespace
 
-HistoryFeature::HistoryFeature(AppContext& ctx, MainWindow& window, Prompter& prompter,
+HistoryFeature::HistoryFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
                                RadioLinkFeature& radio, HistoryFeatureOptions options)
     : ctx_(ctx)
     , window_(window)
@@ -61,7 +60,7 @@ bool HistoryFeature::openEntry(const QByteArray& image, const HistoryRow& row) {
     // Decoded aside, so nothing of the open document changes unless all of it can.
     MemoryImage decodedImage = doc.curImage;
     ChTable table = doc.chTable;
-    if (!decodeImage(image, decodedImage, table) || !window_.commands().mayReplaceDocument())
+    if (!decodeImage(image, decodedImage, table) || !window_.mayReplaceDocument())
         return false;
     doc.curImage = decodedImage;
     doc.chTable = table;
@@ -73,7 +72,7 @@ bool HistoryFeature::openEntry(const QByteArray& image, const HistoryRow& row) {
 }
 
 void HistoryFeature::compareEntry(const QByteArray& image) {
-    emit window_.commitPendingEdits();
+    window_.commitEditsInProgress();
     // Decoded onto the document, so values an image does not hold compare equal.
     Document entry = ctx_.doc;
     if (!decodeImage(image, entry.curImage, entry.chTable))

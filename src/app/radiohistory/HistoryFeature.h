@@ -13,7 +13,7 @@ class QAction;
 namespace r5k27 {
 
 struct AppContext;
-class MainWindow;
+class FeatureHost;
 class Prompter;
 class RadioLinkFeature;
 
@@ -30,8 +30,8 @@ class HistoryFeature {
 public:
     using WriteImage = std::function<void(const QByteArray& image, const HistoryRow& row)>;
 
-    HistoryFeature(AppContext& ctx, MainWindow& window, Prompter& prompter, RadioLinkFeature& radio,
-                   HistoryFeatureOptions options = {});
+    HistoryFeature(AppContext& ctx, FeatureHost& window, Prompter& prompter,
+                   RadioLinkFeature& radio, HistoryFeatureOptions options = {});
 
     HistoryDatabase& database() { return db_; }
     HistoryLog& log() { return log_; }
@@ -50,7 +50,7 @@ private:
                         bool& value);
 
     AppContext& ctx_;
-    MainWindow& window_;
+    FeatureHost& window_;
     Prompter& prompter_;
     RadioLinkFeature& radio_;
     HistoryDatabase db_;

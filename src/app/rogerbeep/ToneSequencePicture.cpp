@@ -1,7 +1,7 @@
 #include "ToneSequencePicture.h"
 
+#include "ToneBoxes.h"
 #include "common/Twips.h"
-#include "core/signalling/ToneEditing.h"
 
 #include <QPainter>
 

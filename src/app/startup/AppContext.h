@@ -1,12 +1,12 @@
 #pragma once
 
 #include "InstallPaths.h"
+#include "common/CaptionTables.h"
 #include "core/common/AppSettings.h"
 #include "core/common/DocumentEvents.h"
 #include "core/document/Document.h"
 #include "core/document/DocumentModel.h"
 #include "core/image/VersionList.h"
-#include "core/lang/CaptionTables.h"
 
 namespace r5k27 {
 

@@ -62,19 +62,4 @@ struct SlotKey {
     bool operator==(const SlotKey&) const = default;
 };
 
-// Every channel record of both work modes, indexed by mode 0..1, group 1..10 and slot 1..46.
-// Only slots 1..ChCount(mode, group) of MemoryImage are in use; the rest are leftovers.
-class ChTable {
-public:
-    ChannelRec& at(const SlotKey& key) { return recs_[index(key)]; }
-    const ChannelRec& at(const SlotKey& key) const { return recs_[index(key)]; }
-    bool operator==(const ChTable&) const = default;
-
-private:
-    static std::size_t index(const SlotKey& k) {
-        return std::size_t(((k.group - 1) * kSlotCount + (k.slot - 1)) * kModeCount + k.mode);
-    }
-    std::array<ChannelRec, std::size_t(kModeCount* kSlotCount* kGroupCount)> recs_{};
-};
-
 } // namespace r5k27

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/channels/ChannelRec.h"
+#include "core/channels/ChannelTable.h"
 #include "core/image/MemoryImage.h"
 
 #include <QString>

@@ -147,6 +147,7 @@ struct RBToneRec {
     bool operator==(const RBToneRec&) const = default;
 };
 
+// The 1,344-byte record of the data file, not the radio's 16 KiB image.
 // Everything the program edits about a radio except its channel table. A plain value type:
 // copying it is the whole-record copy between the working and last-saved instances.
 struct MemoryImage {

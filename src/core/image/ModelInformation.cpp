@@ -13,16 +13,15 @@ QStringList handledVersionTags(const VersionList& versions) {
     return tags;
 }
 
-QString modelInformationText(const AppSettings& settings, const VersionList& versions,
-                             const CaptionTables& captions) {
+QString modelInformationText(const AppSettings& settings, const VersionList& versions) {
     const Language lang = settings.language;
     QStringList shown;
     for (const QString& tag : handledVersionTags(versions))
         shown << versionDisplayForm(tag);
     const QString line = QStringLiteral("%1: %2\n");
-    return line.arg(captions.modelInfo.modelType.in(lang), settings.modelName) +
+    return line.arg(ShellCaptions::modelType.in(lang), settings.modelName) +
            line.arg(ShellCaptions::modelCode.in(lang), settings.modelCodeText) +
-           line.arg(captions.modelInfo.frequency.in(lang),
+           line.arg(ShellCaptions::frequency.in(lang),
                     QStringLiteral("CB %1, HF %2").arg(kBandTextCB, kBandTextHF)) +
            line.arg(ShellCaptions::dataVersion.in(lang), versionDisplayForm(kDataVersionTag)) +
            QStringLiteral("%1: %2").arg(ShellCaptions::handledVersions.in(lang),

@@ -2,7 +2,6 @@
 
 #include "VersionList.h"
 #include "core/common/AppSettings.h"
-#include "core/lang/CaptionTables.h"
 
 namespace r5k27 {
 
@@ -12,7 +11,6 @@ QStringList handledVersionTags(const VersionList& versions);
 
 // Model › Model Information: the radio model and its code, both bands, and the data and
 // firmware versions this program handles, one line each.
-QString modelInformationText(const AppSettings& settings, const VersionList& versions,
-                             const CaptionTables& captions);
+QString modelInformationText(const AppSettings& settings, const VersionList& versions);
 
 } // namespace r5k27

@@ -14,7 +14,9 @@ inline constexpr LocalText noRadioBandCheck{"The band is taken from the radio wi
 inline constexpr LocalText noFrequencyCheck{
     "Every frequency is checked against the band as it is entered.",
     "每个频率在输入时已按频段检查。"};
+inline constexpr LocalText modelType{"Model Type", "机型类型"};
 inline constexpr LocalText modelCode{"Model code", "机型代码"};
+inline constexpr LocalText frequency{"Frequency", "频率"};
 inline constexpr LocalText dataVersion{"Data file version", "数据文件版本"};
 inline constexpr LocalText handledVersions{"Data and firmware versions handled",
                                            "可处理的数据和固件版本"};

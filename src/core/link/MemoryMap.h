@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FieldReports.h"
-#include "core/channels/ChannelRec.h"
+#include "core/channels/ChannelTable.h"
 #include "core/image/MemoryImage.h"
 
 #include <QByteArray>

@@ -13,6 +13,7 @@
 #include "help/HelpCaptions.h"
 #include "help/HelpWindow.h"
 #include "link/RadioTexts.h"
+#include "link/SeveralRadiosTexts.h"
 #include "platform/ToneSink.h"
 #include "radio/RadioJobTexts.h"
 
@@ -58,7 +59,7 @@ QList<QStringList> linkMessages(Language lang) {
     for (const LocalText* text :
          {&LinkTexts::checkConnection, &LinkTexts::modelWrong, &LinkTexts::readCompleted,
           &LinkTexts::writeCompleted, &LinkTexts::endUnconfirmed, &LinkTexts::cannotOpenPort,
-          &VersionTexts::question, &VerifyTexts::verifyFailed, &MultiWriteTexts::noPorts,
+          &VersionTexts::question, &VerifyTexts::verifyFailed, &SeveralRadiosTexts::noPorts,
           &MultiWriteTexts::noAnswer, &MultiWriteTexts::transferLost,
           &MultiWriteTexts::otherFirmware, &MultiWriteTexts::stopped, &MultiWriteTexts::summary,
           &RadioJobTexts::backupFailed, &RadioTexts::groupStopped, &RadioTexts::radiosWritten})

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/document/Document.h"
-#include "core/document/DocumentCompare.h"
+#include "core/document/ModifiedCheck.h"
 #include "mainwindow/DocumentStore.h"
 
 #include <QList>

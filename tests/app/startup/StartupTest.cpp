@@ -2,8 +2,8 @@
 
 #include "app/mainwindow/MainWindowHarness.h"
 #include "core/document/DataFile.h"
-#include "core/document/DocumentCompare.h"
 #include "core/document/InitialValues.h"
+#include "core/document/ModifiedCheck.h"
 #include "platform/ProfileFile.h"
 #include "platform/SystemFileCommit.h"
 #include "startup/StartupSettings.h"

@@ -1,5 +1,7 @@
 #include "core/channels/ChannelRec.h"
 
+#include "core/channels/ChannelTable.h"
+
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 

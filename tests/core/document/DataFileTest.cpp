@@ -3,7 +3,7 @@
 #include "DocumentSamples.h"
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFileLayout.h"
-#include "core/document/DocumentCompare.h"
+#include "core/document/ModifiedCheck.h"
 #include "platform/SystemFileCommit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"

@@ -7,7 +7,7 @@
 #include "core/document/ChannelFile.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileLayout.h"
-#include "core/document/DocumentCompare.h"
+#include "core/document/ModifiedCheck.h"
 #include "platform/SystemFileCommit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"

@@ -80,14 +80,12 @@ TEST(ModelInformation, NamesTheModelBothBandsAndTheVersionsThisProgramHandles) {
                                        {"Firm/Firm3", "V200V210"}});
     EXPECT_EQ(handledVersionTags(list), QStringList({"V200", "V210"}));
     AppSettings settings;
-    CaptionTables captions;
-    initCaptionTables(captions);
-    EXPECT_EQ(modelInformationText(settings, list, captions),
+    EXPECT_EQ(modelInformationText(settings, list),
               "Model Type: BRELLOCK R5K27\nModel code: ZT6666\n"
               "Frequency: CB 25.6150 - 30.1050 MHz, HF 28.0000 - 29.6990 MHz\n"
               "Data file version: V2.00\nData and firmware versions handled: V2.00, V2.10");
     settings.language = Language::Chinese;
-    EXPECT_TRUE(modelInformationText(settings, list, captions)
+    EXPECT_TRUE(modelInformationText(settings, list)
                     .startsWith(QStringLiteral("机型类型: BRELLOCK R5K27\n")));
 }
 

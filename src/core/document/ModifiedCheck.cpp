@@ -1,4 +1,4 @@
-#include "DocumentCompare.h"
+#include "ModifiedCheck.h"
 
 #include "core/channels/ChannelFields.h"
 #include "core/channels/ChannelTable.h"

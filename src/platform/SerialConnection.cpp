@@ -1,8 +1,8 @@
-#include "SerialLink.h"
+#include "SerialConnection.h"
 
 namespace r5k27 {
 
-SerialLink::SerialLink(const AppSettings& settings, const VersionList& versions)
+SerialConnection::SerialConnection(const AppSettings& settings, const VersionList& versions)
     : waitTimer([this] { engine.onReplyTimeout(); })
     , engine(port, waitTimer, settings, versions) {
     port.setReceiveHandler([this](const QByteArray& bytes) { engine.onReceived(bytes); });

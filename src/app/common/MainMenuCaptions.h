@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Language.h"
+#include "core/lang/Language.h"
 
 #include <array>
 #include <cstddef>

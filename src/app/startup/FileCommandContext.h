@@ -5,15 +5,15 @@
 namespace r5k27 {
 
 struct AppContext;
+class FeatureHost;
 class FileDialogs;
-class MainWindow;
 class Prompter;
 
 // What a command of the File menu that reads or writes other files (channel lists, print, PDF)
 // works with.
 struct FileCommandContext {
     AppContext& ctx;
-    MainWindow& window;
+    FeatureHost& window;
     FileDialogs& dialogs;
     Prompter& prompter;
 

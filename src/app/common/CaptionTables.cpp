@@ -28,8 +28,6 @@ void initLanguageWindow(LanguageWindowCaptions& w) {
 
 void initCaptionTables(CaptionTables& t) {
     initMessages(t.messages);
-    t.modelInfo = {
-        {"Model Type", "机型类型"}, {"Frequency", "频率"}, {"Model Information", "机型信息"}};
     t.commPort = {{"Communication Port", "通信端口"}, {"COM", "通信口"}};
     initLanguageWindow(t.languageWindow);
     for (const MenuCaption& caption : mainMenuCaptions())

@@ -1,4 +1,4 @@
-#include "core/document/DocumentCompare.h"
+#include "core/document/ModifiedCheck.h"
 
 #include "DocumentSamples.h"
 #include "core/channels/ChannelFields.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Accelerators.h"
-#include "Language.h"
 #include "MainMenuCaptions.h"
+#include "core/lang/Accelerators.h"
+#include "core/lang/Language.h"
 
 #include <array>
 
@@ -19,12 +19,6 @@ struct MessageCaptions {
     LocalText systemInfoUnavailable;
     LocalText systemInfo;
     LocalText treeRogerBeep;
-};
-
-struct ModelInfoCaptions {
-    LocalText modelType;
-    LocalText frequency;
-    LocalText modelInformation;
 };
 
 struct CommPortCaptions {
@@ -56,7 +50,6 @@ struct ProgressCaptions {
 // Every caption table of the program, filled once at start-up and read-only afterwards.
 struct CaptionTables {
     MessageCaptions messages;
-    ModelInfoCaptions modelInfo;
     CommPortCaptions commPort;
     LanguageWindowCaptions languageWindow;
     std::array<LocalText, kMenuItemCount> menu;
