@@ -48,7 +48,7 @@ bool SeveralRadiosFeature::mayExitNow() {
     if (!open_ || !open_->write().isRunning())
         return true;
     open_->write().stop();
-    QObject::connect(open_, &QDialog::finished, &window_, &QWidget::close,
+    QObject::connect(open_, &QDialog::finished, window_.widget(), &QWidget::close,
                      Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     return false;
 }
