@@ -7,13 +7,6 @@ namespace {
 
 const QByteArray kAck(1, LinkFrames::kAck);
 
-int countLead(const QList<QByteArray>& frames, char lead) {
-    int n = 0;
-    for (const auto& f : frames)
-        n += f.startsWith(lead) ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 TEST(AdvanceLink, PreparedRangesAndHandshake) {
@@ -65,7 +58,7 @@ TEST(AdvanceLink, ReadRunsThroughEveryStage) {
     h.answerUntil('E');
     EXPECT_EQ(h.link.status().stage, LinkStage::EndSent);
     EXPECT_EQ(h.port.replyLength, 1);
-    EXPECT_EQ(countLead(h.port.sent, 'R'), 1024);
+    EXPECT_EQ(h.sentStartingWith('R'), 1024);
     EXPECT_FALSE(h.outcome.has_value());
 
     h.answer(); // stage 69 -> success
@@ -94,7 +87,7 @@ TEST(AdvanceLink, WriteRunsThroughEveryStageAndLeavesTheTopUntouched) {
 
     h.answerUntil('E');
     EXPECT_EQ(h.link.status().stage, LinkStage::EndSent);
-    EXPECT_EQ(countLead(h.port.sent, 'W'), 1012);
+    EXPECT_EQ(h.sentStartingWith('W'), 1012);
     EXPECT_EQ(h.port.sent[h.port.sent.size() - 2].left(3), QByteArray::fromHex("573F30"));
     EXPECT_EQ(h.radioMemory.left(0x3F40), h.image.left(0x3F40));
     EXPECT_EQ(h.radioMemory.mid(0x3F40), before.mid(0x3F40));

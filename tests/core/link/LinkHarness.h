@@ -6,6 +6,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace r5k27::test {
@@ -70,6 +71,11 @@ public:
     void start(LinkOp op);
     void startGroup(int groupSize);
     QByteArray lastSent() const { return port.sent.isEmpty() ? QByteArray() : port.sent.back(); }
+    // How many frames sent so far begin with lead ('R' reads, 'W' writes).
+    int sentStartingWith(char lead) const {
+        return int(std::count_if(port.sent.cbegin(), port.sent.cend(),
+                                 [lead](const QByteArray& f) { return f.startsWith(lead); }));
+    }
     QByteArray radioReplyTo(const QByteArray& request);
     // The radio answers the request in flight.
     void answer();

@@ -7,13 +7,6 @@ using namespace r5k27::test;
 
 namespace {
 
-int framesStartingWith(const LinkHarness& h, char lead) {
-    int n = 0;
-    for (const auto& f : h.port.sent)
-        n += f.startsWith(lead) ? 1 : 0;
-    return n;
-}
-
 struct ReadFirstSpy : LinkHarness {
     void readingFirst() override { events << "reading first"; }
     bool priorContentsRead(const QByteArray& held,
@@ -58,8 +51,8 @@ TEST(ReadFirst, TheRadioIsReadThenWrittenOrLeftAsItWas) {
         ASSERT_TRUE(h.outcome);
         EXPECT_EQ(h.priors, QList<QByteArray>{before});
         EXPECT_LT(h.events.indexOf("reading first"), h.events.indexOf("prior ZT6666"));
-        EXPECT_EQ(framesStartingWith(h, 'R'), 1024 * (c.verify && c.keep ? 2 : 1));
-        EXPECT_EQ(framesStartingWith(h, 'W'), c.keep ? 1012 : 0);
+        EXPECT_EQ(h.sentStartingWith('R'), 1024 * (c.verify && c.keep ? 2 : 1));
+        EXPECT_EQ(h.sentStartingWith('W'), c.keep ? 1012 : 0);
         EXPECT_EQ(h.radioMemory, c.keep ? written(before, h.image) : before);
         EXPECT_EQ(h.outcome->op, LinkOp::Write);
         EXPECT_EQ(h.outcome->success, c.keep);
@@ -95,7 +88,7 @@ TEST(ReadFirst, AGroupReadsEachRadioBeforeWritingIt) {
     EXPECT_EQ(h.priors, QList<QByteArray>({first, second}));
     EXPECT_EQ(h.radioMemory, written(second, h.image));
     EXPECT_EQ(h.events.count("reading first"), 2);
-    EXPECT_EQ(framesStartingWith(h, 'W'), 2024);
+    EXPECT_EQ(h.sentStartingWith('W'), 2024);
 }
 
 // Silent polling there could write another radio than the one read.
@@ -111,5 +104,5 @@ TEST(ReadFirst, ARadioGoneBetweenItsReadAndItsWriteIsAskedAbout) {
     ASSERT_TRUE(h.outcome);
     EXPECT_FALSE(h.outcome->success);
     EXPECT_EQ(h.prompter.texts(), QStringList{"Check Connection. Retry or Cancel?"});
-    EXPECT_EQ(framesStartingWith(h, 'W'), 0);
+    EXPECT_EQ(h.sentStartingWith('W'), 0);
 }

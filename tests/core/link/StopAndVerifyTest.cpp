@@ -6,13 +6,6 @@ using namespace r5k27::test;
 
 namespace {
 
-int framesStartingWith(const LinkHarness& h, char lead) {
-    int n = 0;
-    for (const auto& f : h.port.sent)
-        n += f.startsWith(lead) ? 1 : 0;
-    return n;
-}
-
 struct VerifySpy : LinkHarness {
     void verifying() override { events << "verifying"; }
 };
@@ -41,7 +34,7 @@ TEST(WriteVerify, EveryKindOfWriteReadsBackThroughTheEngine) {
                 h.radioMemory[0x3F0E] = char(31);
             h.runToEnd();
             ASSERT_TRUE(h.outcome);
-            EXPECT_EQ(framesStartingWith(h, 'R'), 1024);
+            EXPECT_EQ(h.sentStartingWith('R'), 1024);
             EXPECT_EQ(h.port.sent.count("END"), 2);
             EXPECT_EQ(h.outcome->verifyFailures.size(), flip ? 1 : 0);
             const QStringList texts = h.prompter.texts();
@@ -72,7 +65,7 @@ TEST(RequestStop, AGroupWriteEndsAfterTheRadioInProgressAndStartsNoOther) {
         ASSERT_TRUE(h.outcome);
         EXPECT_EQ(h.lastSent(), "END");
         EXPECT_EQ(h.port.sent.count("PROGRAM"), 1);
-        EXPECT_EQ(framesStartingWith(h, 'R'), 0);
+        EXPECT_EQ(h.sentStartingWith('R'), 0);
         EXPECT_FALSE(h.outcome->success);
         EXPECT_EQ(h.outcome->radiosDone, 1);
         EXPECT_FALSE(h.outcome->partlyWritten);
