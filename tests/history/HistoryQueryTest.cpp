@@ -83,7 +83,6 @@ TEST(HistoryQuery, DatesAndKeysAreReadStrictly) {
     for (const QString& key : outcomeKeys())
         EXPECT_EQ(outcomeKey(*outcomeFromKey(key)), key);
     EXPECT_FALSE(kindFromKey("Read"));
-    EXPECT_EQ(kindText(OperationKind::GroupWrite, 3, Language::Chinese), "成批写入，第 3 台");
 }
 
 } // namespace

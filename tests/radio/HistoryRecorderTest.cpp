@@ -1,6 +1,7 @@
 // Radio jobs kept in the radio history: the kind, the radio of a group, how each ended.
 #include "radio/HistoryRecorder.h"
 
+#include "JobEnd.h"
 #include "core/document/InitialValues.h"
 #include "core/link/MemoryMap.h"
 #include "history/HistoryQuery.h"
@@ -72,25 +73,9 @@ struct RecordedJobs : RadioJobObserver {
         job.setListener(&recorder);
     }
     bool run(const RadioJobRequest& request, bool stop = false) {
-        if (!job.prepare(request, doc))
-            return false;
-        QEventLoop loop;
-        ended = false;
-        quit = [&loop] { loop.quit(); };
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        job.start();
-        if (stop)
-            job.requestStop();
-        if (!ended)
-            loop.exec();
-        quit = nullptr;
-        return ended;
+        return test::runToEnd(job, request, doc, end, stop);
     }
-    void finished(const RadioJobResult&) override {
-        ended = true;
-        if (quit)
-            quit();
-    }
+    void finished(const RadioJobResult&) override { end.reached(); }
     QList<HistoryRow> rows() {
         QList<HistoryRow> all;
         QSqlQuery query = historyQuery(db.connection(), {});
@@ -111,8 +96,7 @@ struct RecordedJobs : RadioJobObserver {
     test::ScriptedPrompter prompter;
     RadioJob job{settings, versions, prompter};
     Document doc;
-    bool ended = false;
-    std::function<void()> quit;
+    test::JobEnd end;
 };
 
 // Compare, a group write and a stopped read each leave their row; identify leaves none.

@@ -2,6 +2,7 @@
 // and what is refused before the port is touched.
 #include "radio/RadioJob.h"
 
+#include "JobEnd.h"
 #include "core/document/InitialValues.h"
 #include "core/link/MemoryMap.h"
 #include "radio/LinkBackups.h"
@@ -52,26 +53,12 @@ struct JobRun : RadioJobObserver {
 
     // Prepares and runs the job to its end; false when it did not start or end in time.
     bool run(RadioJobKind kind, const QString& port) {
-        if (!job.prepare(request(kind, port), doc))
-            return false;
-        QEventLoop loop;
-        ended = false;
-        quit = [&loop] { loop.quit(); };
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        job.start();
-        if (!ended)
-            loop.exec();
-        quit = nullptr;
-        return ended;
+        return test::runToEnd(job, request(kind, port), doc, end);
     }
     void progress(ProgressPhase phase, int percent) override {
         phases << int(phase) * 1000 + percent;
     }
-    void finished(const RadioJobResult&) override {
-        ended = true;
-        if (quit)
-            quit();
-    }
+    void finished(const RadioJobResult&) override { end.reached(); }
 
     test::TempDir dir;
     AppSettings settings;
@@ -82,8 +69,7 @@ struct JobRun : RadioJobObserver {
     RadioJob job{settings, versions, prompter};
     Document doc;
     QList<int> phases;
-    bool ended = false;
-    std::function<void()> quit;
+    test::JobEnd end;
 };
 
 QByteArray imageOf(const Document& doc) {
@@ -136,7 +122,7 @@ TEST(RadioJob, AVerifiedWriteShowsItsReadBackAsAPhaseOfItsOwn) {
         test::SimRadioProcess sim(flip ? QStringList{"--fault", "flip-byte:16142"} : QStringList{});
         ASSERT_TRUE(r.job.prepare(request(RadioJobKind::Write, sim.device(), true), r.doc));
         QEventLoop loop;
-        r.quit = [&loop] { loop.quit(); };
+        r.end.quit = [&loop] { loop.quit(); };
         r.job.start();
         loop.exec();
         const qsizetype firstVerify = r.phases.indexOf(1000);
